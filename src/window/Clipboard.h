@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The desktop clipboard as the program uses it: emptied, then given plain text.
+class Clipboard
+{
+public:
+    virtual ~Clipboard() = default;
+    virtual void Clear() = 0;
+    virtual void SetText(const QString &text) = 0;
+};

@@ -1,0 +1,6 @@
+#include "window/GetWin.h"
+
+QString GetWin()
+{
+    return QString();
+}

@@ -1,0 +1,80 @@
+#include "FakeServices.h"
+
+#include <QWidget>
+
+QString FakeSettingsStore::GetSetting(const QString &, const QString &section, const QString &key,
+                                      const QString &defaultText)
+{
+    return values.value(section + QLatin1Char('/') + key, defaultText);
+}
+
+void FakeSettingsStore::SaveSetting(const QString &, const QString &section, const QString &key,
+                                    const QString &text)
+{
+    values.insert(section + QLatin1Char('/') + key, text);
+    writes << key + QLatin1Char('=') + text;
+}
+
+void FakeClipboard::Clear()
+{
+    text.clear();
+    ++clears;
+}
+
+void FakeClipboard::SetText(const QString &newText)
+{
+    text = newText;
+}
+
+bool FakeShell::Open(const QString &pathOrUrl)
+{
+    opened << pathOrUrl;
+    return true;
+}
+
+bool FakeShell::StartProgram(const QString &program, const QStringList &arguments)
+{
+    started << (QStringList{program} + arguments);
+    return startSucceeds;
+}
+
+QPoint FakeScreenSampler::PointerPosition()
+{
+    ++pointerReads;
+    return pointer;
+}
+
+qint32 FakeScreenSampler::PixelColor(QPoint screenPoint)
+{
+    ++pixelReads;
+    return pixel(screenPoint);
+}
+
+void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)
+{
+    if (onTop)
+        topMost.insert(window);
+    else
+        topMost.remove(window);
+    calls << window->objectName() + (onTop ? QStringLiteral(":on") : QStringLiteral(":off"));
+}
+
+bool FakeTopMostBand::IsTopMost(const QWidget *window) const
+{
+    return topMost.contains(window);
+}
+
+void FakeWindowMover::StartMove(QWidget *window)
+{
+    moves << window;
+}
+
+ScopedFakeServices::ScopedFakeServices()
+    : previous(installPlatform({&settings, &clipboard, &shell, &sampler, &band, &mover}))
+{
+}
+
+ScopedFakeServices::~ScopedFakeServices()
+{
+    installPlatform(previous);
+}

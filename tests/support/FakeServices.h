@@ -1,0 +1,99 @@
+#pragma once
+
+#include "window/Clipboard.h"
+#include "window/PlatformServices.h"
+#include "window/ScreenSampler.h"
+#include "window/SettingsStore.h"
+#include "window/Shell.h"
+#include "window/TopMostBand.h"
+#include "window/WindowMover.h"
+
+#include <QMap>
+#include <QSet>
+#include <QStringList>
+#include <functional>
+
+class QWidget;
+
+// An in-memory store that logs every write as "Key=Value".
+class FakeSettingsStore : public SettingsStore
+{
+public:
+    QString GetSetting(const QString &application, const QString &section, const QString &key,
+                       const QString &defaultText) override;
+    void SaveSetting(const QString &application, const QString &section, const QString &key,
+                     const QString &text) override;
+
+    QMap<QString, QString> values; // "Section/Key" -> text
+    QStringList writes;            // "Key=Text" in the order written
+};
+
+class FakeClipboard : public Clipboard
+{
+public:
+    void Clear() override;
+    void SetText(const QString &text) override;
+
+    QString text;
+    int clears = 0;
+};
+
+class FakeShell : public Shell
+{
+public:
+    bool Open(const QString &pathOrUrl) override;
+    bool StartProgram(const QString &program, const QStringList &arguments) override;
+
+    QStringList opened;
+    QList<QStringList> started; // program followed by its arguments
+    bool startSucceeds = true;
+};
+
+// Answers with whatever the test sets; counts the samples taken.
+class FakeScreenSampler : public ScreenSampler
+{
+public:
+    QPoint PointerPosition() override;
+    qint32 PixelColor(QPoint screenPoint) override;
+
+    QPoint pointer;
+    std::function<qint32(QPoint)> pixel = [](QPoint) { return 0; };
+    int pointerReads = 0;
+    int pixelReads = 0;
+};
+
+class FakeTopMostBand : public TopMostBand
+{
+public:
+    void SetTopMost(QWidget *window, bool onTop) override;
+    bool IsTopMost(const QWidget *window) const override;
+
+    QSet<const QWidget *> topMost;
+    QStringList calls; // "<objectName>:on" / "<objectName>:off"
+};
+
+class FakeWindowMover : public WindowMover
+{
+public:
+    void StartMove(QWidget *window) override;
+
+    QList<QWidget *> moves;
+};
+
+// Installs a full set of fakes for its lifetime and restores what was there.
+class ScopedFakeServices
+{
+public:
+    ScopedFakeServices();
+    ~ScopedFakeServices();
+
+    FakeSettingsStore settings;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeScreenSampler sampler;
+    FakeTopMostBand band;
+    FakeWindowMover mover;
+
+private:
+    PlatformServices previous;
+};

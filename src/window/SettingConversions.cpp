@@ -49,7 +49,8 @@ std::optional<qint16> int16FromText(const QString &text)
     if (!number)
         return std::nullopt;
     const double rounded = std::nearbyint(*number); // the default mode rounds halves to even
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(rounded);
 }

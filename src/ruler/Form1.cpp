@@ -435,7 +435,7 @@ void Form1::Option1_Click()
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(horizontalLength))
-        resize(Twips::toPixels(*length), Twips::toPixels(thickness));
+        resizeWindow(Twips::toPixels(*length), Twips::toPixels(thickness));
     Slider1->setValue(horizontalLength.toInt());
     Slider1->show();
     Slider2->hide();
@@ -456,7 +456,7 @@ void Form1::Option2_Click()
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(verticalLength))
-        resize(Twips::toPixels(thickness), Twips::toPixels(*length));
+        resizeWindow(Twips::toPixels(thickness), Twips::toPixels(*length));
     Slider2->setValue(verticalLength.toInt());
     Slider1->hide();
     Slider2->show();
@@ -488,12 +488,25 @@ void Form1::Form_Resize()
     minimizeButton->moveTo(Twips::toPixels(minimizeLeft), top);
     topToggle->moveTo(Twips::toPixels(toggleLeft), top);
     minimizeButton->Reset();
+    laidOutSize = size();
 }
 
+// The layout runs as part of every size change the ruler makes, before the
+// next step of the handler that made it, as the readouts depend on it.
+void Form1::resizeWindow(int widthPixels, int heightPixels)
+{
+    resize(widthPixels, heightPixels);
+    if (size() != laidOutSize)
+        Form_Resize();
+}
+
+// Size changes the ruler did not make itself (the window manager's) are laid
+// out when the platform reports them.
 void Form1::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    Form_Resize();
+    if (size() != laidOutSize)
+        Form_Resize();
 }
 
 // Restoring from the task bar does not change the size, but lays the window
@@ -669,7 +682,7 @@ void Form1::Slider2_MouseUp()
 
 void Form1::Timer1_Timer()
 {
-    resize(Twips::toPixels(Slider1->value()), height());
+    resizeWindow(Twips::toPixels(Slider1->value()), height());
     TextBox1->setText(UnitFormats::singleText(WidthTwips()));
     TextBox2->setText(verticalLength == QLatin1String("6000") ? QString() : verticalLength);
     RefreshUnit();
@@ -678,7 +691,7 @@ void Form1::Timer1_Timer()
 
 void Form1::Timer2_Timer()
 {
-    resize(width(), Twips::toPixels(Slider2->value()));
+    resizeWindow(width(), Twips::toPixels(Slider2->value()));
     TextBox2->setText(UnitFormats::singleText(HeightTwips()));
     TextBox1->setText(horizontalLength);
     RefreshUnit();

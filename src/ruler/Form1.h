@@ -158,6 +158,7 @@ private:
     void PopupMenu();
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
+    void resizeWindow(int widthPixels, int heightPixels);
     void setSliderPopup(QSlider *slider, const QString &text);
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
@@ -195,6 +196,7 @@ private:
     bool horizontal = true;                            // Option1 selected
 
     std::vector<Surface> surfaces;
+    QSize laidOutSize;
     QPoint pressPosition;
     bool leftPressPending = false;
     bool ending = false;

@@ -3,6 +3,7 @@
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/HelpPage.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
@@ -812,8 +813,7 @@ void Form1::mnuNew_Click()
 
 void Form1::mnuHelp_Click()
 {
-    platform().shell->Open(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/Ombrix_Help.htm"));
+    platform().shell->Open(HelpPage::path());
 }
 
 void Form1::mnuNotepad_Click()

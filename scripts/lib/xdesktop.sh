@@ -52,6 +52,23 @@ xd_spawn() {
     setsid "$@" <"$input" >>"$log" 2>&1 &
     XD_LAST_PID=$!
     XD_PIDS+=("$XD_LAST_PID")
+    # Until setsid has run, the group does not exist and a signal sent to the
+    # new process can still be swallowed by the shell's own handlers: a stop
+    # right after the start would miss it.
+    local i
+    for ((i = 0; i < 500; i++)); do
+        xd_leads_group "$XD_LAST_PID" && return 0
+        sleep 0.01
+    done
+}
+
+# True when PID leads its process group, or has already gone.
+xd_leads_group() {
+    local stat fields
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
+    # After the command name: state, parent, process group.
+    read -ra fields <<<"${stat##*) }"
+    [[ ${fields[2]} == "$1" ]]
 }
 
 xd_alive() {
@@ -98,6 +115,7 @@ xd_stop_groups() {
     done
     for pid in "$@"; do
         kill -KILL -- "-$pid" 2>/dev/null
+        kill -KILL "$pid" 2>/dev/null
         wait "$pid" 2>/dev/null
         xd_forget "$pid"
     done

@@ -178,10 +178,15 @@ nothing_left_of_child() {
             return 1
         fi
     done
-    [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]] || {
+    # Tests running beside this one may take the number as soon as it is
+    # free, so only a lock naming the child's server, or a socket without a
+    # lock, is a leftover.
+    local owner
+    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+    if [[ $owner == "${CHILD_REPORT[0]}" ]] || [[ -z $owner && -e /tmp/.X11-unix/X$n ]]; then
         echo "display :$n is still claimed"
         return 1
-    }
+    fi
     [[ ! -e ${CHILD_REPORT[4]} ]] || {
         echo "${CHILD_REPORT[4]} is still there"
         return 1

@@ -1,35 +1,13 @@
+#include "FakeSysInfoSource.h"
 #include "about/DesktopSysInfoSource.h"
 #include "about/SysInfoLookup.h"
 #include "about/SysInfoSource.h"
 
 #include <QFile>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
-
-// Answers the two keys from its members; an unset member is a key without value.
-class FakeSysInfoSource : public SysInfoSource
-{
-public:
-    bool GetKeyValue(SysInfoKey key, QString &text) override
-    {
-        const QString &value = key == SysInfoKey::ToolPath ? toolPath : toolDirectory;
-        text = value;
-        return !value.isNull();
-    }
-    bool FileExists(const QString &path) const override
-    {
-        checked << path;
-        return files.contains(path);
-    }
-
-    QString toolPath;
-    QString toolDirectory;
-    QSet<QString> files;
-    mutable QStringList checked;
-};
 
 void writeFile(const QString &path, bool executable)
 {

@@ -58,18 +58,19 @@ private slots:
     void opensOnTopAndBorderless();
     void elementPlaces_data();
     void elementPlaces();
-    void pointerTipsAndHands_data();
-    void pointerTipsAndHands();
-    void buttonCaptions_data();
-    void buttonCaptions();
+    void controls_data();
+    void controls();
     void panelsHoldTheirParagraphs();
     void linksOpenPages_data();
     void linksOpenPages();
+    void accessKeysOpenPages_data();
+    void accessKeysOpenPages();
     void rightClickOnPicturesOpensNothing();
     void sysInfo_data();
     void sysInfo();
     void sysInfoButtonRunsStartSysInfo();
     void desktopMessageHasOneOkButton();
+    void unloadWhileMessageIsOpen();
     void dragHandles_data();
     void dragHandles();
     void closePaths_data();
@@ -151,57 +152,45 @@ void tst_frmAbout::elementPlaces()
         QVERIFY(!picture->pixmap().isNull());
 }
 
-void tst_frmAbout::pointerTipsAndHands_data()
+void tst_frmAbout::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("caption");
     QTest::newRow("logo") << "picIcon"
-                          << "Drevani Software";
+                          << "Drevani Software"
+                          << "";
     QTest::newRow("icon") << "Image1"
+                          << ""
                           << "";
     QTest::newRow("mailing list") << "chameleonButton1"
-                                  << "New and Updated Program Notice";
+                                  << "New and Updated Program Notice"
+                                  << "&Join the Drevani Mailing List";
     QTest::newRow("home page") << "chameleonButton2"
-                               << "Drevani Home Page";
+                               << "Drevani Home Page"
+                               << "&Drevani";
     QTest::newRow("close") << "chameleonButton3"
-                           << "Close";
+                           << "Close"
+                           << "Clo&se";
     QTest::newRow("system info") << "chameleonButton4"
-                                 << "Info about your Computer";
+                                 << "Info about your Computer"
+                                 << "&System Info";
 }
 
-void tst_frmAbout::pointerTipsAndHands()
+void tst_frmAbout::controls()
 {
     QFETCH(QString, name);
     QFETCH(QString, tip);
+    QFETCH(QString, caption);
     ScopedFakeServices fakes;
     frmAbout *box = frmAbout::ShowInstance();
     auto *element = box->findChild<QWidget *>(name);
     QVERIFY(element);
     QCOMPARE(element->toolTip(), tip);
     QCOMPARE(element->cursor().shape(), Qt::PointingHandCursor);
-}
-
-void tst_frmAbout::buttonCaptions_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("mailing list") << "chameleonButton1"
-                                  << "&Join the Drevani Mailing List";
-    QTest::newRow("home page") << "chameleonButton2"
-                               << "&Drevani";
-    QTest::newRow("close") << "chameleonButton3"
-                           << "Clo&se";
-    QTest::newRow("system info") << "chameleonButton4"
-                                 << "&System Info";
-}
-
-void tst_frmAbout::buttonCaptions()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    chameleonButton *push = button(box, name.toLatin1().constData());
+    if (caption.isEmpty())
+        return;
+    auto *push = qobject_cast<chameleonButton *>(element);
     QVERIFY(push);
     QCOMPARE(push->Caption(), caption);
     QCOMPARE(push->ButtonType(), 3);
@@ -254,6 +243,25 @@ void tst_frmAbout::linksOpenPages()
     QVERIFY(fakes.shell.started.isEmpty());
     QVERIFY(page.startsWith(QStringLiteral("https://")));
     QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::accessKeysOpenPages_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Alt+J") << Qt::Key_J << AboutLinks::MailingList();
+    QTest::newRow("Alt+D") << Qt::Key_D << AboutLinks::HomePage();
+}
+
+void tst_frmAbout::accessKeysOpenPages()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, page);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box, key, Qt::AltModifier);
+    QCOMPARE(fakes.shell.opened, QStringList{page});
 }
 
 void tst_frmAbout::rightClickOnPicturesOpensNothing()
@@ -367,6 +375,25 @@ void tst_frmAbout::desktopMessageHasOneOkButton()
     QCOMPARE(answer, QMessageBox::Ok);
     QCOMPARE(frmAbout::Instance(), box);
     QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::unloadWhileMessageIsOpen()
+{
+    ScopedFakeServices fakes;
+    FakeSysInfoSource source;
+    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    box->SetSysInfoSource(&source);
+    QPointer<QWidget> message;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        message = QApplication::activeModalWidget();
+        seen = qobject_cast<QMessageBox *>(message) != nullptr;
+        frmAbout::Unload();
+    });
+    box->StartSysInfo();
+    QVERIFY(seen);
+    QVERIFY(box.isNull());
+    QVERIFY(message.isNull());
 }
 
 void tst_frmAbout::dragHandles_data()

@@ -154,6 +154,9 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(TwipsGeometry::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run backwards by default: the right arrow would
+    // take red away.
+    bar->setInvertedControls(false);
     return bar;
 }
 

@@ -1,0 +1,390 @@
+#include "button/chameleonButton.h"
+
+#include "button/AccessKey.h"
+#include "button/ButtonOutline.h"
+#include "button/ButtonPainter.h"
+#include "button/DesignPropertyBag.h"
+#include "button/KeyCodes.h"
+#include "window/SettingConversions.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShortcutEvent>
+#include <cmath>
+
+namespace {
+
+// Stored values of the wrong kind count as absent.
+qint32 integerFrom(const QVariant &value, qint32 absent)
+{
+    bool ok = false;
+    const double number = value.toDouble(&ok);
+    if (!ok || !std::isfinite(number) || std::fabs(number) > 2147483647.0)
+        return absent;
+    return static_cast<qint32>(std::nearbyint(number));
+}
+
+bool truthFrom(const QVariant &value, bool absent)
+{
+    if (value.typeId() == QMetaType::Bool)
+        return value.toBool();
+    return SettingConversions::truthFromText(value.toString()).value_or(absent);
+}
+
+QString textFrom(const QVariant &value)
+{
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+QFont fontFrom(const QVariant &value, const QFont &absent)
+{
+    if (value.typeId() == QMetaType::QFont)
+        return value.value<QFont>();
+    QFont font;
+    if (value.typeId() == QMetaType::QString && font.fromString(value.toString()))
+        return font;
+    return absent;
+}
+
+float coordinate(qreal value)
+{
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    UserControl_Initialize();
+    InitProperties();
+}
+
+chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, const QFont &font,
+                                        const QRect &geometry)
+{
+    DesignPropertyBag bag({{"btype", 3},
+                           {"tx", caption},
+                           {"enab", true},
+                           {"font", font},
+                           {"force", true}});
+    auto *button = new chameleonButton(host);
+    button->ReadProperties(bag);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void chameleonButton::UserControl_Initialize()
+{
+    LastButton = 1;
+    LoadPalette();
+}
+
+void chameleonButton::InitProperties()
+{
+    mLook.Enabled = true;
+    mLook.Font = font();
+    mLook.ButtonType = 2;
+}
+
+void chameleonButton::ReadProperties(PropertyBag &bag)
+{
+    mLook.ButtonType = integerFrom(bag.ReadProperty("BTYPE", 2), 2);
+    mLook.Caption = textFrom(bag.ReadProperty("TX", QString()));
+    mLook.Enabled = truthFrom(bag.ReadProperty("ENAB", true), true);
+    mLook.Font = fontFrom(bag.ReadProperty("FONT", font()), font());
+    mForceStandardCol = truthFrom(bag.ReadProperty("FORCE", false), false);
+    QWidget::setEnabled(mLook.Enabled);
+    setFont(mLook.Font);
+    LoadPalette();
+    UpdateAccessKey();
+    Redraw(ButtonState::Up, true);
+}
+
+void chameleonButton::WriteProperties(PropertyBag &bag) const
+{
+    bag.WriteProperty("BTYPE", mLook.ButtonType);
+    bag.WriteProperty("TX", mLook.Caption);
+    bag.WriteProperty("ENAB", mLook.Enabled);
+    bag.WriteProperty("FONT", mLook.Font);
+    bag.WriteProperty("FORCE", mForceStandardCol);
+}
+
+// The outline keeps its shape until the next resize.
+void chameleonButton::setButtonType(qint32 value)
+{
+    mLook.ButtonType = value;
+    Redraw(ButtonState::Up, true);
+    emit PropertyChanged("BTYPE");
+}
+
+void chameleonButton::setCaption(const QString &value)
+{
+    mLook.Caption = value;
+    UpdateAccessKey();
+    Redraw(ButtonState::Up, true);
+    emit PropertyChanged("TX");
+}
+
+void chameleonButton::setButtonEnabled(bool value)
+{
+    mLook.Enabled = value;
+    Redraw(ButtonState::Up, true);
+    QWidget::setEnabled(value);
+    emit PropertyChanged("ENAB");
+}
+
+void chameleonButton::setButtonFont(const QFont &value)
+{
+    mLook.Font = value;
+    setFont(value);
+    Redraw(ButtonState::Up, true);
+    emit PropertyChanged("FONT");
+}
+
+void chameleonButton::setForceStandardCol(bool value)
+{
+    mForceStandardCol = value;
+    LoadPalette();
+    Redraw(ButtonState::Up, true);
+    emit PropertyChanged("FORCE");
+}
+
+void chameleonButton::setDisplayAsDefault(bool value)
+{
+    mLook.DisplayAsDefault = value;
+    UserControl_AmbientChanged("DisplayAsDefault");
+}
+
+// The desktop colours are read only here, so a later change of the scheme
+// shows at the next reading.
+void chameleonButton::LoadPalette()
+{
+    mLook.Palette = mForceStandardCol ? ButtonPalette::standard()
+                                      : ButtonPalette::system(QGuiApplication::palette());
+}
+
+void chameleonButton::UpdateAccessKey()
+{
+    if (mAccessKeyId != 0)
+        releaseShortcut(mAccessKeyId);
+    mAccessKeyId = 0;
+    mAccessKeys = AccessKeyOf(mLook.Caption);
+    if (mAccessKeys.isEmpty())
+        return;
+    const QKeySequence keys = QKeySequence::mnemonic(QLatin1Char('&') + mAccessKeys);
+    if (!keys.isEmpty())
+        mAccessKeyId = grabShortcut(keys, Qt::WindowShortcut);
+}
+
+void chameleonButton::Redraw(quint8 state, bool force)
+{
+    if (!force && mLook.Caption == LastCaption && state == LastState)
+        return;
+    if (mLook.H == 0)
+        return;
+    LastState = state;
+    LastCaption = mLook.Caption;
+    ButtonPainter::paint(mPicture, mLook, state);
+    update();
+}
+
+void chameleonButton::UserControl_Resize()
+{
+    mLook.setSize(width(), height());
+    Region = BuildRegion(mLook.ButtonType, mLook.W, mLook.H);
+    setMask(Region);
+    Redraw(ButtonState::Up, true);
+}
+
+void chameleonButton::UserControl_MouseDown(qint16 Button, qint16 Shift, float X, float Y)
+{
+    LastButton = static_cast<quint8>(Button);
+    if (Button != 2)
+        Redraw(ButtonState::Pressed, false);
+    emit MouseDown(Button, Shift, X, Y);
+}
+
+// With the primary button held the pointer stays captured, so leaving the
+// button releases the look and coming back presses it again.
+void chameleonButton::UserControl_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
+{
+    Q_UNUSED(Shift);
+    if (Button >= 2)
+        return;
+    const bool inside = X >= 0 && X <= mLook.W && Y >= 0 && Y <= mLook.H;
+    if (!inside)
+        Redraw(ButtonState::Up, false);
+    else if (Button == 1)
+        Redraw(ButtonState::Pressed, false);
+}
+
+void chameleonButton::UserControl_MouseUp(qint16 Button, qint16 Shift, float X, float Y)
+{
+    if (Button != 2)
+        Redraw(ButtonState::Up, false);
+    emit MouseUp(Button, Shift, X, Y);
+}
+
+void chameleonButton::UserControl_Click()
+{
+    if (LastButton == 1 && mLook.Enabled)
+        emit Click();
+}
+
+void chameleonButton::UserControl_DblClick()
+{
+    if (LastButton == 1)
+        UserControl_MouseDown(1, 1, 1.0f, 1.0f);
+}
+
+void chameleonButton::UserControl_KeyDown(qint16 KeyCode, qint16 Shift)
+{
+    if (KeyCode == 32)
+        UserControl_MouseDown(1, 1, 1.0f, 1.0f);
+    else if (KeyCode == 39 || KeyCode == 40)
+        moveFocusLater(true);
+    else if (KeyCode == 37 || KeyCode == 38)
+        moveFocusLater(false);
+    emit KeyDown(KeyCode, Shift);
+}
+
+void chameleonButton::UserControl_KeyPress(qint16 KeyAscii)
+{
+    emit KeyPress(KeyAscii);
+}
+
+void chameleonButton::UserControl_KeyUp(qint16 KeyCode, qint16 Shift)
+{
+    if (KeyCode == 32) {
+        UserControl_MouseUp(1, 1, 1.0f, 1.0f);
+        LastButton = 1;
+        UserControl_Click();
+    }
+    emit KeyUp(KeyCode, Shift);
+}
+
+void chameleonButton::UserControl_GotFocus()
+{
+    mLook.HasFocus = true;
+    Redraw(LastState, true);
+}
+
+void chameleonButton::UserControl_LostFocus()
+{
+    mLook.HasFocus = false;
+    Redraw(LastState, true);
+}
+
+void chameleonButton::UserControl_AccessKeyPress()
+{
+    UserControl_Click();
+}
+
+// Whatever changed, the default-button look may have.
+void chameleonButton::UserControl_AmbientChanged(const QString &PropertyName)
+{
+    Q_UNUSED(PropertyName);
+    Redraw(LastState, true);
+}
+
+// Tab and Shift+Tab as the keyboard would give them, once the current key
+// has been handled.
+void chameleonButton::moveFocusLater(bool forward)
+{
+    QMetaObject::invokeMethod(
+        this, [this, forward] { focusNextPrevChild(forward); }, Qt::QueuedConnection);
+}
+
+bool chameleonButton::event(QEvent *event)
+{
+    if (event->type() == QEvent::Shortcut &&
+        static_cast<QShortcutEvent *>(event)->shortcutId() == mAccessKeyId) {
+        UserControl_AccessKeyPress();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void chameleonButton::paintEvent(QPaintEvent *event)
+{
+    Q_UNUSED(event);
+    QPainter painter(this);
+    painter.drawImage(0, 0, mPicture);
+}
+
+void chameleonButton::resizeEvent(QResizeEvent *event)
+{
+    Q_UNUSED(event);
+    UserControl_Resize();
+}
+
+void chameleonButton::mousePressEvent(QMouseEvent *event)
+{
+    mReleaseEndsDoubleClick = false;
+    UserControl_MouseDown(static_cast<qint16>(event->button()),
+                          KeyCodes::shiftMaskOf(event->modifiers()),
+                          coordinate(event->position().x()), coordinate(event->position().y()));
+}
+
+void chameleonButton::mouseMoveEvent(QMouseEvent *event)
+{
+    UserControl_MouseMove(static_cast<qint16>(event->buttons()),
+                          KeyCodes::shiftMaskOf(event->modifiers()),
+                          coordinate(event->position().x()), coordinate(event->position().y()));
+}
+
+// A release over the button, after a press on it, is the platform's click.
+void chameleonButton::mouseReleaseEvent(QMouseEvent *event)
+{
+    const QPointF at = event->position();
+    const bool over = Region.contains(QPoint(std::floor(at.x()), std::floor(at.y())));
+    const bool click = over && !mReleaseEndsDoubleClick;
+    mReleaseEndsDoubleClick = false;
+    UserControl_MouseUp(static_cast<qint16>(event->button()),
+                        KeyCodes::shiftMaskOf(event->modifiers()), coordinate(at.x()),
+                        coordinate(at.y()));
+    if (click)
+        UserControl_Click();
+}
+
+void chameleonButton::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    Q_UNUSED(event);
+    mReleaseEndsDoubleClick = true;
+    UserControl_DblClick();
+}
+
+void chameleonButton::keyPressEvent(QKeyEvent *event)
+{
+    UserControl_KeyDown(KeyCodes::virtualKeyOf(event->key()),
+                        KeyCodes::shiftMaskOf(event->modifiers()));
+    if (!event->text().isEmpty())
+        UserControl_KeyPress(static_cast<qint16>(event->text().at(0).unicode()));
+}
+
+// The keyboard's auto-repeat sends releases between repeated presses; only
+// the key's real release counts.
+void chameleonButton::keyReleaseEvent(QKeyEvent *event)
+{
+    if (event->isAutoRepeat())
+        return;
+    UserControl_KeyUp(KeyCodes::virtualKeyOf(event->key()),
+                      KeyCodes::shiftMaskOf(event->modifiers()));
+}
+
+void chameleonButton::focusInEvent(QFocusEvent *event)
+{
+    Q_UNUSED(event);
+    UserControl_GotFocus();
+}
+
+void chameleonButton::focusOutEvent(QFocusEvent *event)
+{
+    Q_UNUSED(event);
+    UserControl_LostFocus();
+}

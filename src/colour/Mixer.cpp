@@ -1,5 +1,6 @@
 #include "colour/Mixer.h"
 
+#include "button/chameleonButton.h"
 #include "colour/ToolLook.h"
 #include "colour/ToolPresets.h"
 #include "colour/TwipsGeometry.h"
@@ -171,7 +172,19 @@ QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QSt
     return field;
 }
 
-void Mixer::buildButtons(QWidget *) {}
+void Mixer::buildButtons(QWidget *group)
+{
+    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(2880, 3450, 1100, 350));
+    chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
+    chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
+    connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
+    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(4315, 3450, 1100, 350));
+    chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
+    chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));
+    connect(chameleonButton2, &chameleonButton::Click, this, &Mixer::chameleonButton2_Click);
+}
 
 // Each key on its own: a stored value that is not a number from 0 to 255
 // leaves its bar at 0 and the others still apply.

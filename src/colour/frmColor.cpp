@@ -1,5 +1,6 @@
 #include "colour/frmColor.h"
 
+#include "button/chameleonButton.h"
 #include "colour/ToolLook.h"
 #include "colour/ToolPresets.h"
 #include "colour/TwipsGeometry.h"
@@ -166,7 +167,19 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     return readout;
 }
 
-void frmColor::buildButtons() {}
+void frmColor::buildButtons()
+{
+    chameleonButton2 = chameleonButton::Place(this, QStringLiteral("&Start"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(247, 4740, 1095, 350));
+    chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
+    chameleonButton2->setToolTip(QStringLiteral("Capture Color"));
+    connect(chameleonButton2, &chameleonButton::Click, this, &frmColor::chameleonButton2_Click);
+    chameleonButton1 = chameleonButton::Place(this, QStringLiteral("&Close"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(1597, 4740, 1095, 350));
+    chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
+    chameleonButton1->setToolTip(QStringLiteral("Close Color Spy"));
+    connect(chameleonButton1, &chameleonButton::Click, this, &frmColor::chameleonButton1_Click);
+}
 
 // Each edge is restored on its own; the focus request takes effect once the
 // window is shown.

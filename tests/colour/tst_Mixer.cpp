@@ -1,18 +1,38 @@
 #include "FakeServices.h"
 #include "colour/Mixer.h"
+#include "window/CaptionButton.h"
 #include "window/OnTopPeer.h"
 #include "window/OnTopPeers.h"
 #include "window/SettingConversions.h"
 
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QtTest>
 #include <memory>
 
 namespace {
+
+// Moves over the caption button, presses it with the right button and
+// releases: the press-and-release the user makes.
+void pressCaptionButton(QWidget *window, const QString &normalName)
+{
+    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
+        if (button->normalPicture()->objectName() != normalName)
+            continue;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button->normalPicture(), &move);
+        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
+        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
+        return;
+    }
+    QFAIL("no such caption button");
+}
 
 class PeerProbe : public OnTopPeer
 {
@@ -45,6 +65,8 @@ private slots:
     void copyPutsTheThreeLines();
     void unloadStoresTheColourAndCloseAlsoThePlace_data();
     void unloadStoresTheColourAndCloseAlsoThePlace();
+    void buttonsActOnTheirClick_data();
+    void buttonsActOnTheirClick();
     void takingOffTopReassertsTheOthers();
 
 private:
@@ -302,7 +324,7 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
         mixer->chameleonButton2_Click();
         break;
     case 1:
-        mixer->Hilite_X_MouseUp();
+        pressCaptionButton(mixer, QStringLiteral("close_normal"));
         break;
     case 2:
         mixer->Unload();
@@ -327,6 +349,35 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
     QCOMPARE(field("Text7"), QStringLiteral("10,20,30"));
     if (writes.size() == 5)
         QCOMPARE(reopened->pos(), QPoint(100, 200));
+}
+
+void tst_Mixer::buttonsActOnTheirClick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
+    QTest::addColumn<bool>("copied");
+
+    QTest::newRow("Copy clicked") << "chameleonButton1" << 0 << true;
+    QTest::newRow("Copy by Alt+C") << "chameleonButton1" << int(Qt::Key_C) << true;
+    QTest::newRow("Close clicked") << "chameleonButton2" << 0 << false;
+    QTest::newRow("Close by Alt+O") << "chameleonButton2" << int(Qt::Key_O) << false;
+}
+
+void tst_Mixer::buttonsActOnTheirClick()
+{
+    QFETCH(QString, button);
+    QFETCH(int, accessKey);
+    QFETCH(bool, copied);
+
+    Mixer *mixer = Mixer::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowActive(mixer));
+    if (accessKey)
+        QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
+    else
+        QTest::mouseClick(mixer->findChild<QWidget *>(button), Qt::LeftButton);
+    QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
+    QCOMPARE(Mixer::Instance() == mixer, copied);
+    QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
 }
 
 void tst_Mixer::takingOffTopReassertsTheOthers()

@@ -1,12 +1,14 @@
 #include "FakeServices.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
+#include "window/CaptionButton.h"
 #include "window/OnTopPeer.h"
 #include "window/OnTopPeers.h"
 #include "window/SettingConversions.h"
 
 #include <QFrame>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QtTest>
 #include <memory>
@@ -28,6 +30,23 @@ QStringList numericWrites(const QStringList &writes)
         numbers << key + QLatin1Char('=') + (value ? QString::number(*value) : QStringLiteral("?"));
     }
     return numbers;
+}
+
+// Moves over the caption button, presses it with the right button and
+// releases: the press-and-release the user makes.
+void pressCaptionButton(QWidget *window, const QString &normalName)
+{
+    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
+        if (button->normalPicture()->objectName() != normalName)
+            continue;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button->normalPicture(), &move);
+        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
+        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
+        return;
+    }
+    QFAIL("no such caption button");
 }
 
 class PeerProbe : public OnTopPeer
@@ -59,6 +78,10 @@ private slots:
     void otherKeysLeaveCaptureRunning();
     void closePathsStoreThePosition_data();
     void closePathsStoreThePosition();
+    void buttonsActOnTheirClick_data();
+    void buttonsActOnTheirClick();
+    void resetSurfacesReturnTheCaptionButtons_data();
+    void resetSurfacesReturnTheCaptionButtons();
     void minimisedCaptureGoesOn();
     void takingOffTopReassertsTheOthers();
 
@@ -298,7 +321,7 @@ void tst_frmColor::closePathsStoreThePosition()
         spy->chameleonButton1_Click();
         break;
     case 1:
-        spy->Hilite_X_MouseUp();
+        pressCaptionButton(spy, QStringLiteral("close_normal"));
         break;
     case 2:
         spy->Unload();
@@ -316,11 +339,78 @@ void tst_frmColor::closePathsStoreThePosition()
         QCOMPARE(frmColor::ShowInstance()->pos(), QPoint(100, 200));
 }
 
+void tst_frmColor::buttonsActOnTheirClick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
+    QTest::addColumn<bool>("capturing");
+    QTest::addColumn<bool>("stillOpen");
+
+    QTest::newRow("Start clicked") << "chameleonButton2" << 0 << true << true;
+    QTest::newRow("Start by Alt+S") << "chameleonButton2" << int(Qt::Key_S) << true << true;
+    QTest::newRow("Close clicked") << "chameleonButton1" << 0 << false << false;
+    QTest::newRow("Close by Alt+C") << "chameleonButton1" << int(Qt::Key_C) << false << false;
+}
+
+void tst_frmColor::buttonsActOnTheirClick()
+{
+    QFETCH(QString, button);
+    QFETCH(int, accessKey);
+    QFETCH(bool, capturing);
+    QFETCH(bool, stillOpen);
+
+    frmColor *spy = openSpy();
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    if (accessKey)
+        QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
+    else
+        QTest::mouseClick(spy->findChild<QWidget *>(button), Qt::LeftButton);
+    QCOMPARE(frmColor::Instance() == spy, stillOpen);
+    if (stillOpen)
+        QCOMPARE(spy->Capturing(), capturing);
+    else
+        QCOMPARE(numericWrites(fakes->settings.writes), (QStringList{"S_L=1500", "S_T=3000"}));
+}
+
+void tst_frmColor::resetSurfacesReturnTheCaptionButtons_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<bool>("focusesSwatch");
+
+    QTest::newRow("background") << "Image1" << true;
+    QTest::newRow("title strip") << "Image2" << false;
+}
+
+void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
+{
+    QFETCH(QString, surface);
+    QFETCH(bool, focusesSwatch);
+
+    frmColor *spy = openSpy();
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QCOMPARE(QApplication::focusWidget(), swatch);
+    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    start->setFocus();
+    CaptionButton *close = nullptr;
+    for (CaptionButton *button : spy->findChildren<CaptionButton *>())
+        close =
+            button->normalPicture()->objectName() == QLatin1String("close_normal") ? button : close;
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(close->normalPicture(), &over);
+    QCOMPARE(close->state(), CaptionButton::Hover);
+
+    QCoreApplication::sendEvent(spy->findChild<QWidget *>(surface), &over);
+    QCOMPARE(close->state(), CaptionButton::Normal);
+    QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
+}
+
 void tst_frmColor::minimisedCaptureGoesOn()
 {
     frmColor *spy = openSpy();
     spy->chameleonButton2_Click();
-    spy->Hilite_Min_MouseUp();
+    pressCaptionButton(spy, QStringLiteral("min_normal"));
     QVERIFY(spy->isMinimized());
     fakes->sampler.pixel = [](QPoint) { return 65280; };
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));

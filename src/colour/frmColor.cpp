@@ -135,10 +135,25 @@ void frmColor::buildReadouts()
     for (const auto &[captionName, readout] : copyOrder)
         copyLines.append(CopyLine{findChild<QLabel *>(QLatin1String(captionName)), readout});
 
+    buildHint();
+}
+
+// A substitute for Tahoma is wider: the hint may then use the whole width of
+// the window, about the same centre, and a smaller size, but is never cut.
+void frmColor::buildHint()
+{
     auto *hint = new QLabel(QStringLiteral("Click Start - Press Enter to Copy"), this);
     hint->setObjectName(QStringLiteral("Label21"));
     hint->setAlignment(Qt::AlignCenter);
-    hint->setGeometry(TwipsGeometry::rect(315, 4440, 2325, 195));
+    const QRect design = TwipsGeometry::rect(315, 4440, 2325, 195);
+    QFont font = ToolLook::tahoma(8);
+    while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(hint->text()) > width())
+        font.setPointSize(font.pointSize() - 1);
+    hint->setFont(font);
+    const int textHeight = QFontMetrics(font).height();
+    hint->setGeometry(design.width() >= QFontMetrics(font).horizontalAdvance(hint->text())
+                          ? design
+                          : QRect(0, design.center().y() - textHeight / 2, width(), textHeight));
 }
 
 QWidget *frmColor::addGroup(int left, int top, int width, int height)

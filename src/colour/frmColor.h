@@ -58,6 +58,7 @@ private:
     void buildChrome();
     void buildSwatch();
     void buildReadouts();
+    void buildHint();
     void buildButtons();
     QWidget *addGroup(int left, int top, int width, int height);
     QLabel *addRow(QWidget *group, int row, const char *captionName, const QString &caption,

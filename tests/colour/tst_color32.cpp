@@ -1,5 +1,6 @@
 #include "FakeServices.h"
 #include "colour/color32.h"
+#include "window/X11ScreenSampler.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -19,6 +20,7 @@ private slots:
     void showChannelsWritesEachReadout();
     void samplingReadsThePixelUnderThePointer();
     void samplingTakesNothingFromEarlierCalls();
+    void realSamplerWithoutAnXServerReadsNothing();
 };
 
 void tst_color32::notations_data()
@@ -306,6 +308,15 @@ void tst_color32::samplingTakesNothingFromEarlierCalls()
     QCOMPARE(color32::PaletteIndex(), QStringLiteral("8"));
     QCOMPARE(fakes.sampler.pixelReads, 2);
     QCOMPARE(fakes.sampler.pointerReads, 2);
+}
+
+// Another platform plugin than xcb: no pixel can be read, and asking must
+// neither crash nor make one up.
+void tst_color32::realSamplerWithoutAnXServerReadsNothing()
+{
+    X11ScreenSampler sampler;
+    for (const QPoint point : {QPoint(0, 0), QPoint(10, 10), QPoint(-5, 3), QPoint(99999, 1)})
+        QCOMPARE(sampler.PixelColor(point), -1);
 }
 
 QTEST_MAIN(tst_color32)

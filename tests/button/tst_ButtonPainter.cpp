@@ -44,7 +44,12 @@ const QHash<QChar, QColor> &letters()
         {'3', QColor(223, 223, 234)}, {'5', QColor(201, 201, 219)}, {'6', QColor(191, 191, 212)},
         {'a', QColor(113, 113, 113)}, {'b', QColor(96, 96, 96)},    {'c', QColor(64, 64, 64)},
         {'P', QColor(204, 204, 204)}, {'E', QColor(102, 102, 102)}, {'e', QColor(154, 154, 154)},
-        {'l', QColor(231, 231, 231)},
+        {'l', QColor(231, 231, 231)}, {'M', QColor(144, 144, 144)}, {'G', QColor(255, 178, 49)},
+        {'H', QColor(231, 150, 0)},   {'I', QColor(255, 243, 206)}, {'J', QColor(255, 219, 140)},
+        {'O', QColor(255, 203, 107)}, {'x', QColor(219, 219, 229)}, {'y', QColor(194, 194, 212)},
+        {'z', QColor(182, 182, 204)}, {'Q', QColor(153, 186, 253)}, {'R', QColor(113, 138, 254)},
+        {'T', QColor(208, 234, 255)}, {'U', QColor(191, 217, 250)}, {'p', QColor(246, 246, 249)},
+        {'q', QColor(229, 229, 238)}, {'r', QColor(212, 212, 226)}, {'s', QColor(204, 204, 221)},
     };
     return map;
 }
@@ -107,6 +112,7 @@ class tst_ButtonPainter : public QObject
 private slots:
     void smallPictures_data();
     void smallPictures();
+    void classicDefaultUp();
     void style3Rows_data();
     void style3Rows();
     void style3GradientStartsByLook_data();
@@ -129,48 +135,232 @@ private slots:
     void nothingWithoutHeight();
 };
 
+// Pictures of 8 x 7 pixels in the fixed colours, one letter a pixel (see
+// letters()), without caption or focus, released, pressed and disabled. Cut corners still hold what
+// was drawn there.
 void tst_ButtonPainter::smallPictures_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("state");
+    QTest::addColumn<bool>("enabled");
     QTest::addColumn<QStringList>("rows");
 
-    QTest::newRow("framed bevel up") << 1 << 0
-                                     << QStringList{"FKKKKKKF", "KWWWWWSK", "KWWWWSSK", "KWWFFSSK",
-                                                    "KWSSSSSK", "KSSSSSSK", "FKKKKKKF"};
-    QTest::newRow("classic up") << 2 << 0
-                                << QStringList{"WWWWWWWK", "WLLLLLSK", "WLFFFFSK", "WLFFFFSK",
-                                               "WLFFFFSK", "WSSSSSSK", "KKKKKKKK"};
-    QTest::newRow("gradient rounded up")
-        << 3 << 0
-        << QStringList{"FFooooFF", "1kCCCCk1", "oDDDDDDo", "oA3333Ao",
-                       "oAAAAAAo", "5kBBBBk5", "66oooo66"};
-    QTest::newRow("rounded up") << 4 << 0
-                                << QStringList{"FFKKKKFF", "FKFLLFKF", "KFWWWLFK", "KLWWFFSK",
-                                               "KFLFFSSK", "FKFSSSKF", "FFKKKKFF"};
-    QTest::newRow("rounded pressed") << 4 << 2
-                                     << QStringList{"FFKKKKFF", "FKcccaKF", "KccbbabK", "KcbbSSaK",
-                                                    "KaaSSSbK", "FKbaabKF", "FFKKKKFF"};
-    QTest::newRow("etched up") << 5 << 0
-                               << QStringList{"EEEEEEEF", "EWWWWWeW", "EWPPPPEW", "EWPPPPEW",
-                                              "EWPPPPEW", "EeEEEEEW", "FWWWWWWW"};
-    QTest::newRow("flat double edge up")
-        << 6 << 0
-        << QStringList{"lllllllS", "llllllSS", "llFFFFSS", "llFFFFSS",
-                       "llFFFFSS", "lSSSSSSS", "SSSSSSSS"};
-    QTest::newRow("thin bevel up") << 7 << 0
-                                   << QStringList{"WWWWWWSF", "WFFFFFSF", "WFFFFFSF", "WFFFFFSF",
-                                                  "WFFFFFSF", "SSSSSSSF", "FFFFFFFF"};
+    // clang-format off
+    QTest::newRow("framed bevel up") << 1 << 0 << true << QStringList{
+        "FKKKKKKF",
+        "KWWWWWSK",
+        "KWWWWSSK",
+        "KWWFFSSK",
+        "KWSSSSSK",
+        "KSSSSSSK",
+        "FKKKKKKF",
+    };
+    QTest::newRow("classic up") << 2 << 0 << true << QStringList{
+        "WWWWWWWK",
+        "WLLLLLSK",
+        "WLFFFFSK",
+        "WLFFFFSK",
+        "WLFFFFSK",
+        "WSSSSSSK",
+        "KKKKKKKK",
+    };
+    QTest::newRow("gradient rounded up") << 3 << 0 << true << QStringList{
+        "FFooooFF",
+        "1kCCCCk1",
+        "oDDDDDDo",
+        "oA3333Ao",
+        "oAAAAAAo",
+        "5kBBBBk5",
+        "66oooo66",
+    };
+    QTest::newRow("rounded up") << 4 << 0 << true << QStringList{
+        "FFKKKKFF",
+        "FKFLLFKF",
+        "KFWWWLFK",
+        "KLWWFFSK",
+        "KFLFFSSK",
+        "FKFSSSKF",
+        "FFKKKKFF",
+    };
+    QTest::newRow("rounded pressed") << 4 << 2 << true << QStringList{
+        "FFKKKKFF",
+        "FKcccaKF",
+        "KccbbabK",
+        "KcbbSSaK",
+        "KaaSSSbK",
+        "FKbaabKF",
+        "FFKKKKFF",
+    };
+    QTest::newRow("etched up") << 5 << 0 << true << QStringList{
+        "EEEEEEEF",
+        "EWWWWWeW",
+        "EWPPPPEW",
+        "EWPPPPEW",
+        "EWPPPPEW",
+        "EeEEEEEW",
+        "FWWWWWWW",
+    };
+    QTest::newRow("flat double edge up") << 6 << 0 << true << QStringList{
+        "lllllllS",
+        "llllllSS",
+        "llFFFFSS",
+        "llFFFFSS",
+        "llFFFFSS",
+        "lSSSSSSS",
+        "SSSSSSSS",
+    };
+    QTest::newRow("thin bevel up") << 7 << 0 << true << QStringList{
+        "WWWWWWSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "SSSSSSSF",
+        "FFFFFFFF",
+    };
+    QTest::newRow("framed bevel pressed") << 1 << 2 << true << QStringList{
+        "FKKKKKKF",
+        "KSSSSSWK",
+        "KSSSSWWK",
+        "KSSFFWWK",
+        "KSWWWWWK",
+        "KWWWWWWK",
+        "FKKKKKKF",
+    };
+    QTest::newRow("framed bevel disabled") << 1 << 2 << false << QStringList{
+        "FKKKKKKF",
+        "KWWWWWSK",
+        "KWWWWSSK",
+        "KWWFFSSK",
+        "KWSSSSSK",
+        "KSSSSSSK",
+        "FKKKKKKF",
+    };
+    QTest::newRow("classic pressed") << 2 << 2 << true << QStringList{
+        "KKKKKKKK",
+        "KSSSSSSK",
+        "KSFFFFSK",
+        "KSFFFFSK",
+        "KSFFFFSK",
+        "KSSSSSSK",
+        "KKKKKKKK",
+    };
+    QTest::newRow("classic disabled") << 2 << 2 << false << QStringList{
+        "WWWWWWWK",
+        "WLLLLLSK",
+        "WLFFFFSK",
+        "WLFFFFSK",
+        "WLFFFFSK",
+        "WSSSSSSK",
+        "KKKKKKKK",
+    };
+    QTest::newRow("gradient rounded pressed") << 3 << 2 << true << QStringList{
+        "FFooooFF",
+        "FkIIIIkF",
+        "oJJJJJJo",
+        "oGOxxOGo",
+        "oGGGGGGo",
+        "ykHHHHky",
+        "zzoooozz",
+    };
+    QTest::newRow("gradient rounded disabled") << 3 << 0 << false << QStringList{
+        "FFooooFF",
+        "pkTTTTkp",
+        "oUUUUUUo",
+        "oQqqqqQo",
+        "oQQQQQQo",
+        "rkRRRRkr",
+        "ssooooss",
+    };
+    QTest::newRow("rounded disabled") << 4 << 2 << false << QStringList{
+        "FFKKKKFF",
+        "FKFLLFKF",
+        "KFWWWLFK",
+        "KLWWFFSK",
+        "KFLFFSSK",
+        "FKFSSSKF",
+        "FFKKKKFF",
+    };
+    QTest::newRow("etched pressed") << 5 << 2 << true << QStringList{
+        "SSSSSSWF",
+        "SMMMMMWF",
+        "SMMMMMWF",
+        "SMMMMMWF",
+        "SMMMMMWF",
+        "WWWWWWWF",
+        "FFFFFFFF",
+    };
+    QTest::newRow("etched disabled") << 5 << 0 << false << QStringList{
+        "SSSSSSSS",
+        "SFFFFFFS",
+        "SFFFFFFS",
+        "SFFFFFFS",
+        "SFFFFFFS",
+        "SFFFFFFS",
+        "SSSSSSSS",
+    };
+    QTest::newRow("flat double edge pressed") << 6 << 2 << true << QStringList{
+        "SSSSSSSl",
+        "SSSSSSll",
+        "SSFFFFll",
+        "SSFFFFll",
+        "SSFFFFll",
+        "Slllllll",
+        "llllllll",
+    };
+    QTest::newRow("flat double edge disabled") << 6 << 0 << false << QStringList{
+        "LLLLLLLS",
+        "LLLLLLSS",
+        "LLFFFFSS",
+        "LLFFFFSS",
+        "LLFFFFSS",
+        "LSSSSSSS",
+        "SSSSSSSS",
+    };
+    QTest::newRow("thin bevel pressed") << 7 << 2 << true << QStringList{
+        "SSSSSSWF",
+        "SFFFFFWF",
+        "SFFFFFWF",
+        "SFFFFFWF",
+        "SFFFFFWF",
+        "WWWWWWWF",
+        "FFFFFFFF",
+    };
+    QTest::newRow("thin bevel disabled") << 7 << 0 << false << QStringList{
+        "WWWWWWSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "WFFFFFSF",
+        "SSSSSSSF",
+        "FFFFFFFF",
+    };
+    // clang-format on
 }
 
 void tst_ButtonPainter::smallPictures()
 {
     QFETCH(int, type);
     QFETCH(int, state);
+    QFETCH(bool, enabled);
     QFETCH(QStringList, rows);
-    const QImage image = paint(lookOf(type, 8, 7), static_cast<quint8>(state));
+    ButtonLook look = lookOf(type, 8, 7);
+    look.Enabled = enabled;
+    const QImage image = paint(look, static_cast<quint8>(state));
     QCOMPARE(image.size(), QSize(8, 7));
     QCOMPARE(differences(image, rows), QStringList());
+}
+
+// Released and the host's default button: the bevel moves inwards inside a
+// dark frame.
+void tst_ButtonPainter::classicDefaultUp()
+{
+    ButtonLook look = lookOf(2, 8, 7);
+    look.DisplayAsDefault = true;
+    const QStringList rows{"KKKKKKKK", "KWWWWWKK", "KWLLLSKK", "KWLFFSKK",
+                           "KWSSSSKK", "KKKKKKKK", "KKKKKKKK"};
+    QCOMPARE(differences(paint(look, ButtonState::Up), rows), QStringList());
+    QCOMPARE(differences(paint(look, ButtonState::Pressed), rows).isEmpty(), false);
 }
 
 void tst_ButtonPainter::style3Rows_data()
@@ -185,7 +375,8 @@ void tst_ButtonPainter::style3Rows_data()
     QTest::newRow("20 up row 3, blue tie to even") << 20 << 0 << 3 << QColor(244, 244, 247);
     QTest::newRow("20 up row 5, blue tie to even") << 20 << 0 << 5 << QColor(236, 236, 243);
     QTest::newRow("20 up row 6, tie to even") << 20 << 0 << 6 << QColor(233, 233, 240);
-    QTest::newRow("18 up row 9, single-precision quotient") << 18 << 0 << 9 << QColor(218, 218, 230);
+    QTest::newRow("18 up row 9, single-precision quotient")
+        << 18 << 0 << 9 << QColor(218, 218, 230);
     QTest::newRow("12 pressed row 6, single-precision quotient")
         << 12 << 2 << 6 << QColor(212, 212, 225);
 }
@@ -238,11 +429,11 @@ void tst_ButtonPainter::style3KeepsGradientOnlyInside()
 {
     const int W = 73, H = 23;
     const QImage image = paint(lookOf(3, W, H), ButtonState::Up);
-    const QSet<QRgb> edges{qRgb(0, 60, 115),    qRgb(16, 77, 123),  qRgb(140, 174, 231),
+    const QSet<QRgb> edges{qRgb(0, 60, 115),    qRgb(16, 77, 123),   qRgb(140, 174, 231),
                            qRgb(107, 130, 239), qRgb(206, 231, 255), qRgb(189, 215, 247)};
-    const QSet<QPoint> cut{{0, 0}, {1, 0}, {0, 1}, {0, H - 1}, {1, H - 1}, {0, H - 2},
-                           {W - 2, 0}, {W - 1, 0}, {W - 1, 1}, {W - 2, H - 1}, {W - 1, H - 1},
-                           {W - 1, H - 2}};
+    const QSet<QPoint> cut{{0, 0},     {1, 0},         {0, 1},         {0, H - 1},
+                           {1, H - 1}, {0, H - 2},     {W - 2, 0},     {W - 1, 0},
+                           {W - 1, 1}, {W - 2, H - 1}, {W - 1, H - 1}, {W - 1, H - 2}};
     for (int y = 0; y < H; ++y) {
         for (int x = 0; x < W; ++x) {
             const bool face = y >= 3 && y <= H - 4 && x >= 2 && x <= W - 3;

@@ -37,20 +37,19 @@ struct MouseLog
         qint16 button, shift;
         float x, y;
     };
-    MouseLog(chameleonButton *button, void (chameleonButton::*signal)(qint16 &, qint16 &, float &,
-                                                                        float &))
+    MouseLog(chameleonButton *button,
+             void (chameleonButton::*signal)(qint16 &, qint16 &, float &, float &))
     {
-        QObject::connect(button, signal, button,
-                         [this](qint16 &b, qint16 &s, float &x, float &y) {
-                             entries << Entry{b, s, x, y};
-                         });
+        QObject::connect(button, signal, button, [this](qint16 &b, qint16 &s, float &x, float &y) {
+            entries << Entry{b, s, x, y};
+        });
     }
     QList<Entry> entries;
 };
 
 const QRect buttonGeometry(10, 10, 73, 23);
-const QPoint inside(40, 20);     // in the host window
-const QPoint outside(200, 150);  // in the host window, off the button
+const QPoint inside(40, 20);    // in the host window
+const QPoint outside(200, 150); // in the host window, off the button
 const QColor orange(255, 203, 107);
 
 QFont captionFont()
@@ -96,8 +95,8 @@ bool looksPressed(const chameleonButton *button)
 void sendKey(QWidget *target, QEvent::Type type, int key, bool autoRepeat = false,
              Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString &text = QString())
 {
-    QKeyEvent event(type, key, modifiers,
-                    key == Qt::Key_Space ? QStringLiteral(" ") : text, autoRepeat);
+    QKeyEvent event(type, key, modifiers, key == Qt::Key_Space ? QStringLiteral(" ") : text,
+                    autoRepeat);
     QApplication::sendEvent(target, &event);
 }
 
@@ -165,7 +164,8 @@ void tst_chameleonButton::newInstanceDefaults()
     button.setGeometry(0, 0, 40, 20);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
-    const QColor face = opaque(QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
+    const QColor face =
+        opaque(QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
     QCOMPARE(QColor(button.Picture().pixel(20, 10)), face);
     QCOMPARE(button.mask(), QRegion(0, 0, 40, 20));
 }
@@ -181,21 +181,22 @@ void tst_chameleonButton::readProperties_data()
 
     const QFont serif(QStringLiteral("DejaVu Serif"), 9);
     QTest::newRow("design set in lower case")
-        << QVariantMap{{"btype", 3},        {"tx", "&Start"}, {"enab", false},
-                       {"font", serif},     {"force", true},  {"_extentx", 1931},
-                       {"_extenty", 617}}
+        << QVariantMap{{"btype", 3},    {"tx", "&Start"},   {"enab", false},  {"font", serif},
+                       {"force", true}, {"_extentx", 1931}, {"_extenty", 617}}
         << 3 << "&Start" << false << "DejaVu Serif" << true;
-    QTest::newRow("upper case keys") << QVariantMap{{"BTYPE", 5}, {"TX", "a"}, {"FORCE", true}}
-                                     << 5 << "a" << true << "DejaVu Sans Mono" << true;
-    QTest::newRow("every key missing") << QVariantMap{} << 2 << "" << true << "DejaVu Sans Mono"
-                                       << false;
-    QTest::newRow("values of the wrong kind")
-        << QVariantMap{{"btype", "wide"}, {"tx", QFont()}, {"enab", "maybe"}, {"font", 12},
-                       {"force", QVariantList{}}}
-        << 2 << "" << true << "DejaVu Sans Mono" << false;
+    QTest::newRow("upper case keys") << QVariantMap{{"BTYPE", 5}, {"TX", "a"}, {"FORCE", true}} << 5
+                                     << "a" << true << "DejaVu Sans Mono" << true;
+    QTest::newRow("every key missing")
+        << QVariantMap{} << 2 << "" << true << "DejaVu Sans Mono" << false;
+    QTest::newRow("values of the wrong kind") << QVariantMap{{"btype", "wide"},
+                                                             {"tx", QFont()},
+                                                             {"enab", "maybe"},
+                                                             {"font", 12},
+                                                             {"force", QVariantList{}}}
+                                              << 2 << "" << true << "DejaVu Sans Mono" << false;
     QTest::newRow("truth words and numbers")
-        << QVariantMap{{"btype", 7.0}, {"enab", "False"}, {"force", "-1"}}
-        << 7 << "" << false << "DejaVu Sans Mono" << true;
+        << QVariantMap{{"btype", 7.0}, {"enab", "False"}, {"force", "-1"}} << 7 << "" << false
+        << "DejaVu Sans Mono" << true;
 }
 
 void tst_chameleonButton::readProperties()
@@ -267,9 +268,9 @@ void tst_chameleonButton::settersReportAndRedraw_data()
     QTest::newRow("Caption") << Setter([](chameleonButton &b) { b.setCaption("&Go"); }) << "TX";
     QTest::newRow("Enabled") << Setter([](chameleonButton &b) { b.setButtonEnabled(false); })
                              << "ENAB";
-    QTest::newRow("Font")
-        << Setter([](chameleonButton &b) { b.setButtonFont(QFont("DejaVu Serif", 12)); })
-        << "FONT";
+    QTest::newRow("Font") << Setter([](chameleonButton &b) {
+        b.setButtonFont(QFont("DejaVu Serif", 12));
+    }) << "FONT";
     QTest::newRow("ForceStandardCol")
         << Setter([](chameleonButton &b) { b.setForceStandardCol(false); }) << "FORCE";
 }
@@ -317,10 +318,9 @@ void tst_chameleonButton::outlineOfEveryStyle_data()
 
     const int W = 20, H = 10;
     QTest::newRow("1") << 1 << QList<QPoint>{{0, 0}, {0, H - 1}, {W - 1, 0}, {W - 1, H - 1}};
-    const QList<QPoint> rounded{{0, 0},         {1, 0},         {0, 1},     {0, H - 1},
-                                {1, H - 1},     {0, H - 2},     {W - 2, 0}, {W - 1, 0},
-                                {W - 1, 1},     {W - 2, H - 1}, {W - 1, H - 1},
-                                {W - 1, H - 2}};
+    const QList<QPoint> rounded{{0, 0},     {1, 0},         {0, 1},         {0, H - 1},
+                                {1, H - 1}, {0, H - 2},     {W - 2, 0},     {W - 1, 0},
+                                {W - 1, 1}, {W - 2, H - 1}, {W - 1, H - 1}, {W - 1, H - 2}};
     QTest::newRow("3") << 3 << rounded;
     QTest::newRow("4") << 4 << rounded;
     QTest::newRow("5") << 5 << QList<QPoint>{{0, H - 1}, {W - 1, 0}};
@@ -409,19 +409,32 @@ void tst_chameleonButton::accessKeys_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("key");
 
-    QTest::newRow("Cl&ose") << "Cl&ose" << "o";
-    QTest::newRow("&System Info") << "&System Info" << "s";
-    QTest::newRow("upper case letter is lowered") << "&Join the Drevani Mailing List" << "j";
-    QTest::newRow("no ampersand") << "Close" << "";
-    QTest::newRow("doubled, nothing after") << "Salt && Pepper" << "";
-    QTest::newRow("doubled, then a letter") << "Salt && &Pepper" << "p";
-    QTest::newRow("doubled then marked right after") << "&&&X" << "x";
-    QTest::newRow("two doubled pairs") << "a && b && &c" << "";
-    QTest::newRow("doubled, then ending ampersand") << "a &&&" << "";
-    QTest::newRow("one character") << "&" << "";
-    QTest::newRow("single character caption") << "x" << "";
-    QTest::newRow("ends in its only ampersand") << "Go&" << "";
-    QTest::newRow("empty") << "" << "";
+    QTest::newRow("Cl&ose") << "Cl&ose"
+                            << "o";
+    QTest::newRow("&System Info") << "&System Info"
+                                  << "s";
+    QTest::newRow("upper case letter is lowered") << "&Join the Drevani Mailing List"
+                                                  << "j";
+    QTest::newRow("no ampersand") << "Close"
+                                  << "";
+    QTest::newRow("doubled, nothing after") << "Salt && Pepper"
+                                            << "";
+    QTest::newRow("doubled, then a letter") << "Salt && &Pepper"
+                                            << "p";
+    QTest::newRow("doubled then marked right after") << "&&&X"
+                                                     << "x";
+    QTest::newRow("two doubled pairs") << "a && b && &c"
+                                       << "";
+    QTest::newRow("doubled, then ending ampersand") << "a &&&"
+                                                    << "";
+    QTest::newRow("one character") << "&"
+                                   << "";
+    QTest::newRow("single character caption") << "x"
+                                              << "";
+    QTest::newRow("ends in its only ampersand") << "Go&"
+                                                << "";
+    QTest::newRow("empty") << ""
+                           << "";
     QTest::newRow("arrow glyph") << QString(QChar(0x21E6)) << "";
 }
 

@@ -1,7 +1,41 @@
+#include "ruler/Form1.h"
+
 #include <QApplication>
+#include <cstdio>
+#include <xcb/xcb.h>
+
+namespace {
+
+// Qt's X11 plugin aborts when it cannot reach a display; say so in one line
+// and leave with an error instead.
+bool xDisplayReachable()
+{
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    const bool reachable = connection && !xcb_connection_has_error(connection);
+    xcb_disconnect(connection);
+    return reachable;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // The ruler needs global window positions, the keep-above hint and screen
+    // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
+    // are measured in screen pixels, so Qt's own scaling stays off.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !xDisplayReachable()) {
+        std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
+                   "needed)\n",
+                   stderr);
+        return 1;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    Form1 ruler;
+    ruler.show();
+    return app.exec();
 }

@@ -1,6 +1,7 @@
 #include "window/SettingConversions.h"
 
 #include <QRegularExpression>
+#include <charconv>
 #include <cmath>
 #include <limits>
 
@@ -27,12 +28,11 @@ QString singleText(float value)
 {
     if (value == 0.0f)
         return QStringLiteral("0"); // also for -0, as the store has always written it
-    for (int digits = 1; digits <= std::numeric_limits<float>::max_digits10; ++digits) {
-        const QString text = QString::number(double(value), 'g', digits);
-        if (text.toFloat() == value)
-            return text;
-    }
-    return QString::number(double(value), 'g', std::numeric_limits<float>::max_digits10);
+    char digits[64];
+    // Fixed notation with the fewest digits that read back as the same float.
+    const std::to_chars_result end =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    return QString::fromLatin1(digits, int(end.ptr - digits));
 }
 
 std::optional<float> singleFromText(const QString &text)
@@ -49,7 +49,8 @@ std::optional<qint16> int16FromText(const QString &text)
     if (!number)
         return std::nullopt;
     const double rounded = std::nearbyint(*number); // the default mode rounds halves to even
-    if (rounded < std::numeric_limits<qint16>::min() || rounded > std::numeric_limits<qint16>::max())
+    if (rounded < std::numeric_limits<qint16>::min() ||
+        rounded > std::numeric_limits<qint16>::max())
         return std::nullopt;
     return qint16(rounded);
 }

@@ -14,6 +14,6 @@ public:
     virtual QString GetSetting(const QString &application, const QString &section,
                                const QString &key, const QString &defaultText) = 0;
     // Creates what is needed and replaces any earlier value. Failures are silent.
-    virtual void SaveSetting(const QString &application, const QString &section,
-                             const QString &key, const QString &text) = 0;
+    virtual void SaveSetting(const QString &application, const QString &section, const QString &key,
+                             const QString &text) = 0;
 };

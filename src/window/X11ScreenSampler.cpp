@@ -46,7 +46,8 @@ X11ScreenSampler::X11ScreenSampler()
         return;
     }
     root = screen->root;
-    leastSignificantFirst = xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    leastSignificantFirst =
+        xcb_get_setup(connection)->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
     if (xcb_visualtype_t *visual = rootVisual(screen)) {
         redMask = visual->red_mask;
         greenMask = visual->green_mask;

@@ -1,9 +1,9 @@
 #include "window/clsStyle.h"
 
 #include "window/DragIt.h"
+#include "window/PlatformServices.h"
 #include "window/TopIt.h"
 #include "window/TopMostBand.h"
-#include "window/PlatformServices.h"
 
 #include <QCursor>
 #include <QGuiApplication>
@@ -71,14 +71,38 @@ void clsStyle::applyFlags(Qt::WindowFlags flags)
     pRedraw();
 }
 
-qint16 clsStyle::ControlBox() const { return hasFlags(Qt::WindowSystemMenuHint); }
-void clsStyle::setControlBox(qint16 value) { setFlags(Qt::WindowSystemMenuHint, value); }
-qint16 clsStyle::MaxButton() const { return hasFlags(Qt::WindowMaximizeButtonHint); }
-void clsStyle::setMaxButton(qint16 value) { setFlags(Qt::WindowMaximizeButtonHint, value); }
-qint16 clsStyle::MinButton() const { return hasFlags(Qt::WindowMinimizeButtonHint); }
-void clsStyle::setMinButton(qint16 value) { setFlags(Qt::WindowMinimizeButtonHint, value); }
-qint16 clsStyle::WhatsThisButton() const { return hasFlags(Qt::WindowContextHelpButtonHint); }
-void clsStyle::setWhatsThisButton(qint16 value) { setFlags(Qt::WindowContextHelpButtonHint, value); }
+qint16 clsStyle::ControlBox() const
+{
+    return hasFlags(Qt::WindowSystemMenuHint);
+}
+void clsStyle::setControlBox(qint16 value)
+{
+    setFlags(Qt::WindowSystemMenuHint, value);
+}
+qint16 clsStyle::MaxButton() const
+{
+    return hasFlags(Qt::WindowMaximizeButtonHint);
+}
+void clsStyle::setMaxButton(qint16 value)
+{
+    setFlags(Qt::WindowMaximizeButtonHint, value);
+}
+qint16 clsStyle::MinButton() const
+{
+    return hasFlags(Qt::WindowMinimizeButtonHint);
+}
+void clsStyle::setMinButton(qint16 value)
+{
+    setFlags(Qt::WindowMinimizeButtonHint, value);
+}
+qint16 clsStyle::WhatsThisButton() const
+{
+    return hasFlags(Qt::WindowContextHelpButtonHint);
+}
+void clsStyle::setWhatsThisButton(qint16 value)
+{
+    setFlags(Qt::WindowContextHelpButtonHint, value);
+}
 
 qint16 clsStyle::Titlebar() const
 {

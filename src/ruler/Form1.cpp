@@ -1,0 +1,976 @@
+#include "ruler/Form1.h"
+
+#include "button/WingdingsGlyph.h"
+#include "button/chameleonButton.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/HelpPage.h"
+#include "ruler/ScaleUnit.h"
+#include "ruler/TextEditor.h"
+#include "ruler/UnitFormats.h"
+#include "window/CaptionButton.h"
+#include "window/Clipboard.h"
+#include "window/DragIt.h"
+#include "window/OnTopPeers.h"
+#include "window/OnTopToggle.h"
+#include "window/PlatformServices.h"
+#include "window/ProgramEnd.h"
+#include "window/SettingConversions.h"
+#include "window/SettingsStore.h"
+#include "window/Shell.h"
+#include "window/Twips.h"
+#include "window/clsStyle.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+#include <QToolTip>
+
+namespace {
+
+const QString application = QStringLiteral("Ombrix");
+const QString section = QStringLiteral("Presets");
+
+// Design sizes in twips that the layout rules depend on.
+constexpr double thickness = 1260;
+constexpr double edgeBarHeight = 100;      // Label1, Label2
+constexpr double rightBarWidth = 105;      // Label4
+constexpr double captionPictureSize = 315; // 21 pixels
+constexpr double captionMargin = 100;
+constexpr double captionTop = 60;
+constexpr double startLength = 6000;
+constexpr double nudgeStep = 10;
+
+// X11 keeps window coordinates in 16 bits: a stored edge beyond them cannot
+// be applied and is ignored like any other unusable value.
+constexpr double largestEdgeTwips = 32767 * Twips::perPixel;
+
+QString text(double value)
+{
+    return QString::number(value, 'f', 0);
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setMouseTracking(true);
+    return label;
+}
+
+QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
+{
+    QLabel *bar = makeLabel(parent, name, geometry);
+    bar->setAutoFillBackground(true);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Window, QColor(0, 0, 255));
+    bar->setPalette(palette);
+    return bar;
+}
+
+QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
+{
+    QLabel *picture = makeLabel(parent, name, geometry);
+    picture->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(asset))));
+    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return picture;
+}
+
+QLineEdit *makeReadout(QWidget *parent, const char *name, const QRect &geometry, const QString &tip)
+{
+    auto *readout = new QLineEdit(parent);
+    readout->setObjectName(QString::fromLatin1(name));
+    readout->setGeometry(geometry);
+    readout->setToolTip(tip);
+    readout->setFrame(true);
+    QPalette palette = readout->palette();
+    palette.setColor(QPalette::Base, QColor(248, 236, 224));
+    palette.setColor(QPalette::Text, QColor(0, 0, 192));
+    readout->setPalette(palette);
+    QFont font = readout->font();
+    font.setPointSizeF(8);
+    readout->setFont(font);
+    readout->setTextMargins(0, 0, 0, 0);
+    return readout;
+}
+
+} // namespace
+
+Form1::Form1()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral(" Ombrix"));
+    setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setAutoFillBackground(true);
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(240, 232, 216));
+    setPalette(background);
+    setMouseTracking(true);
+    resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
+
+    createControls();
+    mnuFile = new ContextMenu(this);
+    connectMenu();
+    createTimers();
+    OnTopPeers::Register(OnTopPeers::Ruler, this);
+    Form_Load();
+}
+
+Form1::~Form1()
+{
+    OnTopPeers::Unregister(OnTopPeers::Ruler, this);
+    delete style;
+}
+
+void Form1::createControls()
+{
+    Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), "ruler_face_h");
+    Image10 = makePicture(this, "Image10", Twips::rect(100, 0, 1050, 18000), "ruler_face_v");
+    Image10->hide();
+    Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
+    Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
+    Label3 = makeEdgeBar(this, "Label3", Twips::rect(0, 0, 100, 1215));
+    Label3->hide();
+    Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
+    Label4->hide();
+    Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
+    Image2 = makePicture(this, "Image2", Twips::rect(600, 2407, 510, 1470), "title_v");
+    TextBox1 = makeReadout(this, "Text1", Twips::rect(120, 380, 500, 285), QStringLiteral("Width"));
+    TextBox2 =
+        makeReadout(this, "Text2", Twips::rect(615, 380, 500, 285), QStringLiteral("Height"));
+    createSliders();
+    createNudgeButtons();
+    createCaptionPictures();
+
+    surfaces = {
+        {this, [this] { Form_DblClick(); }, false, true},
+        {Image1, [this] { Image1_DblClick(); }, true, true},
+        {Image2, [this] { Image2_DblClick(); }, true, true},
+        {Image9, [this] { Image9_DblClick(); }, true, true},
+        {Image10, [this] { Image10_DblClick(); }, true, true},
+        {Label1, [this] { Label1_DblClick(); }, true, false},
+        {Label2, nullptr, true, false},
+        {Label3, [this] { Label3_DblClick(); }, true, false},
+        {Label4, [this] { Label4_DblClick(); }, true, false},
+    };
+    for (const Surface &surface : surfaces) {
+        if (surface.widget != this)
+            surface.widget->installEventFilter(this);
+    }
+}
+
+void Form1::createSliders()
+{
+    Slider1 = new QSlider(Qt::Horizontal, this);
+    Slider1->setObjectName(QStringLiteral("Slider1"));
+    Slider1->setGeometry(Twips::rect(743, 700, 4485, 375));
+    Slider1->setRange(480, 24000);
+    Slider2 = new QSlider(Qt::Vertical, this);
+    Slider2->setObjectName(QStringLiteral("Slider2"));
+    Slider2->setGeometry(Twips::rect(200, 840, 375, 4605));
+    Slider2->setRange(480, 18000);
+    Slider2->setInvertedAppearance(true); // the minimum at the top, as the ruler grows downwards
+    Slider2->hide();
+    for (QSlider *slider : {Slider1, Slider2}) {
+        slider->setValue(int(startLength));
+        slider->setSingleStep(1);
+        slider->setPageStep(2);
+        slider->setTickPosition(QSlider::NoTicks);
+        slider->installEventFilter(this);
+    }
+    connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
+    connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);
+}
+
+void Form1::createNudgeButtons()
+{
+    struct Design
+    {
+        const char *name;
+        quint8 glyph;
+        bool bold;
+        QRect geometry;
+        const char *tip;
+        void (Form1::*click)();
+    };
+    const Design designs[] = {
+        {"chameleonButton1", WingdingsGlyph::ArrowLeft, true, Twips::rect(120, 750, 270, 270),
+         "Move left", &Form1::chameleonButton1_Click},
+        {"chameleonButton2", WingdingsGlyph::ArrowUp, true, Twips::rect(720, 752, 275, 275),
+         "Move up", &Form1::chameleonButton2_Click},
+        {"chameleonButton3", WingdingsGlyph::ArrowDown, false, Twips::rect(720, 1020, 270, 270),
+         "Move down", &Form1::chameleonButton3_Click},
+        {"chameleonButton4", WingdingsGlyph::ArrowRight, false, Twips::rect(390, 750, 270, 270),
+         "Move right", &Form1::chameleonButton4_Click},
+    };
+    for (std::size_t i = 0; i < nudgeButtons.size(); ++i) {
+        const Design &design = designs[i];
+        QFont wingdings(QStringLiteral("Wingdings"), 9);
+        wingdings.setBold(design.bold);
+        chameleonButton *button =
+            chameleonButton::Place(this, WingdingsGlyph::Caption(design.glyph),
+                                   WingdingsGlyph::Font(wingdings), design.geometry);
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setToolTip(QString::fromLatin1(design.tip));
+        connect(button, &chameleonButton::Click, this, design.click);
+        nudgeButtons[i] = button;
+    }
+    nudgeButtons[1]->hide();
+    nudgeButtons[2]->hide();
+}
+
+void Form1::createCaptionPictures()
+{
+    topToggle = new OnTopToggle(this, this);
+    topToggle->Top_N()->setObjectName(QStringLiteral("Top_N"));
+    topToggle->Top_Y()->setObjectName(QStringLiteral("Top_Y"));
+    topToggle->moveTo(Twips::toPixels(4920), Twips::toPixels(captionTop));
+    connect(topToggle, &OnTopToggle::Top_N_Clicked, this, &Form1::Top_N_Click);
+    connect(topToggle, &OnTopToggle::Top_Y_Clicked, this, &Form1::Top_Y_Click);
+
+    minimizeButton = new CaptionButton(CaptionButton::Minimize, this);
+    minimizeButton->normalPicture()->setObjectName(QStringLiteral("Image4"));
+    minimizeButton->hoverPicture()->setObjectName(QStringLiteral("Image7"));
+    minimizeButton->downPicture()->setObjectName(QStringLiteral("Image8"));
+    minimizeButton->moveTo(Twips::toPixels(5280), Twips::toPixels(captionTop));
+    connect(minimizeButton, &CaptionButton::released, this, &Form1::Image7_MouseUp);
+
+    closeButton = new CaptionButton(CaptionButton::Close, this);
+    closeButton->normalPicture()->setObjectName(QStringLiteral("Image3"));
+    closeButton->hoverPicture()->setObjectName(QStringLiteral("Image6"));
+    closeButton->downPicture()->setObjectName(QStringLiteral("Image5"));
+    closeButton->moveTo(Twips::toPixels(5640), Twips::toPixels(captionTop));
+    connect(closeButton, &CaptionButton::released, this, &Form1::Image6_MouseUp);
+}
+
+void Form1::createTimers()
+{
+    for (QTimer *timer : {&Timer1, &Timer2}) {
+        timer->setInterval(1);
+        timer->setTimerType(Qt::PreciseTimer);
+    }
+    Timer4.setInterval(1000);
+    Timer5.setInterval(1000);
+    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+    connect(&Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(&Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
+    connect(&Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
+}
+
+void Form1::connectMenu()
+{
+    const std::pair<QAction *, void (Form1::*)()> commands[] = {
+        {mnuFile->mnuPix, &Form1::mnuPix_Click},
+        {mnuFile->mnuPoints, &Form1::mnuPoints_Click},
+        {mnuFile->mnuCharac, &Form1::mnuCharac_Click},
+        {mnuFile->mnuInch, &Form1::mnuInch_Click},
+        {mnuFile->mnuMilli, &Form1::mnuMilli_Click},
+        {mnuFile->mnuCenti, &Form1::mnuCenti_Click},
+        {mnuFile->mnuTwips, &Form1::mnuTwips_Click},
+        {mnuFile->mnuCopy2, &Form1::mnuCopy2_Click},
+        {mnuFile->mnuSpy, &Form1::mnuSpy_Click},
+        {mnuFile->mnuMix, &Form1::mnuMix_Click},
+        {mnuFile->mnuNotepad, &Form1::mnuNotepad_Click},
+        {mnuFile->mnuHoriz, &Form1::mnuHoriz_Click},
+        {mnuFile->mnuVertical, &Form1::mnuVertical_Click},
+        {mnuFile->mnuCopy, &Form1::mnuCopy_Click},
+        {mnuFile->mnuNew, &Form1::mnuNew_Click},
+        {mnuFile->mnuClear, &Form1::mnuClear_Click},
+        {mnuFile->mnuHelp, &Form1::mnuHelp_Click},
+        {mnuFile->mnuAbout, &Form1::mnuAbout_Click},
+        {mnuFile->mnuClose, &Form1::mnuClose_Click},
+    };
+    for (const auto &[action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+// ---- Start-up and presets ----
+
+void Form1::Form_Load()
+{
+    topToggle->PutOnTop();
+    style = new clsStyle;
+    style->setClient(this);
+    style->setTitlebar(0);
+    Label2->move(0, Twips::toPixels(HeightTwips() - edgeBarHeight - 40));
+    loadUnitTicks();
+    loadPosition();
+    horizontalLength = text(startLength);
+    verticalLength = text(startLength);
+}
+
+void Form1::loadUnitTicks()
+{
+    SettingsStore &store = *platform().settings;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        const QString defaultText = SettingConversions::truthText(unit == ScaleUnits::Pixels);
+        const std::optional<bool> tick = SettingConversions::truthFromText(
+            store.GetSetting(application, section, ScaleUnits::unit(unit).key, defaultText));
+        if (tick)
+            mnuFile->unitEntry(unit)->setChecked(*tick);
+    }
+}
+
+void Form1::loadPosition()
+{
+    SettingsStore &store = *platform().settings;
+    const auto edge = [&](const char *key) -> std::optional<int> {
+        const std::optional<float> twips = SettingConversions::singleFromText(
+            store.GetSetting(application, section, QLatin1String(key), QString()));
+        if (!twips || std::fabs(*twips) > largestEdgeTwips)
+            return std::nullopt;
+        return Twips::toPixels(*twips);
+    };
+    if (const std::optional<int> left = edge("X_L"))
+        move(*left, y());
+    if (const std::optional<int> top = edge("X_T"))
+        move(x(), *top);
+}
+
+void Form1::SavePresets()
+{
+    SettingsStore &store = *platform().settings;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        store.SaveSetting(application, section, ScaleUnits::unit(unit).key,
+                          SettingConversions::truthText(isTicked(unit)));
+    }
+    store.SaveSetting(application, section, QStringLiteral("X_L"),
+                      SettingConversions::singleText(LeftTwips()));
+    store.SaveSetting(application, section, QStringLiteral("X_T"),
+                      SettingConversions::singleText(TopTwips()));
+}
+
+float Form1::LeftTwips() const
+{
+    return float(Twips::fromPixels(frameGeometry().x()));
+}
+
+float Form1::TopTwips() const
+{
+    return float(Twips::fromPixels(frameGeometry().y()));
+}
+
+float Form1::WidthTwips() const
+{
+    return float(Twips::fromPixels(frameGeometry().width()));
+}
+
+float Form1::HeightTwips() const
+{
+    return float(Twips::fromPixels(frameGeometry().height()));
+}
+
+bool Form1::isTicked(int unit) const
+{
+    return mnuFile->unitEntry(unit)->isChecked();
+}
+
+// ---- Exits ----
+
+void Form1::saveAndEnd()
+{
+    SavePresets();
+    EndProgram();
+}
+
+void Form1::mnuClose_Click()
+{
+    saveAndEnd();
+}
+void Form1::Image6_MouseUp()
+{
+    saveAndEnd();
+}
+void Form1::Image1_DblClick()
+{
+    saveAndEnd();
+}
+void Form1::Image9_DblClick()
+{
+    saveAndEnd();
+}
+void Form1::Form_DblClick()
+{
+    EndProgram();
+}
+void Form1::Image2_DblClick()
+{
+    EndProgram();
+}
+void Form1::Image10_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label1_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label3_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label4_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label2_Click()
+{
+    EndProgram();
+}
+
+void Form1::Form_Unload()
+{
+    SavePresets();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+// ---- Orientation and layout ----
+
+void Form1::mnuVertical_Click()
+{
+    Option2_Click();
+    mnuFile->mnuHoriz->setVisible(true);
+    mnuFile->mnuVertical->setVisible(false);
+    nudgeButtons[0]->hide();
+    nudgeButtons[1]->show();
+    nudgeButtons[3]->hide();
+    nudgeButtons[2]->show();
+    Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth), Label4->y());
+}
+
+void Form1::mnuHoriz_Click()
+{
+    Option1_Click();
+    mnuFile->mnuVertical->setVisible(true);
+    mnuFile->mnuHoriz->setVisible(false);
+    nudgeButtons[0]->show();
+    nudgeButtons[1]->hide();
+    nudgeButtons[3]->show();
+    nudgeButtons[2]->hide();
+}
+
+void Form1::Option1_Click()
+{
+    horizontal = true;
+    Timer1.stop();
+    Timer2.stop();
+    if (const std::optional<double> length = UnitFormats::readoutValue(horizontalLength))
+        resizeWindow(Twips::toPixels(*length), Twips::toPixels(thickness));
+    Slider1->setValue(horizontalLength.toInt());
+    Slider1->show();
+    Slider2->hide();
+    Label3->hide();
+    Label4->hide();
+    Label1->move(Label1->x(), 0);
+    Label1->show();
+    Label2->show();
+    Label2->move(Label2->x(), Twips::toPixels(HeightTwips() - edgeBarHeight - 40));
+    Image9->show();
+    Image10->hide();
+    Slider1->setFocus();
+}
+
+void Form1::Option2_Click()
+{
+    horizontal = false;
+    Timer1.stop();
+    Timer2.stop();
+    if (const std::optional<double> length = UnitFormats::readoutValue(verticalLength))
+        resizeWindow(Twips::toPixels(thickness), Twips::toPixels(*length));
+    Slider2->setValue(verticalLength.toInt());
+    Slider1->hide();
+    Slider2->show();
+    Label1->hide();
+    Label2->hide();
+    Label3->move(0, Label3->y());
+    Label3->show();
+    Label4->show();
+    Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - 40), Label4->y());
+    Image9->hide();
+    Image10->show();
+    Slider2->setFocus();
+}
+
+void Form1::Form_Resize()
+{
+    const double w = WidthTwips();
+    const double h = HeightTwips();
+    Label1->resize(width(), Label1->height());
+    Label2->resize(width(), Label2->height());
+    Label2->move(Label2->x(), Twips::toPixels(h - edgeBarHeight));
+    Label3->resize(Label3->width(), height());
+    Label4->resize(Label4->width(), height());
+    const double closeLeft = w - captionPictureSize - captionMargin;
+    const double minimizeLeft = closeLeft - captionPictureSize;
+    const double toggleLeft = minimizeLeft - captionPictureSize;
+    const int top = Twips::toPixels(captionTop);
+    closeButton->moveTo(Twips::toPixels(closeLeft), top);
+    minimizeButton->moveTo(Twips::toPixels(minimizeLeft), top);
+    topToggle->moveTo(Twips::toPixels(toggleLeft), top);
+    minimizeButton->Reset();
+    laidOutSize = size();
+}
+
+// The layout runs as part of every size change the ruler makes, before the
+// next step of the handler that made it, as the readouts depend on it.
+void Form1::resizeWindow(int widthPixels, int heightPixels)
+{
+    resize(widthPixels, heightPixels);
+    if (size() != laidOutSize)
+        Form_Resize();
+}
+
+// Size changes the ruler did not make itself (the window manager's) are laid
+// out when the platform reports them.
+void Form1::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (size() != laidOutSize)
+        Form_Resize();
+}
+
+// Restoring from the task bar does not change the size, but lays the window
+// out again all the same.
+void Form1::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        Form_Resize();
+}
+
+// ---- Units ----
+
+QString Form1::Text1() const
+{
+    return TextBox1->text();
+}
+
+QString Form1::Text2() const
+{
+    return TextBox2->text();
+}
+
+void Form1::ApplyTwips()
+{
+    if (horizontal) {
+        TextBox1->setText(UnitFormats::singleText(WidthTwips()));
+        TextBox2->setText(verticalLength == QLatin1String("6000") ? QString() : verticalLength);
+    } else {
+        TextBox2->setText(UnitFormats::singleText(HeightTwips()));
+        TextBox1->setText(horizontalLength);
+    }
+}
+
+void Form1::applyUnit(int unit)
+{
+    for (QLineEdit *readout : {TextBox1, TextBox2}) {
+        if (const std::optional<double> twips = UnitFormats::readoutValue(readout->text()))
+            readout->setText(ScaleUnits::unit(unit).readout(*twips));
+    }
+}
+
+void Form1::ApplyPixels()
+{
+    applyUnit(ScaleUnits::Pixels);
+}
+void Form1::ApplyPoints()
+{
+    applyUnit(ScaleUnits::Points);
+}
+void Form1::ApplyCharacters()
+{
+    applyUnit(ScaleUnits::Characters);
+}
+void Form1::ApplyInches()
+{
+    applyUnit(ScaleUnits::Inches);
+}
+void Form1::ApplyMillimeters()
+{
+    applyUnit(ScaleUnits::Millimeters);
+}
+void Form1::ApplyCentimeters()
+{
+    applyUnit(ScaleUnits::Centimeters);
+}
+
+void Form1::mnuTwips_Click()
+{
+    mnuFile->mnuTwips->setChecked(true);
+    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
+        mnuFile->unitEntry(unit)->setChecked(false);
+    ApplyTwips();
+    unitName = QStringLiteral("Twips");
+}
+
+// Every other unit starts again from twips, so choosing one twice, or one
+// after another, always converts the lengths themselves.
+void Form1::unitCommand(int unit)
+{
+    mnuTwips_Click();
+    applyUnit(unit);
+    setTicks(unit);
+    unitName = QString::fromLatin1(ScaleUnits::unit(unit).name);
+}
+
+void Form1::setTicks(int onlyTicked)
+{
+    mnuFile->mnuTwips->setChecked(false);
+    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
+        mnuFile->unitEntry(unit)->setChecked(unit == onlyTicked);
+}
+
+void Form1::mnuPix_Click()
+{
+    unitCommand(ScaleUnits::Pixels);
+}
+void Form1::mnuPoints_Click()
+{
+    unitCommand(ScaleUnits::Points);
+}
+void Form1::mnuCharac_Click()
+{
+    unitCommand(ScaleUnits::Characters);
+}
+void Form1::mnuInch_Click()
+{
+    unitCommand(ScaleUnits::Inches);
+}
+void Form1::mnuMilli_Click()
+{
+    unitCommand(ScaleUnits::Millimeters);
+}
+void Form1::mnuCenti_Click()
+{
+    unitCommand(ScaleUnits::Centimeters);
+}
+
+void Form1::RefreshUnit()
+{
+    const std::pair<int, void (Form1::*)()> order[] = {
+        {ScaleUnits::Centimeters, &Form1::mnuCenti_Click},
+        {ScaleUnits::Characters, &Form1::mnuCharac_Click},
+        {ScaleUnits::Inches, &Form1::mnuInch_Click},
+        {ScaleUnits::Millimeters, &Form1::mnuMilli_Click},
+        {ScaleUnits::Pixels, &Form1::mnuPix_Click},
+        {ScaleUnits::Points, &Form1::mnuPoints_Click},
+        {ScaleUnits::Twips, &Form1::mnuTwips_Click},
+    };
+    for (const auto &[unit, command] : order) {
+        if (isTicked(unit)) {
+            (this->*command)();
+            return;
+        }
+    }
+}
+
+// ---- Sliders, readouts and copy ----
+
+void Form1::Slider1_Change()
+{
+    horizontalLength = QString::number(Slider1->value());
+}
+
+void Form1::Slider2_Change()
+{
+    verticalLength = QString::number(Slider2->value());
+}
+
+void Form1::Slider1_MouseDown()
+{
+    Timer1.start();
+    Timer2.stop();
+    Timer4.start();
+}
+
+void Form1::Slider1_MouseUp()
+{
+    Timer1.stop();
+}
+
+void Form1::Slider2_MouseDown()
+{
+    Timer1.stop();
+    Timer2.start();
+    Timer5.start();
+}
+
+void Form1::Slider2_MouseUp()
+{
+    Timer2.stop();
+}
+
+void Form1::Timer1_Timer()
+{
+    resizeWindow(Twips::toPixels(Slider1->value()), height());
+    TextBox1->setText(UnitFormats::singleText(WidthTwips()));
+    TextBox2->setText(verticalLength == QLatin1String("6000") ? QString() : verticalLength);
+    RefreshUnit();
+    setSliderPopup(Slider1, TextBox1->text() + QLatin1Char(' ') + unitName);
+}
+
+void Form1::Timer2_Timer()
+{
+    resizeWindow(width(), Twips::toPixels(Slider2->value()));
+    TextBox2->setText(UnitFormats::singleText(HeightTwips()));
+    TextBox1->setText(horizontalLength);
+    RefreshUnit();
+    setSliderPopup(Slider2, TextBox2->text() + QLatin1Char(' ') + unitName);
+}
+
+// The pop-up text stands beside the thumb while the slider is held.
+void Form1::setSliderPopup(QSlider *slider, const QString &popup)
+{
+    if (slider->toolTip() == popup && QToolTip::isVisible())
+        return;
+    slider->setToolTip(popup);
+    QStyleOptionSlider option;
+    option.initFrom(slider);
+    option.orientation = slider->orientation();
+    option.minimum = slider->minimum();
+    option.maximum = slider->maximum();
+    option.sliderPosition = slider->sliderPosition();
+    option.upsideDown = slider->orientation() == Qt::Vertical;
+    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
+                                                        QStyle::SC_SliderHandle, slider);
+    QToolTip::showText(slider->mapToGlobal(thumb.bottomRight()), popup, slider);
+}
+
+void Form1::Timer4_Timer()
+{
+    mnuFile->mnuWidth->setText(QStringLiteral("Width:  ") + TextBox1->text() + QLatin1Char(' ') +
+                               unitName);
+}
+
+void Form1::Timer5_Timer()
+{
+    mnuFile->mnuHeight->setText(QStringLiteral("Height:  ") + TextBox2->text() + QLatin1Char(' ') +
+                                unitName);
+}
+
+void Form1::mnuCopy_Click()
+{
+    Clipboard &clipboard = *platform().clipboard;
+    clipboard.Clear();
+    clipboard.SetText(QStringLiteral("Width:  ") + TextBox1->text() + QLatin1Char(' ') + unitName +
+                      QStringLiteral("\r\nHeight:  ") + TextBox2->text() + QLatin1Char(' ') +
+                      unitName);
+}
+
+void Form1::mnuCopy2_Click()
+{
+    mnuCopy_Click();
+}
+
+void Form1::mnuClear_Click()
+{
+    TextBox1->clear();
+    TextBox2->clear();
+}
+
+// ---- Commands ----
+
+void Form1::nudge(double dxTwips, double dyTwips)
+{
+    move(Twips::toPixels(LeftTwips() + dxTwips), Twips::toPixels(TopTwips() + dyTwips));
+}
+
+void Form1::chameleonButton1_Click()
+{
+    nudge(-nudgeStep, 0);
+}
+void Form1::chameleonButton2_Click()
+{
+    nudge(0, -nudgeStep);
+}
+void Form1::chameleonButton3_Click()
+{
+    nudge(0, nudgeStep);
+}
+void Form1::chameleonButton4_Click()
+{
+    nudge(nudgeStep, 0);
+}
+
+void Form1::mnuNew_Click()
+{
+    platform().shell->StartProgram(QCoreApplication::applicationFilePath(), {});
+}
+
+void Form1::mnuHelp_Click()
+{
+    platform().shell->Open(HelpPage::path());
+}
+
+void Form1::mnuNotepad_Click()
+{
+    const QString editor = TextEditor::find();
+    if (!editor.isEmpty())
+        platform().shell->StartProgram(editor, {});
+}
+
+void Form1::mnuSpy_Click() {}
+
+void Form1::mnuMix_Click() {}
+
+void Form1::mnuAbout_Click() {}
+
+bool Form1::ShowsOnTop() const
+{
+    return topToggle->ShowsOnTop();
+}
+
+void Form1::Command1_Click()
+{
+    topToggle->PutOnTop();
+}
+
+void Form1::Top_N_Click()
+{
+    topToggle->PutOnTop();
+}
+
+void Form1::Top_Y_Click()
+{
+    topToggle->TakeOffTop();
+    OnTopPeers::ReassertOthers(OnTopPeers::Ruler);
+}
+
+void Form1::Image7_MouseUp()
+{
+    showMinimized();
+}
+
+void Form1::Form_Click()
+{
+    PopupMenu();
+}
+
+void Form1::Form_MouseMove()
+{
+    resetCaptionPictures();
+}
+
+void Form1::PopupMenu()
+{
+    mnuFile->popUpAtPointer();
+}
+
+void Form1::resetCaptionPictures()
+{
+    closeButton->Reset();
+    minimizeButton->Reset();
+}
+
+// ---- Mouse on the window's surfaces ----
+
+// A left press drags the window once the pointer has moved a little, so that
+// clicks and double-clicks on the same surfaces still arrive.
+void Form1::leftPressOnHandle(QMouseEvent *event)
+{
+    pressPosition = event->globalPosition().toPoint();
+    leftPressPending = true;
+}
+
+bool Form1::followPressForDrag(QMouseEvent *event)
+{
+    if (!leftPressPending || !(event->buttons() & Qt::LeftButton))
+        return false;
+    const QPoint travel = event->globalPosition().toPoint() - pressPosition;
+    if (travel.manhattanLength() < QApplication::startDragDistance())
+        return false;
+    leftPressPending = false;
+    DragIt(this);
+    return true;
+}
+
+bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton) {
+            leftPressOnHandle(mouse);
+        } else if (mouse->button() == Qt::RightButton && surface.opensMenuOnRightPress) {
+            PopupMenu();
+        }
+        return true;
+    }
+    case QEvent::MouseMove:
+        if (surface.resetsCaptions && !(static_cast<QMouseEvent *>(event)->buttons()))
+            resetCaptionPictures();
+        followPressForDrag(static_cast<QMouseEvent *>(event));
+        return true;
+    case QEvent::MouseButtonRelease: {
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        const bool click = leftPressPending && mouse->button() == Qt::LeftButton;
+        leftPressPending = false;
+        if (surface.widget == Label2 && click)
+            Label2_Click();
+        else if (surface.widget == this && mouse->button() == Qt::RightButton)
+            Form_Click();
+        return true;
+    }
+    case QEvent::MouseButtonDblClick:
+        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && surface.doubleClick)
+            surface.doubleClick();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool Form1::handleSliderEvent(QObject *slider, QEvent *event)
+{
+    const bool first = slider == Slider1;
+    if (event->type() == QEvent::MouseButtonPress)
+        first ? Slider1_MouseDown() : Slider2_MouseDown();
+    else if (event->type() == QEvent::MouseButtonRelease)
+        first ? Slider1_MouseUp() : Slider2_MouseUp();
+    return false;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Slider1 || watched == Slider2)
+        return handleSliderEvent(watched, event);
+    for (const Surface &surface : surfaces) {
+        if (surface.widget == watched)
+            return handleSurfaceEvent(surface, event);
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    handleSurfaceEvent(surfaces.front(), event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    handleSurfaceEvent(surfaces.front(), event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *event)
+{
+    handleSurfaceEvent(surfaces.front(), event);
+}
+
+void Form1::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    handleSurfaceEvent(surfaces.front(), event);
+}

@@ -1,0 +1,38 @@
+#include "ruler/ScaleUnit.h"
+
+#include "ruler/UnitFormats.h"
+
+// The millimetre and centimetre divisors are the program's own historic
+// values (1439.998517 twips to the inch), not 1440 / 25.4: readouts must not
+// change from one version to the next.
+static const ScaleUnit units[ScaleUnits::Count] = {
+    {"Pixels", "Pix", 15.0, ScaleUnit::Whole},
+    {"Points", "Points", 20.0, ScaleUnit::Tenths},
+    {"Characters", "Charac", 120.0, ScaleUnit::Tenths},
+    {"Inches", "Inch", 1440.0, ScaleUnit::Tenths},
+    {"Millimeters", "Milli", 56.692855, ScaleUnit::Tenths},
+    {"Centimeters", "Centi", 566.92855, ScaleUnit::Tenths},
+    {"Twips", "Twips", 0.0, ScaleUnit::Unconverted},
+};
+
+QString ScaleUnit::readout(double twips) const
+{
+    switch (format) {
+    case Whole:
+        return UnitFormats::wholeText(twips / twipsPerUnit);
+    case Tenths:
+        return UnitFormats::tenthsText(twips / twipsPerUnit);
+    case Unconverted:
+        break;
+    }
+    return UnitFormats::singleText(float(twips));
+}
+
+namespace ScaleUnits {
+
+const ScaleUnit &unit(int index)
+{
+    return units[index];
+}
+
+} // namespace ScaleUnits

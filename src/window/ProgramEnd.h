@@ -1,0 +1,11 @@
+#pragma once
+
+#include <functional>
+
+// Ends the program at once: no further handler of any window runs and no
+// window performs its closing steps. Everything the saving exits write is
+// already on disk by then.
+void EndProgram();
+
+// Replaces what EndProgram does (tests record the call instead of exiting).
+void setProgramEnd(std::function<void()> end);

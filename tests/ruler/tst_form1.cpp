@@ -1,0 +1,424 @@
+#include "FakeServices.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/Form1.h"
+#include "ruler/ScaleUnit.h"
+#include "window/CaptionButton.h"
+#include "window/ProgramEnd.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+#include <QTest>
+
+namespace {
+
+const QStringList unitKeys = {"Pix", "Points", "Charac", "Inch", "Milli", "Centi", "Twips"};
+
+QString ticks(const Form1 &ruler)
+{
+    QString result;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
+        result += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
+    return result;
+}
+
+} // namespace
+
+class TestForm1 : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void firstStart();
+    void storedTicks_data();
+    void storedTicks();
+    void storedPosition_data();
+    void storedPosition();
+    void exits_data();
+    void exits();
+    void platformCloseSavesWithoutEnding();
+    void copyBeforeAnything();
+    void sliderTickFollowsInTickedUnit();
+    void unitCommands_data();
+    void unitCommands();
+    void refreshUnitOrder();
+    void noUnitTickedShowsTwips();
+    void verticalLengthShownOnceChanged();
+    void menuCaptionsOnTimer();
+    void clearEmptiesReadouts();
+    void orientationKeepsEachLength();
+    void edgeBarPlacement();
+    void captionPicturesFollowRightEdge();
+    void nudgeMovesByTenTwips();
+    void takingOffTopLeavesBandOnce();
+
+private:
+    ScopedFakeServices *fakes = nullptr;
+    bool ended = false;
+};
+
+void TestForm1::init()
+{
+    fakes = new ScopedFakeServices;
+    ended = false;
+    setProgramEnd([this] { ended = true; });
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestForm1::cleanup()
+{
+    delete fakes;
+}
+
+void TestForm1::firstStart()
+{
+    Form1 ruler;
+    ruler.show();
+    QCOMPARE(ruler.frameGeometry().size(), QSize(400, 84));
+    QVERIFY(ruler.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QVERIFY(fakes->band.IsTopMost(&ruler));
+    QVERIFY(ruler.ShowsOnTop());
+    QCOMPARE(ticks(ruler), QStringLiteral("x......"));
+    QVERIFY(ruler.Text1().isEmpty());
+    QVERIFY(ruler.Text2().isEmpty());
+    QVERIFY(ruler.Text5().isEmpty());
+    QCOMPARE(ruler.Text6(), QStringLiteral("6000"));
+    QCOMPARE(ruler.Text7(), QStringLiteral("6000"));
+    QVERIFY(ruler.isHorizontal());
+    QCOMPARE(ruler.windowTitle(), QStringLiteral(" Ombrix"));
+}
+
+void TestForm1::storedTicks_data()
+{
+    QTest::addColumn<QStringList>("stored"); // one text per unit key; "-" leaves it absent
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("points only") << QStringList{"False", "True", "-", "-", "-", "-", "-"}
+                                 << ".x.....";
+    QTest::newRow("two units") << QStringList{"True", "True", "-", "-", "-", "-", "-"} << "xx.....";
+    QTest::newRow("all false") << QStringList(7, "False") << ".......";
+    QTest::newRow("any case and numbers")
+        << QStringList{"false", "TRUE", "0", "-1", "2.5", "-0", "tRuE"} << ".x.xx.x";
+    QTest::newRow("garbage keeps the unticked design state")
+        << QStringList{"yes", "nan", "inf", "", "1e400", "\x01\x02", "True,False"} << ".......";
+    QTest::newRow("1e40 is a number")
+        << QStringList{"False", "1e40", "-", "-", "-", "-", "-"} << ".x.....";
+}
+
+void TestForm1::storedTicks()
+{
+    QFETCH(QStringList, stored);
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        if (stored[unit] != QLatin1String("-"))
+            fakes->settings.values.insert("Presets/" + unitKeys[unit], stored[unit]);
+    }
+    QFETCH(QString, expected);
+    Form1 ruler;
+    QCOMPARE(ticks(ruler), expected);
+}
+
+void TestForm1::storedPosition_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<QPoint>("expected"); // -1000 means "where the system placed it"
+    QTest::newRow("both") << "1500"
+                          << "3000" << QPoint(100, 200);
+    QTest::newRow("negative") << "-45"
+                              << "-1500.5" << QPoint(-3, -100);
+    QTest::newRow("off screen kept") << "150000"
+                                     << "0" << QPoint(10000, 0);
+    QTest::newRow("not a number") << "abc"
+                                  << "300" << QPoint(-1000, 20);
+    QTest::newRow("beyond X coordinates") << "1e40"
+                                          << "nan" << QPoint(-1000, -1000);
+    QTest::newRow("empty") << ""
+                           << "15" << QPoint(-1000, 1);
+}
+
+void TestForm1::storedPosition()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(QPoint, expected);
+    fakes->settings.values.insert("Presets/X_L", left);
+    fakes->settings.values.insert("Presets/X_T", top);
+    Form1 ruler;
+    const QPoint placed = Form1().pos(); // a ruler with nothing stored
+    if (expected.x() == -1000)
+        expected.setX(placed.x());
+    if (expected.y() == -1000)
+        expected.setY(placed.y());
+    QCOMPARE(ruler.pos(), expected);
+}
+
+void TestForm1::exits_data()
+{
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<bool>("saves");
+    const char *names[] = {"mnuClose",         "Image6_MouseUp",  "Image1_DblClick",
+                           "Image9_DblClick",  "Form_DblClick",   "Image2_DblClick",
+                           "Image10_DblClick", "Label1_DblClick", "Label3_DblClick",
+                           "Label4_DblClick",  "Label2_Click"};
+    for (int exit = 0; exit < 11; ++exit)
+        QTest::newRow(names[exit]) << exit << (exit < 4);
+}
+
+void TestForm1::exits()
+{
+    QFETCH(int, exit);
+    QFETCH(bool, saves);
+    Form1 ruler;
+    ruler.move(150, 300);
+    ruler.mnuInch_Click();
+    void (Form1::*handlers[])() = {
+        &Form1::mnuClose_Click,   &Form1::Image6_MouseUp,  &Form1::Image1_DblClick,
+        &Form1::Image9_DblClick,  &Form1::Form_DblClick,   &Form1::Image2_DblClick,
+        &Form1::Image10_DblClick, &Form1::Label1_DblClick, &Form1::Label3_DblClick,
+        &Form1::Label4_DblClick,  &Form1::Label2_Click};
+    (ruler.*handlers[exit])();
+    QVERIFY(ended);
+    if (saves) {
+        QCOMPARE(fakes->settings.writes, QStringList({"Pix=False", "Points=False", "Charac=False",
+                                                      "Inch=True", "Milli=False", "Centi=False",
+                                                      "Twips=False", "X_L=2250", "X_T=4500"}));
+    } else {
+        QVERIFY(fakes->settings.writes.isEmpty());
+    }
+}
+
+void TestForm1::platformCloseSavesWithoutEnding()
+{
+    Form1 ruler;
+    ruler.show();
+    ruler.close();
+    QVERIFY(!ended);
+    QCOMPARE(fakes->settings.writes.size(), 9);
+    QCOMPARE(fakes->settings.writes.first(), QStringLiteral("Pix=True"));
+}
+
+void TestForm1::copyBeforeAnything()
+{
+    Form1 ruler;
+    ruler.mnuCopy2_Click();
+    QCOMPARE(fakes->clipboard.clears, 1);
+    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:   \r\nHeight:   "));
+}
+
+void TestForm1::sliderTickFollowsInTickedUnit()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    slider->setValue(4520); // between two pixels: the window keeps whole pixels
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.width(), 301);
+    QCOMPARE(ruler.Text1(), QStringLiteral("301"));
+    QCOMPARE(ruler.Text2(), QString());
+    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
+    QCOMPARE(slider->toolTip(), QStringLiteral("301 Pixels"));
+    ruler.mnuCopy_Click();
+    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
+    slider->setValue(24000);
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.width(), 1600);
+    QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+}
+
+void TestForm1::unitCommands_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("pixels") << int(ScaleUnits::Pixels) << "400"
+                            << "Pixels";
+    QTest::newRow("points") << int(ScaleUnits::Points) << "300."
+                            << "Points";
+    QTest::newRow("characters") << int(ScaleUnits::Characters) << "50."
+                                << "Characters";
+    QTest::newRow("inches") << int(ScaleUnits::Inches) << "4.2"
+                            << "Inches";
+    QTest::newRow("millimeters") << int(ScaleUnits::Millimeters) << "105.8"
+                                 << "Millimeters";
+    QTest::newRow("centimeters") << int(ScaleUnits::Centimeters) << "10.6"
+                                 << "Centimeters";
+    QTest::newRow("twips") << int(ScaleUnits::Twips) << "6000"
+                           << "Twips";
+}
+
+void TestForm1::unitCommands()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, width);
+    QFETCH(QString, name);
+    Form1 ruler;
+    ruler.show();
+    QAction *entry = ruler.menu()->unitEntry(unit);
+    entry->trigger();
+    entry->trigger(); // a second time starts from twips again
+    QCOMPARE(ruler.Text1(), width);
+    QCOMPARE(ruler.Text2(), QString());
+    QCOMPARE(ruler.Text5(), name);
+    QString onlyThis(7, QLatin1Char('.'));
+    onlyThis[unit] = QLatin1Char('x');
+    QCOMPARE(ticks(ruler), onlyThis);
+}
+
+void TestForm1::refreshUnitOrder()
+{
+    fakes->settings.values.insert("Presets/Points", "True");
+    fakes->settings.values.insert("Presets/Twips", "True");
+    Form1 ruler;
+    ruler.show();
+    QCOMPARE(ticks(ruler), QStringLiteral("xx....x"));
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
+    QCOMPARE(ticks(ruler), QStringLiteral("x......"));
+}
+
+void TestForm1::noUnitTickedShowsTwips()
+{
+    for (const QString &key : unitKeys)
+        fakes->settings.values.insert("Presets/" + key, "False");
+    Form1 ruler;
+    ruler.show();
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text1(), QStringLiteral("6000"));
+    QCOMPARE(ruler.Text5(), QString());
+    ruler.mnuCopy_Click();
+    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  6000 \r\nHeight:   "));
+}
+
+void TestForm1::verticalLengthShownOnceChanged()
+{
+    Form1 ruler;
+    ruler.show();
+    ruler.mnuVertical_Click();
+    ruler.findChild<QSlider *>("Slider2")->setValue(3000);
+    ruler.Timer2_Timer();
+    QCOMPARE(ruler.Text1(), QStringLiteral("400")); // the horizontal length, always shown
+    QCOMPARE(ruler.Text2(), QStringLiteral("200"));
+    ruler.mnuHoriz_Click();
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text1(), QStringLiteral("400"));
+    QCOMPARE(ruler.Text2(), QStringLiteral("200"));
+    ruler.mnuVertical_Click();
+    ruler.findChild<QSlider *>("Slider2")->setValue(6000);
+    ruler.mnuHoriz_Click();
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text2(), QString());
+}
+
+void TestForm1::menuCaptionsOnTimer()
+{
+    Form1 ruler;
+    ruler.show();
+    QCOMPARE(ruler.menu()->mnuWidth->text(), QStringLiteral("Width: 0"));
+    ruler.Timer1_Timer();
+    ruler.Timer4_Timer();
+    ruler.Timer5_Timer();
+    QCOMPARE(ruler.menu()->mnuWidth->text(), QStringLiteral("Width:  400 Pixels"));
+    QCOMPARE(ruler.menu()->mnuHeight->text(), QStringLiteral("Height:   Pixels"));
+}
+
+void TestForm1::clearEmptiesReadouts()
+{
+    Form1 ruler;
+    ruler.show();
+    ruler.Timer1_Timer();
+    ruler.mnuClear_Click();
+    QVERIFY(ruler.Text1().isEmpty());
+    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text1(), QStringLiteral("400"));
+}
+
+void TestForm1::orientationKeepsEachLength()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *slider1 = ruler.findChild<QSlider *>("Slider1");
+    auto *slider2 = ruler.findChild<QSlider *>("Slider2");
+    slider1->setValue(9000);
+    ruler.Timer1_Timer();
+    ruler.mnuVertical_Click();
+    QCOMPARE(ruler.size(), QSize(84, 400));
+    QVERIFY(!ruler.isHorizontal());
+    QVERIFY(ruler.menu()->mnuHoriz->isVisible());
+    QVERIFY(!ruler.menu()->mnuVertical->isVisible());
+    QVERIFY(slider2->isVisible() && !slider1->isVisible());
+    QVERIFY(ruler.findChild<QLabel *>("Image10")->isVisible());
+    QVERIFY(!ruler.findChild<QLabel *>("Image9")->isVisible());
+    slider2->setValue(3000);
+    ruler.mnuHoriz_Click();
+    QCOMPARE(ruler.size(), QSize(600, 84));
+    ruler.mnuVertical_Click();
+    QCOMPARE(ruler.size(), QSize(84, 200));
+}
+
+void TestForm1::edgeBarPlacement()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *bottom = ruler.findChild<QLabel *>("Label2");
+    QCOMPARE(bottom->y(), 77); // showing the window lays it out flush with the bottom
+    ruler.Timer1_Timer();
+    ruler.mnuVertical_Click();
+    auto *right = ruler.findChild<QLabel *>("Label4");
+    QCOMPARE(right->x(), 77); // 1155 twips
+    QCOMPARE(right->height(), 400);
+    ruler.mnuHoriz_Click();
+    QCOMPARE(bottom->y(), 75); // 1120 twips: 40 above the bottom right after the switch
+    ruler.findChild<QSlider *>("Slider1")->setValue(7500);
+    ruler.Timer1_Timer();
+    QCOMPARE(bottom->y(), 77); // 1160 twips: flush after a resize
+    QCOMPARE(bottom->width(), 500);
+}
+
+void TestForm1::captionPicturesFollowRightEdge()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    for (int length : {6000, 480, 24000}) {
+        slider->setValue(length);
+        ruler.Timer1_Timer();
+        const int w = ruler.width() * 15;
+        QCOMPARE(ruler.findChild<QLabel *>("Image3")->x(), qRound((w - 415) / 15.0));
+        QCOMPARE(ruler.findChild<QLabel *>("Image6")->x(), qRound((w - 415) / 15.0));
+        QCOMPARE(ruler.findChild<QLabel *>("Image4")->x(), qRound((w - 730) / 15.0));
+        QCOMPARE(ruler.findChild<QLabel *>("Top_Y")->x(), qRound((w - 1045) / 15.0));
+        QCOMPARE(ruler.findChild<QLabel *>("Top_N")->y(), 4);
+    }
+}
+
+void TestForm1::nudgeMovesByTenTwips()
+{
+    Form1 ruler;
+    ruler.move(100, 100);
+    ruler.chameleonButton1_Click();
+    QCOMPARE(ruler.pos(), QPoint(99, 100));
+    ruler.chameleonButton4_Click();
+    ruler.chameleonButton4_Click();
+    QCOMPARE(ruler.pos(), QPoint(101, 100));
+    ruler.chameleonButton2_Click();
+    QCOMPARE(ruler.pos(), QPoint(101, 99));
+    ruler.chameleonButton3_Click();
+    QCOMPARE(ruler.pos(), QPoint(101, 100));
+}
+
+void TestForm1::takingOffTopLeavesBandOnce()
+{
+    Form1 ruler;
+    ruler.Top_Y_Click();
+    QVERIFY(!fakes->band.IsTopMost(&ruler));
+    QVERIFY(!ruler.ShowsOnTop());
+    QVERIFY(!ruler.findChild<QLabel *>("Top_N")->isHidden());
+    ruler.Command1_Click();
+    QVERIFY(fakes->band.IsTopMost(&ruler));
+    QVERIFY(ruler.ShowsOnTop());
+}
+
+QTEST_MAIN(TestForm1)
+#include "tst_form1.moc"

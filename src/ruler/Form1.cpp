@@ -1,6 +1,11 @@
 #include "ruler/Form1.h"
 
+#include "button/WingdingsGlyph.h"
+#include "colour/Mixer.h"
+#include "colour/frmColor.h"
+#include "button/chameleonButton.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/HelpPage.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
@@ -188,7 +193,42 @@ void Form1::createSliders()
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);
 }
 
-void Form1::createNudgeButtons() {}
+void Form1::createNudgeButtons()
+{
+    struct Design
+    {
+        const char *name;
+        quint8 glyph;
+        bool bold;
+        QRect geometry;
+        const char *tip;
+        void (Form1::*click)();
+    };
+    const Design designs[] = {
+        {"chameleonButton1", WingdingsGlyph::ArrowLeft, true, Twips::rect(120, 750, 270, 270),
+         "Move left", &Form1::chameleonButton1_Click},
+        {"chameleonButton2", WingdingsGlyph::ArrowUp, true, Twips::rect(720, 752, 275, 275),
+         "Move up", &Form1::chameleonButton2_Click},
+        {"chameleonButton3", WingdingsGlyph::ArrowDown, false, Twips::rect(720, 1020, 270, 270),
+         "Move down", &Form1::chameleonButton3_Click},
+        {"chameleonButton4", WingdingsGlyph::ArrowRight, false, Twips::rect(390, 750, 270, 270),
+         "Move right", &Form1::chameleonButton4_Click},
+    };
+    for (std::size_t i = 0; i < nudgeButtons.size(); ++i) {
+        const Design &design = designs[i];
+        QFont wingdings(QStringLiteral("Wingdings"), 9);
+        wingdings.setBold(design.bold);
+        chameleonButton *button =
+            chameleonButton::Place(this, WingdingsGlyph::Caption(design.glyph),
+                                   WingdingsGlyph::Font(wingdings), design.geometry);
+        button->setObjectName(QString::fromLatin1(design.name));
+        button->setToolTip(QString::fromLatin1(design.tip));
+        connect(button, &chameleonButton::Click, this, design.click);
+        nudgeButtons[i] = button;
+    }
+    nudgeButtons[1]->hide();
+    nudgeButtons[2]->hide();
+}
 
 void Form1::createCaptionPictures()
 {
@@ -389,9 +429,15 @@ void Form1::Label2_Click()
     EndProgram();
 }
 
+// The platform closing the ruler saves its presets and unloads every other
+// window, each with its own unloading; the program ends with the last one.
 void Form1::Form_Unload()
 {
     SavePresets();
+    if (frmColor *spy = frmColor::Instance())
+        spy->Unload();
+    if (Mixer *mixer = Mixer::Instance())
+        mixer->Unload();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -407,12 +453,10 @@ void Form1::mnuVertical_Click()
     Option2_Click();
     mnuFile->mnuHoriz->setVisible(true);
     mnuFile->mnuVertical->setVisible(false);
-    if (nudgeButtons[0]) {
-        nudgeButtons[0]->hide();
-        nudgeButtons[1]->show();
-        nudgeButtons[3]->hide();
-        nudgeButtons[2]->show();
-    }
+    nudgeButtons[0]->hide();
+    nudgeButtons[1]->show();
+    nudgeButtons[3]->hide();
+    nudgeButtons[2]->show();
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth), Label4->y());
 }
 
@@ -421,12 +465,10 @@ void Form1::mnuHoriz_Click()
     Option1_Click();
     mnuFile->mnuVertical->setVisible(true);
     mnuFile->mnuHoriz->setVisible(false);
-    if (nudgeButtons[0]) {
-        nudgeButtons[0]->show();
-        nudgeButtons[1]->hide();
-        nudgeButtons[3]->show();
-        nudgeButtons[2]->hide();
-    }
+    nudgeButtons[0]->show();
+    nudgeButtons[1]->hide();
+    nudgeButtons[3]->show();
+    nudgeButtons[2]->hide();
 }
 
 void Form1::Option1_Click()
@@ -779,8 +821,7 @@ void Form1::mnuNew_Click()
 
 void Form1::mnuHelp_Click()
 {
-    platform().shell->Open(QCoreApplication::applicationDirPath() +
-                           QStringLiteral("/Ombrix_Help.htm"));
+    platform().shell->Open(HelpPage::path());
 }
 
 void Form1::mnuNotepad_Click()
@@ -790,9 +831,15 @@ void Form1::mnuNotepad_Click()
         platform().shell->StartProgram(editor, {});
 }
 
-void Form1::mnuSpy_Click() {}
+void Form1::mnuSpy_Click()
+{
+    frmColor::ShowInstance();
+}
 
-void Form1::mnuMix_Click() {}
+void Form1::mnuMix_Click()
+{
+    Mixer::ShowInstance();
+}
 
 void Form1::mnuAbout_Click() {}
 

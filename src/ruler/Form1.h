@@ -180,10 +180,10 @@ private:
     QLineEdit *TextBox2 = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
-    std::array<QWidget *, 4> nudgeButtons = {}; // chameleonButton1..4
-    CaptionButton *closeButton = nullptr;       // Image3 / Image6 / Image5
-    CaptionButton *minimizeButton = nullptr;    // Image4 / Image7 / Image8
-    OnTopToggle *topToggle = nullptr;           // Top_Y / Top_N
+    std::array<chameleonButton *, 4> nudgeButtons = {}; // chameleonButton1..4
+    CaptionButton *closeButton = nullptr;               // Image3 / Image6 / Image5
+    CaptionButton *minimizeButton = nullptr;            // Image4 / Image7 / Image8
+    OnTopToggle *topToggle = nullptr;                   // Top_Y / Top_N
 
     QTimer Timer1;
     QTimer Timer2;

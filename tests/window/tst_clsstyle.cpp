@@ -1,0 +1,150 @@
+#include "FakeServices.h"
+#include "window/clsStyle.h"
+
+#include <QMouseEvent>
+#include <QTest>
+
+class TestClsStyle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void withoutClient();
+    void features_data();
+    void features();
+    void titlebarKeepsOuterRectangle();
+    void topMostGoesThroughTheBand();
+    void autoDragOnlyOnBackgroundLeftPress();
+    void packPoint_data();
+    void packPoint();
+};
+
+void TestClsStyle::withoutClient()
+{
+    clsStyle style;
+    QCOMPARE(style.hwnd(), 0u);
+    style.setTitlebar(-1);
+    QCOMPARE(style.Titlebar(), qint16(0));
+    QCOMPARE(style.ControlBox(), qint16(0));
+    QCOMPARE(style.TopMost(), qint16(0));
+}
+
+void TestClsStyle::features_data()
+{
+    QTest::addColumn<int>("feature");
+    QTest::newRow("ControlBox") << 0;
+    QTest::newRow("MaxButton") << 1;
+    QTest::newRow("MinButton") << 2;
+    QTest::newRow("Sizable") << 3;
+    QTest::newRow("Titlebar") << 4;
+    QTest::newRow("ToolWindow") << 5;
+    QTest::newRow("WhatsThisButton") << 6;
+}
+
+// Each feature reads back what was set and leaves every other feature alone.
+void TestClsStyle::features()
+{
+    QFETCH(int, feature);
+    using Getter = qint16 (clsStyle::*)() const;
+    using Setter = void (clsStyle::*)(qint16);
+    const std::pair<Getter, Setter> members[] = {
+        {&clsStyle::ControlBox, &clsStyle::setControlBox},
+        {&clsStyle::MaxButton, &clsStyle::setMaxButton},
+        {&clsStyle::MinButton, &clsStyle::setMinButton},
+        {&clsStyle::Sizable, &clsStyle::setSizable},
+        {&clsStyle::Titlebar, &clsStyle::setTitlebar},
+        {&clsStyle::ToolWindow, &clsStyle::setToolWindow},
+        {&clsStyle::WhatsThisButton, &clsStyle::setWhatsThisButton},
+    };
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    clsStyle style;
+    style.setClient(&window);
+    const auto snapshot = [&] {
+        QList<qint16> values;
+        for (const auto &[get, set] : members)
+            values << (style.*get)();
+        return values;
+    };
+    for (qint16 value : {qint16(-1), qint16(0), qint16(1), qint16(0)}) {
+        QList<qint16> expected = snapshot();
+        expected[feature] = value ? -1 : 0;
+        (style.*members[feature].second)(value);
+        QCOMPARE(snapshot(), expected);
+    }
+}
+
+void TestClsStyle::titlebarKeepsOuterRectangle()
+{
+    QWidget window;
+    window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    window.setGeometry(100, 200, 400, 84);
+    window.show();
+    const QRect outer = window.frameGeometry();
+    clsStyle style;
+    style.setClient(&window);
+    QCOMPARE(style.Titlebar(), qint16(-1));
+    style.setTitlebar(0);
+    QCOMPARE(style.Titlebar(), qint16(0));
+    QVERIFY(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(window.frameGeometry(), outer);
+    style.setTitlebar(-1);
+    QCOMPARE(style.Titlebar(), qint16(-1));
+}
+
+void TestClsStyle::topMostGoesThroughTheBand()
+{
+    ScopedFakeServices fakes;
+    QWidget window;
+    window.setObjectName("w");
+    clsStyle style;
+    style.setClient(&window);
+    style.setTopMost(5);
+    QCOMPARE(style.TopMost(), qint16(-1));
+    style.setTopMost(0);
+    QCOMPARE(style.TopMost(), qint16(0));
+    QCOMPARE(fakes.band.calls, QStringList({"w:on", "w:off"}));
+}
+
+void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
+{
+    ScopedFakeServices fakes;
+    QWidget window;
+    window.resize(200, 100);
+    QWidget child(&window);
+    child.setGeometry(0, 0, 50, 50);
+    window.show();
+    clsStyle style;
+    style.setClient(&window);
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(100, 80));
+    QCOMPARE(fakes.mover.moves.size(), 0); // AutoDrag is off at first
+    style.setAutoDrag(-1);
+    QTest::mousePress(&window, Qt::RightButton, {}, QPoint(100, 80));
+    QCOMPARE(fakes.mover.moves.size(), 0);
+    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(100, 80));
+    QCOMPARE(fakes.mover.moves.size(), 1);
+    QTest::mousePress(&child, Qt::LeftButton, {}, QPoint(10, 10));
+    QCOMPARE(fakes.mover.moves.size(), 1);
+}
+
+void TestClsStyle::packPoint_data()
+{
+    QTest::addColumn<int>("x");
+    QTest::addColumn<int>("y");
+    QTest::addColumn<uint>("packed");
+    QTest::newRow("origin") << 0 << 0 << 0u;
+    QTest::newRow("plain") << 100 << 200 << 0x00C80064u;
+    QTest::newRow("negative x stays out of y") << -1 << 5 << 0x0005FFFFu;
+    QTest::newRow("negative y") << 3 << -2 << 0xFFFE0003u;
+    QTest::newRow("narrowed to 16 bits") << 0x12345 << 0x10002 << 0x00022345u;
+}
+
+void TestClsStyle::packPoint()
+{
+    QFETCH(int, x);
+    QFETCH(int, y);
+    QFETCH(uint, packed);
+    QCOMPARE(clsStyle::packPoint(x, y), packed);
+}
+
+QTEST_MAIN(TestClsStyle)
+#include "tst_clsstyle.moc"

@@ -1,5 +1,6 @@
 #include "ruler/Form1.h"
 
+#include "about/frmAbout.h"
 #include "button/WingdingsGlyph.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
@@ -438,6 +439,7 @@ void Form1::Form_Unload()
         spy->Unload();
     if (Mixer *mixer = Mixer::Instance())
         mixer->Unload();
+    frmAbout::Unload();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -841,7 +843,10 @@ void Form1::mnuMix_Click()
     Mixer::ShowInstance();
 }
 
-void Form1::mnuAbout_Click() {}
+void Form1::mnuAbout_Click()
+{
+    frmAbout::ShowInstance();
+}
 
 bool Form1::ShowsOnTop() const
 {

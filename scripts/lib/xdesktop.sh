@@ -1,0 +1,214 @@
+# shellcheck shell=bash
+# A private X desktop: an Xvfb server on a display number nobody else uses,
+# openbox as its window manager, and the programs started on it. Every process
+# is started in a process group of its own and remembered, so that
+# xd_stop_all can end it together with anything it started in turn.
+#
+# Sourced by scripts/run.sh and tests/e2e/harness.sh. The caller installs the
+# traps that call xd_stop_all.
+
+XD_PIDS=()
+XD_LAST_PID=
+XD_DISPLAY=
+XD_XVFB_PID=
+XD_WM_PID=
+XD_DISPLAY_MIN=${XD_DISPLAY_MIN:-100}
+XD_DISPLAY_MAX=${XD_DISPLAY_MAX:-999}
+# Every wait below polls at this interval; window managers also need about
+# this long between synthetic input steps.
+XD_POLL=0.05
+
+xd_display_in_use() {
+    [[ -e /tmp/.X$1-lock || -e /tmp/.X11-unix/X$1 ]]
+}
+
+# Prints a display number with neither a lock file nor a socket. Tests run in
+# parallel, so the scan starts at a random place; a number taken by someone
+# else between the scan and the server's start is handled by xd_start_xvfb.
+xd_pick_display() {
+    local span=$((XD_DISPLAY_MAX - XD_DISPLAY_MIN + 1)) start i n
+    start=$(((RANDOM * 32768 + RANDOM + $$) % span))
+    for ((i = 0; i < span; i++)); do
+        n=$((XD_DISPLAY_MIN + (start + i) % span))
+        if ! xd_display_in_use "$n"; then
+            echo "$n"
+            return 0
+        fi
+    done
+    return 1
+}
+
+# xd_spawn [--stdin FILE] LOG COMMAND [ARG...]
+# Starts COMMAND in the background as the leader of a new process group (its
+# pid is the group id), appending its output to LOG. Sets XD_LAST_PID.
+xd_spawn() {
+    local input=/dev/null
+    if [[ $1 == --stdin ]]; then
+        input=$2
+        shift 2
+    fi
+    local log=$1
+    shift
+    setsid "$@" <"$input" >>"$log" 2>&1 &
+    XD_LAST_PID=$!
+    XD_PIDS+=("$XD_LAST_PID")
+}
+
+xd_alive() {
+    kill -0 "$1" 2>/dev/null
+}
+
+xd_group_alive() {
+    kill -0 -- "-$1" 2>/dev/null
+}
+
+# xd_wait_until TIMEOUT_SECONDS COMMAND [ARG...]: polls COMMAND until it
+# succeeds; fails when the time is up.
+xd_wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < deadline)) || return 1
+        sleep "$XD_POLL"
+    done
+}
+
+xd_forget() {
+    local pid=$1 kept=() p
+    for p in "${XD_PIDS[@]}"; do
+        [[ $p == "$pid" ]] || kept+=("$p")
+    done
+    XD_PIDS=("${kept[@]}")
+}
+
+# Ends the process groups given: TERM first, KILL for whatever is still
+# there after three seconds; then reaps the leaders.
+xd_stop_groups() {
+    local pid i pending
+    for pid in "$@"; do
+        kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null
+    done
+    for ((i = 0; i < 60; i++)); do
+        pending=0
+        for pid in "$@"; do
+            xd_group_alive "$pid" && pending=1
+        done
+        ((pending)) || break
+        sleep "$XD_POLL"
+    done
+    for pid in "$@"; do
+        kill -KILL -- "-$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+        xd_forget "$pid"
+    done
+}
+
+xd_stop() {
+    xd_stop_groups "$1"
+}
+
+# A server that was killed cannot remove its lock file and socket; remove
+# them when they still name our server, so the number is free again.
+xd_remove_stale_lock() {
+    local n=${XD_DISPLAY#:} owner
+    [[ -n $n && -n $XD_XVFB_PID ]] || return 0
+    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock") || return 0
+    if [[ $owner == "$XD_XVFB_PID" ]]; then
+        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
+    fi
+}
+
+# Stops the clients first, then the window manager's and the server's groups,
+# so that nothing is left when the caller exits.
+xd_stop_all() {
+    local clients=() p i
+    for ((i = ${#XD_PIDS[@]} - 1; i >= 0; i--)); do
+        p=${XD_PIDS[i]}
+        [[ $p == "$XD_XVFB_PID" || $p == "$XD_WM_PID" ]] || clients+=("$p")
+    done
+    ((${#clients[@]} == 0)) || xd_stop_groups "${clients[@]}"
+    [[ -z $XD_WM_PID ]] || xd_stop_groups "$XD_WM_PID"
+    if [[ -n $XD_XVFB_PID ]]; then
+        xd_stop_groups "$XD_XVFB_PID"
+        xd_remove_stale_lock
+    fi
+    XD_WM_PID=
+    XD_XVFB_PID=
+    XD_DISPLAY=
+}
+
+xd_server_ready() {
+    local n=$1 pid=$2 owner
+    xd_alive "$pid" || return 2
+    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+    [[ $owner == "$pid" ]] && xdpyinfo -display ":$n" >/dev/null 2>&1
+}
+
+# Waits until the server PID owns display N and answers; fails as soon as the
+# server has gone (it lost the display number to another one).
+xd_wait_server() {
+    local n=$1 pid=$2 deadline=$((SECONDS + 10)) status
+    while ((SECONDS < deadline)); do
+        xd_server_ready "$n" "$pid"
+        status=$?
+        ((status == 0)) && return 0
+        ((status == 2)) && return 1
+        sleep "$XD_POLL"
+    done
+    return 1
+}
+
+# xd_start_xvfb SCREEN LOG: SCREEN is WxH or WxHxDEPTH. Exports DISPLAY.
+xd_start_xvfb() {
+    local screen=$1 log=$2 attempt n pid
+    [[ $screen =~ ^[0-9]+x[0-9]+$ ]] && screen+=x24
+    for ((attempt = 0; attempt < 20; attempt++)); do
+        n=$(xd_pick_display) || break
+        xd_spawn "$log" Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset
+        pid=$XD_LAST_PID
+        if xd_wait_server "$n" "$pid"; then
+            XD_DISPLAY=:$n
+            XD_XVFB_PID=$pid
+            export DISPLAY=$XD_DISPLAY
+            return 0
+        fi
+        xd_stop "$pid"
+    done
+    echo "xdesktop: Xvfb did not start on any free display" >&2
+    return 1
+}
+
+xd_wm_ready() {
+    xd_alive "$XD_WM_PID" &&
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
+}
+
+# xd_start_openbox LOG: starts openbox on DISPLAY and waits until it manages
+# the screen.
+xd_start_openbox() {
+    local log=$1
+    xd_spawn "$log" openbox --sm-disable
+    XD_WM_PID=$XD_LAST_PID
+    xd_wait_until 10 xd_wm_ready && return 0
+    echo "xdesktop: openbox did not take the screen" >&2
+    return 1
+}
+
+# xd_visible_windows --pid PID | --name REGEX: ids of the viewable windows
+# that match, one a line.
+xd_visible_windows() {
+    xdotool search --onlyvisible "$@" 2>/dev/null
+}
+
+xd_has_visible_window() {
+    [[ -n $(xd_visible_windows "$@") ]]
+}
+
+# xd_wait_window TIMEOUT --pid PID | --name REGEX: prints the first viewable
+# window that matches, waiting up to TIMEOUT seconds for it.
+xd_wait_window() {
+    local timeout=$1
+    shift
+    xd_wait_until "$timeout" xd_has_visible_window "$@" || return 1
+    xd_visible_windows "$@" | head -n 1
+}

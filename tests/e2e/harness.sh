@@ -1,0 +1,439 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034  # E2E_* results are read by the test scripts
+# End-to-end harness, sourced by tests/e2e/test_*.sh.
+#
+# On being sourced it gives the script a private HOME and XDG directories and
+# traps EXIT, INT and TERM so that everything it starts (Xvfb, openbox,
+# Ombrix, helpers) is stopped and the directories are removed however the
+# script ends. The script then calls e2e_start_desktop, drives the program
+# with the helpers below and checks with the e2e_assert_* functions. At exit
+# the harness prints "NAME: N passed, M failed" and exits non-zero when a
+# check failed, when the script broke off, or when no check ran at all.
+#
+# ctest passes OMBRIX_BIN (the program) and OMBRIX_SOURCE_DIR.
+
+E2E_HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=scripts/lib/xdesktop.sh
+source "$E2E_HERE/../../scripts/lib/xdesktop.sh"
+
+E2E_NAME=$(basename "$0" .sh)
+E2E_PASSED=0
+E2E_FAILED=0
+E2E_OMBRIX_PID=
+E2E_EXIT_STATUS=
+E2E_PAUSE=$XD_POLL
+E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ombrix-e2e.XXXXXX")
+E2E_OMBRIX_LOG=$E2E_TMP/ombrix.log
+
+export HOME=$E2E_TMP/home
+export XDG_CONFIG_HOME=$E2E_TMP/config
+export XDG_DATA_HOME=$E2E_TMP/data
+export XDG_CACHE_HOME=$E2E_TMP/cache
+export XDG_RUNTIME_DIR=$E2E_TMP/runtime
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+# Nothing of the caller's session may reach the program under test.
+unset DISPLAY WAYLAND_DISPLAY XAUTHORITY SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS
+unset QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+unset QT_QPA_PLATFORMTHEME QT_STYLE_OVERRIDE QT_FONT_DPI
+export LC_ALL=C.UTF-8
+
+e2e_on_exit() {
+    local status=$?
+    trap - EXIT INT TERM
+    xd_stop_all
+    if ((E2E_FAILED > 0)) || ((status != 0)); then
+        e2e_show_log "$E2E_OMBRIX_LOG"
+    fi
+    rm -rf "$E2E_TMP"
+    local verdict=0
+    if ((E2E_FAILED > 0)); then
+        verdict=1
+    elif ((status != 0)); then
+        echo "$E2E_NAME broke off with status $status"
+        verdict=$status
+    elif ((E2E_PASSED == 0)); then
+        echo "$E2E_NAME ran no check"
+        verdict=1
+    fi
+    # The summary is the last line, the one a reader of the log looks for.
+    echo "$E2E_NAME: $E2E_PASSED passed, $E2E_FAILED failed"
+    exit "$verdict"
+}
+trap e2e_on_exit EXIT
+trap 'exit 130' INT
+trap 'exit 143' TERM
+
+e2e_show_log() {
+    [[ -s $1 ]] || return 0
+    echo "--- last lines of $(basename "$1") ---"
+    tail -n 40 "$1"
+}
+
+# ---- checks -----------------------------------------------------------------
+
+e2e_pass() {
+    E2E_PASSED=$((E2E_PASSED + 1))
+    echo "ok: $1"
+}
+
+# e2e_fail MSG: records a failed check and goes on; returns 1.
+e2e_fail() {
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "FAIL: $1"
+    if [[ -n ${OMBRIX_E2E_ARTIFACTS:-} && -n $XD_DISPLAY ]]; then
+        mkdir -p "$OMBRIX_E2E_ARTIFACTS"
+        local shot=$OMBRIX_E2E_ARTIFACTS/$E2E_NAME-fail$E2E_FAILED.png
+        import -window root "$shot" 2>/dev/null && echo "      screenshot: $shot"
+    fi
+    return 1
+}
+
+# e2e_fatal MSG: records a failed check and ends the script.
+e2e_fatal() {
+    e2e_fail "$1"
+    exit 1
+}
+
+# e2e_assert_eq EXPECTED ACTUAL MSG
+e2e_assert_eq() {
+    if [[ $1 == "$2" ]]; then
+        e2e_pass "$3"
+    else
+        e2e_fail "$3: expected '$1', got '$2'"
+    fi
+}
+
+# e2e_assert_match REGEX ACTUAL MSG
+e2e_assert_match() {
+    if [[ $2 =~ $1 ]]; then
+        e2e_pass "$3"
+    else
+        e2e_fail "$3: '$2' does not match /$1/"
+    fi
+}
+
+# e2e_assert MSG COMMAND [ARG...]: passes when COMMAND succeeds.
+e2e_assert() {
+    local msg=$1
+    shift
+    if "$@"; then
+        e2e_pass "$msg"
+    else
+        e2e_fail "$msg"
+    fi
+}
+
+# e2e_assert_not MSG COMMAND [ARG...]: passes when COMMAND fails.
+e2e_assert_not() {
+    local msg=$1
+    shift
+    if "$@"; then
+        e2e_fail "$msg"
+    else
+        e2e_pass "$msg"
+    fi
+}
+
+# ---- desktop and program ----------------------------------------------------
+
+# e2e_start_desktop [WxH[xDEPTH]]: Xvfb (default 1280x1024x24, or
+# $OMBRIX_E2E_SCREEN) on a free display, with openbox. Exports DISPLAY.
+e2e_start_desktop() {
+    local screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}
+    if ! xd_start_xvfb "$screen" "$E2E_TMP/xvfb.log"; then
+        e2e_show_log "$E2E_TMP/xvfb.log"
+        e2e_fatal "Xvfb starts"
+    fi
+    if ! xd_start_openbox "$E2E_TMP/openbox.log"; then
+        e2e_show_log "$E2E_TMP/openbox.log"
+        e2e_fatal "openbox starts"
+    fi
+}
+
+# e2e_spawn COMMAND [ARG...]: starts a helper program on the desktop; its pid
+# is in XD_LAST_PID and it is stopped at exit like everything else.
+e2e_spawn() {
+    xd_spawn "$E2E_TMP/spawned.log" "$@"
+}
+
+# e2e_start_ombrix [ARG...]: starts "$OMBRIX_BIN" on the xcb platform in the
+# background; its pid is in E2E_OMBRIX_PID, its output in E2E_OMBRIX_LOG.
+e2e_start_ombrix() {
+    [[ -x ${OMBRIX_BIN:-} ]] || e2e_fatal "OMBRIX_BIN names the program (is '${OMBRIX_BIN:-}')"
+    xd_spawn "$E2E_OMBRIX_LOG" env QT_QPA_PLATFORM=xcb "$OMBRIX_BIN" "$@"
+    E2E_OMBRIX_PID=$XD_LAST_PID
+}
+
+# e2e_wait_window PID|NAME_REGEX [TIMEOUT=10]: prints the id of the first
+# viewable window of that process (a number) or with a title matching the
+# regular expression (xdotool matches without regard to case).
+e2e_wait_window() {
+    local what=$1 timeout=${2:-10}
+    if [[ $what =~ ^[0-9]+$ ]]; then
+        xd_wait_window "$timeout" --pid "$what"
+    else
+        xd_wait_window "$timeout" --name "$what"
+    fi
+}
+
+# e2e_windows PID: ids of all viewable windows of the process, one a line.
+e2e_windows() {
+    xd_visible_windows --pid "$1"
+}
+
+# e2e_wait_exit PID [TIMEOUT=10]: waits until the process has ended; sets
+# E2E_EXIT_STATUS to its exit status. Fails if it is still running.
+e2e_wait_exit() {
+    local pid=$1 timeout=${2:-10}
+    xd_wait_until "$timeout" e2e_gone "$pid" || return 1
+    wait "$pid" 2>/dev/null
+    E2E_EXIT_STATUS=$?
+}
+
+e2e_gone() {
+    ! xd_alive "$1"
+}
+
+# e2e_wait_until TIMEOUT COMMAND [ARG...]: polls COMMAND until it succeeds.
+e2e_wait_until() {
+    xd_wait_until "$@"
+}
+
+e2e_pause() {
+    sleep "$E2E_PAUSE"
+}
+
+# ---- windows ----------------------------------------------------------------
+
+# e2e_geometry WID: "x y w h", x and y absolute on the screen.
+e2e_geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF }
+        /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF }
+        /^ *Height:/ { h = $NF }
+        END { if (w == "") exit 1; print x, y, w, h }'
+}
+
+# e2e_wait_geometry WID "x y w h" [TIMEOUT=5]: waits until the window has
+# that geometry.
+e2e_wait_geometry() {
+    xd_wait_until "${3:-5}" e2e_geometry_is "$1" "$2"
+}
+
+e2e_geometry_is() {
+    [[ $(e2e_geometry "$1") == "$2" ]]
+}
+
+# e2e_parent WID: the window's parent, or nothing when that is the root.
+e2e_parent() {
+    xwininfo -tree -id "$1" 2>/dev/null | awk '
+        /Parent window id:/ { if ($0 !~ /\(the root window\)/) print $4 }'
+}
+
+# e2e_outer_geometry WID: "x y w h" of the window's top-level ancestor, the
+# window manager's frame when it put one around the window.
+e2e_outer_geometry() {
+    local wid=$1 parent
+    while parent=$(e2e_parent "$wid") && [[ -n $parent ]]; do
+        wid=$parent
+    done
+    e2e_geometry "$wid"
+}
+
+# e2e_frame_extents WID: "left right top bottom" from _NET_FRAME_EXTENTS;
+# fails when the window manager did not set it.
+e2e_frame_extents() {
+    xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null |
+        awk -F' = ' '/=/ { gsub(/,/, "", $2); print $2; found = 1 } END { exit !found }'
+}
+
+# e2e_has_state WID STATE: true when _NET_WM_STATE holds STATE, for instance
+# _NET_WM_STATE_ABOVE.
+e2e_has_state() {
+    xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -qw -- "$2"
+}
+
+# e2e_title WID: the window's title.
+e2e_title() {
+    xdotool getwindowname "$1" 2>/dev/null
+}
+
+# e2e_wm_close WID: asks the window manager to close the window, as a user
+# would with Alt+F4 (openbox sends WM_DELETE_WINDOW). openbox closes the
+# window that has the focus, so the key goes only once the focus is there;
+# fails when the window is still there after three tries.
+e2e_wm_close() {
+    local wid=$1 attempt
+    for ((attempt = 0; attempt < 3; attempt++)); do
+        timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
+        xd_wait_until 2 e2e_has_focus "$wid" || continue
+        e2e_pause
+        xdotool key alt+F4
+        xd_wait_until 2 e2e_window_gone "$wid" && return 0
+    done
+    return 1
+}
+
+e2e_has_focus() {
+    [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]
+}
+
+e2e_window_gone() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
+}
+
+# ---- pointer and keyboard ---------------------------------------------------
+
+# e2e_pointer: "x y" of the pointer.
+e2e_pointer() {
+    xdotool getmouselocation --shell | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'
+}
+
+# e2e_move X Y
+e2e_move() {
+    xdotool mousemove "$1" "$2"
+    e2e_pause
+}
+
+# e2e_click X Y [BUTTON=1]
+e2e_click() {
+    e2e_move "$1" "$2"
+    xdotool click "${3:-1}"
+    e2e_pause
+}
+
+# e2e_double_click X Y [BUTTON=1]
+e2e_double_click() {
+    e2e_move "$1" "$2"
+    xdotool click --repeat 2 --delay 80 "${3:-1}"
+    e2e_pause
+}
+
+# e2e_drag X1 Y1 X2 Y2 [STEPS=10]: presses button 1 at the first point, moves
+# to the second in STEPS pauses, releases there.
+e2e_drag() {
+    local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-10} i
+    e2e_move "$x1" "$y1"
+    xdotool mousedown 1
+    e2e_pause
+    for ((i = 1; i <= steps; i++)); do
+        e2e_move $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps))
+    done
+    xdotool mouseup 1
+    e2e_pause
+}
+
+# e2e_key KEY... : xdotool key names, for instance ctrl+c Return.
+e2e_key() {
+    xdotool key "$@"
+    e2e_pause
+}
+
+# ---- screen -----------------------------------------------------------------
+
+# e2e_screenshot FILE: the whole screen as a picture.
+e2e_screenshot() {
+    import -window root "$1"
+}
+
+# e2e_pixel X Y: the screen pixel's colour as #RRGGBB.
+e2e_pixel() {
+    import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        grep -o -m 1 '#[0-9A-Fa-f]\{6\}' | tr 'a-f' 'A-F'
+}
+
+# ---- clipboard --------------------------------------------------------------
+
+# e2e_clipboard: the clipboard's text, byte for byte, on stdout.
+e2e_clipboard() {
+    timeout 5 xclip -o -selection clipboard 2>/dev/null
+}
+
+# e2e_clipboard_hex: the clipboard's bytes as hex pairs separated by blanks.
+e2e_clipboard_hex() {
+    e2e_clipboard | e2e_hex
+}
+
+e2e_hex() {
+    od -An -v -tx1 | tr -s ' \n' '  ' | sed 's/^ //; s/ $//'
+}
+
+# e2e_assert_clipboard TEXT MSG: the clipboard holds exactly the bytes of TEXT
+# (trailing newlines and carriage returns included).
+e2e_assert_clipboard() {
+    local expected actual
+    expected=$(printf '%s' "$1" | e2e_hex)
+    actual=$(e2e_clipboard_hex)
+    e2e_assert_eq "$expected" "$actual" "$2 (clipboard bytes)"
+}
+
+# e2e_set_clipboard TEXT: an xclip of ours owns the clipboard with TEXT.
+e2e_set_clipboard() {
+    local file
+    file=$(mktemp "$E2E_TMP/clip.XXXXXX")
+    printf '%s' "$1" >"$file"
+    xd_spawn --stdin "$file" "$E2E_TMP/xclip.log" xclip -quiet -i -selection clipboard
+    xd_wait_until 5 e2e_clipboard_owned
+}
+
+e2e_clipboard_owned() {
+    e2e_clipboard >/dev/null
+}
+
+# ---- settings store ---------------------------------------------------------
+
+# e2e_store_file: the program's settings file.
+e2e_store_file() {
+    echo "$XDG_CONFIG_HOME/Ombrix/Ombrix.conf"
+}
+
+# e2e_store_value KEY [SECTION=Presets]: prints the stored text of KEY (one
+# pair of surrounding double quotes removed); fails when KEY is absent.
+e2e_store_value() {
+    local file
+    file=$(e2e_store_file)
+    [[ -f $file ]] || return 1
+    awk -v section="[${2:-Presets}]" -v key="$1" '
+        { sub(/\r$/, "") }
+        /^\[/ { inside = ($0 == section); next }
+        inside && index($0, key "=") == 1 { value = substr($0, length(key) + 2); found = 1 }
+        END {
+            if (!found) exit 1
+            if (value ~ /^".*"$/) value = substr(value, 2, length(value) - 2)
+            print value
+        }' "$file"
+}
+
+# e2e_store_put KEY VALUE [SECTION=Presets]: sets KEY in the settings file
+# before the program starts (VALUE written as it stands).
+e2e_store_put() {
+    local file
+    file=$(e2e_store_file)
+    mkdir -p "$(dirname "$file")"
+    touch "$file"
+    awk -v section="[${3:-Presets}]" -v key="$1" -v value="$2" '
+        /^\[/ {
+            if (inside && !done) { print key "=" value; done = 1 }
+            inside = ($0 == section)
+            seen = seen || inside
+            print
+            next
+        }
+        inside && index($0, key "=") == 1 {
+            if (!done) { print key "=" value; done = 1 }
+            next
+        }
+        { print }
+        END { if (!done) { if (!seen) print section; print key "=" value } }
+    ' "$file" >"$file.new" && mv "$file.new" "$file"
+}
+
+# e2e_store_write TEXT: replaces the settings file with TEXT as it stands.
+e2e_store_write() {
+    local file
+    file=$(e2e_store_file)
+    mkdir -p "$(dirname "$file")"
+    printf '%s' "$1" >"$file"
+}

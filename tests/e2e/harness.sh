@@ -41,6 +41,7 @@ export LC_ALL=C.UTF-8
 e2e_on_exit() {
     local status=$?
     trap - EXIT INT TERM
+    set +e
     xd_stop_all
     if ((E2E_FAILED > 0)) || ((status != 0)); then
         e2e_show_log "$E2E_OMBRIX_LOG"

@@ -122,6 +122,9 @@ CHILDREN=$E2E_TMP/children
 mkdir -p "$CHILDREN"
 cat >"$CHILDREN/test_child.sh" <<'EOF'
 source "$HARNESS"
+if [[ $MODE == errexit ]]; then
+    set -e
+fi
 if [[ $MODE == race ]]; then
     # The first number handed out is already served by another Xvfb, as if it
     # had been taken between the scan and the start.
@@ -134,7 +137,7 @@ e2e_start_desktop 640x480
 e2e_spawn sleep 300
 printf '%s\n' "$XD_XVFB_PID" "$XD_WM_PID" "$XD_LAST_PID" "${DISPLAY#:}" "$E2E_TMP" >"$REPORT"
 case $MODE in
-pass | race) e2e_pass "a child check" ;;
+pass | race | errexit) e2e_pass "a child check" ;;
 fail) e2e_fail "a child check" ;;
 none) ;;
 abort)
@@ -213,6 +216,7 @@ check_children() {
     check_child_end none 1 "test_child: 0 passed, 0 failed"
     check_child_end abort 3 "test_child: 1 passed, 0 failed"
     check_child_end term 143 "test_child: 1 passed, 0 failed"
+    check_child_end errexit 0 "test_child: 1 passed, 0 failed"
 
     local free
     free=$(xd_pick_display)

@@ -86,6 +86,58 @@ check_pointer() {
     e2e_assert_eq "1023 767" "$(e2e_pointer)" "the pointer stops at the screen's corner"
 }
 
+# xev's events, one a line: "ButtonPress X Y TIME STATE BUTTON",
+# "MotionNotify X Y TIME STATE", "KeyPress X Y TIME STATE KEYSYM", with X and
+# Y on the screen.
+xev_events() {
+    awk '
+        /^[A-Za-z]+ event, / { event = $1; line = 0; next }
+        event != "" { line++ }
+        line == 1 { gsub(/[(),:]/, " "); where = $10 " " $11 " " $6 }
+        line == 2 {
+            gsub(/[(),]/, " ")
+            detail = (event ~ /^Button/) ? " " $4 : (event ~ /^Key/) ? " " $7 : ""
+            print event, where, $2 detail
+            event = ""
+        }' "$1"
+}
+
+# The probe is xev's window: what the pointer and keyboard helpers send
+# arrives there as real events.
+check_input() {
+    local log=$E2E_TMP/xev.log wid x y w h events
+    xd_spawn "$log" xev -geometry 200x200+300+300 -event button -event keyboard -event mouse
+    wid=$(e2e_wait_window 'Event Tester') || e2e_fatal "xev's window appears"
+    timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
+    e2e_wait_until 5 e2e_has_focus "$wid" || e2e_fail "xev's window takes the focus"
+    read -r x y w h < <(e2e_geometry "$wid")
+
+    : >"$log"
+    e2e_click $((x + 10)) $((y + 20))
+    e2e_double_click $((x + 30)) $((y + 40)) 3
+    e2e_drag $((x + 50)) $((y + 50)) $((x + 150)) $((y + 120)) 5
+    e2e_key ctrl+c Return
+    e2e_wait_until 5 grep -q Return "$log"
+    events=$(xev_events "$log" | grep -v -e Release -e '^KeyPress.* Control_L$')
+
+    local click double drag_press drag_moves drag_release keys
+    click=$(grep '^ButtonPress' <<<"$events" | sed -n 1p)
+    e2e_assert_match "^ButtonPress $((x + 10)) $((y + 20)) [0-9]+ 0x0 1$" "$click" "e2e_click presses button 1 there"
+    double=$(grep '^ButtonPress' <<<"$events" | sed -n '2,3p' | awk '{ print $2, $3, $6; t[NR] = $4 } END { print t[2] - t[1] }')
+    e2e_assert_eq "$((x + 30)) $((y + 40)) 3"$'\n'"$((x + 30)) $((y + 40)) 3" "$(head -n 2 <<<"$double")" \
+        "e2e_double_click presses the button given twice there"
+    e2e_assert "the two presses are within a double-click interval ($(tail -n 1 <<<"$double") ms)" \
+        test "$(tail -n 1 <<<"$double")" -lt 400
+    drag_press=$(grep '^ButtonPress' <<<"$events" | sed -n 4p)
+    e2e_assert_match "^ButtonPress $((x + 50)) $((y + 50)) " "$drag_press" "e2e_drag presses at its start"
+    drag_moves=$(grep -c '^MotionNotify .* 0x100$' <<<"$events")
+    e2e_assert "e2e_drag moves with button 1 held ($drag_moves moves)" test "$drag_moves" -ge 4
+    drag_release=$(xev_events "$log" | grep '^ButtonRelease' | tail -n 1)
+    e2e_assert_match "^ButtonRelease $((x + 150)) $((y + 120)) " "$drag_release" "e2e_drag releases at its end"
+    keys=$(grep '^KeyPress' <<<"$events" | awk '{ print $5, $6 }' | tr '\n' ' ')
+    e2e_assert_eq "0x4 c 0x0 Return " "$keys" "e2e_key sends ctrl+c, then Return"
+}
+
 check_clipboard() {
     local texts=("plain" $'a\r\nb' $'two trailing newlines\n\n' $'tab\tand \xc3\xa9' " spaces ")
     local text
@@ -232,6 +284,7 @@ check_desktop
 check_private_environment
 check_painted_window
 check_pointer
+check_input
 check_clipboard
 check_store
 check_children

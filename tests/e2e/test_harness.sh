@@ -74,9 +74,7 @@ check_painted_window() {
     e2e_screenshot "$E2E_TMP/screen.png"
     e2e_assert_eq 1024x768 "$(identify -format %wx%h "$E2E_TMP/screen.png")" "the screenshot's size"
 
-    e2e_assert "openbox closes the viewer's window" e2e_wm_close "$wid"
-    e2e_assert "the viewer ends when openbox closes its window" e2e_wait_exit "$viewer"
-    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the viewer's exit status"
+    xd_stop "$viewer"
 }
 
 check_pointer() {
@@ -105,8 +103,9 @@ xev_events() {
 # The probe is xev's window: what the pointer and keyboard helpers send
 # arrives there as real events.
 check_input() {
-    local log=$E2E_TMP/xev.log wid x y w h events
+    local log=$E2E_TMP/xev.log wid x y w h events probe
     xd_spawn "$log" xev -geometry 200x200+300+300 -event button -event keyboard -event mouse
+    probe=$XD_LAST_PID
     wid=$(e2e_wait_window 'Event Tester') || e2e_fatal "xev's window appears"
     timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
     e2e_wait_until 5 e2e_has_focus "$wid" || e2e_fail "xev's window takes the focus"
@@ -136,6 +135,11 @@ check_input() {
     e2e_assert_match "^ButtonRelease $((x + 150)) $((y + 120)) " "$drag_release" "e2e_drag releases at its end"
     keys=$(grep '^KeyPress' <<<"$events" | awk '{ print $5, $6 }' | tr '\n' ' ')
     e2e_assert_eq "0x4 c 0x0 Return " "$keys" "e2e_key sends ctrl+c, then Return"
+
+    e2e_assert "openbox closes xev's window" e2e_wm_close "$wid"
+    e2e_assert "xev was asked to close by WM_DELETE_WINDOW" grep -q '(WM_DELETE_WINDOW)' "$log"
+    e2e_assert "xev ends when openbox closes its window" e2e_wait_exit "$probe"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "xev's exit status"
 }
 
 check_clipboard() {

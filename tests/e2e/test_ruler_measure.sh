@@ -25,6 +25,39 @@ check_copy_after_start() {
     start_ruler "$LEFT" "$TOP"
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
     e2e_assert_clipboard $'Width:   \r\nHeight:   ' "copy right after the start"
+    e2e_assert "the Current submenu shows its captions" capture_caption_rows start
+}
+
+# capture_caption_rows NAME: pictures of the "Width:" and "Height:" entries
+# of the "C&urrent" submenu, as NAME-width and NAME-height in E2E_TMP.
+capture_caption_rows() {
+    open_menu $RULER_FACE && open_submenu u || return 1
+    local pointer_x id x y h
+    pointer_x=$(e2e_pointer | cut -d' ' -f1)
+    read -r id x y _ h < <(ruler_popups | awk -v px="$pointer_x" '$2 != px' | head -n 1)
+    [[ -n $id ]] || return 1
+    # Below the copy entry and the separator, the two caption entries share
+    # the rest of the submenu; their left parts hold the texts' beginnings.
+    local row=$(((h - 24) / 2))
+    e2e_screenshot "$E2E_TMP/screen.png"
+    convert "$E2E_TMP/screen.png" -crop "100x$row+$x+$((y + 24))" rgb:- >"$E2E_TMP/$1-width"
+    convert "$E2E_TMP/screen.png" -crop "100x$row+$x+$((y + 24 + row))" rgb:- >"$E2E_TMP/$1-height"
+    e2e_key Escape Escape
+    e2e_wait_until 5 menus_closed
+}
+
+same_picture() {
+    cmp -s "$E2E_TMP/$1" "$E2E_TMP/$2"
+}
+
+# The width caption is refreshed every second once the slider was pressed;
+# the height caption, whose slider was never pressed, keeps its design text.
+check_menu_captions() {
+    sleep 1.1
+    e2e_assert "the Current submenu shows its captions" capture_caption_rows slid
+    e2e_assert_not "the Width: entry changed after the slider's press" \
+        same_picture start-width slid-width
+    e2e_assert "the Height: entry did not" same_picture start-height slid-height
 }
 
 # Drags the thumb to past the slider's end in steps, checking after each step,
@@ -106,5 +139,6 @@ check_unit_kept() {
 e2e_start_desktop 1920x1080x24
 check_copy_after_start
 check_slider_drag
+check_menu_captions
 check_orientation
 check_unit_kept

@@ -6,6 +6,8 @@ set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
     libxcb1-dev libgl-dev fonts-dejavu-core)
+# The program opens its help page with xdg-open.
+runtime_packages=(xdg-utils)
 test_packages=(xvfb openbox xdotool xclip x11-utils x11-xserver-utils
     imagemagick xauth desktop-file-utils)
 
@@ -14,12 +16,12 @@ is_installed() {
 }
 
 missing=()
-for package in "${build_packages[@]}" "${test_packages[@]}"; do
+for package in "${build_packages[@]}" "${runtime_packages[@]}" "${test_packages[@]}"; do
     is_installed "$package" || missing+=("$package")
 done
 
 if ((${#missing[@]} == 0)); then
-    echo "install-deps: all ${#build_packages[@]} build and ${#test_packages[@]} test packages are present"
+    echo "install-deps: all ${#build_packages[@]} build, ${#runtime_packages[@]} runtime and ${#test_packages[@]} test packages are present"
     exit 0
 fi
 

@@ -2,9 +2,9 @@
 
 #include "about/frmAbout.h"
 #include "button/WingdingsGlyph.h"
+#include "button/chameleonButton.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
-#include "button/chameleonButton.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/HelpPage.h"
 #include "ruler/ScaleUnit.h"
@@ -913,7 +913,7 @@ bool Form1::followPressForDrag(QMouseEvent *event)
     if (travel.manhattanLength() < QApplication::startDragDistance())
         return false;
     leftPressPending = false;
-    DragIt(this);
+    DragIt(this, pressPosition);
     return true;
 }
 

@@ -7,3 +7,8 @@ void DragIt(QWidget *window)
 {
     platform().mover->StartMove(window);
 }
+
+void DragIt(QWidget *window, const QPoint &pressPointer)
+{
+    platform().mover->ContinueMove(window, pressPointer);
+}

@@ -42,9 +42,15 @@ void OnTopToggle::TakeOffTop()
     onTop->hide();
 }
 
-// A click is a left press and release over the same picture.
+// A click is a left press and release over the same picture. The pictures
+// keep their presses: the window beneath would take them for the start of a
+// drag, and two quick clicks on the pin for a double-click on itself.
 bool OnTopToggle::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        event->accept();
+        return true;
+    }
     if (event->type() != QEvent::MouseButtonRelease)
         return false;
     const auto *mouse = static_cast<QMouseEvent *>(event);

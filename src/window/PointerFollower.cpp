@@ -4,18 +4,26 @@
 #include <QEvent>
 #include <QWidget>
 
-PointerFollower::PointerFollower(QWidget *window)
-    : QObject(window), window(window), pressPointer(QCursor::pos()), pressWindow(window->pos())
+PointerFollower::PointerFollower(QWidget *window) : PointerFollower(window, QCursor::pos()) {}
+
+PointerFollower::PointerFollower(QWidget *window, const QPoint &pressPointer)
+    : QObject(window), window(window), pressPointer(pressPointer), pressWindow(window->pos())
 {
     window->installEventFilter(this);
     window->grabMouse();
+    follow();
+}
+
+void PointerFollower::follow()
+{
+    window->move(pressWindow + QCursor::pos() - pressPointer);
 }
 
 bool PointerFollower::eventFilter(QObject *, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseMove:
-        window->move(pressWindow + QCursor::pos() - pressPointer);
+        follow();
         return true;
     case QEvent::MouseButtonRelease:
         window->releaseMouse();

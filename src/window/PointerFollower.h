@@ -12,11 +12,16 @@ class PointerFollower : public QObject
     Q_OBJECT
 public:
     explicit PointerFollower(QWidget *window);
+    // Follows from an earlier press at pressPointer: the window catches up at
+    // once with the pointer's travel since.
+    PointerFollower(QWidget *window, const QPoint &pressPointer);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void follow();
+
     QWidget *window;
     QPoint pressPointer;
     QPoint pressWindow;

@@ -16,3 +16,14 @@ void QtWindowMover::StartMove(QWidget *window)
         return;
     new PointerFollower(window);
 }
+
+// The window manager would start from the pointer's last reported place and
+// lose the travel since the press, so the window follows the pointer itself.
+void QtWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
+{
+    if (!window)
+        return;
+    if (QWidget *grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    new PointerFollower(window, pressPointer);
+}

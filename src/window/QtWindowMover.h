@@ -8,4 +8,5 @@ class QtWindowMover : public WindowMover
 {
 public:
     void StartMove(QWidget *window) override;
+    void ContinueMove(QWidget *window, const QPoint &pressPointer) override;
 };

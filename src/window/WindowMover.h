@@ -1,5 +1,6 @@
 #pragma once
 
+class QPoint;
 class QWidget;
 
 // Moves a top-level window with the pointer, from the press that asks for it
@@ -9,4 +10,7 @@ class WindowMover
 public:
     virtual ~WindowMover() = default;
     virtual void StartMove(QWidget *window) = 0;
+    // A move asked for only once the pointer has travelled from the press at
+    // pressPointer: the window keeps the pressed point under the pointer.
+    virtual void ContinueMove(QWidget *window, const QPoint &pressPointer) = 0;
 };

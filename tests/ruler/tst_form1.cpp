@@ -6,7 +6,9 @@
 #include "window/ProgramEnd.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
 
@@ -52,6 +54,8 @@ private slots:
     void edgeBarPlacement();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
+    void leftDragKeepsPressPointUnderPointer_data();
+    void leftDragKeepsPressPointUnderPointer();
     void takingOffTopLeavesBandOnce();
 
 private:
@@ -406,6 +410,45 @@ void TestForm1::nudgeMovesByTenTwips()
     QCOMPARE(ruler.pos(), QPoint(101, 99));
     ruler.chameleonButton3_Click();
     QCOMPARE(ruler.pos(), QPoint(101, 100));
+}
+
+void TestForm1::leftDragKeepsPressPointUnderPointer_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<QPoint>("travel");
+    QTest::addColumn<bool>("drags");
+    QTest::newRow("face, along") << "Image9" << QPoint(12, 0) << true;
+    QTest::newRow("face, up and left") << "Image9" << QPoint(-8, -6) << true;
+    QTest::newRow("title image") << "Image1" << QPoint(0, 15) << true;
+    QTest::newRow("top edge bar") << "Label1" << QPoint(20, 3) << true;
+    QTest::newRow("background") << "Form1" << QPoint(11, 0) << true;
+    QTest::newRow("face, a jitter") << "Image9" << QPoint(3, 2) << false;
+}
+
+// The move starts once the pointer has travelled a little from the press; it
+// must start from the press, or the window lags behind the pointer.
+void TestForm1::leftDragKeepsPressPointUnderPointer()
+{
+    QFETCH(QString, surface);
+    QFETCH(QPoint, travel);
+    QFETCH(bool, drags);
+    Form1 ruler;
+    ruler.move(200, 150);
+    ruler.show();
+    QWidget *handle =
+        surface == QLatin1String("Form1") ? &ruler : ruler.findChild<QWidget *>(surface);
+    QVERIFY(handle);
+    const QPoint local(5, 5);
+    const QPoint press = handle->mapToGlobal(local);
+    QMouseEvent down(QEvent::MouseButtonPress, local, press, Qt::LeftButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(handle, &down);
+    QMouseEvent move(QEvent::MouseMove, local + travel, press + travel, Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(handle, &move);
+    QApplication::sendEvent(handle, &move);
+    QCOMPARE(fakes->mover.moves, drags ? QList<QWidget *>{&ruler} : QList<QWidget *>());
+    QCOMPARE(fakes->mover.continuedFrom, drags ? QList<QPoint>{press} : QList<QPoint>());
 }
 
 void TestForm1::takingOffTopLeavesBandOnce()

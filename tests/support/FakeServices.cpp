@@ -69,6 +69,12 @@ void FakeWindowMover::StartMove(QWidget *window)
     moves << window;
 }
 
+void FakeWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
+{
+    moves << window;
+    continuedFrom << pressPointer;
+}
+
 ScopedFakeServices::ScopedFakeServices()
     : previous(installPlatform({&settings, &clipboard, &shell, &sampler, &band, &mover}))
 {

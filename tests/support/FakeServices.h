@@ -9,6 +9,7 @@
 #include "window/WindowMover.h"
 
 #include <QMap>
+#include <QPoint>
 #include <QSet>
 #include <QStringList>
 #include <functional>
@@ -76,8 +77,10 @@ class FakeWindowMover : public WindowMover
 {
 public:
     void StartMove(QWidget *window) override;
+    void ContinueMove(QWidget *window, const QPoint &pressPointer) override;
 
     QList<QWidget *> moves;
+    QList<QPoint> continuedFrom; // the press of each move asked for after some travel
 };
 
 // Installs a full set of fakes for its lifetime and restores what was there.

@@ -25,6 +25,17 @@ public:
     bool onTop;
 };
 
+// A window that records the mouse presses that reach it.
+class PressRecordingWindow : public QWidget
+{
+public:
+    QStringList presses;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { presses << QStringLiteral("press"); }
+    void mouseDoubleClickEvent(QMouseEvent *) override { presses << QStringLiteral("double"); }
+};
+
 } // namespace
 
 class TestCaptionChrome : public QObject
@@ -36,6 +47,7 @@ private slots:
     void releaseActsWhereverAndWhicheverButton();
     void normalPictureTakesNoPress();
     void toggleSwitchesTheBand();
+    void toggleKeepsItsPresses();
     void cascade_data();
     void cascade();
 };
@@ -118,6 +130,29 @@ void TestCaptionChrome::toggleSwitchesTheBand()
     QCOMPARE(fakes.band.calls, QStringList({"window:on", "window:off"}));
     QCOMPARE(toggle.Top_Y()->toolTip(), QStringLiteral("On Top"));
     QCOMPARE(toggle.Top_N()->toolTip(), QStringLiteral("Not On Top"));
+}
+
+// Two quick clicks on the pin are two clicks of the pin, never a double-click
+// (or a drag) of the window beneath it.
+void TestCaptionChrome::toggleKeepsItsPresses()
+{
+    ScopedFakeServices fakes;
+    PressRecordingWindow window;
+    OnTopToggle toggle(&window, &window);
+    window.show();
+    QSignalSpy clicked(&toggle, &OnTopToggle::Top_N_Clicked);
+    // A double-click as it arrives: press, release, double-click, release.
+    for (QLabel *picture : {toggle.Top_N(), toggle.Top_Y()}) {
+        picture->show();
+        QTest::mousePress(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QTest::mouseDClick(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QTest::mousePress(picture, Qt::RightButton);
+        QTest::mouseRelease(picture, Qt::RightButton);
+    }
+    QCOMPARE(clicked.count(), 2);
+    QCOMPARE(window.presses, QStringList());
 }
 
 void TestCaptionChrome::cascade_data()

@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Measuring with the ruler: the copy of the empty readouts right after the
+# start, a drag of the length slider that widens the window while the button
+# is held, the copy of the readouts in pixels, the turn to vertical and back,
+# a unit chosen from the menu and kept over a saving exit and a restart.
+# shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/ruler.sh
+source "$(dirname "$0")/ruler.sh"
+
+# Wide enough for the longest ruler, 1600 pixels, left of the screen's edge.
+LEFT=20
+TOP=300
+
+ruler_width() {
+    e2e_geometry "$WID" | cut -d' ' -f3
+}
+
+width_above() {
+    (($(ruler_width) > $1))
+}
+
+check_copy_after_start() {
+    start_ruler "$LEFT" "$TOP"
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $'Width:   \r\nHeight:   ' "copy right after the start"
+    e2e_assert "the Current submenu shows its captions" capture_caption_rows start
+}
+
+# capture_caption_rows NAME: pictures of the "Width:" and "Height:" entries
+# of the "C&urrent" submenu, as NAME-width and NAME-height in E2E_TMP.
+capture_caption_rows() {
+    open_menu $RULER_FACE && open_submenu u || return 1
+    local pointer_x id x y h
+    pointer_x=$(e2e_pointer | cut -d' ' -f1)
+    read -r id x y _ h < <(ruler_popups | awk -v px="$pointer_x" '$2 != px' | head -n 1)
+    [[ -n $id ]] || return 1
+    # Below the copy entry and the separator, the two caption entries share
+    # the rest of the submenu; their left parts hold the texts' beginnings.
+    local row=$(((h - 24) / 2))
+    e2e_screenshot "$E2E_TMP/screen.png"
+    convert "$E2E_TMP/screen.png" -crop "100x$row+$x+$((y + 24))" rgb:- >"$E2E_TMP/$1-width"
+    convert "$E2E_TMP/screen.png" -crop "100x$row+$x+$((y + 24 + row))" rgb:- >"$E2E_TMP/$1-height"
+    e2e_key Escape Escape
+    e2e_wait_until 5 menus_closed
+}
+
+same_picture() {
+    cmp -s "$E2E_TMP/$1" "$E2E_TMP/$2"
+}
+
+# The width caption is refreshed every second once the slider was pressed;
+# the height caption, whose slider was never pressed, keeps its design text.
+check_menu_captions() {
+    sleep 1.1
+    e2e_assert "the Current submenu shows its captions" capture_caption_rows slid
+    e2e_assert_not "the Width: entry changed after the slider's press" \
+        same_picture start-width slid-width
+    e2e_assert "the Height: entry did not" same_picture start-height slid-height
+}
+
+# Drags the thumb to past the slider's end in steps, checking after each step,
+# with the button still held, that the window has grown.
+check_slider_drag() {
+    local thumb_x thumb_y steps=6 i x last=$W grew=0 samples=()
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    local target=$((RULER_THUMB_MAX_X + 30))
+    e2e_move $(at "$thumb_x" "$thumb_y")
+    xdotool mousedown 1
+    e2e_pause
+    for ((i = 1; i <= steps; i++)); do
+        x=$((thumb_x + (target - thumb_x) * i / steps))
+        e2e_move $(at "$x" "$thumb_y")
+        if e2e_wait_until 3 width_above "$last"; then
+            grew=$((grew + 1))
+        fi
+        last=$(ruler_width)
+        samples+=("$last")
+    done
+    e2e_assert_eq "$steps" "$grew" "the window widened at every step of the drag, button held (${samples[*]})"
+    e2e_assert_eq 1600 "$last" "the thumb at the slider's end asks for 24000 twips before the release"
+    xdotool mouseup 1
+    e2e_pause
+    ruler_read_geometry
+    e2e_assert_eq "$LEFT $TOP 1600 84" "$X $Y $W $H" "the release leaves the window at its last size"
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $"Width:  $W Pixels"$'\r\n'"Height:   Pixels" \
+        "the readouts follow the window's width"
+}
+
+check_orientation() {
+    local face_x face_y
+    e2e_assert "Show Vertical is chosen" menu_command $RULER_FACE v
+    e2e_assert "the ruler turns vertical, 84 x 400" \
+        e2e_wait_geometry "$WID" "$LEFT $TOP 84 400"
+    ruler_read_geometry
+    # "Show &Horizontal" shares its mnemonic with "&Help", which comes later:
+    # the key only highlights the first of them.
+    read -r face_x face_y <<<"$RULER_FACE_V"
+    e2e_assert "Show Horizontal is chosen" menu_command "$face_x" "$face_y" h Return
+    e2e_assert "back to horizontal, the ruler has its horizontal length again" \
+        e2e_wait_geometry "$WID" "$LEFT $TOP 1600 84"
+    ruler_read_geometry
+}
+
+check_unit_kept() {
+    open_menu $RULER_FACE && open_submenu m
+    e2e_key Down Down Down Return
+    e2e_assert "Scale Mode > Inches is chosen" e2e_wait_until 5 menus_closed
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    # 24000 twips / 1440, one decimal; the vertical length is still 6000.
+    e2e_assert_clipboard $'Width:  16.7 Inches\r\nHeight:   Inches' "the readouts in inches"
+
+    e2e_assert "Close is chosen" menu_command $RULER_FACE o
+    e2e_assert "Close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
+    e2e_assert_eq True "$(e2e_store_value Inch)" "Inch is stored ticked"
+    e2e_assert_eq False "$(e2e_store_value Pix)" "Pix is stored unticked"
+    e2e_assert_eq $((LEFT * 15)) "$(e2e_store_value X_L)" "X_L is stored"
+    e2e_assert_eq $((TOP * 15)) "$(e2e_store_value X_T)" "X_T is stored"
+
+    start_ruler
+    e2e_assert_eq "$LEFT $TOP 400 84" "$X $Y $W $H" "the restarted ruler is at the same place, horizontal, 400 long"
+    # The thumb held a moment without moving: the slider's ticks apply the
+    # ticked unit.
+    local thumb_x thumb_y
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    e2e_move $(at "$thumb_x" "$thumb_y")
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mouseup 1
+    e2e_pause
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $'Width:  4.2 Inches\r\nHeight:   Inches' \
+        "the restarted ruler measures in the stored unit"
+}
+
+e2e_start_desktop 1920x1080x24
+check_copy_after_start
+check_slider_drag
+check_menu_captions
+check_orientation
+check_unit_kept

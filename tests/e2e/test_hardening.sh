@@ -1,0 +1,402 @@
+#!/usr/bin/env bash
+# Bad settings stores and hostile surroundings for the real program: every
+# key holding texts that are not what the ruler writes, a store of random
+# bytes, a configuration directory that is missing or cannot be written, the
+# store deleted while the program runs, two copies saving at once, a kill in
+# the middle of a saving exit, and a program directory whose name is full of
+# shell syntax. Each time the ruler must start with the defaults for the bad
+# keys alone, show no other window, and its next saving exit must write a
+# store the next start reads back.
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+
+UNIT_KEYS=(Pix Points Charac Inch Milli Centi Twips)
+# Keys the ruler does not read: it must start whatever they hold and leave
+# them as they were.
+OTHER_KEYS=(S_L S_T M_L M_T H1 H2 H3)
+# A stored tick that does not convert leaves its entry as designed, unticked;
+# only an absent Pix ticks "Pixels" (the default of the read).
+declare -A DESIGN_TICK=([Pix]=False [Points]=False [Charac]=False [Inch]=False
+    [Milli]=False [Centi]=False [Twips]=False)
+# Good stored values that differ from every default, so a key that falls back
+# to its default shows in what the next exit writes.
+declare -A GOOD=([Pix]=False [Points]=True [Charac]=True [Inch]=True [Milli]=True
+    [Centi]=True [Twips]=True [X_L]=1500 [X_T]=3000)
+GOOD_X=100 # pixels, from X_L
+GOOD_Y=200 # pixels, from X_T
+
+BAD_NAMES=(empty garbage nan inf 1e40 minus-zero binary comma)
+# The texts that the ruler's readers take although they are not what it
+# writes: "1e40" and "-0" are numbers (true and false as ticks; "-0" is the
+# edge 0, "1e40" no position at all).
+declare -A BAD_TICK=([1e40]=True [minus-zero]=False)
+declare -A BAD_EDGE=([minus-zero]=0)
+
+# ---- the store --------------------------------------------------------------
+
+STORE=$(e2e_store_file)
+
+bad_text() {
+    case $1 in
+    empty) printf '' ;;
+    garbage) printf 'zx!%%Q twelve' ;;
+    nan) printf 'nan' ;;
+    inf) printf 'inf' ;;
+    1e40) printf '1e40' ;;
+    minus-zero) printf -- '-0' ;;
+    binary) head -c 300 /dev/urandom | tr -d '\n\r' ;;
+    comma) printf '12,5' ;;
+    esac
+}
+
+# write_store BAD_NAME KEY...: [Presets] with the good value for every ruler
+# key and a plain number for the others, the listed keys holding the bad text.
+write_store() {
+    local bad=$1 key
+    shift
+    mkdir -p "$(dirname "$STORE")"
+    {
+        printf '[Presets]\n'
+        for key in "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"; do
+            printf '%s=' "$key"
+            if [[ " $* " == *" $key "* ]]; then
+                bad_text "$bad"
+            else
+                printf '%s' "${GOOD[$key]:-7}"
+            fi
+            printf '\n'
+        done
+    } >"$STORE"
+}
+
+truth_word() {
+    [[ $1 == True || $1 == False ]]
+}
+
+edge_number() {
+    [[ $1 =~ ^-?[0-9]+(\.[0-9]+)?$ ]]
+}
+
+# The store the ruler's saving exit leaves: a section, every unit as a truth
+# word, both edges as numbers.
+store_is_valid() {
+    grep -qx '\[Presets\]' "$STORE" 2>/dev/null || return 1
+    local key
+    for key in "${UNIT_KEYS[@]}"; do
+        truth_word "$(e2e_store_value "$key")" || return 1
+    done
+    edge_number "$(e2e_store_value X_L)" && edge_number "$(e2e_store_value X_T)"
+}
+
+# ---- the program ------------------------------------------------------------
+
+RULER=
+RULER_X=
+RULER_Y=
+
+# start_ruler: starts the program and waits for its ruler; fails when it does
+# not show exactly one window.
+start_ruler() {
+    e2e_start_ombrix
+    RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || return 1
+    sleep 0.3 # anything else it shows by itself would be mapped by now
+    (($(e2e_windows "$E2E_OMBRIX_PID" | wc -l) == 1)) || return 1
+    read -r RULER_X RULER_Y _ < <(e2e_geometry "$RULER")
+}
+
+menu_is_open() {
+    (($(e2e_windows "$1" | wc -l) > 1))
+}
+
+# open_menu PID WID: a right press on the ruler face.
+open_menu() {
+    local x y
+    read -r x y _ < <(e2e_geometry "$2")
+    e2e_move $((x + 200)) $((y + 40))
+    xdotool mousedown 3 mouseup 3
+    e2e_wait_until 5 menu_is_open "$1"
+}
+
+# close_ruler: "Cl&ose" from the context menu; waits for the program's end.
+close_ruler() {
+    open_menu "$E2E_OMBRIX_PID" "$RULER" || return 1
+    xdotool key o
+    e2e_wait_exit "$E2E_OMBRIX_PID" && ((E2E_EXIT_STATUS == 0))
+}
+
+# The first run's place: where the window manager puts the ruler when no
+# position is stored.
+DEFAULT_X=
+DEFAULT_Y=
+measure_default_place() {
+    rm -rf "$XDG_CONFIG_HOME/Ombrix"
+    start_ruler || e2e_fatal "a first run shows the ruler"
+    DEFAULT_X=$RULER_X
+    DEFAULT_Y=$RULER_Y
+    close_ruler || e2e_fatal "a first run ends by Close"
+    e2e_pass "first run at the window manager's place ($DEFAULT_X,$DEFAULT_Y)"
+}
+
+expected_tick() {
+    local key=$1 bad=$2
+    shift 2
+    if [[ " $* " != *" $key "* ]]; then
+        echo "${GOOD[$key]}"
+    else
+        echo "${BAD_TICK[$bad]:-${DESIGN_TICK[$key]}}"
+    fi
+}
+
+# expected_edge GOOD_PIXELS DEFAULT_PIXELS KEY BAD KEY...
+expected_edge() {
+    local good=$1 default=$2 key=$3 bad=$4
+    shift 4
+    if [[ " $* " != *" $key "* ]]; then
+        echo "$good"
+    else
+        echo "${BAD_EDGE[$bad]:-$default}"
+    fi
+}
+
+# run_case LABEL BAD KEY...: the store holds BAD in the listed keys; the ruler
+# must take the good keys, default the bad ones, show nothing else, and write
+# a valid store on Close.
+run_case() {
+    local label=$1 bad=$2
+    shift 2
+    write_store "$bad" "$@"
+    start_ruler || {
+        e2e_fail "$label: the ruler starts with one window only"
+        return
+    }
+    local want_x want_y
+    want_x=$(expected_edge "$GOOD_X" "$DEFAULT_X" X_L "$bad" "$@")
+    want_y=$(expected_edge "$GOOD_Y" "$DEFAULT_Y" X_T "$bad" "$@")
+    local got="$RULER_X $RULER_Y"
+    close_ruler || {
+        e2e_fail "$label: Close ends the program"
+        return
+    }
+    local want_ticks="" got_ticks="" key
+    for key in "${UNIT_KEYS[@]}"; do
+        want_ticks+="$key=$(expected_tick "$key" "$bad" "$@") "
+        got_ticks+="$key=$(e2e_store_value "$key") "
+    done
+    e2e_assert_eq "$want_x $want_y" "$got" "$label: position"
+    e2e_assert_eq "$want_ticks" "$got_ticks" "$label: unit ticks written back"
+    e2e_assert "$label: Close writes a valid store" store_is_valid
+}
+
+# ---- cases ------------------------------------------------------------------
+
+check_each_bad_text_in_every_key() {
+    local bad
+    for bad in "${BAD_NAMES[@]}"; do
+        run_case "all keys $bad" "$bad" "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"
+    done
+}
+
+check_one_bad_key_among_good_ones() {
+    local i=0 key bad
+    for key in "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"; do
+        bad=${BAD_NAMES[i % ${#BAD_NAMES[@]}]}
+        i=$((i + 1))
+        run_case "$key $bad, others good" "$bad" "$key"
+    done
+}
+
+check_random_store() {
+    mkdir -p "$(dirname "$STORE")"
+    head -c 4096 /dev/urandom >"$STORE"
+    start_ruler || e2e_fail "random store: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "random store: default place"
+    e2e_assert "random store: Close ends the program" close_ruler
+    e2e_assert "random store: Close writes a valid store" store_is_valid
+    e2e_assert_eq "True False" "$(e2e_store_value Pix) $(e2e_store_value Points)" \
+        "random store: the default ticks are written"
+    reads_back_store
+}
+
+# The next start takes what the last exit wrote.
+reads_back_store() {
+    e2e_store_put X_L 4500
+    e2e_store_put X_T 1500
+    start_ruler || e2e_fail "the written store: the ruler starts"
+    e2e_assert_eq "300 100" "$RULER_X $RULER_Y" "the written store is read back"
+    close_ruler || e2e_fail "the written store: Close"
+}
+
+check_missing_configuration_directory() {
+    local saved=$XDG_CONFIG_HOME
+    export XDG_CONFIG_HOME=$E2E_TMP/not/there/yet
+    STORE=$(e2e_store_file)
+    start_ruler || e2e_fail "no configuration directory: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "no configuration directory: default place"
+    e2e_assert "no configuration directory: Close ends the program" close_ruler
+    e2e_assert "no configuration directory: Close creates a valid store" store_is_valid
+    export XDG_CONFIG_HOME=$saved
+    STORE=$(e2e_store_file)
+}
+
+# Root writes through read-only permissions, so the store's directory is
+# made a plain file: nothing can be written below it.
+check_unwritable_configuration_directory() {
+    rm -rf "$XDG_CONFIG_HOME/Ombrix"
+    printf 'not a directory\n' >"$XDG_CONFIG_HOME/Ombrix"
+    start_ruler || e2e_fail "unwritable store: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "unwritable store: default place"
+    e2e_assert "unwritable store: Close still ends the program at once" close_ruler
+    e2e_assert_eq "not a directory" "$(cat "$XDG_CONFIG_HOME/Ombrix")" \
+        "unwritable store: the file in the directory's place is untouched"
+    rm -f "$XDG_CONFIG_HOME/Ombrix"
+    start_ruler || e2e_fail "writable again: the ruler starts"
+    e2e_assert "writable again: Close ends the program" close_ruler
+    e2e_assert "writable again: Close writes a valid store" store_is_valid
+}
+
+check_store_deleted_while_running() {
+    write_store empty
+    start_ruler || e2e_fail "store deleted: the ruler starts"
+    rm -rf "$XDG_CONFIG_HOME/Ombrix"
+    e2e_assert "store deleted: Close ends the program" close_ruler
+    e2e_assert "store deleted: Close writes a valid store anew" store_is_valid
+    e2e_assert_eq "$GOOD_X $GOOD_Y" "$RULER_X $RULER_Y" "store deleted: the ruler had the stored place"
+    e2e_assert_eq "${GOOD[X_L]} ${GOOD[X_T]} False True" \
+        "$(e2e_store_value X_L) $(e2e_store_value X_T) $(e2e_store_value Pix) $(e2e_store_value Points)" \
+        "store deleted: the running ruler's state is written"
+}
+
+# wm_delete WID...: WM_DELETE_WINDOW to every window in one go, as a window
+# manager's close sends it, through Xlib from Python's ctypes.
+wm_delete() {
+    python3 - "$@" <<'EOF'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("l", ctypes.c_long * 5), ("pad", ctypes.c_char * 96)]
+d = x.XOpenDisplay(None)
+protocols = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+delete = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+for wid in sys.argv[1:]:
+    e = ClientMessage(type=33, window=int(wid), message_type=protocols, format=32)
+    e.l[0], e.l[1] = delete, 0
+    x.XSendEvent(d, int(wid), 0, 0, ctypes.byref(e))
+x.XFlush(d)
+EOF
+}
+
+check_two_copies_closing_at_once() {
+    write_store empty
+    start_ruler || e2e_fail "two copies: the first starts"
+    local first=$E2E_OMBRIX_PID first_window=$RULER
+    start_ruler || e2e_fail "two copies: the second starts"
+    local second=$E2E_OMBRIX_PID second_window=$RULER
+    xdotool windowmove "$second_window" 300 400
+    e2e_wait_geometry "$second_window" "300 400 400 84" || e2e_fail "two copies: the second moves"
+    wm_delete "$first_window" "$second_window"
+    e2e_assert "two copies: both end" e2e_wait_exit "$first"
+    e2e_assert "two copies: both end" e2e_wait_exit "$second"
+    e2e_assert "two copies: the store is valid" store_is_valid
+    e2e_assert_match '^(1500 3000|4500 6000)$' "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
+        "two copies: the store holds one copy's whole position"
+}
+
+# A kill at any moment of a saving exit leaves each key with its old or its
+# new text, never a broken file. The exit writes key by key, so a kill
+# between two keys leaves some keys new and the rest old.
+check_kill_during_saving_exit() {
+    local round delay x_l x_t broken=0 mixed=0 old=0 new=0
+    for round in $(seq 1 12); do
+        write_store empty
+        start_ruler || {
+            e2e_fail "kill round $round: the ruler starts"
+            continue
+        }
+        xdotool windowmove "$RULER" 300 400
+        e2e_wait_geometry "$RULER" "300 400 400 84"
+        open_menu "$E2E_OMBRIX_PID" "$RULER" || continue
+        delay=$(printf '0.%04d' $((round * 3)))
+        xdotool key o
+        sleep "$delay"
+        kill -KILL "$E2E_OMBRIX_PID" 2>/dev/null
+        e2e_wait_exit "$E2E_OMBRIX_PID"
+        x_l=$(e2e_store_value X_L)
+        x_t=$(e2e_store_value X_T)
+        if ! grep -qx '\[Presets\]' "$STORE" || [[ ! $x_l =~ ^(1500|4500)$ || ! $x_t =~ ^(3000|6000)$ ]]; then
+            broken=$((broken + 1))
+            echo "kill round $round after ${delay}s: X_L='$x_l' X_T='$x_t'"
+        else
+            case "$x_l $x_t" in
+            "1500 3000") old=$((old + 1)) ;;
+            "4500 6000") new=$((new + 1)) ;;
+            *) mixed=$((mixed + 1)) ;;
+            esac
+        fi
+    done
+    e2e_assert_eq 0 "$broken" "a kill during a saving exit leaves every key old or new"
+    echo "kills during a saving exit left: old store $old, new store $new, new left edge with old top edge $mixed"
+}
+
+# ---- shell calls from a directory named with shell syntax ---------------------
+
+install_fake_viewer() {
+    mkdir -p "$E2E_TMP/fakebin"
+    cat >"$E2E_TMP/fakebin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$#" "\$@" >"$E2E_TMP/opened"
+EOF
+    chmod +x "$E2E_TMP/fakebin/xdg-open"
+}
+
+viewer_was_called() {
+    [[ -s $E2E_TMP/opened ]]
+}
+
+check_help_from_hostile_directory() {
+    local dir
+    # shellcheck disable=SC2016  # the $( ) is meant literally
+    dir="$E2E_TMP/"'my progs "q" '\''s'\'' $(touch x) `touch y`; touch z'
+    mkdir -p "$dir"
+    cp "$OMBRIX_BIN" "$dir/ombrix"
+    cp "$OMBRIX_SOURCE_DIR/assets/Ombrix_Help.htm" "$dir/Ombrix_Help.htm"
+    install_fake_viewer
+    touch "$E2E_TMP/marker"
+    write_store empty
+    (
+        cd "$E2E_TMP" || exit 1
+        PATH=$E2E_TMP/fakebin:$PATH OMBRIX_BIN=$dir/ombrix e2e_start_ombrix
+        echo "$E2E_OMBRIX_PID" >"$E2E_TMP/hostile.pid"
+    )
+    E2E_OMBRIX_PID=$(cat "$E2E_TMP/hostile.pid")
+    XD_PIDS+=("$E2E_OMBRIX_PID")
+    RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the copied program starts"
+    open_menu "$E2E_OMBRIX_PID" "$RULER" || e2e_fail "hostile directory: the menu opens"
+    xdotool key h
+    e2e_assert "hostile directory: Help calls the viewer" e2e_wait_until 10 viewer_was_called
+    e2e_assert_eq "1|$dir/Ombrix_Help.htm" "$(paste -sd'|' "$E2E_TMP/opened")" \
+        "hostile directory: the viewer gets the help page's path as one argument"
+    sleep 0.5
+    local made
+    made=$(find "$E2E_TMP" "$HOME" /tmp "$PWD" -maxdepth 3 \( -name x -o -name y -o -name z \) \
+        -newer "$E2E_TMP/marker" 2>/dev/null)
+    e2e_assert_eq "" "$made" "hostile directory: nothing in the name was run"
+}
+
+e2e_start_desktop
+measure_default_place
+check_each_bad_text_in_every_key
+check_one_bad_key_among_good_ones
+check_random_store
+check_missing_configuration_directory
+check_unwritable_configuration_directory
+check_store_deleted_while_running
+check_two_copies_closing_at_once
+check_kill_during_saving_exit
+check_help_from_hostile_directory

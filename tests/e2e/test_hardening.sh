@@ -26,6 +26,10 @@ GOOD_X=100 # pixels, from X_L
 GOOD_Y=200 # pixels, from X_T
 
 BAD_NAMES=(empty garbage nan inf 1e40 minus-zero binary comma)
+# A hand-edited value with an unclosed quote or a trailing backslash runs on
+# into the lines below it in an INI file, taking the keys there with it, so
+# these are only tried in every key at once.
+SPILLING_NAMES=(open-quote backslash-end)
 # The texts that the ruler's readers take although they are not what it
 # writes: "1e40" and "-0" are numbers (true and false as ticks; "-0" is the
 # edge 0, "1e40" no position at all).
@@ -36,6 +40,12 @@ declare -A BAD_EDGE=([minus-zero]=0)
 
 STORE=$(e2e_store_file)
 
+# 300 bytes: NUL and every other byte but line ends, in a fixed order so a
+# failure can be repeated.
+binary_text() {
+    python3 -c 'import sys; sys.stdout.buffer.write(bytes(b for b in (i * 7 % 256 for i in range(320)) if b not in (10, 13))[:300])'
+}
+
 bad_text() {
     case $1 in
     empty) printf '' ;;
@@ -44,8 +54,10 @@ bad_text() {
     inf) printf 'inf' ;;
     1e40) printf '1e40' ;;
     minus-zero) printf -- '-0' ;;
-    binary) head -c 300 /dev/urandom | tr -d '\n\r' ;;
+    binary) binary_text ;;
     comma) printf '12,5' ;;
+    open-quote) printf 'say "hi' ;;
+    backslash-end) printf 'C:\\' ;;
     esac
 }
 
@@ -114,7 +126,9 @@ open_menu() {
     read -r x y _ < <(e2e_geometry "$2")
     e2e_move $((x + 200)) $((y + 40))
     xdotool mousedown 3 mouseup 3
-    e2e_wait_until 5 menu_is_open "$1"
+    e2e_wait_until 5 menu_is_open "$1" || return 1
+    # The menu takes the keyboard a moment after it is mapped.
+    sleep 0.2
 }
 
 # close_ruler: "Cl&ose" from the context menu; waits for the program's end.
@@ -191,7 +205,7 @@ run_case() {
 
 check_each_bad_text_in_every_key() {
     local bad
-    for bad in "${BAD_NAMES[@]}"; do
+    for bad in "${BAD_NAMES[@]}" "${SPILLING_NAMES[@]}"; do
         run_case "all keys $bad" "$bad" "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"
     done
 }
@@ -308,40 +322,81 @@ check_two_copies_closing_at_once() {
         "two copies: the store holds one copy's whole position"
 }
 
-# A kill at any moment of a saving exit leaves each key with its old or its
-# new text, never a broken file. The exit writes key by key, so a kill
-# between two keys leaves some keys new and the rest old.
+# A kill at any moment of a saving exit leaves every key with its old or its
+# new text, never a broken file. The exit writes key by key, each write
+# replacing the whole file, so a kill between two writes leaves the keys
+# written so far new and the rest old: the keys in writing order must read
+# new, new, ..., old, old. The store on disk is changed behind the running
+# ruler so that every key's old text differs from the one it writes, and the
+# kill is sent from a loop that watches for the exit's first write.
+SAVE_ORDER=("${UNIT_KEYS[@]}" X_L X_T)
+declare -A SAVED_NEW=([Pix]=True [Points]=False [Charac]=False [Inch]=False [Milli]=False
+    [Centi]=False [Twips]=False [X_L]=4500 [X_T]=6000)
+
+write_old_store() {
+    {
+        printf '[Presets]\n'
+        printf '%s=True\n' Points Charac Inch Milli Centi Twips
+        printf 'Pix=False\nX_L=9000\nX_T=9000\n'
+    } >"$STORE.new"
+    mv "$STORE.new" "$STORE"
+}
+
+# The keys in writing order as N (new text), O (old text) or ? (neither).
+saved_pattern() {
+    local key value pattern=""
+    declare -A old=([Pix]=False [X_L]=9000 [X_T]=9000)
+    for key in "${SAVE_ORDER[@]}"; do
+        value=$(e2e_store_value "$key")
+        if [[ $value == "${SAVED_NEW[$key]}" ]]; then
+            pattern+=N
+        elif [[ $value == "${old[$key]:-True}" ]]; then
+            pattern+=O
+        else
+            pattern+="?"
+        fi
+    done
+    echo "$pattern"
+}
+
+# kill_on_first_write PID SPINS: waits for the store to change, lets the
+# program run on for SPINS turns of a shell loop, then kills it.
+kill_on_first_write() {
+    local pid=$1 spins=$2 i written=1
+    for ((i = 0; i < 2000000; i++)); do
+        [[ $STORE -nt $E2E_TMP/before-exit ]] && break
+    done
+    ((i < 2000000)) || written=0
+    for ((i = 0; i < spins; i++)); do :; done
+    kill -KILL "$pid" 2>/dev/null
+    ((written))
+}
+
 check_kill_during_saving_exit() {
-    local round delay x_l x_t broken=0 mixed=0 old=0 new=0
-    for round in $(seq 1 12); do
-        write_store empty
+    local round pattern broken=0 seen=()
+    for round in $(seq 0 11); do
+        rm -f "$STORE" # a first run: "Pixels" alone ticked
         start_ruler || {
             e2e_fail "kill round $round: the ruler starts"
             continue
         }
         xdotool windowmove "$RULER" 300 400
         e2e_wait_geometry "$RULER" "300 400 400 84"
+        write_old_store
+        touch -d '-1 second' "$E2E_TMP/before-exit"
+        touch -d '-2 seconds' "$STORE"
         open_menu "$E2E_OMBRIX_PID" "$RULER" || continue
-        delay=$(printf '0.%04d' $((round * 3)))
         xdotool key o
-        sleep "$delay"
-        kill -KILL "$E2E_OMBRIX_PID" 2>/dev/null
+        kill_on_first_write "$E2E_OMBRIX_PID" $((round * round * 150)) ||
+            e2e_fail "kill round $round: Close starts writing the store"
         e2e_wait_exit "$E2E_OMBRIX_PID"
-        x_l=$(e2e_store_value X_L)
-        x_t=$(e2e_store_value X_T)
-        if ! grep -qx '\[Presets\]' "$STORE" || [[ ! $x_l =~ ^(1500|4500)$ || ! $x_t =~ ^(3000|6000)$ ]]; then
-            broken=$((broken + 1))
-            echo "kill round $round after ${delay}s: X_L='$x_l' X_T='$x_t'"
-        else
-            case "$x_l $x_t" in
-            "1500 3000") old=$((old + 1)) ;;
-            "4500 6000") new=$((new + 1)) ;;
-            *) mixed=$((mixed + 1)) ;;
-            esac
-        fi
+        pattern=$(saved_pattern)
+        seen+=("$pattern")
+        [[ $pattern =~ ^N*O*$ ]] || broken=$((broken + 1))
+        grep -qx '\[Presets\]' "$STORE" || broken=$((broken + 1))
     done
-    e2e_assert_eq 0 "$broken" "a kill during a saving exit leaves every key old or new"
-    echo "kills during a saving exit left: old store $old, new store $new, new left edge with old top edge $mixed"
+    e2e_assert_eq 0 "$broken" "a kill during a saving exit leaves the keys written so far new, the rest old"
+    echo "stores left by the kills, keys in writing order (N new, O old): ${seen[*]}"
 }
 
 # ---- shell calls from a directory named with shell syntax ---------------------

@@ -75,6 +75,7 @@ check_installed_program_opens_help() {
     xdotool mousedown 3 mouseup 3
     e2e_assert "a right press on the ruler face opens the menu" \
         e2e_wait_until 5 menu_is_open "$E2E_OMBRIX_PID"
+    sleep 0.2 # the menu takes the keyboard a moment after it is mapped
     e2e_key h
     e2e_assert "choosing Help calls the viewer" e2e_wait_until 10 viewer_was_called
     e2e_assert_eq "$(realpath "$PREFIX/share/ombrix/Ombrix_Help.htm")" "$(cat "$E2E_TMP/opened")" \

@@ -22,10 +22,12 @@ int main(int argc, char *argv[])
 {
     // The ruler needs global window positions, the keep-above hint and screen
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
-    // are measured in screen pixels, so Qt's own scaling stays off.
+    // are measured in screen pixels, 15 twips each, so Qt's own scaling stays
+    // off and fonts keep the 96 dots per inch the windows are laid out for.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_FONT_DPI", "96");
     if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !xDisplayReachable()) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
                    "needed)\n",

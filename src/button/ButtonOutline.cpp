@@ -12,9 +12,8 @@ QList<QPoint> cornersOf(qint32 buttonType, int W, int H)
         return {{0, 0}, {0, H - 1}, {W - 1, 0}, {W - 1, H - 1}};
     case 3:
     case 4:
-        return {{0, 0},         {1, 0},         {0, 1},         {0, H - 1},
-                {1, H - 1},     {0, H - 2},     {W - 2, 0},     {W - 1, 0},
-                {W - 1, 1},     {W - 2, H - 1}, {W - 1, H - 1}, {W - 1, H - 2}};
+        return {{0, 0},     {1, 0},     {0, 1},     {0, H - 1},     {1, H - 1},     {0, H - 2},
+                {W - 2, 0}, {W - 1, 0}, {W - 1, 1}, {W - 2, H - 1}, {W - 1, H - 1}, {W - 1, H - 2}};
     case 5:
         return {{0, H - 1}, {W - 1, 0}};
     default:

@@ -201,8 +201,8 @@ void ButtonPainter::gradientRounded(Appearance appearance)
     mSurface.line(2, 1, W - 2, 1, k.c);
     mSurface.line(1, 2, W - 1, 2, k.d);
     // The two inner side lines are this style's only focus cue.
-    const bool sides = appearance == Appearance::Pressed ||
-                       (appearance == Appearance::Up && mLook.HasFocus);
+    const bool sides =
+        appearance == Appearance::Pressed || (appearance == Appearance::Up && mLook.HasFocus);
     if (!sides)
         return;
     const qint32 side =
@@ -232,6 +232,13 @@ void ButtonPainter::roundedOutline()
     mSurface.line(W - 1, 2, W - 1, H - 2, dark);
 }
 
+void ButtonPainter::darkCorners()
+{
+    for (const QPoint &corner :
+         {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1), QPoint(W - 2, H - 2)})
+        mSurface.pixel(corner.x(), corner.y(), mLook.Palette.DarkShadow);
+}
+
 void ButtonPainter::rounded3D(Appearance appearance)
 {
     if (appearance == Appearance::Pressed)
@@ -249,9 +256,7 @@ void ButtonPainter::roundedUp(Appearance appearance)
     else
         text(mLook.TextRect, p.TextColour);
     roundedOutline();
-    for (const QPoint &corner : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1),
-                                 QPoint(W - 2, H - 2)})
-        mSurface.pixel(corner.x(), corner.y(), p.DarkShadow);
+    darkCorners();
     mSurface.pixel(1, 2, p.Face);
     mSurface.pixel(2, 1, p.Face);
     mSurface.line(3, 2, W - 3, 2, p.Highlight);
@@ -283,9 +288,7 @@ void ButtonPainter::roundedPressed()
     mSurface.frameBox(2, 2, W - 4, H - 4, s32);
     mSurface.pixel(2, 2, s64);
     mSurface.pixel(3, 3, s32);
-    for (const QPoint &corner : {QPoint(1, 1), QPoint(1, H - 2), QPoint(W - 2, 1),
-                                 QPoint(W - 2, H - 2)})
-        mSurface.pixel(corner.x(), corner.y(), p.DarkShadow);
+    darkCorners();
     mSurface.line(W - 3, 1, W - 3, H - 3, s);
     mSurface.line(1, H - 3, W - 2, H - 3, s);
     mSurface.pixel(W - 4, H - 4, s);

@@ -32,6 +32,7 @@ private:
     void gradientRounded(Appearance appearance);
     void gradient(int firstRow, int ka, int kb);
     void roundedOutline();
+    void darkCorners();
     void rounded3D(Appearance appearance);
     void roundedUp(Appearance appearance);
     void roundedPressed();

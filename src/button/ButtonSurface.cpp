@@ -58,10 +58,9 @@ void ButtonSurface::caption(const QString &text, const QRect &area, qint32 colou
     painter.setFont(font);
     painter.setPen(QColor(rgbOf(colour)));
     painter.setClipRect(area);
-    painter.drawText(area,
-                     Qt::AlignCenter | Qt::TextSingleLine | Qt::TextExpandTabs |
-                         Qt::TextShowMnemonic,
-                     text);
+    painter.drawText(
+        area, Qt::AlignCenter | Qt::TextSingleLine | Qt::TextExpandTabs | Qt::TextShowMnemonic,
+        text);
 }
 
 void ButtonSurface::focusRect(const QRect &area)

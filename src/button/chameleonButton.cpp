@@ -67,11 +67,8 @@ chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
 chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, const QFont &font,
                                         const QRect &geometry)
 {
-    DesignPropertyBag bag({{"btype", 3},
-                           {"tx", caption},
-                           {"enab", true},
-                           {"font", font},
-                           {"force", true}});
+    DesignPropertyBag bag(
+        {{"btype", 3}, {"tx", caption}, {"enab", true}, {"font", font}, {"force", true}});
     auto *button = new chameleonButton(host);
     button->ReadProperties(bag);
     button->setGeometry(geometry);

@@ -1,6 +1,9 @@
 #include "ruler/Form1.h"
 
+#include "about/frmAbout.h"
 #include "button/WingdingsGlyph.h"
+#include "colour/Mixer.h"
+#include "colour/frmColor.h"
 #include "button/chameleonButton.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/HelpPage.h"
@@ -427,9 +430,16 @@ void Form1::Label2_Click()
     EndProgram();
 }
 
+// The platform closing the ruler saves its presets and unloads every other
+// window, each with its own unloading; the program ends with the last one.
 void Form1::Form_Unload()
 {
     SavePresets();
+    if (frmColor *spy = frmColor::Instance())
+        spy->Unload();
+    if (Mixer *mixer = Mixer::Instance())
+        mixer->Unload();
+    frmAbout::Unload();
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -823,11 +833,20 @@ void Form1::mnuNotepad_Click()
         platform().shell->StartProgram(editor, {});
 }
 
-void Form1::mnuSpy_Click() {}
+void Form1::mnuSpy_Click()
+{
+    frmColor::ShowInstance();
+}
 
-void Form1::mnuMix_Click() {}
+void Form1::mnuMix_Click()
+{
+    Mixer::ShowInstance();
+}
 
-void Form1::mnuAbout_Click() {}
+void Form1::mnuAbout_Click()
+{
+    frmAbout::ShowInstance();
+}
 
 bool Form1::ShowsOnTop() const
 {

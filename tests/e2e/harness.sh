@@ -261,12 +261,27 @@ e2e_title() {
 }
 
 # e2e_wm_close WID: asks the window manager to close the window, as a user
-# would with Alt+F4 (openbox sends WM_DELETE_WINDOW).
+# would with Alt+F4 (openbox sends WM_DELETE_WINDOW). openbox closes the
+# window that has the focus, so the key goes only once the focus is there;
+# fails when the window is still there after three tries.
 e2e_wm_close() {
-    timeout 5 xdotool windowactivate --sync "$1" 2>/dev/null
-    e2e_pause
-    xdotool key alt+F4
-    e2e_pause
+    local wid=$1 attempt
+    for ((attempt = 0; attempt < 3; attempt++)); do
+        timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
+        xd_wait_until 2 e2e_has_focus "$wid" || continue
+        e2e_pause
+        xdotool key alt+F4
+        xd_wait_until 2 e2e_window_gone "$wid" && return 0
+    done
+    return 1
+}
+
+e2e_has_focus() {
+    [[ $(xdotool getwindowfocus 2>/dev/null) == "$1" ]]
+}
+
+e2e_window_gone() {
+    ! xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsViewable'
 }
 
 # ---- pointer and keyboard ---------------------------------------------------

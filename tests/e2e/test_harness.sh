@@ -74,7 +74,7 @@ check_painted_window() {
     e2e_screenshot "$E2E_TMP/screen.png"
     e2e_assert_eq 1024x768 "$(identify -format %wx%h "$E2E_TMP/screen.png")" "the screenshot's size"
 
-    e2e_wm_close "$wid"
+    e2e_assert "openbox closes the viewer's window" e2e_wm_close "$wid"
     e2e_assert "the viewer ends when openbox closes its window" e2e_wait_exit "$viewer"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the viewer's exit status"
 }

@@ -1,0 +1,67 @@
+// Costs of the Color Spy's sampling on a real X server: one pixel read
+// through the screen sampler, one bare X round trip as the floor it cannot
+// go below, and one whole tick of the Spy. Prints one "name microseconds"
+// line each, the median over batches.
+#include "colour/frmColor.h"
+#include "window/PlatformServices.h"
+#include "window/ScreenSampler.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+#include <xcb/xcb.h>
+
+namespace {
+
+constexpr int batches = 31;
+constexpr int perBatch = 200;
+
+double medianMicroseconds(const std::function<void()> &operation)
+{
+    for (int i = 0; i < perBatch; ++i)
+        operation(); // warm up
+    std::vector<double> perCall;
+    for (int batch = 0; batch < batches; ++batch) {
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < perBatch; ++i)
+            operation();
+        perCall.push_back(double(clock.nsecsElapsed()) / perBatch / 1000.0);
+    }
+    std::nth_element(perCall.begin(), perCall.begin() + batches / 2, perCall.end());
+    return perCall[batches / 2];
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !x11->connection()) {
+        std::fprintf(stderr, "bench_colour_tick needs an X server\n");
+        return 1;
+    }
+    xcb_connection_t *connection = x11->connection();
+    ScreenSampler *sampler = platform().sampler;
+    volatile qint32 sink = 0;
+
+    const double pixel = medianMicroseconds([&] { sink = sampler->PixelColor(QPoint(10, 10)); });
+    const double roundTrip = medianMicroseconds([&] {
+        std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
+    });
+    frmColor *spy = frmColor::ShowInstance();
+    QCoreApplication::processEvents();
+    const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
+    spy->Unload();
+    QCoreApplication::processEvents();
+
+    std::printf("pixel_read_us %.1f\n", pixel);
+    std::printf("x_round_trip_us %.1f\n", roundTrip);
+    std::printf("spy_tick_us %.1f\n", tick);
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "about/MessageShower.h"
+
+class QtMessageShower : public MessageShower
+{
+public:
+    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
+};

@@ -1,0 +1,362 @@
+#include "about/frmAbout.h"
+
+#include "about/AboutCloseButton.h"
+#include "about/AboutLinks.h"
+#include "about/DesktopSysInfoSource.h"
+#include "about/QtMessageShower.h"
+#include "about/SysInfoLookup.h"
+#include "button/chameleonButton.h"
+#include "window/DragIt.h"
+#include "window/PlatformServices.h"
+#include "window/Shell.h"
+#include "window/TopIt.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+
+frmAbout *frmAbout::instance = nullptr;
+
+namespace {
+
+const QString programTitle = QStringLiteral("Ombrix");
+
+const QColor formBack(240, 232, 216);
+const QColor panelBack(248, 236, 224);
+const QColor panelInk(0, 0, 192);
+const QColor titleInk(0, 0, 255);
+
+const QString description = QStringLiteral(
+    "Visit the Drevani web site with the Drevani button for news, help and our other "
+    "programs, and join the Drevani mailing list to hear about new and updated programs "
+    "as soon as they come out.");
+
+const QString disclaimer = QStringLiteral(
+    "Warning: this program is protected by copyright law and international treaties. "
+    "Unauthorised reproduction or distribution of this program, or of any part of it, "
+    "may result in severe civil and criminal penalties and will be prosecuted to the "
+    "fullest extent of the law.");
+
+const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+
+// Design places are in twips; the windows are laid out in pixels, 15 twips each.
+int px(int twips)
+{
+    return qRound(twips / 15.0);
+}
+
+QRect pixels(const QRect &twips)
+{
+    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
+}
+
+QFont sansFont(qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setInk(QWidget *widget, const QColor &ink)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ink);
+    widget->setPalette(palette);
+}
+
+QLabel *picture(QWidget *parent, const char *name, const QString &asset)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(asset)));
+    return label;
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      desktopSource(std::make_unique<DesktopSysInfoSource>()),
+      desktopShower(std::make_unique<QtMessageShower>()), source(desktopSource.get()),
+      shower(desktopShower.get())
+{
+    instance = this;
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(px(5760), px(4395));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, formBack);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    picture(this, "imgBackground", QStringLiteral("about_background"))->setGeometry(0, 0, 385, 292);
+    BuildTitleStrip();
+    BuildPictures();
+    BuildLabels();
+    BuildPanels();
+    BuildButtons();
+    Form_Load();
+}
+
+frmAbout::~frmAbout()
+{
+    if (instance == this)
+        instance = nullptr;
+}
+
+frmAbout *frmAbout::ShowInstance()
+{
+    frmAbout *box = instance ? instance : new frmAbout;
+    box->show();
+    box->raise();
+    box->activateWindow();
+    return box;
+}
+
+frmAbout *frmAbout::Instance()
+{
+    return instance;
+}
+
+void frmAbout::Unload()
+{
+    delete instance;
+}
+
+void frmAbout::SetSysInfoSource(SysInfoSource *newSource)
+{
+    source = newSource ? newSource : desktopSource.get();
+}
+
+void frmAbout::SetMessageShower(MessageShower *newShower)
+{
+    shower = newShower ? newShower : desktopShower.get();
+}
+
+void frmAbout::closeEvent(QCloseEvent *event)
+{
+    // Closing destroys the box; from now on a new opening makes a new one.
+    if (instance == this)
+        instance = nullptr;
+    event->accept();
+}
+
+void frmAbout::Form_Load()
+{
+    TopIt(this, -1);
+    setWindowTitle(QStringLiteral("About ") + programTitle);
+    findChild<QLabel *>(QStringLiteral("lblVersion"))
+        ->setText(QStringLiteral("Version %1.%2.%3")
+                      .arg(OMBRIX_VERSION_MAJOR)
+                      .arg(OMBRIX_VERSION_MINOR)
+                      .arg(OMBRIX_VERSION_PATCH));
+    findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(programTitle);
+}
+
+void frmAbout::BuildTitleStrip()
+{
+    const int height = px(435);
+    const int leftWidth = 10;
+    const int rightWidth = 55;
+    QLabel *left = picture(this, "imgTitleLeft", QStringLiteral("title_left"));
+    left->setGeometry(0, 0, leftWidth, height);
+    imgTitleMiddle = picture(this, "imgTitleMiddle", QStringLiteral("title_middle"));
+    imgTitleMiddle->setScaledContents(true);
+    imgTitleMiddle->setGeometry(leftWidth, 0, width() - leftWidth - rightWidth, height);
+    imgTitleMiddle->installEventFilter(this);
+    QLabel *right = picture(this, "imgTitleRight", QStringLiteral("title_right"));
+    right->setGeometry(width() - rightWidth, 0, rightWidth, height);
+
+    closer = new AboutCloseButton(this);
+    closer->moveTo(px(5346), px(72));
+    connect(closer, &AboutCloseButton::released, this, &frmAbout::Image6_MouseUp);
+}
+
+void frmAbout::BuildPictures()
+{
+    picIcon = picture(this, "picIcon", QStringLiteral("logo"));
+    picIcon->setGeometry(pixels({120, 480, 1065, 2205}));
+    picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picIcon->setCursor(Qt::PointingHandCursor);
+    picIcon->setToolTip(QStringLiteral("Drevani Software"));
+    picIcon->installEventFilter(this);
+
+    Image1 = picture(this, "Image1", QStringLiteral("icon32"));
+    Image1->setGeometry(pixels({4920, 480, 480, 480}));
+    Image1->setCursor(Qt::PointingHandCursor);
+    Image1->installEventFilter(this);
+}
+
+QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(pixels(twips));
+    label->setFont(sansFont(9.75, true));
+    setInk(label, titleInk);
+    return label;
+}
+
+void frmAbout::BuildLabels()
+{
+    Label1 = MakeLabel("Label1", {1748, 120, 2265, 240}, QStringLiteral("Drevani's Ombrix 1.0"));
+    Label1->setAlignment(Qt::AlignCenter);
+    setInk(Label1, Qt::white);
+    Label1->installEventFilter(this);
+    MakeLabel("lblTitle", {1560, 600, 1845, 240}, QStringLiteral("Application Title"));
+    MakeLabel("lblVersion", {1560, 960, 1485, 225}, QStringLiteral("Version"));
+}
+
+void frmAbout::BuildPanels()
+{
+    struct Panel
+    {
+        const char *frame;
+        const char *label;
+        QRect twips;
+        QString text;
+    };
+    const Panel panels[] = {
+        {"fraDescription", "lblDescription", {1470, 1200, 4095, 1095}, description},
+        {"fraDisclaimer", "lblDisclaimer", {120, 2760, 4095, 1455}, disclaimer}};
+    for (const Panel &each : panels) {
+        auto *frame = new QFrame(this);
+        frame->setObjectName(QString::fromLatin1(each.frame));
+        frame->setFrameShape(QFrame::Box);
+        frame->setFrameShadow(QFrame::Plain);
+        frame->setGeometry(pixels(each.twips));
+        QPalette palette = frame->palette();
+        palette.setColor(QPalette::Window, panelBack);
+        palette.setColor(QPalette::WindowText, panelInk);
+        frame->setPalette(palette);
+        frame->setAutoFillBackground(true);
+
+        auto *label = new QLabel(each.text, frame);
+        label->setObjectName(QString::fromLatin1(each.label));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFont(sansFont(8.25, false));
+        label->setGeometry(frame->rect().adjusted(5, 4, -5, -4));
+    }
+}
+
+chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, const QString &caption,
+                                      const QString &tip)
+{
+    auto *button = chameleonButton::Place(this, caption, sansFont(8.25, false), pixels(twips));
+    button->setObjectName(QString::fromLatin1(name));
+    button->setToolTip(tip);
+    button->setCursor(Qt::PointingHandCursor);
+    return button;
+}
+
+void frmAbout::BuildButtons()
+{
+    connect(MakeButton("chameleonButton1", {1680, 2400, 2295, 345},
+                       QStringLiteral("&Join the Drevani Mailing List"),
+                       QStringLiteral("New and Updated Program Notice")),
+            &chameleonButton::Click, this, &frmAbout::chameleonButton1_Click);
+    connect(MakeButton("chameleonButton2", {4320, 2400, 1245, 345}, QStringLiteral("&Drevani"),
+                       QStringLiteral("Drevani Home Page")),
+            &chameleonButton::Click, this, &frmAbout::chameleonButton2_Click);
+    connect(MakeButton("chameleonButton3", {4320, 3120, 1245, 345}, QStringLiteral("Clo&se"),
+                       QStringLiteral("Close")),
+            &chameleonButton::Click, this, &frmAbout::chameleonButton3_Click);
+    connect(MakeButton("chameleonButton4", {4320, 3840, 1245, 345}, QStringLiteral("&System Info"),
+                       QStringLiteral("Info about your Computer")),
+            &chameleonButton::Click, this, &frmAbout::chameleonButton4_Click);
+}
+
+bool frmAbout::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress) {
+        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        if (watched == imgTitleMiddle)
+            imgTitleMiddle_MouseDown(button);
+        else if (watched == Label1)
+            Label1_MouseDown(button);
+        return false;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const auto *widget = static_cast<QWidget *>(watched);
+        const bool click = mouse->button() == Qt::LeftButton &&
+                           widget->rect().contains(mouse->position().toPoint());
+        if (click && watched == picIcon)
+            picIcon_Click();
+        else if (click && watched == Image1)
+            Image1_Click();
+    }
+    return false;
+}
+
+void frmAbout::StartSysInfo()
+{
+    QString program;
+    if (!SysInfoLookup::FindSysInfoTool(*source, program) ||
+        !platform().shell->StartProgram(program, {}))
+        ShowUnavailable();
+}
+
+void frmAbout::OpenPage(const QString &address)
+{
+    // The shell's answer is not looked at: a missing browser is not reported.
+    platform().shell->Open(address);
+}
+
+void frmAbout::ShowUnavailable()
+{
+    shower->ShowMessage(this, programTitle, unavailable);
+}
+
+void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        DragIt(this);
+}
+
+void frmAbout::Label1_MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        DragIt(this);
+}
+
+void frmAbout::Image6_MouseUp()
+{
+    close();
+}
+
+void frmAbout::picIcon_Click()
+{
+    OpenPage(AboutLinks::HomePage());
+}
+
+void frmAbout::Image1_Click()
+{
+    OpenPage(AboutLinks::HomePage());
+}
+
+void frmAbout::chameleonButton1_Click()
+{
+    OpenPage(AboutLinks::MailingList());
+}
+
+void frmAbout::chameleonButton2_Click()
+{
+    OpenPage(AboutLinks::HomePage());
+}
+
+void frmAbout::chameleonButton3_Click()
+{
+    close();
+}
+
+void frmAbout::chameleonButton4_Click()
+{
+    StartSysInfo();
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class AboutCloseButton;
+class MessageShower;
+class QLabel;
+class SysInfoSource;
+class chameleonButton;
+
+// The About box: the program's title and version, the maker's pages and the
+// system-information program. A borderless top-most window that stores
+// nothing; at most one is open at a time.
+class frmAbout : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit frmAbout(QWidget *parent = nullptr);
+    ~frmAbout() override;
+
+    // Creates the box if none is open, otherwise shows the open one again.
+    static frmAbout *ShowInstance();
+    // The open box, or null.
+    static frmAbout *Instance();
+    // Closes and destroys the open box, if any.
+    static void Unload();
+
+    // Where StartSysInfo looks and how it reports; not owned. Null restores the desktop's.
+    void SetSysInfoSource(SysInfoSource *source);
+    void SetMessageShower(MessageShower *shower);
+
+    AboutCloseButton *closeButton() const { return closer; }
+
+    void StartSysInfo();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Form_Load();
+    void BuildTitleStrip();
+    void BuildPictures();
+    void BuildLabels();
+    void BuildPanels();
+    void BuildButtons();
+    QLabel *MakeLabel(const char *name, const QRect &twips, const QString &text);
+    chameleonButton *MakeButton(const char *name, const QRect &twips, const QString &caption,
+                                const QString &tip);
+    void OpenPage(const QString &address);
+    void ShowUnavailable();
+
+    void imgTitleMiddle_MouseDown(Qt::MouseButton button);
+    void Label1_MouseDown(Qt::MouseButton button);
+    void Image6_MouseUp();
+    void picIcon_Click();
+    void Image1_Click();
+    void chameleonButton1_Click();
+    void chameleonButton2_Click();
+    void chameleonButton3_Click();
+    void chameleonButton4_Click();
+
+    AboutCloseButton *closer = nullptr;
+    QLabel *imgTitleMiddle = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *picIcon = nullptr;
+    QLabel *Image1 = nullptr;
+    std::unique_ptr<SysInfoSource> desktopSource;
+    std::unique_ptr<MessageShower> desktopShower;
+    SysInfoSource *source = nullptr;
+    MessageShower *shower = nullptr;
+
+    static frmAbout *instance;
+};

@@ -1,0 +1,360 @@
+#include "colour/Mixer.h"
+
+#include "button/chameleonButton.h"
+#include "colour/ToolLook.h"
+#include "colour/ToolPresets.h"
+#include "colour/TwipsGeometry.h"
+#include "colour/color32.h"
+#include "window/CaptionButton.h"
+#include "window/Clipboard.h"
+#include "window/DragIt.h"
+#include "window/OnTopPeers.h"
+#include "window/OnTopToggle.h"
+#include "window/PlatformServices.h"
+#include "window/SettingConversions.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <optional>
+
+using TwipsGeometry::pixels;
+
+namespace {
+
+Mixer *openMixer = nullptr;
+
+QString hexOf(int channel)
+{
+    return QString::number(channel, 16).toUpper();
+}
+
+} // namespace
+
+Mixer *Mixer::Instance()
+{
+    return openMixer;
+}
+
+Mixer *Mixer::ShowInstance()
+{
+    if (!openMixer)
+        openMixer = new Mixer;
+    openMixer->show();
+    openMixer->raise();
+    openMixer->activateWindow();
+    return openMixer;
+}
+
+Mixer::Mixer() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+{
+    setObjectName(QStringLiteral("Mixer"));
+    setWindowTitle(QStringLiteral("Color Mixer"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setFixedSize(pixels(5805), pixels(4515));
+    buildBackground();
+    buildBody();
+    buildChrome();
+    OnTopPeers::Register(OnTopPeers::Mixer, this);
+    Form_Load();
+}
+
+Mixer::~Mixer()
+{
+    OnTopPeers::Unregister(OnTopPeers::Mixer, this);
+    if (openMixer == this)
+        openMixer = nullptr;
+}
+
+void Mixer::buildBackground()
+{
+    Image1 = ToolLook::stretchedPicture(this, "Image1", QStringLiteral(":/mixer_background.png"),
+                                        TwipsGeometry::rect(0, 0, 5805, 4515));
+    Image2 = ToolLook::stretchedPicture(this, "Image2", QStringLiteral(":/title_strip.png"),
+                                        TwipsGeometry::rect(0, 0, 5805, 435));
+    Label1 = ToolLook::titleText(this, "Label1", QStringLiteral("Color Mixer"),
+                                 TwipsGeometry::rect(120, 120, 1035, 210));
+    for (QLabel *surface : {Image1, Image2, Label1})
+        surface->installEventFilter(this);
+    Image1->setMouseTracking(true);
+    Image2->setMouseTracking(true);
+}
+
+void Mixer::buildChrome()
+{
+    onTop = new OnTopToggle(this, this);
+    onTop->moveTo(pixels(4600), pixels(60));
+    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &Mixer::Top_Y_Click);
+    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &Mixer::Top_N_Click);
+    minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
+    minimizeControl->moveTo(pixels(5000), pixels(60));
+    connect(minimizeControl, &CaptionButton::released, this, &Mixer::Hilite_Min_MouseUp);
+    closeControl = new CaptionButton(CaptionButton::Close, this);
+    closeControl->moveTo(pixels(5380), pixels(60));
+    connect(closeControl, &CaptionButton::released, this, &Mixer::Hilite_X_MouseUp);
+}
+
+QGroupBox *Mixer::addGroup(QWidget *parent, const QString &title, QRect place)
+{
+    auto *group = new QGroupBox(title, parent);
+    group->setFont(ToolLook::tahoma(8));
+    group->setGeometry(place);
+    return group;
+}
+
+void Mixer::buildBody()
+{
+    QGroupBox *mainGroup =
+        addGroup(this, QStringLiteral("Mix Colors"), TwipsGeometry::rect(120, 460, 5560, 3975));
+    mainGroup->setFont(ToolLook::tahoma(8, true));
+
+    QGroupBox *scrollGroup = addGroup(mainGroup, QStringLiteral("Mix Red, Green, Blue"),
+                                      TwipsGeometry::rect(120, 360, 3375, 2000));
+    HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
+    HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
+    HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
+    connect(HScroll1, &QScrollBar::valueChanged, this, &Mixer::HScroll1_Change);
+    connect(HScroll2, &QScrollBar::valueChanged, this, &Mixer::HScroll2_Change);
+    connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
+
+    QGroupBox *colorGroup =
+        addGroup(mainGroup, QStringLiteral("Color"), TwipsGeometry::rect(3600, 360, 1850, 2000));
+    Picture2 = new QFrame(colorGroup);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2->setGeometry(TwipsGeometry::rect(120, 240, 1600, 1600));
+    ToolLook::paint(Picture2, Qt::black);
+
+    rgbGroup =
+        addGroup(mainGroup, QStringLiteral("RGB Value"), TwipsGeometry::rect(120, 2520, 2535, 615));
+    Text7 = addField(rgbGroup, "Text7", 500, QStringLiteral("0,0,0"));
+    hexGroup = addGroup(mainGroup, QStringLiteral("Hex Value"),
+                        TwipsGeometry::rect(2880, 2520, 2535, 615));
+    Text8 = addField(hexGroup, "Text8", 480, QStringLiteral("#000000"));
+    decimalGroup = addGroup(mainGroup, QStringLiteral("Decimal Value"),
+                            TwipsGeometry::rect(120, 3240, 2535, 615));
+    Text9 = addField(decimalGroup, "Text9", 500, QStringLiteral("0"));
+    buildButtons(mainGroup);
+}
+
+QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColor &swatch)
+{
+    auto *fixedSwatch = new QFrame(group);
+    fixedSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fixedSwatch->setGeometry(TwipsGeometry::rect(240, top, 255, 255));
+    ToolLook::paint(fixedSwatch, swatch);
+
+    auto *bar = new QScrollBar(Qt::Horizontal, group);
+    bar->setObjectName(QLatin1String(name));
+    bar->setRange(0, 255);
+    bar->setSingleStep(1);
+    bar->setPageStep(1);
+    bar->setGeometry(TwipsGeometry::rect(600, top, 2535, 255));
+    bar->setFocusPolicy(Qt::StrongFocus);
+    // A scroll bar's keys run backwards by default: the right arrow would
+    // take red away.
+    bar->setInvertedControls(false);
+    return bar;
+}
+
+// The fields show what the bars make; typing into them would only be copied
+// until the next change overwrote it.
+QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QString &text)
+{
+    auto *field = new QLineEdit(text, group);
+    field->setObjectName(QLatin1String(name));
+    field->setReadOnly(true);
+    field->setGeometry(TwipsGeometry::rect(left, 210, 1575, 285));
+    return field;
+}
+
+void Mixer::buildButtons(QWidget *group)
+{
+    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(2880, 3450, 1100, 350));
+    chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
+    chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
+    connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
+    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::tahoma(8),
+                                              TwipsGeometry::rect(4315, 3450, 1100, 350));
+    chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
+    chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));
+    connect(chameleonButton2, &chameleonButton::Click, this, &Mixer::chameleonButton2_Click);
+}
+
+// Each key on its own: a stored value that is not a number from 0 to 255
+// leaves its bar at 0 and the others still apply.
+void Mixer::Form_Load()
+{
+    ToolPresets::RestorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    RestoreBar(HScroll1, QStringLiteral("H1"));
+    RestoreBar(HScroll2, QStringLiteral("H2"));
+    RestoreBar(HScroll3, QStringLiteral("H3"));
+}
+
+void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
+{
+    const std::optional<qint16> value =
+        SettingConversions::int16FromText(ToolPresets::GetPreset(key, QStringLiteral("0")));
+    if (value && *value >= bar->minimum() && *value <= bar->maximum())
+        bar->setValue(*value);
+}
+
+void Mixer::Form_Unload()
+{
+    ToolPresets::SavePreset(QStringLiteral("H1"), QString::number(HScroll1->value()));
+    ToolPresets::SavePreset(QStringLiteral("H2"), QString::number(HScroll2->value()));
+    ToolPresets::SavePreset(QStringLiteral("H3"), QString::number(HScroll3->value()));
+}
+
+void Mixer::HScroll1_Change()
+{
+    UpdateColor();
+}
+
+void Mixer::HScroll2_Change()
+{
+    UpdateColor();
+}
+
+void Mixer::HScroll3_Change()
+{
+    UpdateColor();
+}
+
+// Every step reads the three bars anew, so whichever bar moved the swatch and
+// the fields end up describing the same colour.
+void Mixer::UpdateColor()
+{
+    ToolLook::paint(Picture2, ToolLook::colorOf(color32::ColorValue(
+                                  HScroll1->value(), HScroll2->value(), HScroll3->value())));
+    Text7->setText(color32::ChannelTriple(HScroll1->value(), HScroll2->value(), HScroll3->value()));
+    const QString zero = QStringLiteral("0");
+    Text8->setText(QLatin1Char('#') + PadLeft(hexOf(HScroll1->value()), 2, zero) +
+                   PadLeft(hexOf(HScroll2->value()), 2, zero) +
+                   PadLeft(hexOf(HScroll3->value()), 2, zero));
+    Text9->setText(color32::DecimalText(
+        color32::ColorValue(HScroll1->value(), HScroll2->value(), HScroll3->value())));
+}
+
+QString Mixer::PadLeft(const QString &value, int width, const QString &fill)
+{
+    QString text = value;
+    // An empty fill would never lengthen the text.
+    if (fill.isEmpty())
+        return text;
+    while (text.size() < width)
+        text.prepend(fill);
+    return text;
+}
+
+// Copy: the group titles and the fields as they stand.
+void Mixer::chameleonButton1_Click()
+{
+    platform().clipboard->Clear();
+    const QString separator = QStringLiteral(" - ");
+    const QStringList lines = {rgbGroup->title() + separator + Text7->text(),
+                               decimalGroup->title() + separator + Text9->text(),
+                               hexGroup->title() + separator + Text8->text()};
+    platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
+}
+
+void Mixer::chameleonButton2_Click()
+{
+    ToolPresets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    Unload();
+}
+
+void Mixer::Hilite_X_MouseUp()
+{
+    ToolPresets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    Unload();
+}
+
+void Mixer::Hilite_Min_MouseUp()
+{
+    showMinimized();
+}
+
+void Mixer::Unload()
+{
+    close();
+}
+
+// Whatever closes the window, its colour is kept.
+void Mixer::closeEvent(QCloseEvent *event)
+{
+    if (!unloaded) {
+        unloaded = true;
+        Form_Unload();
+        // Closed, it must neither be re-asserted nor be shown again.
+        OnTopPeers::Unregister(OnTopPeers::Mixer, this);
+        if (openMixer == this)
+            openMixer = nullptr;
+    }
+    event->accept();
+}
+
+void Mixer::ResetCaptionButtons()
+{
+    closeControl->Reset();
+    minimizeControl->Reset();
+}
+
+void Mixer::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ResetCaptionButtons();
+}
+
+void Mixer::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ResetCaptionButtons();
+}
+
+void Mixer::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && !isMinimized())
+        ResetCaptionButtons();
+}
+
+bool Mixer::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        (watched == Image2 || watched == Label1)) {
+        DragIt(this);
+        return true;
+    }
+    if (event->type() == QEvent::MouseMove && (watched == Image1 || watched == Image2))
+        ResetCaptionButtons();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool Mixer::ShowsOnTop() const
+{
+    return onTop->ShowsOnTop();
+}
+
+void Mixer::Command1_Click()
+{
+    onTop->PutOnTop();
+}
+
+void Mixer::Top_N_Click()
+{
+    onTop->PutOnTop();
+}
+
+// Only this window leaves the band; the others showing "On Top" go back.
+void Mixer::Top_Y_Click()
+{
+    onTop->TakeOffTop();
+    OnTopPeers::ReassertOthers(OnTopPeers::Mixer);
+}

@@ -1,0 +1,489 @@
+#include "FakeServices.h"
+#include "FakeSysInfoSource.h"
+#include "about/AboutCloseButton.h"
+#include "about/AboutLinks.h"
+#include "about/MessageShower.h"
+#include "about/frmAbout.h"
+#include "button/chameleonButton.h"
+
+#include <QAbstractButton>
+#include <QFrame>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPointer>
+#include <QtTest>
+
+namespace {
+
+class FakeMessageShower : public MessageShower
+{
+public:
+    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override
+    {
+        parents << parent;
+        messages << title + QLatin1Char('|') + text;
+    }
+
+    QList<QWidget *> parents;
+    QStringList messages;
+};
+
+const QString unavailableMessage =
+    QStringLiteral("Ombrix|System Information Is Unavailable At This Time");
+
+chameleonButton *button(frmAbout *box, const char *name)
+{
+    return box->findChild<chameleonButton *>(QString::fromLatin1(name));
+}
+
+QLabel *label(frmAbout *box, const char *name)
+{
+    return box->findChild<QLabel *>(QString::fromLatin1(name));
+}
+
+// Runs the deletions that closing the box has queued.
+void settle()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace
+
+class tst_frmAbout : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void openingTexts();
+    void opensOnTopAndBorderless();
+    void elementPlaces_data();
+    void elementPlaces();
+    void controls_data();
+    void controls();
+    void panelsHoldTheirParagraphs();
+    void linksOpenPages_data();
+    void linksOpenPages();
+    void accessKeysOpenPages_data();
+    void accessKeysOpenPages();
+    void rightClickOnPicturesOpensNothing();
+    void sysInfo_data();
+    void sysInfo();
+    void sysInfoButtonRunsStartSysInfo();
+    void desktopMessageHasOneOkButton();
+    void unloadWhileMessageIsOpen();
+    void dragHandles_data();
+    void dragHandles();
+    void closePaths_data();
+    void closePaths();
+    void atMostOneInstance();
+    void unloadDestroysAndStoresNothing();
+};
+
+void tst_frmAbout::cleanup()
+{
+    frmAbout::Unload();
+    settle();
+    QCOMPARE(frmAbout::Instance(), nullptr);
+}
+
+void tst_frmAbout::openingTexts()
+{
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QCOMPARE(box->windowTitle(), QStringLiteral("About Ombrix"));
+    QCOMPARE(label(box, "Label1")->text(), QStringLiteral("Drevani's Ombrix 1.0"));
+    QCOMPARE(label(box, "lblTitle")->text(), QStringLiteral("Ombrix"));
+    const QString version = label(box, "lblVersion")->text();
+    QCOMPARE(version, QStringLiteral("Version %1.%2.%3")
+                          .arg(OMBRIX_VERSION_MAJOR)
+                          .arg(OMBRIX_VERSION_MINOR)
+                          .arg(OMBRIX_VERSION_PATCH));
+    QVERIFY(QRegularExpression(
+                QStringLiteral("^Version (0|[1-9]\\d*)\\.(0|[1-9]\\d*)\\.(0|[1-9]\\d*)$"))
+                .match(version)
+                .hasMatch());
+}
+
+void tst_frmAbout::opensOnTopAndBorderless()
+{
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QVERIFY(fakes.band.topMost.contains(box));
+    QCOMPARE(fakes.band.calls, QStringList{QStringLiteral("frmAbout:on")});
+    QVERIFY(box->windowFlags().testFlag(Qt::FramelessWindowHint));
+    QCOMPARE(box->size(), QSize(384, 293));
+    QCOMPARE(box->palette().color(QPalette::Window), QColor(240, 232, 216));
+    QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::elementPlaces_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("place");
+    QTest::newRow("background") << "imgBackground" << QRect(0, 0, 385, 292);
+    QTest::newRow("strip left end") << "imgTitleLeft" << QRect(0, 0, 10, 29);
+    QTest::newRow("strip middle") << "imgTitleMiddle" << QRect(10, 0, 319, 29);
+    QTest::newRow("strip right end") << "imgTitleRight" << QRect(329, 0, 55, 29);
+    QTest::newRow("title text") << "Label1" << QRect(117, 8, 151, 16);
+    QTest::newRow("close normal") << "Image5" << QRect(356, 5, 21, 21);
+    QTest::newRow("close down") << "Image6" << QRect(356, 5, 21, 21);
+    QTest::newRow("logo") << "picIcon" << QRect(8, 32, 71, 147);
+    QTest::newRow("icon") << "Image1" << QRect(328, 32, 32, 32);
+    QTest::newRow("title") << "lblTitle" << QRect(104, 40, 123, 16);
+    QTest::newRow("version") << "lblVersion" << QRect(104, 64, 99, 15);
+    QTest::newRow("upper panel") << "fraDescription" << QRect(98, 80, 273, 73);
+    QTest::newRow("lower panel") << "fraDisclaimer" << QRect(8, 184, 273, 97);
+    QTest::newRow("mailing list") << "chameleonButton1" << QRect(112, 160, 153, 23);
+    QTest::newRow("home page") << "chameleonButton2" << QRect(288, 160, 83, 23);
+    QTest::newRow("close") << "chameleonButton3" << QRect(288, 208, 83, 23);
+    QTest::newRow("system info") << "chameleonButton4" << QRect(288, 256, 83, 23);
+}
+
+void tst_frmAbout::elementPlaces()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, place);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    auto *element = box->findChild<QWidget *>(name);
+    QVERIFY(element);
+    QCOMPARE(element->geometry(), place);
+    if (auto *picture = qobject_cast<QLabel *>(element); picture && name.startsWith("img"))
+        QVERIFY(!picture->pixmap().isNull());
+}
+
+void tst_frmAbout::controls_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("tip");
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("logo") << "picIcon"
+                          << "Drevani Software"
+                          << "";
+    QTest::newRow("icon") << "Image1"
+                          << ""
+                          << "";
+    QTest::newRow("mailing list") << "chameleonButton1"
+                                  << "New and Updated Program Notice"
+                                  << "&Join the Drevani Mailing List";
+    QTest::newRow("home page") << "chameleonButton2"
+                               << "Drevani Home Page"
+                               << "&Drevani";
+    QTest::newRow("close") << "chameleonButton3"
+                           << "Close"
+                           << "Clo&se";
+    QTest::newRow("system info") << "chameleonButton4"
+                                 << "Info about your Computer"
+                                 << "&System Info";
+}
+
+void tst_frmAbout::controls()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, tip);
+    QFETCH(QString, caption);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    auto *element = box->findChild<QWidget *>(name);
+    QVERIFY(element);
+    QCOMPARE(element->toolTip(), tip);
+    QCOMPARE(element->cursor().shape(), Qt::PointingHandCursor);
+    if (caption.isEmpty())
+        return;
+    auto *push = qobject_cast<chameleonButton *>(element);
+    QVERIFY(push);
+    QCOMPARE(push->Caption(), caption);
+    QCOMPARE(push->ButtonType(), 3);
+    QVERIFY(push->Enabled());
+    QVERIFY(push->ForceStandardCol());
+}
+
+void tst_frmAbout::panelsHoldTheirParagraphs()
+{
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    const QString description = label(box, "lblDescription")->text();
+    const QString disclaimer = label(box, "lblDisclaimer")->text();
+    QVERIFY(description.contains(QStringLiteral("web site")));
+    QVERIFY(description.contains(QStringLiteral("mailing list")));
+    QVERIFY(disclaimer.contains(QStringLiteral("Unauthorised reproduction or distribution")));
+    QCOMPARE(label(box, "lblDescription")->parentWidget()->objectName(),
+             QStringLiteral("fraDescription"));
+    QCOMPARE(label(box, "lblDisclaimer")->parentWidget()->objectName(),
+             QStringLiteral("fraDisclaimer"));
+    for (const char *name : {"lblDescription", "lblDisclaimer"}) {
+        QLabel *paragraph = label(box, name);
+        // Each paragraph fits its panel without being cut off.
+        QVERIFY2(paragraph->heightForWidth(paragraph->width()) <= paragraph->height(), name);
+    }
+}
+
+void tst_frmAbout::linksOpenPages_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("logo") << "picIcon" << AboutLinks::HomePage();
+    QTest::newRow("icon") << "Image1" << AboutLinks::HomePage();
+    QTest::newRow("mailing-list button") << "chameleonButton1" << AboutLinks::MailingList();
+    QTest::newRow("home-page button") << "chameleonButton2" << AboutLinks::HomePage();
+}
+
+void tst_frmAbout::linksOpenPages()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, page);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    if (auto *push = button(box, name.toLatin1().constData()))
+        emit push->Click();
+    else
+        QTest::mouseClick(box->findChild<QWidget *>(name), Qt::LeftButton);
+    QCOMPARE(fakes.shell.opened, QStringList{page});
+    QVERIFY(fakes.shell.started.isEmpty());
+    QVERIFY(page.startsWith(QStringLiteral("https://")));
+    QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::accessKeysOpenPages_data()
+{
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("Alt+J") << Qt::Key_J << AboutLinks::MailingList();
+    QTest::newRow("Alt+D") << Qt::Key_D << AboutLinks::HomePage();
+}
+
+void tst_frmAbout::accessKeysOpenPages()
+{
+    QFETCH(Qt::Key, key);
+    QFETCH(QString, page);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowActive(box));
+    QTest::keyClick(box, key, Qt::AltModifier);
+    QCOMPARE(fakes.shell.opened, QStringList{page});
+}
+
+void tst_frmAbout::rightClickOnPicturesOpensNothing()
+{
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QTest::mouseClick(label(box, "picIcon"), Qt::RightButton);
+    QTest::mouseClick(label(box, "Image1"), Qt::MiddleButton);
+    // A press on the picture that ends outside it is no click.
+    QTest::mousePress(label(box, "picIcon"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(label(box, "picIcon"), Qt::LeftButton, {}, QPoint(200, 5));
+    QVERIFY(fakes.shell.opened.isEmpty());
+}
+
+void tst_frmAbout::sysInfo_data()
+{
+    QTest::addColumn<QString>("toolPath");
+    QTest::addColumn<QString>("toolDirectory");
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<bool>("startSucceeds");
+    QTest::addColumn<QString>("started");
+    QTest::addColumn<bool>("message");
+
+    const QString none;
+    QTest::newRow("tool path, started unchecked")
+        << "/opt/info/sysinfo" << none << QStringList() << true << "/opt/info/sysinfo" << false;
+    QTest::newRow("directory with the tool")
+        << none << "/usr/bin" << QStringList{"/usr/bin/hardinfo"} << true << "/usr/bin/hardinfo"
+        << false;
+    QTest::newRow("directory without the tool")
+        << none << "/usr/bin" << QStringList() << true << "" << true;
+    QTest::newRow("no tool anywhere") << none << none << QStringList() << true << "" << true;
+    QTest::newRow("start fails") << "/opt/info/sysinfo" << none << QStringList() << false
+                                 << "/opt/info/sysinfo" << true;
+}
+
+void tst_frmAbout::sysInfo()
+{
+    QFETCH(QString, toolPath);
+    QFETCH(QString, toolDirectory);
+    QFETCH(QStringList, files);
+    QFETCH(bool, startSucceeds);
+    QFETCH(QString, started);
+    QFETCH(bool, message);
+
+    ScopedFakeServices fakes;
+    fakes.shell.startSucceeds = startSucceeds;
+    FakeSysInfoSource source;
+    source.toolPath = toolPath;
+    source.toolDirectory = toolDirectory;
+    source.files = QSet<QString>(files.begin(), files.end());
+    FakeMessageShower shower;
+    frmAbout *box = frmAbout::ShowInstance();
+    box->SetSysInfoSource(&source);
+    box->SetMessageShower(&shower);
+
+    box->StartSysInfo();
+
+    const QList<QStringList> expectedStarts =
+        started.isEmpty() ? QList<QStringList>() : QList<QStringList>{QStringList{started}};
+    QCOMPARE(fakes.shell.started, expectedStarts);
+    QCOMPARE(shower.messages, message ? QStringList{unavailableMessage} : QStringList());
+    if (message)
+        QCOMPARE(shower.parents.value(0), box);
+    QVERIFY(fakes.shell.opened.isEmpty());
+    QCOMPARE(frmAbout::Instance(), box);
+    QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::sysInfoButtonRunsStartSysInfo()
+{
+    ScopedFakeServices fakes;
+    FakeSysInfoSource source;
+    FakeMessageShower shower;
+    frmAbout *box = frmAbout::ShowInstance();
+    box->SetSysInfoSource(&source);
+    box->SetMessageShower(&shower);
+    emit button(box, "chameleonButton4")->Click();
+    QCOMPARE(shower.messages, QStringList{unavailableMessage});
+    source.toolPath = QStringLiteral("/usr/bin/kinfocenter");
+    emit button(box, "chameleonButton4")->Click();
+    QCOMPARE(fakes.shell.started, QList<QStringList>{QStringList{"/usr/bin/kinfocenter"}});
+    QCOMPARE(shower.messages.size(), 1);
+}
+
+// The box's own message box, seen from inside its modal loop and answered there.
+void tst_frmAbout::desktopMessageHasOneOkButton()
+{
+    ScopedFakeServices fakes;
+    FakeSysInfoSource source;
+    frmAbout *box = frmAbout::ShowInstance();
+    box->SetSysInfoSource(&source);
+    QString title;
+    QString text;
+    int buttonCount = 0;
+    QMessageBox::StandardButton answer = QMessageBox::NoButton;
+    QTimer::singleShot(0, [&] {
+        auto *message = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!message)
+            return;
+        title = message->windowTitle();
+        text = message->text();
+        buttonCount = message->buttons().size();
+        answer = message->standardButton(message->buttons().value(0));
+        message->buttons().value(0)->click();
+    });
+    box->StartSysInfo();
+    QCOMPARE(title, QStringLiteral("Ombrix"));
+    QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
+    QCOMPARE(buttonCount, 1);
+    QCOMPARE(answer, QMessageBox::Ok);
+    QCOMPARE(frmAbout::Instance(), box);
+    QVERIFY(box->isVisible());
+}
+
+void tst_frmAbout::unloadWhileMessageIsOpen()
+{
+    ScopedFakeServices fakes;
+    FakeSysInfoSource source;
+    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    box->SetSysInfoSource(&source);
+    QPointer<QWidget> message;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        message = QApplication::activeModalWidget();
+        seen = qobject_cast<QMessageBox *>(message) != nullptr;
+        frmAbout::Unload();
+    });
+    box->StartSysInfo();
+    QVERIFY(seen);
+    QVERIFY(box.isNull());
+    QVERIFY(message.isNull());
+}
+
+void tst_frmAbout::dragHandles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<Qt::MouseButton>("mouseButton");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("strip middle, left") << "imgTitleMiddle" << Qt::LeftButton << true;
+    QTest::newRow("strip middle, right") << "imgTitleMiddle" << Qt::RightButton << false;
+    QTest::newRow("title text, left") << "Label1" << Qt::LeftButton << true;
+    QTest::newRow("title text, middle") << "Label1" << Qt::MiddleButton << false;
+    QTest::newRow("strip left end") << "imgTitleLeft" << Qt::LeftButton << false;
+    QTest::newRow("background") << "imgBackground" << Qt::LeftButton << false;
+    QTest::newRow("version") << "lblVersion" << Qt::LeftButton << false;
+}
+
+void tst_frmAbout::dragHandles()
+{
+    QFETCH(QString, name);
+    QFETCH(Qt::MouseButton, mouseButton);
+    QFETCH(bool, moves);
+    ScopedFakeServices fakes;
+    frmAbout *box = frmAbout::ShowInstance();
+    QTest::mousePress(box->findChild<QWidget *>(name), mouseButton, {}, QPoint(3, 3));
+    QCOMPARE(fakes.mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
+}
+
+void tst_frmAbout::closePaths_data()
+{
+    QTest::addColumn<bool>("byCaptionPicture");
+    QTest::addColumn<Qt::MouseButton>("mouseButton");
+    QTest::newRow("Clo&se button") << false << Qt::LeftButton;
+    QTest::newRow("close picture, left") << true << Qt::LeftButton;
+    QTest::newRow("close picture, right") << true << Qt::RightButton;
+}
+
+void tst_frmAbout::closePaths()
+{
+    QFETCH(bool, byCaptionPicture);
+    QFETCH(Qt::MouseButton, mouseButton);
+    ScopedFakeServices fakes;
+    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    if (byCaptionPicture) {
+        QWindow *window = box->windowHandle();
+        QTest::mousePress(window, mouseButton, {}, QPoint(360, 10));
+        QVERIFY(box->closeButton()->isDown());
+        QVERIFY(box->isVisible());
+        // Released far away from the button: it still closes.
+        QTest::mouseRelease(window, mouseButton, {}, QPoint(30, 250));
+    } else {
+        emit button(box, "chameleonButton3")->Click();
+    }
+    QCOMPARE(frmAbout::Instance(), nullptr);
+    settle();
+    QVERIFY(box.isNull());
+    QVERIFY(fakes.settings.writes.isEmpty());
+}
+
+void tst_frmAbout::atMostOneInstance()
+{
+    ScopedFakeServices fakes;
+    QCOMPARE(frmAbout::Instance(), nullptr);
+    frmAbout *first = frmAbout::ShowInstance();
+    first->hide();
+    frmAbout *second = frmAbout::ShowInstance();
+    QCOMPARE(second, first);
+    QVERIFY(first->isVisible());
+    QCOMPARE(fakes.band.calls.size(), 1);
+
+    emit button(first, "chameleonButton3")->Click();
+    settle();
+    frmAbout *third = frmAbout::ShowInstance();
+    QVERIFY(third);
+    QCOMPARE(frmAbout::Instance(), third);
+    QCOMPARE(fakes.band.calls.size(), 2);
+}
+
+void tst_frmAbout::unloadDestroysAndStoresNothing()
+{
+    ScopedFakeServices fakes;
+    fakes.settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
+    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    frmAbout::Unload();
+    QVERIFY(box.isNull());
+    QCOMPARE(frmAbout::Instance(), nullptr);
+    frmAbout::Unload();
+    QVERIFY(fakes.settings.writes.isEmpty());
+    QCOMPARE(fakes.settings.values.size(), 1);
+}
+
+QTEST_MAIN(tst_frmAbout)
+#include "tst_frmAbout.moc"

@@ -1,0 +1,400 @@
+#include "FakeServices.h"
+#include "colour/Mixer.h"
+#include "window/CaptionButton.h"
+#include "window/OnTopPeer.h"
+#include "window/OnTopPeers.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScrollBar>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+// Moves over the caption button, presses it with the right button and
+// releases: the press-and-release the user makes.
+void pressCaptionButton(QWidget *window, const QString &normalName)
+{
+    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
+        if (button->normalPicture()->objectName() != normalName)
+            continue;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button->normalPicture(), &move);
+        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
+        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
+        return;
+    }
+    QFAIL("no such caption button");
+}
+
+class PeerProbe : public OnTopPeer
+{
+public:
+    bool ShowsOnTop() const override { return onTop; }
+    void Command1_Click() override { ++reasserts; }
+
+    bool onTop = true;
+    int reasserts = 0;
+};
+
+} // namespace
+
+class tst_Mixer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void firstRunShowsBlack();
+    void updateShowsTheMixedColour_data();
+    void updateShowsTheMixedColour();
+    void draggingUpdatesBeforeTheRelease();
+    void padLeft_data();
+    void padLeft();
+    void creationRestoresEachStoredKey_data();
+    void creationRestoresEachStoredKey();
+    void copyPutsTheThreeLines_data();
+    void copyPutsTheThreeLines();
+    void unloadStoresTheColourAndCloseAlsoThePlace_data();
+    void unloadStoresTheColourAndCloseAlsoThePlace();
+    void buttonsActOnTheirClick_data();
+    void buttonsActOnTheirClick();
+    void takingOffTopReassertsTheOthers();
+
+private:
+    QScrollBar *bar(int index) const;
+    QString field(const char *name) const;
+    void setColor(int red, int green, int blue);
+
+    std::unique_ptr<ScopedFakeServices> fakes;
+};
+
+void tst_Mixer::init()
+{
+    fakes = std::make_unique<ScopedFakeServices>();
+}
+
+void tst_Mixer::cleanup()
+{
+    if (Mixer::Instance())
+        Mixer::Instance()->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    fakes.reset();
+}
+
+QScrollBar *tst_Mixer::bar(int index) const
+{
+    return Mixer::Instance()->findChild<QScrollBar *>(QStringLiteral("HScroll%1").arg(index));
+}
+
+QString tst_Mixer::field(const char *name) const
+{
+    return Mixer::Instance()->findChild<QLineEdit *>(QLatin1String(name))->text();
+}
+
+void tst_Mixer::setColor(int red, int green, int blue)
+{
+    bar(1)->setValue(red);
+    bar(2)->setValue(green);
+    bar(3)->setValue(blue);
+}
+
+QColor swatchOf(const Mixer *mixer)
+{
+    return mixer->findChild<QFrame *>(QStringLiteral("Picture2"))
+        ->palette()
+        .color(QPalette::Window);
+}
+
+void tst_Mixer::firstRunShowsBlack()
+{
+    Mixer *mixer = Mixer::ShowInstance();
+    QCOMPARE(Mixer::ShowInstance(), mixer);
+    QCOMPARE(mixer->size(), QSize(387, 301));
+    QVERIFY(mixer->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(!mixer->ShowsOnTop());
+    for (int index = 1; index <= 3; ++index) {
+        QCOMPARE(bar(index)->value(), 0);
+        QCOMPARE(bar(index)->minimum(), 0);
+        QCOMPARE(bar(index)->maximum(), 255);
+    }
+    QCOMPARE(field("Text7"), QStringLiteral("0,0,0"));
+    QCOMPARE(field("Text8"), QStringLiteral("#000000"));
+    QCOMPARE(field("Text9"), QStringLiteral("0"));
+    QCOMPARE(swatchOf(mixer), QColor(Qt::black));
+}
+
+void tst_Mixer::updateShowsTheMixedColour_data()
+{
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<QString>("triple");
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<QString>("decimal");
+
+    QTest::newRow("pure red") << 255 << 0 << 0 << "255,0,0"
+                              << "#FF0000"
+                              << "255";
+    QTest::newRow("every channel two digits") << 10 << 11 << 12 << "10,11,12"
+                                              << "#0A0B0C"
+                                              << "789258";
+    QTest::newRow("white") << 255 << 255 << 255 << "255,255,255"
+                           << "#FFFFFF"
+                           << "16777215";
+    QTest::newRow("orange") << 255 << 128 << 0 << "255,128,0"
+                            << "#FF8000"
+                            << "33023";
+    QTest::newRow("blue only") << 0 << 0 << 1 << "0,0,1"
+                               << "#000001"
+                               << "65536";
+}
+
+void tst_Mixer::updateShowsTheMixedColour()
+{
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(QString, triple);
+    QFETCH(QString, hex);
+    QFETCH(QString, decimal);
+
+    Mixer *mixer = Mixer::ShowInstance();
+    setColor(red, green, blue);
+    QCOMPARE(field("Text7"), triple);
+    QCOMPARE(field("Text8"), hex);
+    QCOMPARE(field("Text9"), decimal);
+    QCOMPARE(swatchOf(mixer), QColor(red, green, blue));
+
+    // Whichever bar changes last, all three are read again.
+    bar(2)->setValue(green == 7 ? 8 : 7);
+    QCOMPARE(field("Text7"), QStringLiteral("%1,%2,%3").arg(red).arg(green == 7 ? 8 : 7).arg(blue));
+}
+
+void tst_Mixer::draggingUpdatesBeforeTheRelease()
+{
+    Mixer *mixer = Mixer::ShowInstance();
+    QScrollBar *red = bar(1);
+    red->setSliderDown(true);
+    red->setSliderPosition(40);
+    QCOMPARE(field("Text7"), QStringLiteral("40,0,0"));
+    red->setSliderPosition(200);
+    QCOMPARE(field("Text8"), QStringLiteral("#C80000"));
+    QCOMPARE(swatchOf(mixer), QColor(200, 0, 0));
+    red->setSliderDown(false);
+    QCOMPARE(field("Text9"), QStringLiteral("200"));
+
+    QTest::keyClick(red, Qt::Key_Right);
+    QCOMPARE(field("Text9"), QStringLiteral("201"));
+}
+
+void tst_Mixer::padLeft_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("fill");
+    QTest::addColumn<QString>("result");
+
+    QTest::newRow("one digit") << "A" << 2 << "0"
+                               << "0A";
+    QTest::newRow("already wide") << "FF" << 2 << "0"
+                                  << "FF";
+    QTest::newRow("wider") << "ABC" << 2 << "0"
+                           << "ABC";
+    QTest::newRow("empty value") << "" << 2 << "0"
+                                 << "00";
+    QTest::newRow("long fill may overshoot") << "7" << 4 << "ab"
+                                             << "abab7";
+    QTest::newRow("empty fill") << "7" << 3 << ""
+                                << "7";
+    QTest::newRow("no width") << "7" << 0 << "0"
+                              << "7";
+}
+
+void tst_Mixer::padLeft()
+{
+    QFETCH(QString, value);
+    QFETCH(int, width);
+    QFETCH(QString, fill);
+    QFETCH(QString, result);
+    QCOMPARE(Mixer::PadLeft(value, width, fill), result);
+}
+
+void tst_Mixer::creationRestoresEachStoredKey_data()
+{
+    QTest::addColumn<QStringList>("stored"); // M_L, M_T, H1, H2, H3; null when absent
+    QTest::addColumn<QPoint>("position");
+    QTest::addColumn<QString>("triple");
+
+    QTest::newRow("all") << QStringList{"1500", "3000", "255", "128", "0"} << QPoint(100, 200)
+                         << "255,128,0";
+    QTest::newRow("red out of range")
+        << QStringList{"1500", "3000", "300", "128", "7"} << QPoint(100, 200) << "0,128,7";
+    QTest::newRow("red not a number")
+        << QStringList{"1500", "3000", "abc", "5", "6"} << QPoint(100, 200) << "0,5,6";
+    QTest::newRow("negative and fractions")
+        << QStringList{"1500", "3000", "-1", "12.4", "254.5"} << QPoint(100, 200) << "0,12,254";
+    QTest::newRow("beyond 16 bits")
+        << QStringList{"1500", "3000", "70000", "1e9", " 9 "} << QPoint(100, 200) << "0,0,9";
+    QTest::newRow("absent colour")
+        << QStringList{"-750", "0", {}, {}, {}} << QPoint(-50, 0) << "0,0,0";
+}
+
+void tst_Mixer::creationRestoresEachStoredKey()
+{
+    QFETCH(QStringList, stored);
+    QFETCH(QPoint, position);
+    QFETCH(QString, triple);
+
+    const char *keys[] = {"M_L", "M_T", "H1", "H2", "H3"};
+    for (int i = 0; i < 5; ++i) {
+        if (!stored.at(i).isNull())
+            fakes->settings.values.insert(QStringLiteral("Presets/") + QLatin1String(keys[i]),
+                                          stored.at(i));
+    }
+    Mixer *mixer = Mixer::ShowInstance();
+    QCOMPARE(mixer->pos(), position);
+    QCOMPARE(field("Text7"), triple);
+    QCOMPARE(
+        QStringLiteral("%1,%2,%3").arg(bar(1)->value()).arg(bar(2)->value()).arg(bar(3)->value()),
+        triple);
+    QVERIFY(fakes->settings.writes.isEmpty());
+}
+
+void tst_Mixer::copyPutsTheThreeLines_data()
+{
+    QTest::addColumn<int>("red");
+    QTest::addColumn<int>("green");
+    QTest::addColumn<int>("blue");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("first run") << 0 << 0 << 0
+                               << "RGB Value - 0,0,0\r\nDecimal Value - 0\r\nHex Value - #000000";
+    QTest::newRow("orange")
+        << 255 << 128 << 0
+        << "RGB Value - 255,128,0\r\nDecimal Value - 33023\r\nHex Value - #FF8000";
+}
+
+void tst_Mixer::copyPutsTheThreeLines()
+{
+    QFETCH(int, red);
+    QFETCH(int, green);
+    QFETCH(int, blue);
+    QFETCH(QString, text);
+
+    Mixer *mixer = Mixer::ShowInstance();
+    setColor(red, green, blue);
+    fakes->clipboard.text = QStringLiteral("left over");
+    mixer->chameleonButton1_Click();
+    QCOMPARE(fakes->clipboard.clears, 1);
+    QCOMPARE(fakes->clipboard.text, text);
+}
+
+void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace_data()
+{
+    QTest::addColumn<int>("path");
+    QTest::addColumn<QStringList>("writes");
+
+    const QStringList colour{"H1=10", "H2=20", "H3=30"};
+    const QStringList placeAndColour = QStringList{"M_L=1500", "M_T=3000"} + colour;
+    QTest::newRow("Close button") << 0 << placeAndColour;
+    QTest::newRow("close control") << 1 << placeAndColour;
+    QTest::newRow("ruler unloads it") << 2 << colour;
+    QTest::newRow("window manager closes it") << 3 << colour;
+}
+
+void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
+{
+    QFETCH(int, path);
+    QFETCH(QStringList, writes);
+
+    QPointer<Mixer> mixer = Mixer::ShowInstance();
+    mixer->move(100, 200);
+    setColor(10, 20, 30);
+    switch (path) {
+    case 0:
+        mixer->chameleonButton2_Click();
+        break;
+    case 1:
+        pressCaptionButton(mixer, QStringLiteral("close_normal"));
+        break;
+    case 2:
+        mixer->Unload();
+        break;
+    default:
+        mixer->close();
+    }
+    QCOMPARE(Mixer::Instance(), nullptr);
+    QCOMPARE(fakes->settings.writes, writes);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(mixer.isNull());
+
+    // Reopened, it shows the colour again; the place only when it was stored.
+    Mixer *reopened = Mixer::ShowInstance();
+    QCOMPARE(field("Text7"), QStringLiteral("10,20,30"));
+    if (writes.size() == 5)
+        QCOMPARE(reopened->pos(), QPoint(100, 200));
+}
+
+void tst_Mixer::buttonsActOnTheirClick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
+    QTest::addColumn<bool>("copied");
+
+    QTest::newRow("Copy clicked") << "chameleonButton1" << 0 << true;
+    QTest::newRow("Copy by Alt+C") << "chameleonButton1" << int(Qt::Key_C) << true;
+    QTest::newRow("Close clicked") << "chameleonButton2" << 0 << false;
+    QTest::newRow("Close by Alt+O") << "chameleonButton2" << int(Qt::Key_O) << false;
+}
+
+void tst_Mixer::buttonsActOnTheirClick()
+{
+    QFETCH(QString, button);
+    QFETCH(int, accessKey);
+    QFETCH(bool, copied);
+
+    Mixer *mixer = Mixer::ShowInstance();
+    QVERIFY(QTest::qWaitForWindowActive(mixer));
+    if (accessKey)
+        QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
+    else
+        QTest::mouseClick(mixer->findChild<QWidget *>(button), Qt::LeftButton);
+    QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
+    QCOMPARE(Mixer::Instance() == mixer, copied);
+    QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
+}
+
+void tst_Mixer::takingOffTopReassertsTheOthers()
+{
+    PeerProbe ruler, spy;
+    OnTopPeers::Register(OnTopPeers::Ruler, &ruler);
+    OnTopPeers::Register(OnTopPeers::Spy, &spy);
+    spy.onTop = false;
+    Mixer *mixer = Mixer::ShowInstance();
+
+    mixer->Top_N_Click();
+    QVERIFY(mixer->ShowsOnTop());
+    QVERIFY(fakes->band.IsTopMost(mixer));
+    mixer->Top_Y_Click();
+    QVERIFY(!mixer->ShowsOnTop());
+    QVERIFY(!fakes->band.IsTopMost(mixer));
+    QCOMPARE(ruler.reasserts, 1);
+    QCOMPARE(spy.reasserts, 0);
+
+    mixer->Command1_Click();
+    QVERIFY(mixer->ShowsOnTop());
+    QVERIFY(fakes->band.IsTopMost(mixer));
+    OnTopPeers::Unregister(OnTopPeers::Ruler, &ruler);
+    OnTopPeers::Unregister(OnTopPeers::Spy, &spy);
+}
+
+QTEST_MAIN(tst_Mixer)
+#include "tst_Mixer.moc"

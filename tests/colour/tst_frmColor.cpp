@@ -1,0 +1,435 @@
+#include "FakeServices.h"
+#include "colour/Mixer.h"
+#include "colour/frmColor.h"
+#include "window/CaptionButton.h"
+#include "window/OnTopPeer.h"
+#include "window/OnTopPeers.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+const char *readoutNames[] = {"Label1", "Label2", "Label3",  "Label4",  "Label5",
+                              "Label6", "Label7", "Label18", "Label19", "Label20"};
+
+// Moves over the caption button, presses it with the right button and
+// releases: the press-and-release the user makes.
+void pressCaptionButton(QWidget *window, const QString &normalName)
+{
+    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
+        if (button->normalPicture()->objectName() != normalName)
+            continue;
+        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(button->normalPicture(), &move);
+        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
+        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
+        return;
+    }
+    QFAIL("no such caption button");
+}
+
+class PeerProbe : public OnTopPeer
+{
+public:
+    bool ShowsOnTop() const override { return onTop; }
+    void Command1_Click() override { ++reasserts; }
+
+    bool onTop = true;
+    int reasserts = 0;
+};
+
+} // namespace
+
+class tst_frmColor : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void opensOnceAsDesigned();
+    void restoresEachStoredEdge_data();
+    void restoresEachStoredEdge();
+    void tickFillsEveryReadoutFromOneSample_data();
+    void tickFillsEveryReadoutFromOneSample();
+    void enterBeforeStartCopiesEmptyValues();
+    void enterFreezesThenCopiesTheReadouts();
+    void otherKeysLeaveCaptureRunning();
+    void closePathsStoreThePosition_data();
+    void closePathsStoreThePosition();
+    void buttonsActOnTheirClick_data();
+    void buttonsActOnTheirClick();
+    void resetSurfacesReturnTheCaptionButtons_data();
+    void resetSurfacesReturnTheCaptionButtons();
+    void minimisedCaptureGoesOn();
+    void takingOffTopReassertsTheOthers();
+
+private:
+    frmColor *openSpy();
+    QLabel *readout(const char *name);
+    void tick(QPoint pointer, qint32 color);
+    void unloadAll();
+
+    std::unique_ptr<ScopedFakeServices> fakes;
+};
+
+void tst_frmColor::init()
+{
+    fakes = std::make_unique<ScopedFakeServices>();
+}
+
+void tst_frmColor::cleanup()
+{
+    unloadAll();
+    fakes.reset();
+}
+
+void tst_frmColor::unloadAll()
+{
+    if (frmColor::Instance())
+        frmColor::Instance()->Unload();
+    if (Mixer::Instance())
+        Mixer::Instance()->Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+frmColor *tst_frmColor::openSpy()
+{
+    frmColor *spy = frmColor::ShowInstance();
+    spy->move(100, 200);
+    return spy;
+}
+
+QLabel *tst_frmColor::readout(const char *name)
+{
+    return frmColor::Instance()->findChild<QLabel *>(QLatin1String(name));
+}
+
+void tst_frmColor::tick(QPoint pointer, qint32 color)
+{
+    fakes->sampler.pointer = pointer;
+    fakes->sampler.pixel = [color](QPoint) { return color; };
+    frmColor::Instance()->Timer1_Timer();
+}
+
+void tst_frmColor::opensOnceAsDesigned()
+{
+    frmColor *spy = frmColor::ShowInstance();
+    QCOMPARE(frmColor::Instance(), spy);
+    QCOMPARE(frmColor::ShowInstance(), spy);
+    QCOMPARE(spy->size(), QSize(197, 349));
+    QVERIFY(spy->windowFlags() & Qt::FramelessWindowHint);
+    QVERIFY(spy->isWindow());
+    QVERIFY(!spy->ShowsOnTop());
+    QVERIFY(fakes->band.topMost.isEmpty());
+    QVERIFY(!spy->Capturing());
+    for (const char *name : readoutNames)
+        QVERIFY2(readout(name)->text().isEmpty(), name);
+    QCOMPARE(
+        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
+        QColor(248, 240, 224));
+
+    QPointer<frmColor> first = spy;
+    spy->Unload();
+    QCOMPARE(frmColor::Instance(), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(first.isNull());
+    QVERIFY(frmColor::ShowInstance() != nullptr);
+}
+
+void tst_frmColor::restoresEachStoredEdge_data()
+{
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<QString>("top");
+    QTest::addColumn<bool>("leftRestored");
+    QTest::addColumn<bool>("topRestored");
+    QTest::addColumn<QPoint>("stored");
+
+    QTest::newRow("both") << "1500"
+                          << "3000" << true << true << QPoint(100, 200);
+    QTest::newRow("negative") << "-450"
+                              << "15" << true << true << QPoint(-30, 1);
+    QTest::newRow("left not a number") << "abc"
+                                       << "3000" << false << true << QPoint(0, 200);
+    QTest::newRow("top empty") << "1500"
+                               << "" << true << false << QPoint(100, 0);
+    QTest::newRow("beyond any screen") << "1e30"
+                                       << "-3000" << false << true << QPoint(0, -200);
+    QTest::newRow("neither") << "nan"
+                             << "" << false << false << QPoint();
+}
+
+// An edge that cannot be restored stays where a window opened with an empty
+// store would be.
+void tst_frmColor::restoresEachStoredEdge()
+{
+    QFETCH(QString, left);
+    QFETCH(QString, top);
+    QFETCH(bool, leftRestored);
+    QFETCH(bool, topRestored);
+    QFETCH(QPoint, stored);
+
+    const QPoint placed = frmColor::ShowInstance()->pos();
+    unloadAll();
+    fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
+    fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
+    const QPoint position = frmColor::ShowInstance()->pos();
+    QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
+    QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
+    QVERIFY(fakes->settings.writes.isEmpty());
+}
+
+void tst_frmColor::tickFillsEveryReadoutFromOneSample_data()
+{
+    QTest::addColumn<QPoint>("pointer");
+    QTest::addColumn<qint32>("color");
+    QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
+    QTest::addColumn<QColor>("swatch");
+
+    QTest::newRow("black") << QPoint(100, 200) << 0
+                           << QStringList{"0", "0",      "vbBlack", "100", "200",
+                                          "0", "000000", "0",       "0",   "0"}
+                           << QColor(0, 0, 0);
+    QTest::newRow("pure red") << QPoint(5, 6) << 255
+                              << QStringList{"255", "12",     "vbRed", "5",   "6",
+                                             "FF",  "FF0000", "0",     "255", "0"}
+                              << QColor(255, 0, 0);
+    QTest::newRow("blue below 16")
+        << QPoint(1279, 799) << 1015872
+        << QStringList{"1015872", "n/a", "n/a", "1279", "799", "F8040", "40800F", "128", "64", "15"}
+        << QColor(64, 128, 15);
+    QTest::newRow("light grey") << QPoint(0, 0) << 12632256
+                                << QStringList{"12632256", "7",      "n/a", "0",   "0",
+                                               "C0C0C0",   "C0C0C0", "192", "192", "192"}
+                                << QColor(192, 192, 192);
+    QTest::newRow("unreadable, left of the screen")
+        << QPoint(-20, 300) << -1
+        << QStringList{"-1", "n/a", "n/a", "-20", "300", "FFFFFFFF", "FFFFFF", "255", "255", "-1"}
+        << QColor(248, 240, 224);
+}
+
+void tst_frmColor::tickFillsEveryReadoutFromOneSample()
+{
+    QFETCH(QPoint, pointer);
+    QFETCH(qint32, color);
+    QFETCH(QStringList, readouts);
+    QFETCH(QColor, swatch);
+
+    frmColor *spy = openSpy();
+    tick(QPoint(3, 3), 16777215); // a different colour first: nothing may stay behind
+    fakes->sampler.pointerReads = fakes->sampler.pixelReads = 0;
+    tick(pointer, color);
+    for (int i = 0; i < readouts.size(); ++i)
+        QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
+    QCOMPARE(
+        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
+        swatch);
+    QCOMPARE(fakes->sampler.pointerReads, 1);
+    QCOMPARE(fakes->sampler.pixelReads, 1);
+}
+
+void tst_frmColor::enterBeforeStartCopiesEmptyValues()
+{
+    frmColor *spy = openSpy();
+    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QCOMPARE(fakes->clipboard.clears, 1);
+    QCOMPARE(
+        fakes->clipboard.text,
+        QStringLiteral("Decimal - \r\nHex - \r\nRGB # - \r\nRed Value  - \r\nGreen Value - "
+                       "\r\nBlue Value - \r\nVB Color - \r\nQB Color - \r\nX Pos - \r\nY Pos - "));
+}
+
+void tst_frmColor::enterFreezesThenCopiesTheReadouts()
+{
+    frmColor *spy = openSpy();
+    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    spy->chameleonButton2_Click();
+    QVERIFY(spy->Capturing());
+    tick(QPoint(100, 200), 0);
+
+    const QString black = QStringLiteral(
+        "Decimal - 0\r\nHex - 0\r\nRGB # - 000000\r\nRed Value  - 0\r\nGreen Value - 0\r\n"
+        "Blue Value - 0\r\nVB Color - vbBlack\r\nQB Color - 0\r\nX Pos - 100\r\nY Pos - 200");
+    QTest::keyClick(swatch, Qt::Key_Return);
+    QVERIFY(!spy->Capturing());
+    QCOMPARE(fakes->clipboard.text, black);
+
+    fakes->sampler.pixel = [](QPoint) { return 255; };
+    QTest::qWait(250); // capture is off: no tick may change the readouts
+    QTest::keyClick(swatch, Qt::Key_Enter);
+    QCOMPARE(fakes->clipboard.clears, 2);
+    QCOMPARE(fakes->clipboard.text, black);
+
+    spy->chameleonButton2_Click();
+    QTRY_COMPARE(readout("Label1")->text(), QStringLiteral("255"));
+}
+
+void tst_frmColor::otherKeysLeaveCaptureRunning()
+{
+    frmColor *spy = openSpy();
+    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    spy->chameleonButton2_Click();
+    for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
+        QTest::keyClick(swatch, key);
+    spy->Picture1_KeyPress(10);
+    QVERIFY(spy->Capturing());
+    QCOMPARE(fakes->clipboard.clears, 0);
+}
+
+void tst_frmColor::closePathsStoreThePosition_data()
+{
+    QTest::addColumn<int>("path");
+    QTest::addColumn<QStringList>("writes");
+
+    const QStringList position{"S_L=1500", "S_T=3000"};
+    QTest::newRow("Close button") << 0 << position;
+    QTest::newRow("close control") << 1 << position;
+    QTest::newRow("ruler unloads it") << 2 << QStringList();
+    QTest::newRow("window manager closes it") << 3 << QStringList();
+}
+
+void tst_frmColor::closePathsStoreThePosition()
+{
+    QFETCH(int, path);
+    QFETCH(QStringList, writes);
+
+    QPointer<frmColor> spy = openSpy();
+    spy->chameleonButton2_Click();
+    switch (path) {
+    case 0:
+        spy->chameleonButton1_Click();
+        break;
+    case 1:
+        pressCaptionButton(spy, QStringLiteral("close_normal"));
+        break;
+    case 2:
+        spy->Unload();
+        break;
+    default:
+        spy->close();
+    }
+    QVERIFY(!spy->Capturing());
+    QCOMPARE(frmColor::Instance(), nullptr);
+    QCOMPARE(fakes->settings.writes, writes);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(spy.isNull());
+
+    if (!writes.isEmpty())
+        QCOMPARE(frmColor::ShowInstance()->pos(), QPoint(100, 200));
+}
+
+void tst_frmColor::buttonsActOnTheirClick_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
+    QTest::addColumn<bool>("capturing");
+    QTest::addColumn<bool>("stillOpen");
+
+    QTest::newRow("Start clicked") << "chameleonButton2" << 0 << true << true;
+    QTest::newRow("Start by Alt+S") << "chameleonButton2" << int(Qt::Key_S) << true << true;
+    QTest::newRow("Close clicked") << "chameleonButton1" << 0 << false << false;
+    QTest::newRow("Close by Alt+C") << "chameleonButton1" << int(Qt::Key_C) << false << false;
+}
+
+void tst_frmColor::buttonsActOnTheirClick()
+{
+    QFETCH(QString, button);
+    QFETCH(int, accessKey);
+    QFETCH(bool, capturing);
+    QFETCH(bool, stillOpen);
+
+    frmColor *spy = openSpy();
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    if (accessKey)
+        QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
+    else
+        QTest::mouseClick(spy->findChild<QWidget *>(button), Qt::LeftButton);
+    QCOMPARE(frmColor::Instance() == spy, stillOpen);
+    if (stillOpen)
+        QCOMPARE(spy->Capturing(), capturing);
+    else
+        QCOMPARE(fakes->settings.writes, (QStringList{"S_L=1500", "S_T=3000"}));
+}
+
+void tst_frmColor::resetSurfacesReturnTheCaptionButtons_data()
+{
+    QTest::addColumn<QString>("surface");
+    QTest::addColumn<bool>("focusesSwatch");
+
+    QTest::newRow("background") << "Image1" << true;
+    QTest::newRow("title strip") << "Image2" << false;
+}
+
+void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
+{
+    QFETCH(QString, surface);
+    QFETCH(bool, focusesSwatch);
+
+    frmColor *spy = openSpy();
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QCOMPARE(QApplication::focusWidget(), swatch);
+    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    start->setFocus();
+    CaptionButton *close = nullptr;
+    for (CaptionButton *button : spy->findChildren<CaptionButton *>())
+        close =
+            button->normalPicture()->objectName() == QLatin1String("close_normal") ? button : close;
+    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(close->normalPicture(), &over);
+    QCOMPARE(close->state(), CaptionButton::Hover);
+
+    QCoreApplication::sendEvent(spy->findChild<QWidget *>(surface), &over);
+    QCOMPARE(close->state(), CaptionButton::Normal);
+    QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
+}
+
+void tst_frmColor::minimisedCaptureGoesOn()
+{
+    frmColor *spy = openSpy();
+    spy->chameleonButton2_Click();
+    pressCaptionButton(spy, QStringLiteral("min_normal"));
+    QVERIFY(spy->isMinimized());
+    fakes->sampler.pixel = [](QPoint) { return 65280; };
+    QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
+}
+
+void tst_frmColor::takingOffTopReassertsTheOthers()
+{
+    PeerProbe ruler;
+    OnTopPeers::Register(OnTopPeers::Ruler, &ruler);
+    Mixer *mixer = Mixer::ShowInstance();
+    frmColor *spy = openSpy();
+
+    spy->Top_N_Click();
+    QVERIFY(spy->ShowsOnTop());
+    QVERIFY(fakes->band.IsTopMost(spy));
+    mixer->Top_N_Click();
+    fakes->band.calls.clear();
+
+    spy->Top_Y_Click();
+    QVERIFY(!spy->ShowsOnTop());
+    QVERIFY(!fakes->band.IsTopMost(spy));
+    QCOMPARE(ruler.reasserts, 1);
+    QVERIFY(mixer->ShowsOnTop());
+    QCOMPARE(fakes->band.calls, (QStringList{"frmColor:off", "Mixer:on"}));
+
+    // A closed Mixer is neither re-asserted nor opened again.
+    mixer->Unload();
+    spy->Command1_Click();
+    QVERIFY(fakes->band.IsTopMost(spy));
+    spy->Top_Y_Click();
+    QCOMPARE(Mixer::Instance(), nullptr);
+    QCOMPARE(ruler.reasserts, 2);
+    OnTopPeers::Unregister(OnTopPeers::Ruler, &ruler);
+}
+
+QTEST_MAIN(tst_frmColor)
+#include "tst_frmColor.moc"

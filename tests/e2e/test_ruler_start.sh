@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The ruler's first start under openbox, and what its exits leave in the
+# settings store: a saving exit by the close caption button, a later start at
+# the stored place with the stored unit, the window manager's close (which
+# saves too), and the click on the bottom edge bar that saves nothing.
+# shellcheck disable=SC2119  # the harness's arguments are optional
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+
+UNIT_KEYS=(Pix Points Charac Inch Milli Centi Twips)
+RULER_COLOUR_PROBE="100 40" # on the ruler face, clear of every control
+
+window_count() {
+    e2e_windows "$1" | wc -l
+}
+
+pixel_is() {
+    [[ $(e2e_pixel "$1" "$2") == "$3" ]]
+}
+
+# start_ruler: starts the program and sets WID and the geometry X Y W H.
+start_ruler() {
+    e2e_start_ombrix
+    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
+    # Let the start-up settle: the title bar goes and the stored place applies.
+    sleep 0.5
+    read -r X Y W H < <(e2e_geometry "$WID")
+}
+
+# check_units_stored PIX POINTS CHARAC INCH MILLI CENTI TWIPS
+check_units_stored() {
+    local expected=("$@") i
+    for i in "${!UNIT_KEYS[@]}"; do
+        e2e_assert_eq "${expected[i]}" "$(e2e_store_value "${UNIT_KEYS[i]}")" \
+            "${UNIT_KEYS[i]} is stored"
+    done
+}
+
+check_first_start() {
+    e2e_assert_not "the store is empty before the first start" test -e "$(e2e_store_file)"
+    start_ruler
+    e2e_assert_eq 1 "$(window_count "$E2E_OMBRIX_PID")" "the program shows one window"
+    e2e_assert_eq " Ombrix" "$(e2e_title "$WID")" "the window's title"
+    e2e_assert_eq "400 84" "$W $H" "the window is 6000 x 1260 twips"
+    e2e_assert_eq "$X $Y $W $H" "$(e2e_outer_geometry "$WID")" \
+        "openbox put no frame around the window"
+    local extents
+    if extents=$(e2e_frame_extents "$WID"); then
+        e2e_assert_eq "0 0 0 0" "$extents" "the window's frame extents"
+    fi
+    e2e_assert "the window is kept above" e2e_has_state "$WID" _NET_WM_STATE_ABOVE
+}
+
+# An ordinary window raised over the ruler still lies below it.
+check_stays_above() {
+    local viewer cover probe_x probe_y
+    read -r probe_x probe_y <<<"$RULER_COLOUR_PROBE"
+    convert -size 300x200 "xc:#123456" "$E2E_TMP/cover.png"
+    e2e_spawn display -geometry "+$X+$Y" "$E2E_TMP/cover.png"
+    viewer=$XD_LAST_PID
+    cover=$(e2e_wait_window 'cover\.png') || e2e_fatal "the covering window appears"
+    timeout 5 xdotool windowactivate --sync "$cover" windowraise "$cover" 2>/dev/null
+    e2e_pause
+    read -r cx cy cw ch < <(e2e_geometry "$cover")
+    e2e_assert "the covering window is painted below the ruler" \
+        e2e_wait_until 5 pixel_is $((cx + cw / 2)) $((cy + ch - 5)) "#123456"
+    e2e_assert_not "the ruler's face shows over the raised window" \
+        pixel_is $((X + probe_x)) $((Y + probe_y)) "#123456"
+    xd_stop "$viewer"
+}
+
+check_saving_exit() {
+    # The close caption button lies at 5640, 60 twips, 21 x 21 pixels.
+    e2e_click $((X + 386)) $((Y + 14))
+    e2e_assert "the close caption button ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
+    check_units_stored True False False False False False False
+    e2e_assert_eq $((X * 15)) "$(e2e_store_value X_L)" "X_L is the left edge in twips"
+    e2e_assert_eq $((Y * 15)) "$(e2e_store_value X_T)" "X_T is the top edge in twips"
+}
+
+check_start_at_stored_place() {
+    e2e_store_put Pix False
+    e2e_store_put Points True
+    e2e_store_put X_L 1500
+    e2e_store_put X_T 3000
+    start_ruler
+    e2e_assert_eq "100 200 400 84" "$X $Y $W $H" "the ruler starts at the stored place"
+    # Moved since the start, the ruler stores where it is now.
+    xdotool windowmove "$WID" 150 250
+    e2e_assert "the window manager moves the ruler" e2e_wait_geometry "$WID" "150 250 400 84"
+    e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
+    e2e_assert "the window manager's close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    check_units_stored False True False False False False False
+    e2e_assert_eq 2250 "$(e2e_store_value X_L)" "X_L is the left edge where the ruler was moved"
+    e2e_assert_eq 3750 "$(e2e_store_value X_T)" "X_T is the top edge where the ruler was moved"
+}
+
+check_exit_without_saving() {
+    e2e_store_put X_L 3000
+    e2e_store_put X_T 1500
+    cp "$(e2e_store_file)" "$E2E_TMP/before.conf"
+    start_ruler
+    e2e_assert_eq "200 100" "$X $Y" "the ruler starts at the newly stored place"
+    # The bottom edge bar runs along the window 40 twips above its foot.
+    e2e_click $((X + 200)) $((Y + H - 6))
+    e2e_assert "a click on the bottom edge bar ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert "that exit left the store as it was" cmp -s "$E2E_TMP/before.conf" "$(e2e_store_file)"
+}
+
+e2e_start_desktop
+check_first_start
+check_stays_above
+check_saving_exit
+check_start_at_stored_place
+check_exit_without_saving

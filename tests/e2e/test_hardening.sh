@@ -21,7 +21,8 @@ declare -A DESIGN_TICK=([Pix]=False [Points]=False [Charac]=False [Inch]=False
 # Good stored values that differ from every default, so a key that falls back
 # to its default shows in what the next exit writes.
 declare -A GOOD=([Pix]=False [Points]=True [Charac]=True [Inch]=True [Milli]=True
-    [Centi]=True [Twips]=True [X_L]=1500 [X_T]=3000)
+    [Centi]=True [Twips]=True [X_L]=1500 [X_T]=3000
+    [S_L]=3000 [S_T]=6000 [M_L]=9000 [M_T]=10500 [H1]=10 [H2]=20 [H3]=30)
 GOOD_X=100 # pixels, from X_L
 GOOD_Y=200 # pixels, from X_T
 
@@ -61,8 +62,8 @@ bad_text() {
     esac
 }
 
-# write_store BAD_NAME KEY...: [Presets] with the good value for every ruler
-# key and a plain number for the others, the listed keys holding the bad text.
+# write_store BAD_NAME KEY...: [Presets] with the good value for every key,
+# the listed keys holding the bad text (or left out, for BAD_NAME absent).
 write_store() {
     local bad=$1 key
     shift
@@ -70,11 +71,12 @@ write_store() {
     {
         printf '[Presets]\n'
         for key in "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"; do
+            [[ $bad == absent && " $* " == *" $key "* ]] && continue
             printf '%s=' "$key"
             if [[ " $* " == *" $key "* ]]; then
                 bad_text "$bad"
             else
-                printf '%s' "${GOOD[$key]:-7}"
+                printf '%s' "${GOOD[$key]}"
             fi
             printf '\n'
         done
@@ -201,6 +203,113 @@ run_case() {
     e2e_assert "$label: Close writes a valid store" store_is_valid
 }
 
+# wm_delete WID...: WM_DELETE_WINDOW to every window in one go, as a window
+# manager's close sends it, through Xlib from Python's ctypes.
+wm_delete() {
+    python3 - "$@" <<'EOF'
+import ctypes, sys
+x = ctypes.CDLL("libX11.so.6")
+x.XOpenDisplay.restype = ctypes.c_void_p
+x.XInternAtom.restype = ctypes.c_ulong
+x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+x.XFlush.argtypes = [ctypes.c_void_p]
+class ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("l", ctypes.c_long * 5), ("pad", ctypes.c_char * 96)]
+d = x.XOpenDisplay(None)
+protocols = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
+delete = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
+for wid in sys.argv[1:]:
+    e = ClientMessage(type=33, window=int(wid), message_type=protocols, format=32)
+    e.l[0], e.l[1] = delete, 0
+    x.XSendEvent(d, int(wid), 0, 0, ctypes.byref(e))
+x.XFlush(d)
+EOF
+}
+
+# ---- Color Spy and Color Mixer ---------------------------------------------
+
+# open_tool LETTER TITLE: Utilities, then the entry with that access key, from
+# the ruler's menu; prints "x y" of the tool's window once it shows.
+open_tool() {
+    xdotool windowraise "$RULER"
+    open_menu "$E2E_OMBRIX_PID" "$RULER" || return 1
+    e2e_key Down Down Down Right
+    sleep 0.2
+    xdotool key "$1"
+    local wid x y
+    wid=$(e2e_wait_window "^$2\$") || return 1
+    read -r x y _ < <(e2e_geometry "$wid")
+    echo "$x $y"
+}
+
+# tools_run: starts the ruler, opens Color Spy and Color Mixer, and closes the
+# ruler through the window manager's protocol, which unloads the tools (the
+# Mixer then stores its colour). Sets TOOLS to "ruler spy mixer" places and
+# the stored colour, or fails.
+TOOLS=
+tools_run() {
+    local spy mixer
+    start_ruler || return 1
+    spy=$(open_tool s "Color Spy") || return 1
+    mixer=$(open_tool m "Color Mixer") || return 1
+    wm_delete "$RULER"
+    e2e_wait_exit "$E2E_OMBRIX_PID" || return 1
+    TOOLS="ruler $RULER_X $RULER_Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
+}
+
+colour_is_valid() {
+    local key value
+    for key in H1 H2 H3; do
+        value=$(e2e_store_value "$key")
+        [[ $value =~ ^[0-9]+$ ]] && ((value <= 255)) || return 1
+    done
+}
+
+# tools_case LABEL BAD KEY...: the tools with BAD in the listed keys place
+# themselves and store their colour exactly as with those keys absent.
+tools_case() {
+    local label=$1 bad=$2 reference
+    shift 2
+    write_store absent "$@"
+    tools_run || {
+        e2e_fail "$label: reference run with the keys absent"
+        return
+    }
+    reference=$TOOLS
+    write_store "$bad" "$@"
+    tools_run || {
+        e2e_fail "$label: the ruler, Color Spy and Color Mixer open and close"
+        return
+    }
+    e2e_assert_eq "$reference" "$TOOLS" "$label: the tools as with the keys absent"
+    e2e_assert "$label: the unloading writes a valid colour" colour_is_valid
+    e2e_assert "$label: the ruler's keys are valid" store_is_valid
+}
+
+check_tools_with_bad_keys() {
+    local bad key i=0
+    for bad in empty garbage nan binary open-quote; do
+        tools_case "tools, all keys $bad" "$bad" "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"
+    done
+    for key in "${OTHER_KEYS[@]}"; do
+        bad=${BAD_NAMES[i % ${#BAD_NAMES[@]}]}
+        i=$((i + 1))
+        tools_case "tools, $key $bad" "$bad" "$key"
+    done
+}
+
+# The good keys do reach the tools: a check that the cases above compare
+# something.
+check_tools_take_good_keys() {
+    write_store empty
+    tools_run || e2e_fail "tools with a good store open and close"
+    e2e_assert_eq "ruler 100 200 spy 200 400 mixer 600 700 colour 10 20 30" "$TOOLS" \
+        "tools with a good store: stored places and colour"
+}
+
 # ---- cases ------------------------------------------------------------------
 
 check_each_bad_text_in_every_key() {
@@ -278,32 +387,6 @@ check_store_deleted_while_running() {
     e2e_assert_eq "${GOOD[X_L]} ${GOOD[X_T]} False True" \
         "$(e2e_store_value X_L) $(e2e_store_value X_T) $(e2e_store_value Pix) $(e2e_store_value Points)" \
         "store deleted: the running ruler's state is written"
-}
-
-# wm_delete WID...: WM_DELETE_WINDOW to every window in one go, as a window
-# manager's close sends it, through Xlib from Python's ctypes.
-wm_delete() {
-    python3 - "$@" <<'EOF'
-import ctypes, sys
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5), ("pad", ctypes.c_char * 96)]
-d = x.XOpenDisplay(None)
-protocols = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-delete = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-for wid in sys.argv[1:]:
-    e = ClientMessage(type=33, window=int(wid), message_type=protocols, format=32)
-    e.l[0], e.l[1] = delete, 0
-    x.XSendEvent(d, int(wid), 0, 0, ctypes.byref(e))
-x.XFlush(d)
-EOF
 }
 
 check_two_copies_closing_at_once() {
@@ -452,6 +535,8 @@ check_random_store
 check_missing_configuration_directory
 check_unwritable_configuration_directory
 check_store_deleted_while_running
+check_tools_take_good_keys
+check_tools_with_bad_keys
 check_two_copies_closing_at_once
 check_kill_during_saving_exit
 check_help_from_hostile_directory

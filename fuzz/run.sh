@@ -37,13 +37,15 @@ seed() {
     fuzz_setting_conversions)
         local text i=0
         for text in True false 1500 -45 0.1 1e40 -0 nan inf ' 7 ' 12,5 '+.5e-3' 32767.5 -32768.5; do
-            printf '%s' "$text" >"$dir/seed$((i++))"
+            printf '%s' "$text" >"$dir/seed$i"
+            i=$((i + 1))
         done
         ;;
     fuzz_access_key)
         local text i=0
         for text in '&Help' 'Cl&ose' '&&x&y' 'a&&&b' '&' 'x&' '&&&&'; do
-            printf '%s' "$text" >"$dir/seed$((i++))"
+            printf '%s' "$text" >"$dir/seed$i"
+            i=$((i + 1))
         done
         ;;
     esac

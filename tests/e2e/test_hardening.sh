@@ -58,8 +58,7 @@ bad_text() {
     binary) binary_text ;;
     comma) printf '12,5' ;;
     open-quote) printf 'say "hi' ;;
-    # shellcheck disable=SC1003  # one backslash, ending the value
-    backslash-end) printf 'C:\\' ;;
+    backslash-end) printf 'C:%s' '\\' ;;
     esac
 }
 

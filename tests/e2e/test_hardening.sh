@@ -58,7 +58,7 @@ bad_text() {
     binary) binary_text ;;
     comma) printf '12,5' ;;
     open-quote) printf 'say "hi' ;;
-    backslash-end) printf 'C:%s' '\\' ;;
+    backslash-end) printf 'C:\134' ;;
     esac
 }
 

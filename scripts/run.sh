@@ -21,6 +21,7 @@ fi
 source scripts/lib/xdesktop.sh
 logs=$(mktemp -d "${TMPDIR:-/tmp}/ombrix-run.XXXXXX")
 stop_desktop() {
+    set +e
     xd_stop_all
     rm -rf "$logs"
 }

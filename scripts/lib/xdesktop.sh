@@ -5,7 +5,7 @@
 # xd_stop_all can end it together with anything it started in turn.
 #
 # Sourced by scripts/run.sh and tests/e2e/harness.sh. The caller installs the
-# traps that call xd_stop_all.
+# traps that call xd_stop_all. The functions also work under set -e.
 
 XD_PIDS=()
 XD_LAST_PID=
@@ -52,6 +52,23 @@ xd_spawn() {
     setsid "$@" <"$input" >>"$log" 2>&1 &
     XD_LAST_PID=$!
     XD_PIDS+=("$XD_LAST_PID")
+    # Until setsid has run, the group does not exist and a signal sent to the
+    # new process can still be swallowed by the shell's own handlers: a stop
+    # right after the start would miss it.
+    local i
+    for ((i = 0; i < 500; i++)); do
+        xd_leads_group "$XD_LAST_PID" && return 0
+        sleep 0.01
+    done
+}
+
+# True when PID leads its process group, or has already gone.
+xd_leads_group() {
+    local stat fields
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
+    # After the command name: state, parent, process group.
+    read -ra fields <<<"${stat##*) }"
+    [[ ${fields[2]} == "$1" ]]
 }
 
 xd_alive() {
@@ -86,7 +103,7 @@ xd_forget() {
 xd_stop_groups() {
     local pid i pending
     for pid in "$@"; do
-        kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null
+        kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null || true
     done
     for ((i = 0; i < 60; i++)); do
         pending=0
@@ -97,8 +114,9 @@ xd_stop_groups() {
         sleep "$XD_POLL"
     done
     for pid in "$@"; do
-        kill -KILL -- "-$pid" 2>/dev/null
-        wait "$pid" 2>/dev/null
+        kill -KILL -- "-$pid" 2>/dev/null || true
+        kill -KILL "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
         xd_forget "$pid"
     done
 }
@@ -149,10 +167,12 @@ xd_server_ready() {
 xd_wait_server() {
     local n=$1 pid=$2 deadline=$((SECONDS + 10)) status
     while ((SECONDS < deadline)); do
-        xd_server_ready "$n" "$pid"
-        status=$?
-        ((status == 0)) && return 0
-        ((status == 2)) && return 1
+        if xd_server_ready "$n" "$pid"; then
+            return 0
+        else
+            status=$?
+        fi
+        ((status != 2)) || return 1
         sleep "$XD_POLL"
     done
     return 1

@@ -41,6 +41,7 @@ export LC_ALL=C.UTF-8
 e2e_on_exit() {
     local status=$?
     trap - EXIT INT TERM
+    set +e
     xd_stop_all
     if ((E2E_FAILED > 0)) || ((status != 0)); then
         e2e_show_log "$E2E_OMBRIX_LOG"
@@ -267,12 +268,15 @@ e2e_title() {
 e2e_wm_close() {
     local wid=$1 attempt
     for ((attempt = 0; attempt < 3; attempt++)); do
+        e2e_window_gone "$wid" && break
         timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
         xd_wait_until 2 e2e_has_focus "$wid" || continue
         e2e_pause
         xdotool key alt+F4
         xd_wait_until 2 e2e_window_gone "$wid" && return 0
     done
+    echo "e2e_wm_close: $wid $(e2e_window_gone "$wid" && echo "was gone before Alt+F4" ||
+        echo "is still there"); focus $(xdotool getwindowfocus 2>&1)"
     return 1
 }
 
@@ -375,11 +379,12 @@ e2e_set_clipboard() {
     file=$(mktemp "$E2E_TMP/clip.XXXXXX")
     printf '%s' "$1" >"$file"
     xd_spawn --stdin "$file" "$E2E_TMP/xclip.log" xclip -quiet -i -selection clipboard
-    xd_wait_until 5 e2e_clipboard_owned
+    # Until the new xclip has taken over, the previous owner still answers.
+    xd_wait_until 5 e2e_clipboard_holds "$(e2e_hex <"$file")"
 }
 
-e2e_clipboard_owned() {
-    e2e_clipboard >/dev/null
+e2e_clipboard_holds() {
+    [[ $(e2e_clipboard_hex) == "$1" ]]
 }
 
 # ---- settings store ---------------------------------------------------------

@@ -74,9 +74,7 @@ check_painted_window() {
     e2e_screenshot "$E2E_TMP/screen.png"
     e2e_assert_eq 1024x768 "$(identify -format %wx%h "$E2E_TMP/screen.png")" "the screenshot's size"
 
-    e2e_assert "openbox closes the viewer's window" e2e_wm_close "$wid"
-    e2e_assert "the viewer ends when openbox closes its window" e2e_wait_exit "$viewer"
-    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the viewer's exit status"
+    xd_stop "$viewer"
 }
 
 check_pointer() {
@@ -84,6 +82,64 @@ check_pointer() {
     e2e_assert_eq "321 234" "$(e2e_pointer)" "the pointer goes where it is sent"
     e2e_move 5000 5000
     e2e_assert_eq "1023 767" "$(e2e_pointer)" "the pointer stops at the screen's corner"
+}
+
+# xev's events, one a line: "ButtonPress X Y TIME STATE BUTTON",
+# "MotionNotify X Y TIME STATE", "KeyPress X Y TIME STATE KEYSYM", with X and
+# Y on the screen.
+xev_events() {
+    awk '
+        /^[A-Za-z]+ event, / { event = $1; line = 0; next }
+        event != "" { line++ }
+        line == 1 { gsub(/[(),:]/, " "); where = $10 " " $11 " " $6 }
+        line == 2 {
+            gsub(/[(),]/, " ")
+            detail = (event ~ /^Button/) ? " " $4 : (event ~ /^Key/) ? " " $7 : ""
+            print event, where, $2 detail
+            event = ""
+        }' "$1"
+}
+
+# The probe is xev's window: what the pointer and keyboard helpers send
+# arrives there as real events.
+check_input() {
+    local log=$E2E_TMP/xev.log wid x y w h events probe
+    xd_spawn "$log" xev -geometry 200x200+300+300 -event button -event keyboard -event mouse
+    probe=$XD_LAST_PID
+    wid=$(e2e_wait_window 'Event Tester') || e2e_fatal "xev's window appears"
+    timeout 5 xdotool windowactivate --sync "$wid" 2>/dev/null
+    e2e_wait_until 5 e2e_has_focus "$wid" || e2e_fail "xev's window takes the focus"
+    read -r x y w h < <(e2e_geometry "$wid")
+
+    : >"$log"
+    e2e_click $((x + 10)) $((y + 20))
+    e2e_double_click $((x + 30)) $((y + 40)) 3
+    e2e_drag $((x + 50)) $((y + 50)) $((x + 150)) $((y + 120)) 5
+    e2e_key ctrl+c Return
+    e2e_wait_until 5 grep -q Return "$log"
+    events=$(xev_events "$log" | grep -v -e Release -e '^KeyPress.* Control_L$')
+
+    local click double drag_press drag_moves drag_release keys
+    click=$(grep '^ButtonPress' <<<"$events" | sed -n 1p)
+    e2e_assert_match "^ButtonPress $((x + 10)) $((y + 20)) [0-9]+ 0x0 1$" "$click" "e2e_click presses button 1 there"
+    double=$(grep '^ButtonPress' <<<"$events" | sed -n '2,3p' | awk '{ print $2, $3, $6; t[NR] = $4 } END { print t[2] - t[1] }')
+    e2e_assert_eq "$((x + 30)) $((y + 40)) 3"$'\n'"$((x + 30)) $((y + 40)) 3" "$(head -n 2 <<<"$double")" \
+        "e2e_double_click presses the button given twice there"
+    e2e_assert "the two presses are within a double-click interval ($(tail -n 1 <<<"$double") ms)" \
+        test "$(tail -n 1 <<<"$double")" -lt 400
+    drag_press=$(grep '^ButtonPress' <<<"$events" | sed -n 4p)
+    e2e_assert_match "^ButtonPress $((x + 50)) $((y + 50)) " "$drag_press" "e2e_drag presses at its start"
+    drag_moves=$(grep -c '^MotionNotify .* 0x100$' <<<"$events")
+    e2e_assert "e2e_drag moves with button 1 held ($drag_moves moves)" test "$drag_moves" -ge 4
+    drag_release=$(xev_events "$log" | grep '^ButtonRelease' | tail -n 1)
+    e2e_assert_match "^ButtonRelease $((x + 150)) $((y + 120)) " "$drag_release" "e2e_drag releases at its end"
+    keys=$(grep '^KeyPress' <<<"$events" | awk '{ print $5, $6 }' | tr '\n' ' ')
+    e2e_assert_eq "0x4 c 0x0 Return " "$keys" "e2e_key sends ctrl+c, then Return"
+
+    e2e_assert "openbox closes xev's window" e2e_wm_close "$wid"
+    e2e_assert "xev was asked to close by WM_DELETE_WINDOW" grep -q '(WM_DELETE_WINDOW)' "$log"
+    e2e_assert "xev ends when openbox closes its window" e2e_wait_exit "$probe"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "xev's exit status"
 }
 
 check_clipboard() {
@@ -122,6 +178,9 @@ CHILDREN=$E2E_TMP/children
 mkdir -p "$CHILDREN"
 cat >"$CHILDREN/test_child.sh" <<'EOF'
 source "$HARNESS"
+if [[ $MODE == errexit ]]; then
+    set -e
+fi
 if [[ $MODE == race ]]; then
     # The first number handed out is already served by another Xvfb, as if it
     # had been taken between the scan and the start.
@@ -134,7 +193,7 @@ e2e_start_desktop 640x480
 e2e_spawn sleep 300
 printf '%s\n' "$XD_XVFB_PID" "$XD_WM_PID" "$XD_LAST_PID" "${DISPLAY#:}" "$E2E_TMP" >"$REPORT"
 case $MODE in
-pass | race) e2e_pass "a child check" ;;
+pass | race | errexit) e2e_pass "a child check" ;;
 fail) e2e_fail "a child check" ;;
 none) ;;
 abort)
@@ -178,10 +237,15 @@ nothing_left_of_child() {
             return 1
         fi
     done
-    [[ ! -e /tmp/.X$n-lock && ! -e /tmp/.X11-unix/X$n ]] || {
+    # Tests running beside this one may take the number as soon as it is
+    # free, so only a lock naming the child's server, or a socket without a
+    # lock, is a leftover.
+    local owner
+    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+    if [[ $owner == "${CHILD_REPORT[0]}" ]] || [[ -z $owner && -e /tmp/.X11-unix/X$n ]]; then
         echo "display :$n is still claimed"
         return 1
-    }
+    fi
     [[ ! -e ${CHILD_REPORT[4]} ]] || {
         echo "${CHILD_REPORT[4]} is still there"
         return 1
@@ -208,6 +272,7 @@ check_children() {
     check_child_end none 1 "test_child: 0 passed, 0 failed"
     check_child_end abort 3 "test_child: 1 passed, 0 failed"
     check_child_end term 143 "test_child: 1 passed, 0 failed"
+    check_child_end errexit 0 "test_child: 1 passed, 0 failed"
 
     local free
     free=$(xd_pick_display)
@@ -223,6 +288,7 @@ check_desktop
 check_private_environment
 check_painted_window
 check_pointer
+check_input
 check_clipboard
 check_store
 check_children

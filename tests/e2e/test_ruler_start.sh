@@ -20,10 +20,14 @@ pixel_is() {
 
 # start_ruler: starts the program and sets WID and the geometry X Y W H.
 start_ruler() {
+    local first
     e2e_start_ombrix
-    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
+    first=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
     # Let the start-up settle: the title bar goes and the stored place applies.
     sleep 0.5
+    xd_alive "$E2E_OMBRIX_PID" || e2e_fatal "the program is still running after its start"
+    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window stays"
+    [[ $WID == "$first" ]] || echo "note: the ruler's window $first was replaced by $WID"
     read -r X Y W H < <(e2e_geometry "$WID")
 }
 
@@ -91,6 +95,7 @@ check_start_at_stored_place() {
     e2e_assert "the window manager moves the ruler" e2e_wait_geometry "$WID" "150 250 400 84"
     e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
     e2e_assert "the window manager's close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
     check_units_stored False True False False False False False
     e2e_assert_eq 2250 "$(e2e_store_value X_L)" "X_L is the left edge where the ruler was moved"
     e2e_assert_eq 3750 "$(e2e_store_value X_T)" "X_T is the top edge where the ruler was moved"
@@ -105,6 +110,7 @@ check_exit_without_saving() {
     # The bottom edge bar runs along the window 40 twips above its foot.
     e2e_click $((X + 200)) $((Y + H - 6))
     e2e_assert "a click on the bottom edge bar ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
     e2e_assert "that exit left the store as it was" cmp -s "$E2E_TMP/before.conf" "$(e2e_store_file)"
 }
 

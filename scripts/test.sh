@@ -1,11 +1,47 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ombrix and runs the whole test suite (unit
 # tests on Qt's offscreen platform, end-to-end tests on private Xvfb
-# displays). Exits with ctest's status.
+# displays).
+#
+# In CI (CI=true), or when asked with --sanitize and/or --fuzz, it goes on to
+# build again in build-sanitize with AddressSanitizer and
+# UndefinedBehaviorSanitizer and run the unit tests there, and to build and
+# run the libFuzzer targets for a bounded time (fuzz/run.sh). Exits non-zero
+# when any of these fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
+
+sanitize=false
+fuzz=false
+if [[ ${CI:-} == true ]]; then
+    sanitize=true
+    fuzz=true
+fi
+for argument in "$@"; do
+    case $argument in
+    --sanitize) sanitize=true ;;
+    --fuzz) fuzz=true ;;
+    *)
+        echo "usage: $0 [--sanitize] [--fuzz]" >&2
+        exit 2
+        ;;
+    esac
+done
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja
 cmake --build build
-exec ctest --test-dir build --output-on-failure
+status=0
+ctest --test-dir build --output-on-failure || status=$?
+
+if $sanitize; then
+    echo "test: unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+    cmake -S . -B build-sanitize -G Ninja -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+    cmake --build build-sanitize
+    UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+        ctest --test-dir build-sanitize -L unit --output-on-failure || status=1
+fi
+if $fuzz; then
+    FUZZ_SECONDS=${FUZZ_SECONDS:-30} bash fuzz/run.sh || status=1
+fi
+exit "$status"

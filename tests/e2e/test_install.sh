@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Installs the build into a staging directory as a package would (prefix
+# /usr, DESTDIR), checks that every file lands where the desktop looks for it
+# and that the menu entry is valid, then starts the installed program and
+# lets it open its help page from share/ombrix.
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+
+BUILD_DIR=$(dirname "$(dirname "$OMBRIX_BIN")")
+STAGE=$E2E_TMP/stage
+PREFIX=$STAGE/usr
+
+install_build() {
+    DESTDIR=$STAGE cmake --install "$BUILD_DIR" --prefix /usr >"$E2E_TMP/install.log" 2>&1
+}
+
+png_size() {
+    identify -format '%wx%h' "$1" 2>/dev/null
+}
+
+check_files() {
+    e2e_assert "the program is installed and executable" test -x "$PREFIX/bin/ombrix"
+    e2e_assert "the help page is in share/ombrix" \
+        cmp -s "$OMBRIX_SOURCE_DIR/assets/Ombrix_Help.htm" "$PREFIX/share/ombrix/Ombrix_Help.htm"
+    e2e_assert_not "no help page is left in bin" test -e "$PREFIX/bin/Ombrix_Help.htm"
+    e2e_assert "the menu entry is in share/applications" \
+        test -f "$PREFIX/share/applications/ombrix.desktop"
+    e2e_assert "the scalable icon is installed" \
+        test -f "$PREFIX/share/icons/hicolor/scalable/apps/ombrix.svg"
+    local size
+    for size in 16 32 48 64 128 256; do
+        e2e_assert_eq "${size}x$size" \
+            "$(png_size "$PREFIX/share/icons/hicolor/${size}x$size/apps/ombrix.png")" \
+            "the ${size}x$size icon is a picture of that size"
+    done
+}
+
+check_desktop_entry() {
+    local entry=$PREFIX/share/applications/ombrix.desktop output
+    output=$(desktop-file-validate "$entry" 2>&1)
+    e2e_assert_eq "" "$output" "desktop-file-validate has nothing to say about the entry"
+    e2e_assert_eq ombrix "$(sed -n 's/^Exec=//p' "$entry")" "the entry starts the installed program"
+    e2e_assert_eq ombrix "$(sed -n 's/^Icon=//p' "$entry")" "the entry names the installed icon"
+}
+
+# A viewer of our own on PATH stands in for the desktop's: it writes the
+# arguments it was given, one a line, and ends.
+install_fake_viewer() {
+    mkdir -p "$E2E_TMP/fakebin"
+    cat >"$E2E_TMP/fakebin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" >>"$E2E_TMP/opened"
+EOF
+    chmod +x "$E2E_TMP/fakebin/xdg-open"
+    export PATH=$E2E_TMP/fakebin:$PATH
+}
+
+menu_is_open() {
+    (($(e2e_windows "$1" | wc -l) > 1))
+}
+
+viewer_was_called() {
+    [[ -s $E2E_TMP/opened ]]
+}
+
+check_installed_program_opens_help() {
+    e2e_start_desktop
+    install_fake_viewer
+    OMBRIX_BIN=$PREFIX/bin/ombrix e2e_start_ombrix
+    local wid x y w h
+    wid=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the installed program shows its ruler"
+    read -r x y w h < <(e2e_geometry "$wid")
+    e2e_assert_eq "400 84" "$w $h" "the installed ruler is 400 x 84 pixels"
+    e2e_move $((x + 200)) $((y + 40))
+    xdotool mousedown 3 mouseup 3
+    e2e_assert "a right press on the ruler face opens the menu" \
+        e2e_wait_until 5 menu_is_open "$E2E_OMBRIX_PID"
+    sleep 0.2 # the menu takes the keyboard a moment after it is mapped
+    e2e_key h
+    e2e_assert "choosing Help calls the viewer" e2e_wait_until 10 viewer_was_called
+    e2e_assert_eq "$(realpath "$PREFIX/share/ombrix/Ombrix_Help.htm")" "$(cat "$E2E_TMP/opened")" \
+        "the viewer is given the installed help page"
+}
+
+install_build || {
+    cat "$E2E_TMP/install.log"
+    e2e_fatal "cmake --install into a staging directory"
+}
+e2e_pass "cmake --install into a staging directory"
+check_files
+check_desktop_entry
+check_installed_program_opens_help

@@ -126,6 +126,10 @@ Form1::Form1()
     createTimers();
     OnTopPeers::Register(OnTopPeers::Ruler, this);
     Form_Load();
+    // The slider holds the keyboard focus from the start, as after every
+    // switch to horizontal: the arrow keys set the length, and no text cursor
+    // blinks while the ruler lies idle.
+    Slider1->setFocus();
 }
 
 Form1::~Form1()
@@ -341,15 +345,14 @@ void Form1::loadPosition()
 
 void Form1::SavePresets()
 {
-    SettingsStore &store = *platform().settings;
+    QList<QPair<QString, QString>> presets;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
-        store.SaveSetting(application, section, ScaleUnits::unit(unit).key,
-                          SettingConversions::truthText(isTicked(unit)));
+        presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
+                        SettingConversions::truthText(isTicked(unit))});
     }
-    store.SaveSetting(application, section, QStringLiteral("X_L"),
-                      SettingConversions::singleText(LeftTwips()));
-    store.SaveSetting(application, section, QStringLiteral("X_T"),
-                      SettingConversions::singleText(TopTwips()));
+    presets.append({QStringLiteral("X_L"), SettingConversions::singleText(LeftTwips())});
+    presets.append({QStringLiteral("X_T"), SettingConversions::singleText(TopTwips())});
+    platform().settings->SaveSettings(application, section, presets);
 }
 
 float Form1::LeftTwips() const

@@ -9,8 +9,7 @@ QString path()
 {
     const QString programDirectory = QCoreApplication::applicationDirPath();
     const QString beside = programDirectory + QStringLiteral("/Ombrix_Help.htm");
-    const QString installed =
-        programDirectory + QStringLiteral("/../share/ombrix/Ombrix_Help.htm");
+    const QString installed = programDirectory + QStringLiteral("/../share/ombrix/Ombrix_Help.htm");
     if (!QFileInfo::exists(beside) && QFileInfo::exists(installed))
         return QFileInfo(installed).canonicalFilePath();
     return beside;

@@ -38,3 +38,13 @@ void IniSettingsStore::SaveSetting(const QString &application, const QString &se
     store.setValue(keyPath(section, key), text);
     store.sync();
 }
+
+// One sync replaces the file in one step, so all the values land together.
+void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
+                                    const QList<QPair<QString, QString>> &keysAndTexts)
+{
+    QSettings store(application, application);
+    for (const auto &[key, text] : keysAndTexts)
+        store.setValue(keyPath(section, key), text);
+    store.sync();
+}

@@ -13,4 +13,6 @@ public:
                        const QString &defaultText) override;
     void SaveSetting(const QString &application, const QString &section, const QString &key,
                      const QString &text) override;
+    void SaveSettings(const QString &application, const QString &section,
+                      const QList<QPair<QString, QString>> &keysAndTexts) override;
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 
 // The per-user store of the program's presets: text values addressed by
@@ -16,4 +18,13 @@ public:
     // Creates what is needed and replaces any earlier value. Failures are silent.
     virtual void SaveSetting(const QString &application, const QString &section, const QString &key,
                              const QString &text) = 0;
+    // Several values, written in the given order and reaching the store
+    // together where it can: a program killed halfway through leaves either
+    // all of them or none.
+    virtual void SaveSettings(const QString &application, const QString &section,
+                              const QList<QPair<QString, QString>> &keysAndTexts)
+    {
+        for (const auto &[key, text] : keysAndTexts)
+            SaveSetting(application, section, key, text);
+    }
 };

@@ -1,7 +1,8 @@
 #include "window/IniSettingsStore.h"
 
+#include "window/PresetsFileFormat.h"
+
 #include <QSettings>
-#include <QStringList>
 
 namespace {
 
@@ -10,31 +11,22 @@ QString keyPath(const QString &section, const QString &key)
     return section + QLatin1Char('/') + key;
 }
 
-// A hand-edited value with an unquoted comma reads back as a list; give the
-// caller the text as it stands in the file rather than nothing.
-QString valueText(const QVariant &value)
-{
-    if (value.userType() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
-}
-
 } // namespace
 
 QString IniSettingsStore::GetSetting(const QString &application, const QString &section,
                                      const QString &key, const QString &defaultText)
 {
-    QSettings store(application, application);
+    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
     const QVariant value = store.value(keyPath(section, key));
     if (!value.isValid())
         return defaultText;
-    return valueText(value);
+    return value.toString();
 }
 
 void IniSettingsStore::SaveSetting(const QString &application, const QString &section,
                                    const QString &key, const QString &text)
 {
-    QSettings store(application, application);
+    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
     store.setValue(keyPath(section, key), text);
     store.sync();
 }
@@ -43,7 +35,7 @@ void IniSettingsStore::SaveSetting(const QString &application, const QString &se
 void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
                                     const QList<QPair<QString, QString>> &keysAndTexts)
 {
-    QSettings store(application, application);
+    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
     for (const auto &[key, text] : keysAndTexts)
         store.setValue(keyPath(section, key), text);
     store.sync();

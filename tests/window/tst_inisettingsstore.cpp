@@ -96,7 +96,7 @@ void TestIniSettingsStore::handEditedCommaValue()
     file.write("[Presets]\nX_L=1, 5\nX_T=30\n");
     file.close();
     IniSettingsStore store;
-    QCOMPARE(store.GetSetting(app, "Presets", "X_L", ""), QStringLiteral("1,5"));
+    QCOMPARE(store.GetSetting(app, "Presets", "X_L", ""), QStringLiteral("1, 5"));
     QCOMPARE(store.GetSetting(app, "Presets", "X_T", ""), QStringLiteral("30"));
 }
 

@@ -75,12 +75,12 @@ check_ruler_close_entry() {
         e2e_wait_until 5 mixer_swatch_shows "#FF0B0C"
     mixer_key Home "#000B0C"
     open_spy
-    # Taken away behind the program's back, X_L is back only if written.
-    e2e_store_put X_L 0
+    # Every window has read its keys; from now on a key is there only if
+    # written.
+    e2e_store_write $'[Presets]\nX_L=0\n'
     ruler_command o
     e2e_assert "the ruler's Cl&ose ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
-    e2e_assert_eq "255 11 12" "$(stored_colour)" "the Mixer stored nothing at the ruler's Cl&ose"
-    check_not_stored M_L M_T S_L S_T
+    check_not_stored H1 H2 H3 M_L M_T S_L S_T
     e2e_assert_eq "100 100" "$RX $RY" "the ruler started at its stored place"
     e2e_assert_eq 1500 "$(e2e_store_value X_L)" "the ruler's Cl&ose stored the ruler's place"
 }

@@ -297,12 +297,21 @@ void chameleonButton::moveFocusLater(bool forward)
         this, [this, forward] { focusNextPrevChild(forward); }, Qt::QueuedConnection);
 }
 
+// A letter shared by several buttons of the window (the About box's
+// "Clo&se" and "&System Info") only takes the focus from one to the next, as
+// on every desktop: pressing one of them would depend on which one the last
+// press of that letter, even in a window closed since, had reached.
 bool chameleonButton::event(QEvent *event)
 {
-    if (event->type() == QEvent::Shortcut &&
-        static_cast<QShortcutEvent *>(event)->shortcutId() == mAccessKeyId) {
-        UserControl_AccessKeyPress();
-        return true;
+    if (event->type() == QEvent::Shortcut) {
+        const auto *shortcut = static_cast<QShortcutEvent *>(event);
+        if (shortcut->shortcutId() == mAccessKeyId) {
+            if (shortcut->isAmbiguous())
+                setFocus(Qt::ShortcutFocusReason);
+            else
+                UserControl_AccessKeyPress();
+            return true;
+        }
     }
     return QWidget::event(event);
 }

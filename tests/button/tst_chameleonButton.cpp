@@ -138,6 +138,7 @@ private slots:
     void doubleClickGivesOneClick();
     void secondaryButtonChangesNoLook();
     void accessKeyAfterSecondaryPress();
+    void sharedAccessKeyOnlyMovesFocus();
     void disabledGivesNoClick();
     void spaceClicksOnceDespiteAutoRepeat();
     void arrowsMoveFocus_data();
@@ -551,6 +552,27 @@ void tst_chameleonButton::accessKeyAfterSecondaryPress()
     QCOMPARE(clicks.size(), 1);
     QTest::keyClick(h.host.get(), Qt::Key_C, Qt::AltModifier);
     QCOMPARE(clicks.size(), 2);
+}
+
+void tst_chameleonButton::sharedAccessKeyOnlyMovesFocus()
+{
+    Hosted h = hosted(QStringLiteral("&Open")); // beside "Cl&ose": both take o
+    QSignalSpy open(h.button, &chameleonButton::Click);
+    QSignalSpy close(h.other, &chameleonButton::Click);
+    QTest::keyClick(h.host.get(), Qt::Key_O, Qt::AltModifier);
+    QWidget *first = QApplication::focusWidget();
+    QVERIFY(first == h.button || first == h.other);
+    QTest::keyClick(h.host.get(), Qt::Key_O, Qt::AltModifier);
+    QWidget *second = QApplication::focusWidget();
+    QVERIFY(second == h.button || second == h.other);
+    QVERIFY(second != first);
+    QCOMPARE(open.size() + close.size(), 0);
+    QTest::keyClick(second, Qt::Key_Space);
+    QCOMPARE((second == h.button ? open : close).size(), 1);
+    QCOMPARE((second == h.button ? close : open).size(), 0);
+    h.other->setCaption(QStringLiteral("&Shut"));
+    QTest::keyClick(h.host.get(), Qt::Key_O, Qt::AltModifier);
+    QCOMPARE(open.size(), 1);
 }
 
 void tst_chameleonButton::disabledGivesNoClick()

@@ -1,0 +1,135 @@
+#!/usr/bin/env bash
+# Color Spy on the real program: opened from the ruler's menu, it samples the
+# pixel under the pointer once Start is pressed, and Enter freezes and copies
+# the ten readouts; closed by its Close button or its close control it comes
+# back where it was.
+#
+# How the samples are taken. The test paints two squares of known colour
+# with ImageMagick's display before it opens the Spy, so the Spy, opened last,
+# is the active window and none of the squares ever gets the keyboard (openbox
+# focuses on click, and the squares are never clicked). Capture starts either
+# by a click on Start, which takes the keyboard focus to the button, so the
+# pointer then crosses the Spy's background, which gives it back to the
+# swatch as a user's pointer would; or by Alt+S, which leaves the focus where
+# it is. The pointer then jumps to the middle of a square and stays there.
+# Only a tick taken with the pointer there paints the swatch in the square's
+# colour, and one tick fills every readout, so once the swatch shows that
+# colour on the screen the readouts hold the square's colour and that pointer
+# position. The Spy still has the keyboard (checked; given back with
+# windowactivate if the window manager took it, which does not move the
+# pointer), and Enter then reaches the swatch.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
+
+SPY_PLACE=(100 300)
+SWATCH=(98 46)         # middle of Picture1, 277, 540, 2400 x 320 twips
+SPY_BACKGROUND=(8 200) # left of the readout groups: Image1 only
+START_BUTTON=(247 4740 1095 350)
+CLOSE_BUTTON=(1597 4740 1095 350)
+CLOSE_CONTROL=(2520 60 315 315)
+
+# spy_lines DECIMAL HEX RGB RED GREEN BLUE VB QB X Y: the copied text.
+spy_lines() {
+    printf 'Decimal - %s\r\nHex - %s\r\nRGB # - %s\r\nRed Value  - %s\r\nGreen Value - %s\r\n' \
+        "$1" "$2" "$3" "$4" "$5"
+    printf 'Blue Value - %s\r\nVB Color - %s\r\nQB Color - %s\r\nX Pos - %s\r\nY Pos - %s' \
+        "$6" "$7" "$8" "$9" "${10}"
+}
+
+swatch_shows() {
+    local x y
+    read -r x y _ _ < <(e2e_geometry "$SPY")
+    pixel_is $((x + SWATCH[0])) $((y + SWATCH[1])) "$1"
+}
+
+# sample_at X Y COLOUR: the pointer to that point until the swatch shows it.
+sample_at() {
+    e2e_move "$1" "$2"
+    e2e_assert "the swatch shows $3 from $1,$2" e2e_wait_until 5 swatch_shows "$3"
+}
+
+press_enter_in_spy() {
+    e2e_assert "the Spy has the keyboard" focus_window "$SPY"
+    e2e_key Return
+}
+
+check_opens() {
+    start_ruler
+    open_spy
+    local x y w h
+    read -r x y w h < <(e2e_geometry "$SPY")
+    e2e_assert_eq "197 349" "$w $h" "the Spy is 2955 x 5235 twips"
+    e2e_assert_eq "$x $y $w $h" "$(e2e_outer_geometry "$SPY")" "the Spy has no frame"
+    e2e_assert_not "the Spy is not top-most when it opens" e2e_has_state "$SPY" _NET_WM_STATE_ABOVE
+    e2e_assert "the Spy is the active window" e2e_wait_until 5 e2e_has_focus "$SPY"
+    move_window "$SPY" "${SPY_PLACE[@]}"
+}
+
+check_enter_before_start() {
+    press_enter_in_spy
+    check_clipboard "$(spy_lines '' '' '' '' '' '' '' '' '' '')" "Enter before Start copies empty readouts"
+}
+
+check_samples() {
+    local blue_x=$1 blue_y=$2 red_x=$3 red_y=$4 blue red
+    blue=$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a "$blue_x" "$blue_y")
+    red=$(spy_lines 255 FF FF0000 255 0 0 vbRed 12 "$red_x" "$red_y")
+
+    click_in "$SPY" "${START_BUTTON[@]}"
+    move_in "$SPY" "${SPY_BACKGROUND[@]}"
+    sample_at "$blue_x" "$blue_y" "#123456"
+    press_enter_in_spy
+    check_clipboard "$blue" "Enter copies the ten lines of #123456"
+    shoot "$SPY" color-spy
+
+    # Frozen: the swatch keeps the colour while the pointer is over red.
+    e2e_move "$red_x" "$red_y"
+    sleep 0.4
+    e2e_assert "after Enter the swatch keeps its colour" swatch_shows "#123456"
+    e2e_set_clipboard "something else"
+    press_enter_in_spy
+    check_clipboard "$blue" "a second Enter copies the frozen readouts again"
+
+    e2e_key alt+s
+    e2e_assert "Alt+S starts capture again" e2e_wait_until 5 swatch_shows "#FF0000"
+    # Any other key in the swatch leaves capture on.
+    e2e_key x
+    sample_at "$blue_x" "$blue_y" "#123456"
+    sample_at "$red_x" "$red_y" "#FF0000"
+    press_enter_in_spy
+    check_clipboard "$red" "Enter copies the ten lines of pure red"
+}
+
+# close_and_reopen HOW ELEMENT...: closes the Spy by a click on the element,
+# checks the stored place, reopens the Spy and finds it there.
+close_and_reopen() {
+    local how=$1 x y
+    shift
+    read -r x y _ _ < <(e2e_geometry "$SPY")
+    click_in "$SPY" "$@"
+    e2e_assert "the $how closes the Spy" e2e_wait_until 5 e2e_window_gone "$SPY"
+    e2e_assert "the program goes on" xd_alive "$E2E_OMBRIX_PID"
+    check_place_stored "$x" "$y" S_L S_T
+    open_spy
+    e2e_assert "the Spy closed by its $how reopens at $x,$y" \
+        e2e_wait_until 5 at_place "$SPY" "$x" "$y"
+}
+
+check_close_and_reopen() {
+    close_and_reopen "Close button" "${CLOSE_BUTTON[@]}"
+    move_window "$SPY" 250 350
+    close_and_reopen "close control" "${CLOSE_CONTROL[@]}"
+}
+
+e2e_start_desktop
+paint_square "#123456" 700 300 blue
+read -r BLUE_X BLUE_Y <<<"$SQUARE_X $SQUARE_Y"
+paint_square "#FF0000" 700 600 red
+read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
+check_opens
+check_enter_before_start
+check_samples "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
+check_close_and_reopen

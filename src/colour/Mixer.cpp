@@ -2,8 +2,6 @@
 
 #include "button/chameleonButton.h"
 #include "colour/ToolLook.h"
-#include "colour/ToolPresets.h"
-#include "colour/TwipsGeometry.h"
 #include "colour/color32.h"
 #include "window/CaptionButton.h"
 #include "window/Clipboard.h"
@@ -11,7 +9,9 @@
 #include "window/OnTopPeers.h"
 #include "window/OnTopToggle.h"
 #include "window/PlatformServices.h"
+#include "window/Presets.h"
 #include "window/SettingConversions.h"
+#include "window/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -22,7 +22,7 @@
 #include <QScrollBar>
 #include <optional>
 
-using TwipsGeometry::pixels;
+using Twips::toPixels;
 
 namespace {
 
@@ -55,7 +55,7 @@ Mixer::Mixer() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     setObjectName(QStringLiteral("Mixer"));
     setWindowTitle(QStringLiteral("Color Mixer"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(5805), pixels(4515));
+    setFixedSize(toPixels(5805), toPixels(4515));
     buildBackground();
     buildBody();
     buildChrome();
@@ -73,11 +73,11 @@ Mixer::~Mixer()
 void Mixer::buildBackground()
 {
     Image1 = ToolLook::stretchedPicture(this, "Image1", QStringLiteral(":/mixer_background.png"),
-                                        TwipsGeometry::rect(0, 0, 5805, 4515));
+                                        Twips::rect(0, 0, 5805, 4515));
     Image2 = ToolLook::stretchedPicture(this, "Image2", QStringLiteral(":/title_strip.png"),
-                                        TwipsGeometry::rect(0, 0, 5805, 435));
+                                        Twips::rect(0, 0, 5805, 435));
     Label1 = ToolLook::titleText(this, "Label1", QStringLiteral("Color Mixer"),
-                                 TwipsGeometry::rect(120, 120, 1035, 210));
+                                 Twips::rect(120, 120, 1035, 210));
     for (QLabel *surface : {Image1, Image2, Label1})
         surface->installEventFilter(this);
     Image1->setMouseTracking(true);
@@ -87,14 +87,14 @@ void Mixer::buildBackground()
 void Mixer::buildChrome()
 {
     onTop = new OnTopToggle(this, this);
-    onTop->moveTo(pixels(4600), pixels(60));
+    onTop->moveTo(toPixels(4600), toPixels(60));
     connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &Mixer::Top_Y_Click);
     connect(onTop, &OnTopToggle::Top_N_Clicked, this, &Mixer::Top_N_Click);
     minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeControl->moveTo(pixels(5000), pixels(60));
+    minimizeControl->moveTo(toPixels(5000), toPixels(60));
     connect(minimizeControl, &CaptionButton::released, this, &Mixer::Hilite_Min_MouseUp);
     closeControl = new CaptionButton(CaptionButton::Close, this);
-    closeControl->moveTo(pixels(5380), pixels(60));
+    closeControl->moveTo(toPixels(5380), toPixels(60));
     connect(closeControl, &CaptionButton::released, this, &Mixer::Hilite_X_MouseUp);
 }
 
@@ -109,11 +109,11 @@ QGroupBox *Mixer::addGroup(QWidget *parent, const QString &title, QRect place)
 void Mixer::buildBody()
 {
     QGroupBox *mainGroup =
-        addGroup(this, QStringLiteral("Mix Colors"), TwipsGeometry::rect(120, 460, 5560, 3975));
+        addGroup(this, QStringLiteral("Mix Colors"), Twips::rect(120, 460, 5560, 3975));
     mainGroup->setFont(ToolLook::tahoma(8, true));
 
     QGroupBox *scrollGroup = addGroup(mainGroup, QStringLiteral("Mix Red, Green, Blue"),
-                                      TwipsGeometry::rect(120, 360, 3375, 2000));
+                                      Twips::rect(120, 360, 3375, 2000));
     HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
     HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
     HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
@@ -122,21 +122,19 @@ void Mixer::buildBody()
     connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
 
     QGroupBox *colorGroup =
-        addGroup(mainGroup, QStringLiteral("Color"), TwipsGeometry::rect(3600, 360, 1850, 2000));
+        addGroup(mainGroup, QStringLiteral("Color"), Twips::rect(3600, 360, 1850, 2000));
     Picture2 = new QFrame(colorGroup);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture2->setGeometry(TwipsGeometry::rect(120, 240, 1600, 1600));
+    Picture2->setGeometry(Twips::rect(120, 240, 1600, 1600));
     ToolLook::paint(Picture2, Qt::black);
 
-    rgbGroup =
-        addGroup(mainGroup, QStringLiteral("RGB Value"), TwipsGeometry::rect(120, 2520, 2535, 615));
+    rgbGroup = addGroup(mainGroup, QStringLiteral("RGB Value"), Twips::rect(120, 2520, 2535, 615));
     Text7 = addField(rgbGroup, "Text7", 500, QStringLiteral("0,0,0"));
-    hexGroup = addGroup(mainGroup, QStringLiteral("Hex Value"),
-                        TwipsGeometry::rect(2880, 2520, 2535, 615));
+    hexGroup = addGroup(mainGroup, QStringLiteral("Hex Value"), Twips::rect(2880, 2520, 2535, 615));
     Text8 = addField(hexGroup, "Text8", 480, QStringLiteral("#000000"));
-    decimalGroup = addGroup(mainGroup, QStringLiteral("Decimal Value"),
-                            TwipsGeometry::rect(120, 3240, 2535, 615));
+    decimalGroup =
+        addGroup(mainGroup, QStringLiteral("Decimal Value"), Twips::rect(120, 3240, 2535, 615));
     Text9 = addField(decimalGroup, "Text9", 500, QStringLiteral("0"));
     buildButtons(mainGroup);
 }
@@ -145,7 +143,7 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
 {
     auto *fixedSwatch = new QFrame(group);
     fixedSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    fixedSwatch->setGeometry(TwipsGeometry::rect(240, top, 255, 255));
+    fixedSwatch->setGeometry(Twips::rect(240, top, 255, 255));
     ToolLook::paint(fixedSwatch, swatch);
 
     auto *bar = new QScrollBar(Qt::Horizontal, group);
@@ -153,7 +151,7 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setRange(0, 255);
     bar->setSingleStep(1);
     bar->setPageStep(1);
-    bar->setGeometry(TwipsGeometry::rect(600, top, 2535, 255));
+    bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
     // A scroll bar's keys run backwards by default: the right arrow would
     // take red away.
@@ -168,19 +166,19 @@ QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QSt
     auto *field = new QLineEdit(text, group);
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
-    field->setGeometry(TwipsGeometry::rect(left, 210, 1575, 285));
+    field->setGeometry(Twips::rect(left, 210, 1575, 285));
     return field;
 }
 
 void Mixer::buildButtons(QWidget *group)
 {
     chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::tahoma(8),
-                                              TwipsGeometry::rect(2880, 3450, 1100, 350));
+                                              Twips::rect(2880, 3450, 1100, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
     chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
     connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
     chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::tahoma(8),
-                                              TwipsGeometry::rect(4315, 3450, 1100, 350));
+                                              Twips::rect(4315, 3450, 1100, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
     chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));
     connect(chameleonButton2, &chameleonButton::Click, this, &Mixer::chameleonButton2_Click);
@@ -190,7 +188,7 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    ToolPresets::RestorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    Presets::RestorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
     RestoreBar(HScroll1, QStringLiteral("H1"));
     RestoreBar(HScroll2, QStringLiteral("H2"));
     RestoreBar(HScroll3, QStringLiteral("H3"));
@@ -199,16 +197,16 @@ void Mixer::Form_Load()
 void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
 {
     const std::optional<qint16> value =
-        SettingConversions::int16FromText(ToolPresets::GetPreset(key, QStringLiteral("0")));
+        SettingConversions::int16FromText(Presets::GetPreset(key, QStringLiteral("0")));
     if (value && *value >= bar->minimum() && *value <= bar->maximum())
         bar->setValue(*value);
 }
 
 void Mixer::Form_Unload()
 {
-    ToolPresets::SavePreset(QStringLiteral("H1"), QString::number(HScroll1->value()));
-    ToolPresets::SavePreset(QStringLiteral("H2"), QString::number(HScroll2->value()));
-    ToolPresets::SavePreset(QStringLiteral("H3"), QString::number(HScroll3->value()));
+    Presets::SavePreset(QStringLiteral("H1"), QString::number(HScroll1->value()));
+    Presets::SavePreset(QStringLiteral("H2"), QString::number(HScroll2->value()));
+    Presets::SavePreset(QStringLiteral("H3"), QString::number(HScroll3->value()));
 }
 
 void Mixer::HScroll1_Change()
@@ -265,13 +263,13 @@ void Mixer::chameleonButton1_Click()
 
 void Mixer::chameleonButton2_Click()
 {
-    ToolPresets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    Presets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
     Unload();
 }
 
 void Mixer::Hilite_X_MouseUp()
 {
-    ToolPresets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    Presets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
     Unload();
 }
 

@@ -2,8 +2,6 @@
 
 #include "button/chameleonButton.h"
 #include "colour/ToolLook.h"
-#include "colour/ToolPresets.h"
-#include "colour/TwipsGeometry.h"
 #include "colour/color32.h"
 #include "window/CaptionButton.h"
 #include "window/Clipboard.h"
@@ -11,6 +9,8 @@
 #include "window/OnTopPeers.h"
 #include "window/OnTopToggle.h"
 #include "window/PlatformServices.h"
+#include "window/Presets.h"
+#include "window/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -20,7 +20,7 @@
 #include <QTimer>
 
 using ToolLook::paint;
-using TwipsGeometry::pixels;
+using Twips::toPixels;
 
 namespace {
 
@@ -52,7 +52,7 @@ frmColor::frmColor() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     setObjectName(QStringLiteral("frmColor"));
     setWindowTitle(QStringLiteral("Color Spy"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(pixels(2955), pixels(5235));
+    setFixedSize(toPixels(2955), toPixels(5235));
     buildBackground();
     buildSwatch();
     buildReadouts();
@@ -75,11 +75,11 @@ frmColor::~frmColor()
 void frmColor::buildBackground()
 {
     Image1 = ToolLook::stretchedPicture(this, "Image1", QStringLiteral(":/spy_background.png"),
-                                        TwipsGeometry::rect(0, 0, 2955, 5280));
+                                        Twips::rect(0, 0, 2955, 5280));
     Image2 = ToolLook::stretchedPicture(this, "Image2", QStringLiteral(":/title_strip.png"),
-                                        TwipsGeometry::rect(0, 0, 2955, 435));
+                                        Twips::rect(0, 0, 2955, 435));
     Label22 = ToolLook::titleText(this, "Label22", QStringLiteral("Color Spy"),
-                                  TwipsGeometry::rect(120, 120, 885, 210));
+                                  Twips::rect(120, 120, 885, 210));
     for (QLabel *handle : {Image1, Image2, Label22})
         handle->installEventFilter(this);
     Image1->setMouseTracking(true);
@@ -89,14 +89,14 @@ void frmColor::buildBackground()
 void frmColor::buildChrome()
 {
     onTop = new OnTopToggle(this, this);
-    onTop->moveTo(pixels(1770), pixels(60));
+    onTop->moveTo(toPixels(1770), toPixels(60));
     connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &frmColor::Top_Y_Click);
     connect(onTop, &OnTopToggle::Top_N_Clicked, this, &frmColor::Top_N_Click);
     minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeControl->moveTo(pixels(2140), pixels(60));
+    minimizeControl->moveTo(toPixels(2140), toPixels(60));
     connect(minimizeControl, &CaptionButton::released, this, &frmColor::Hilite_Min_MouseUp);
     closeControl = new CaptionButton(CaptionButton::Close, this);
-    closeControl->moveTo(pixels(2520), pixels(60));
+    closeControl->moveTo(toPixels(2520), toPixels(60));
     connect(closeControl, &CaptionButton::released, this, &frmColor::Hilite_X_MouseUp);
 }
 
@@ -105,7 +105,7 @@ void frmColor::buildSwatch()
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setGeometry(TwipsGeometry::rect(277, 540, 2400, 320));
+    Picture1->setGeometry(Twips::rect(277, 540, 2400, 320));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->installEventFilter(this);
     paint(Picture1, swatchDesignColor);
@@ -145,7 +145,7 @@ void frmColor::buildHint()
     auto *hint = new QLabel(QStringLiteral("Click Start - Press Enter to Copy"), this);
     hint->setObjectName(QStringLiteral("Label21"));
     hint->setAlignment(Qt::AlignCenter);
-    const QRect design = TwipsGeometry::rect(315, 4440, 2325, 195);
+    const QRect design = Twips::rect(315, 4440, 2325, 195);
     QFont font = ToolLook::tahoma(8);
     while (font.pointSize() > 6 && QFontMetrics(font).horizontalAdvance(hint->text()) > width())
         font.setPointSize(font.pointSize() - 1);
@@ -160,7 +160,7 @@ QWidget *frmColor::addGroup(int left, int top, int width, int height)
 {
     auto *group = new QFrame(this);
     group->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    group->setGeometry(TwipsGeometry::rect(left, top, width, height));
+    group->setGeometry(Twips::rect(left, top, width, height));
     paint(group, readoutBackground);
     return group;
 }
@@ -171,10 +171,10 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     const int top = 60 + 300 * row;
     auto *captionLabel = new QLabel(caption, group);
     captionLabel->setObjectName(QLatin1String(captionName));
-    captionLabel->setGeometry(TwipsGeometry::rect(120, top, 1400 - 120, 255));
+    captionLabel->setGeometry(Twips::rect(120, top, 1400 - 120, 255));
     auto *readout = new QLabel(group);
     readout->setObjectName(QLatin1String(readoutName));
-    readout->setGeometry(TwipsGeometry::rect(1400, top, 1000, 255));
+    readout->setGeometry(Twips::rect(1400, top, 1000, 255));
     for (QLabel *label : {captionLabel, readout}) {
         label->setFont(ToolLook::tahoma(9));
         paint(label, readoutText, QPalette::WindowText);
@@ -185,12 +185,12 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
 void frmColor::buildButtons()
 {
     chameleonButton2 = chameleonButton::Place(this, QStringLiteral("&Start"), ToolLook::tahoma(8),
-                                              TwipsGeometry::rect(247, 4740, 1095, 350));
+                                              Twips::rect(247, 4740, 1095, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
     chameleonButton2->setToolTip(QStringLiteral("Capture Color"));
     connect(chameleonButton2, &chameleonButton::Click, this, &frmColor::chameleonButton2_Click);
     chameleonButton1 = chameleonButton::Place(this, QStringLiteral("&Close"), ToolLook::tahoma(8),
-                                              TwipsGeometry::rect(1597, 4740, 1095, 350));
+                                              Twips::rect(1597, 4740, 1095, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
     chameleonButton1->setToolTip(QStringLiteral("Close Color Spy"));
     connect(chameleonButton1, &chameleonButton::Click, this, &frmColor::chameleonButton1_Click);
@@ -200,7 +200,7 @@ void frmColor::buildButtons()
 // window is shown.
 void frmColor::Form_Load()
 {
-    ToolPresets::RestorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
+    Presets::RestorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
     Picture1->setFocus();
 }
 
@@ -292,7 +292,7 @@ void frmColor::Hilite_Min_MouseUp()
 
 void frmColor::StorePosition()
 {
-    ToolPresets::StorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
+    Presets::StorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
 }
 
 void frmColor::Unload()

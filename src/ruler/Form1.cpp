@@ -16,9 +16,9 @@
 #include "window/OnTopPeers.h"
 #include "window/OnTopToggle.h"
 #include "window/PlatformServices.h"
+#include "window/Presets.h"
 #include "window/ProgramEnd.h"
 #include "window/SettingConversions.h"
-#include "window/SettingsStore.h"
 #include "window/Shell.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
@@ -37,9 +37,6 @@
 
 namespace {
 
-const QString application = QStringLiteral("Ombrix");
-const QString section = QStringLiteral("Presets");
-
 // Design sizes in twips that the layout rules depend on.
 constexpr double thickness = 1260;
 constexpr double edgeBarHeight = 100;      // Label1, Label2
@@ -49,10 +46,6 @@ constexpr double captionMargin = 100;
 constexpr double captionTop = 60;
 constexpr double startLength = 6000;
 constexpr double nudgeStep = 10;
-
-// X11 keeps window coordinates in 16 bits: a stored edge beyond them cannot
-// be applied and is ignored like any other unusable value.
-constexpr double largestEdgeTwips = 32767 * Twips::perPixel;
 
 QString text(double value)
 {
@@ -317,11 +310,10 @@ void Form1::Form_Load()
 
 void Form1::loadUnitTicks()
 {
-    SettingsStore &store = *platform().settings;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
         const QString defaultText = SettingConversions::truthText(unit == ScaleUnits::Pixels);
         const std::optional<bool> tick = SettingConversions::truthFromText(
-            store.GetSetting(application, section, ScaleUnits::unit(unit).key, defaultText));
+            Presets::GetPreset(QString::fromLatin1(ScaleUnits::unit(unit).key), defaultText));
         if (tick)
             mnuFile->unitEntry(unit)->setChecked(*tick);
     }
@@ -329,18 +321,7 @@ void Form1::loadUnitTicks()
 
 void Form1::loadPosition()
 {
-    SettingsStore &store = *platform().settings;
-    const auto edge = [&](const char *key) -> std::optional<int> {
-        const std::optional<float> twips = SettingConversions::singleFromText(
-            store.GetSetting(application, section, QLatin1String(key), QString()));
-        if (!twips || std::fabs(*twips) > largestEdgeTwips)
-            return std::nullopt;
-        return Twips::toPixels(*twips);
-    };
-    if (const std::optional<int> left = edge("X_L"))
-        move(*left, y());
-    if (const std::optional<int> top = edge("X_T"))
-        move(x(), *top);
+    Presets::RestorePosition(this, QStringLiteral("X_L"), QStringLiteral("X_T"));
 }
 
 void Form1::SavePresets()
@@ -350,9 +331,9 @@ void Form1::SavePresets()
         presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
                         SettingConversions::truthText(isTicked(unit))});
     }
-    presets.append({QStringLiteral("X_L"), SettingConversions::singleText(LeftTwips())});
-    presets.append({QStringLiteral("X_T"), SettingConversions::singleText(TopTwips())});
-    platform().settings->SaveSettings(application, section, presets);
+    presets.append({QStringLiteral("X_L"), Presets::EdgeText(frameGeometry().x())});
+    presets.append({QStringLiteral("X_T"), Presets::EdgeText(frameGeometry().y())});
+    Presets::SavePresets(presets);
 }
 
 float Form1::LeftTwips() const

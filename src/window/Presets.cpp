@@ -1,15 +1,15 @@
-#include "colour/ToolPresets.h"
+#include "window/Presets.h"
 
-#include "colour/TwipsGeometry.h"
 #include "window/PlatformServices.h"
 #include "window/SettingConversions.h"
 #include "window/SettingsStore.h"
+#include "window/Twips.h"
 
 #include <QWidget>
 #include <cmath>
 #include <optional>
 
-namespace ToolPresets {
+namespace Presets {
 
 namespace {
 
@@ -25,15 +25,10 @@ std::optional<int> storedEdge(const QString &key)
     const std::optional<float> twips = SettingConversions::singleFromText(GetPreset(key, {}));
     if (!twips)
         return std::nullopt;
-    const double pixel = std::round(double(*twips) / TwipsGeometry::twipsPerPixel);
+    const double pixel = std::round(double(*twips) / Twips::perPixel);
     if (std::fabs(pixel) > farthestPixel)
         return std::nullopt;
     return int(pixel);
-}
-
-QString twipsText(int pixel)
-{
-    return SettingConversions::singleText(float(pixel * TwipsGeometry::twipsPerPixel));
 }
 
 } // namespace
@@ -48,6 +43,16 @@ void SavePreset(const QString &key, const QString &text)
     platform().settings->SaveSetting(application, section, key, text);
 }
 
+void SavePresets(const QList<QPair<QString, QString>> &keysAndTexts)
+{
+    platform().settings->SaveSettings(application, section, keysAndTexts);
+}
+
+QString EdgeText(int pixel)
+{
+    return SettingConversions::singleText(float(pixel * Twips::perPixel));
+}
+
 void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey)
 {
     if (const std::optional<int> left = storedEdge(leftKey))
@@ -59,8 +64,8 @@ void RestorePosition(QWidget *window, const QString &leftKey, const QString &top
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey)
 {
     const QRect frame = window->frameGeometry();
-    SavePreset(leftKey, twipsText(frame.x()));
-    SavePreset(topKey, twipsText(frame.y()));
+    SavePreset(leftKey, EdgeText(frame.x()));
+    SavePreset(topKey, EdgeText(frame.y()));
 }
 
-} // namespace ToolPresets
+} // namespace Presets

@@ -1,3 +1,4 @@
+#include "ChromeProbes.h"
 #include "FakeServices.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
@@ -16,33 +17,6 @@ namespace {
 
 const char *readoutNames[] = {"Label1", "Label2", "Label3",  "Label4",  "Label5",
                               "Label6", "Label7", "Label18", "Label19", "Label20"};
-
-// Moves over the caption button, presses it with the right button and
-// releases: the press-and-release the user makes.
-void pressCaptionButton(QWidget *window, const QString &normalName)
-{
-    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
-        if (button->normalPicture()->objectName() != normalName)
-            continue;
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(button->normalPicture(), &move);
-        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
-        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
-        return;
-    }
-    QFAIL("no such caption button");
-}
-
-class PeerProbe : public OnTopPeer
-{
-public:
-    bool ShowsOnTop() const override { return onTop; }
-    void Command1_Click() override { ++reasserts; }
-
-    bool onTop = true;
-    int reasserts = 0;
-};
 
 } // namespace
 

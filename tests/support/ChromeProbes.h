@@ -1,0 +1,23 @@
+#pragma once
+
+#include "window/OnTopPeer.h"
+
+#include <QString>
+
+class QWidget;
+
+// Moves over the window's caption button whose normal picture has this
+// name, presses it with the right button and releases: the press-and-release
+// a user makes. Fails the running test when there is no such button.
+void pressCaptionButton(QWidget *window, const QString &normalName);
+
+// A window of the on-top cascade that counts the times it is asked back on top.
+class PeerProbe : public OnTopPeer
+{
+public:
+    bool ShowsOnTop() const override { return onTop; }
+    void Command1_Click() override { ++reasserts; }
+
+    bool onTop = true;
+    int reasserts = 0;
+};

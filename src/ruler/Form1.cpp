@@ -71,11 +71,16 @@ QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
     return bar;
 }
 
+void showPicture(QLabel *label, const char *asset)
+{
+    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(asset))));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
 QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
 {
     QLabel *picture = makeLabel(parent, name, geometry);
-    picture->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(asset))));
-    picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    showPicture(picture, asset);
     return picture;
 }
 
@@ -134,7 +139,8 @@ Form1::~Form1()
 void Form1::createControls()
 {
     Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), "ruler_face_h");
-    Image10 = makePicture(this, "Image10", Twips::rect(100, 0, 1050, 18000), "ruler_face_v");
+    // The upright pictures are decoded when the ruler first turns vertical.
+    Image10 = makeLabel(this, "Image10", Twips::rect(100, 0, 1050, 18000));
     Image10->hide();
     Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
     Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
@@ -143,7 +149,7 @@ void Form1::createControls()
     Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
     Label4->hide();
     Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
-    Image2 = makePicture(this, "Image2", Twips::rect(600, 2407, 510, 1470), "title_v");
+    Image2 = makeLabel(this, "Image2", Twips::rect(600, 2407, 510, 1470));
     TextBox1 = makeReadout(this, "Text1", Twips::rect(120, 380, 500, 285), QStringLiteral("Width"));
     TextBox2 =
         makeReadout(this, "Text2", Twips::rect(615, 380, 500, 285), QStringLiteral("Height"));
@@ -495,6 +501,10 @@ void Form1::Option2_Click()
     Label4->show();
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - 40), Label4->y());
     Image9->hide();
+    if (Image10->pixmap().isNull()) {
+        showPicture(Image10, "ruler_face_v");
+        showPicture(Image2, "title_v");
+    }
     Image10->show();
     Slider2->setFocus();
 }

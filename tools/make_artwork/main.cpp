@@ -46,10 +46,27 @@ QImage blank(int width, int height)
     return image;
 }
 
+bool isOpaque(const QImage &image)
+{
+    const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < argb.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(argb.constScanLine(y));
+        for (int x = 0; x < argb.width(); ++x) {
+            if (qAlpha(line[x]) != 255)
+                return false;
+        }
+    }
+    return true;
+}
+
+// Pictures without any transparency are written without an alpha channel:
+// the program decodes them at every start, and opaque pictures decode and
+// display faster.
 void save(const QImage &image, const char *name)
 {
     const QString path = QDir(outputDir).filePath(QString::fromLatin1(name) + ".png");
-    if (!image.save(path)) {
+    const QImage written = isOpaque(image) ? image.convertToFormat(QImage::Format_RGB32) : image;
+    if (!written.save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         std::exit(1);
     }

@@ -3,11 +3,10 @@
 # tests on Qt's offscreen platform, end-to-end tests on private Xvfb
 # displays).
 #
-# In CI (CI=true), or when asked with --sanitize and/or --fuzz, it goes on to
-# build again in build-sanitize with AddressSanitizer and
-# UndefinedBehaviorSanitizer and run the unit tests there, and to build and
-# run the libFuzzer targets for a bounded time (fuzz/run.sh). Exits non-zero
-# when any of these fails.
+# In CI (CI=true), or when asked with --sanitize and/or --fuzz, it first
+# builds in build-sanitize with AddressSanitizer and UndefinedBehaviorSanitizer
+# and runs the unit tests there, and builds and runs the libFuzzer targets for
+# a bounded time (fuzz/run.sh). Exits non-zero when any of these fails.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
@@ -29,11 +28,7 @@ for argument in "$@"; do
 done
 
 bash scripts/install-deps.sh
-cmake -S . -B build -G Ninja
-cmake --build build
 status=0
-ctest --test-dir build --output-on-failure || status=$?
-
 if $sanitize; then
     echo "test: unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     cmake -S . -B build-sanitize -G Ninja -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
@@ -44,4 +39,9 @@ fi
 if $fuzz; then
     FUZZ_SECONDS=${FUZZ_SECONDS:-30} bash fuzz/run.sh || status=1
 fi
+
+# The whole suite comes last, so that its summary closes the output.
+cmake -S . -B build -G Ninja
+cmake --build build
+ctest --test-dir build --output-on-failure || status=$?
 exit "$status"

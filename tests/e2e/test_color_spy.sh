@@ -24,7 +24,10 @@ source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
-SPY_PLACE=(100 300)
+# OMBRIX_E2E_SHIFT_X moves every place to the right, so that the same checks
+# run on the far part of a wide screen (test_color_spy_wide.sh).
+SHIFT_X=${OMBRIX_E2E_SHIFT_X:-0}
+SPY_PLACE=($((100 + SHIFT_X)) 300)
 SWATCH=(98 46)         # middle of Picture1, 277, 540, 2400 x 320 twips
 SPY_BACKGROUND=(8 200) # left of the readout groups: Image1 only
 START_BUTTON=(247 4740 1095 350)
@@ -120,14 +123,14 @@ close_and_reopen() {
 
 check_close_and_reopen() {
     close_and_reopen "Close button" "${CLOSE_BUTTON[@]}"
-    move_window "$SPY" 250 350
+    move_window "$SPY" $((250 + SHIFT_X)) 350
     close_and_reopen "close control" "${CLOSE_CONTROL[@]}"
 }
 
 e2e_start_desktop
-paint_square "#123456" 700 300 blue
+paint_square "#123456" $((700 + SHIFT_X)) 300 blue
 read -r BLUE_X BLUE_Y <<<"$SQUARE_X $SQUARE_Y"
-paint_square "#FF0000" 700 600 red
+paint_square "#FF0000" $((700 + SHIFT_X)) 600 red
 read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens
 check_enter_before_start

@@ -27,6 +27,8 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qunsetenv("QT_SCALE_FACTOR");
+    qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qputenv("QT_FONT_DPI", "96");
     if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !xDisplayReachable()) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "

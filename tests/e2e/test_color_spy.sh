@@ -128,6 +128,12 @@ check_close_and_reopen() {
 }
 
 e2e_start_desktop
+# OMBRIX_E2E_XFT_DPI gives the desktop another font resolution and asks Qt to
+# scale by 2, as a high-DPI desktop would (test_color_spy_hidpi.sh).
+if [[ -n ${OMBRIX_E2E_XFT_DPI:-} ]]; then
+    echo "Xft.dpi: $OMBRIX_E2E_XFT_DPI" | xrdb -merge
+    export QT_SCALE_FACTOR=2
+fi
 paint_square "#123456" $((700 + SHIFT_X)) 300 blue
 read -r BLUE_X BLUE_Y <<<"$SQUARE_X $SQUARE_Y"
 paint_square "#FF0000" $((700 + SHIFT_X)) 600 red

@@ -4,10 +4,18 @@
 # is started in a process group of its own and remembered, so that
 # xd_stop_all can end it together with anything it started in turn.
 #
+# Process ids come round again quickly on a busy machine (pid_max may be
+# 32768), so a remembered pid is only trusted while the process that has it
+# started at the moment ours did: a signal or a wait for an ended process
+# would otherwise reach whatever has its number now, a parallel test's
+# window manager or a newer child of this shell that runs for minutes.
+#
 # Sourced by scripts/run.sh and tests/e2e/harness.sh. The caller installs the
 # traps that call xd_stop_all. The functions also work under set -e.
 
 XD_PIDS=()
+# pid -> the process's start time (in clock ticks after boot).
+declare -A XD_STARTED=()
 XD_LAST_PID=
 XD_DISPLAY=
 XD_XVFB_PID=
@@ -52,6 +60,10 @@ xd_spawn() {
     setsid "$@" <"$input" >>"$log" 2>&1 &
     XD_LAST_PID=$!
     XD_PIDS+=("$XD_LAST_PID")
+    # The start time is that of the fork, kept through the exec; a process
+    # that has ended before it could be read is never taken for ours again.
+    XD_STARTED[$XD_LAST_PID]=gone
+    xd_read_stat "$XD_LAST_PID" && XD_STARTED[$XD_LAST_PID]=$XD_STAT_START
     # Until setsid has run, the group does not exist and a signal sent to the
     # new process can still be swallowed by the shell's own handlers: a stop
     # right after the start would miss it.
@@ -62,21 +74,59 @@ xd_spawn() {
     done
 }
 
-# True when PID leads its process group, or has already gone.
-xd_leads_group() {
+# xd_read_stat PID: sets XD_STAT_STATE, XD_STAT_GROUP and XD_STAT_START from
+# /proc; fails when there is no such process.
+xd_read_stat() {
     local stat fields
-    read -r stat 2>/dev/null <"/proc/$1/stat" || return 0
-    # After the command name: state, parent, process group.
+    read -r stat 2>/dev/null <"/proc/$1/stat" || return 1
+    # After the command name: state, parent, process group, ... start time.
     read -ra fields <<<"${stat##*) }"
-    [[ ${fields[2]} == "$1" ]]
+    XD_STAT_STATE=${fields[0]}
+    XD_STAT_GROUP=${fields[2]}
+    XD_STAT_START=${fields[19]}
 }
 
+# True when PID leads its process group, or has already gone.
+xd_leads_group() {
+    xd_read_stat "$1" || return 0
+    [[ $XD_STAT_GROUP == "$1" ]]
+}
+
+# xd_is_ours PID: true while the number still belongs to the process we
+# started, a zombie included; a pid we did not start is taken as it is.
+xd_is_ours() {
+    xd_read_stat "$1" || return 1
+    [[ -z ${XD_STARTED[$1]:-} || $XD_STAT_START == "${XD_STARTED[$1]}" ]]
+}
+
+# True while our process runs (a zombie has ended).
 xd_alive() {
-    kill -0 "$1" 2>/dev/null
+    xd_is_ours "$1" && [[ $XD_STAT_STATE != Z ]]
+}
+
+# A group's id stays taken while any member is left, so a group named after
+# one of our leaders that is gone itself can only hold what it started.
+xd_group_ours() {
+    if xd_read_stat "$1"; then
+        xd_is_ours "$1" && [[ $XD_STAT_GROUP == "$1" ]]
+    else
+        kill -0 -- "-$1" 2>/dev/null
+    fi
 }
 
 xd_group_alive() {
-    kill -0 -- "-$1" 2>/dev/null
+    xd_group_ours "$1" && kill -0 -- "-$1" 2>/dev/null
+}
+
+# xd_signal SIGNAL PID: to our process and its group, if they are still ours.
+xd_signal() {
+    if xd_group_ours "$2"; then
+        kill "-$1" -- "-$2" 2>/dev/null
+    fi
+    if xd_is_ours "$2"; then
+        kill "-$1" "$2" 2>/dev/null
+    fi
+    return 0
 }
 
 # xd_wait_until TIMEOUT_SECONDS COMMAND [ARG...]: polls COMMAND until it
@@ -98,25 +148,53 @@ xd_forget() {
     XD_PIDS=("${kept[@]}")
 }
 
-# Ends the process groups given: TERM first, KILL for whatever is still
-# there after three seconds; then reaps the leaders.
-xd_stop_groups() {
-    local pid i pending
-    for pid in "$@"; do
-        kill -TERM -- "-$pid" 2>/dev/null || kill -TERM "$pid" 2>/dev/null || true
+# xd_reap PID: collects the exit status of our child once it has ended,
+# waiting at most five seconds for that; a wait on a number that has moved
+# on to another child would last as long as that child. Returns the status,
+# 255 when there is none to collect.
+xd_reap() {
+    local deadline=$((SECONDS + 5))
+    while xd_alive "$1"; do
+        ((SECONDS < deadline)) || return 255
+        sleep "$XD_POLL"
     done
-    for ((i = 0; i < 60; i++)); do
+    # Gone from /proc means the shell has collected it already and keeps the
+    # status; a number in use again by another process is not waited on.
+    if xd_read_stat "$1" && ! xd_is_ours "$1"; then
+        return 255
+    fi
+    wait "$1" 2>/dev/null
+}
+
+# Ends the process groups given: TERM first, KILL for whatever is still
+# there after three seconds; then reaps the leaders. Every step is bounded,
+# however loaded the machine.
+xd_stop_groups() {
+    local pid live=() deadline pending
+    for pid in "$@"; do
+        if xd_group_ours "$pid" || xd_is_ours "$pid"; then
+            live+=("$pid")
+            xd_signal TERM "$pid"
+        else
+            xd_forget "$pid"
+        fi
+    done
+    deadline=$((SECONDS + 3))
+    while ((${#live[@]} > 0 && SECONDS < deadline)); do
         pending=0
-        for pid in "$@"; do
-            xd_group_alive "$pid" && pending=1
+        for pid in "${live[@]}"; do
+            if xd_group_alive "$pid" || xd_alive "$pid"; then
+                pending=1
+            fi
         done
         ((pending)) || break
         sleep "$XD_POLL"
     done
-    for pid in "$@"; do
-        kill -KILL -- "-$pid" 2>/dev/null || true
-        kill -KILL "$pid" 2>/dev/null || true
-        wait "$pid" 2>/dev/null || true
+    for pid in "${live[@]}"; do
+        xd_signal KILL "$pid"
+    done
+    for pid in "${live[@]}"; do
+        xd_reap "$pid" || true
         xd_forget "$pid"
     done
 }

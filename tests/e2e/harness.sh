@@ -40,7 +40,10 @@ export LC_ALL=C.UTF-8
 
 e2e_on_exit() {
     local status=$?
-    trap - EXIT INT TERM
+    # A second signal must not break off the cleanup half-way: that would
+    # leave the desktop running. The cleanup itself is bounded.
+    trap - EXIT
+    trap '' INT TERM
     set +e
     xd_stop_all
     if ((E2E_FAILED > 0)) || ((status != 0)); then
@@ -188,8 +191,8 @@ e2e_windows() {
 e2e_wait_exit() {
     local pid=$1 timeout=${2:-10}
     xd_wait_until "$timeout" e2e_gone "$pid" || return 1
-    wait "$pid" 2>/dev/null
-    E2E_EXIT_STATUS=$?
+    E2E_EXIT_STATUS=0
+    xd_reap "$pid" || E2E_EXIT_STATUS=$?
 }
 
 e2e_gone() {

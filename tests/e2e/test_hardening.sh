@@ -134,10 +134,20 @@ open_menu() {
 }
 
 # close_ruler: "Cl&ose" from the context menu; waits for the program's end.
+# On a loaded machine the key can reach the menu before it holds the
+# keyboard, so the menu is opened again when the program is still there.
 close_ruler() {
-    open_menu "$E2E_OMBRIX_PID" "$RULER" || return 1
-    xdotool key o
-    e2e_wait_exit "$E2E_OMBRIX_PID" && ((E2E_EXIT_STATUS == 0))
+    local attempt
+    for attempt in 1 2 3; do
+        open_menu "$E2E_OMBRIX_PID" "$RULER" || continue
+        xdotool key o
+        if e2e_wait_exit "$E2E_OMBRIX_PID" 5; then
+            ((E2E_EXIT_STATUS == 0))
+            return
+        fi
+        xdotool key Escape
+    done
+    return 1
 }
 
 # The first run's place: where the window manager puts the ruler when no

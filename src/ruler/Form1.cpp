@@ -938,10 +938,16 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
             Form_Click();
         return true;
     }
-    case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && surface.doubleClick)
+    case QEvent::MouseButtonDblClick: {
+        // A right press soon after the last one at the same spot arrives as a
+        // double-click; it opens the menu all the same.
+        auto *mouse = static_cast<QMouseEvent *>(event);
+        if (mouse->button() == Qt::LeftButton && surface.doubleClick)
             surface.doubleClick();
+        else if (mouse->button() == Qt::RightButton && surface.opensMenuOnRightPress)
+            PopupMenu();
         return true;
+    }
     default:
         return false;
     }

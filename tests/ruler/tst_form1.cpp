@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -57,6 +58,8 @@ private slots:
     void leftDragKeepsPressPointUnderPointer_data();
     void leftDragKeepsPressPointUnderPointer();
     void takingOffTopLeavesBandOnce();
+    void rightPressesOpenTheMenu_data();
+    void rightPressesOpenTheMenu();
 
 private:
     ScopedFakeServices *fakes = nullptr;
@@ -461,6 +464,34 @@ void TestForm1::takingOffTopLeavesBandOnce()
     ruler.Command1_Click();
     QVERIFY(fakes->band.IsTopMost(&ruler));
     QVERIFY(ruler.ShowsOnTop());
+}
+
+// A second right press soon after the first arrives as a double-click: it
+// opens the menu like any right press on the face.
+void TestForm1::rightPressesOpenTheMenu_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::newRow("press") << int(QEvent::MouseButtonPress);
+    QTest::newRow("double-click") << int(QEvent::MouseButtonDblClick);
+}
+
+void TestForm1::rightPressesOpenTheMenu()
+{
+    QFETCH(int, type);
+    Form1 ruler;
+    ruler.show();
+    QWidget *face = ruler.findChild<QLabel *>("Image9");
+    QWidget *popup = nullptr;
+    QTimer::singleShot(0, [&] {
+        popup = QApplication::activePopupWidget();
+        if (popup)
+            popup->close();
+    });
+    QMouseEvent press(QEvent::Type(type), QPointF(100, 30), face->mapToGlobal(QPointF(100, 30)),
+                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(face, &press);
+    QCOMPARE(popup, static_cast<QWidget *>(ruler.menu()));
+    QVERIFY(!ended);
 }
 
 QTEST_MAIN(TestForm1)

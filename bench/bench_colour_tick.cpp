@@ -3,8 +3,8 @@
 // go below, and one whole tick of the Spy. Prints one "name microseconds"
 // line each, the median over batches.
 #include "colour/frmColor.h"
-#include "window/PlatformServices.h"
-#include "window/ScreenSampler.h"
+#include "platform/PlatformServices.h"
+#include "platform/ScreenSampler.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

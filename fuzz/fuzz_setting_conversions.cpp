@@ -2,7 +2,7 @@
 // whatever a hand-edited or damaged store holds, the readers must not crash,
 // must agree with one another, and every value they accept must be written
 // back as a text that reads as the same value.
-#include "window/SettingConversions.h"
+#include "settings/SettingConversions.h"
 
 #include <QString>
 #include <cmath>

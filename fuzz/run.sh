@@ -13,7 +13,7 @@ SECONDS_EACH=${FUZZ_SECONDS:-30}
 CXX=${FUZZ_CXX:-clang++}
 
 # The code under test, compiled into every target.
-SOURCES=(src/window/SettingConversions.cpp src/button/AccessKey.cpp)
+SOURCES=(src/settings/SettingConversions.cpp src/button/AccessKey.cpp)
 
 can_build_fuzzers() {
     command -v "$CXX" >/dev/null || return 1

@@ -1,6 +1,6 @@
 #include "about/AboutCloseButton.h"
 
-#include "window/CaptionPicture.h"
+#include "chrome/CaptionPicture.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "about/SysInfoLookup.h"
 
-#include "about/SysInfoSource.h"
+#include "platform/SysInfoSource.h"
 
 #include <QDir>
 

@@ -2,13 +2,13 @@
 
 #include "about/AboutCloseButton.h"
 #include "about/AboutLinks.h"
-#include "about/DesktopSysInfoSource.h"
-#include "about/QtMessageShower.h"
 #include "about/SysInfoLookup.h"
 #include "button/chameleonButton.h"
+#include "platform/MessageShower.h"
+#include "platform/PlatformServices.h"
+#include "platform/Shell.h"
+#include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
-#include "window/PlatformServices.h"
-#include "window/Shell.h"
 #include "window/TopIt.h"
 
 #include <QCloseEvent>
@@ -79,11 +79,7 @@ QLabel *picture(QWidget *parent, const char *name, const QString &asset)
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      desktopSource(std::make_unique<DesktopSysInfoSource>()),
-      desktopShower(std::make_unique<QtMessageShower>()), source(desktopSource.get()),
-      shower(desktopShower.get())
+frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
 {
     instance = this;
     setObjectName(QStringLiteral("frmAbout"));
@@ -126,16 +122,6 @@ frmAbout *frmAbout::Instance()
 void frmAbout::Unload()
 {
     delete instance;
-}
-
-void frmAbout::SetSysInfoSource(SysInfoSource *newSource)
-{
-    source = newSource ? newSource : desktopSource.get();
-}
-
-void frmAbout::SetMessageShower(MessageShower *newShower)
-{
-    shower = newShower ? newShower : desktopShower.get();
 }
 
 void frmAbout::closeEvent(QCloseEvent *event)
@@ -298,7 +284,7 @@ bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 void frmAbout::StartSysInfo()
 {
     QString program;
-    if (!SysInfoLookup::FindSysInfoTool(*source, program) ||
+    if (!SysInfoLookup::FindSysInfoTool(*platform().sysInfo, program) ||
         !platform().shell->StartProgram(program, {}))
         ShowUnavailable();
 }
@@ -311,7 +297,7 @@ void frmAbout::OpenPage(const QString &address)
 
 void frmAbout::ShowUnavailable()
 {
-    shower->ShowMessage(this, programTitle, unavailable);
+    platform().messages->ShowMessage(this, programTitle, unavailable);
 }
 
 void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)

@@ -1,12 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <memory>
 
 class AboutCloseButton;
-class MessageShower;
 class QLabel;
-class SysInfoSource;
 class chameleonButton;
 
 // The About box: the program's title and version, the maker's pages and the
@@ -25,10 +22,6 @@ public:
     static frmAbout *Instance();
     // Closes and destroys the open box, if any.
     static void Unload();
-
-    // Where StartSysInfo looks and how it reports; not owned. Null restores the desktop's.
-    void SetSysInfoSource(SysInfoSource *source);
-    void SetMessageShower(MessageShower *shower);
 
     AboutCloseButton *closeButton() const { return closer; }
 
@@ -66,10 +59,6 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *picIcon = nullptr;
     QLabel *Image1 = nullptr;
-    std::unique_ptr<SysInfoSource> desktopSource;
-    std::unique_ptr<MessageShower> desktopShower;
-    SysInfoSource *source = nullptr;
-    MessageShower *shower = nullptr;
 
     static frmAbout *instance;
 };

@@ -5,7 +5,7 @@
 #include "button/ButtonPainter.h"
 #include "button/DesignPropertyBag.h"
 #include "button/KeyCodes.h"
-#include "window/SettingConversions.h"
+#include "settings/SettingConversions.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "colour/color32.h"
 
-#include "window/PlatformServices.h"
-#include "window/ScreenSampler.h"
+#include "platform/PlatformServices.h"
+#include "platform/ScreenSampler.h"
 
 #include <QLabel>
 #include <cmath>

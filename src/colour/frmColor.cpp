@@ -1,15 +1,15 @@
 #include "colour/frmColor.h"
 
 #include "button/chameleonButton.h"
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopPeers.h"
+#include "chrome/OnTopToggle.h"
 #include "colour/ToolLook.h"
 #include "colour/color32.h"
-#include "window/CaptionButton.h"
-#include "window/Clipboard.h"
+#include "platform/Clipboard.h"
+#include "platform/PlatformServices.h"
+#include "settings/Presets.h"
 #include "window/DragIt.h"
-#include "window/OnTopPeers.h"
-#include "window/OnTopToggle.h"
-#include "window/PlatformServices.h"
-#include "window/Presets.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/OnTopPeer.h"
+#include "chrome/OnTopPeer.h"
 
 #include <QList>
 #include <QWidget>

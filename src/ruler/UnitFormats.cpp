@@ -1,6 +1,6 @@
 #include "ruler/UnitFormats.h"
 
-#include "window/SettingConversions.h"
+#include "settings/SettingConversions.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "window/DragIt.h"
 
-#include "window/PlatformServices.h"
-#include "window/WindowMover.h"
+#include "platform/PlatformServices.h"
+#include "platform/WindowMover.h"
 
 void DragIt(QWidget *window)
 {

@@ -1,7 +1,7 @@
 #include "window/TopIt.h"
 
-#include "window/PlatformServices.h"
-#include "window/TopMostBand.h"
+#include "platform/PlatformServices.h"
+#include "platform/TopMostBand.h"
 
 void TopIt(QWidget *window, qint16 onTopFlag)
 {

@@ -1,9 +1,9 @@
 #include "window/clsStyle.h"
 
+#include "platform/PlatformServices.h"
+#include "platform/TopMostBand.h"
 #include "window/DragIt.h"
-#include "window/PlatformServices.h"
 #include "window/TopIt.h"
-#include "window/TopMostBand.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 #include "FakeSysInfoSource.h"
-#include "about/DesktopSysInfoSource.h"
 #include "about/SysInfoLookup.h"
-#include "about/SysInfoSource.h"
+#include "platform/DesktopSysInfoSource.h"
+#include "platform/SysInfoSource.h"
 
 #include <QFile>
 #include <QTemporaryDir>

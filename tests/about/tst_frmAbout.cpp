@@ -1,10 +1,10 @@
 #include "FakeServices.h"
-#include "FakeSysInfoSource.h"
 #include "about/AboutCloseButton.h"
 #include "about/AboutLinks.h"
-#include "about/MessageShower.h"
 #include "about/frmAbout.h"
 #include "button/chameleonButton.h"
+#include "platform/PlatformServices.h"
+#include "platform/QtMessageShower.h"
 
 #include <QAbstractButton>
 #include <QFrame>
@@ -14,19 +14,6 @@
 #include <QtTest>
 
 namespace {
-
-class FakeMessageShower : public MessageShower
-{
-public:
-    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override
-    {
-        parents << parent;
-        messages << title + QLatin1Char('|') + text;
-    }
-
-    QList<QWidget *> parents;
-    QStringList messages;
-};
 
 const QString unavailableMessage =
     QStringLiteral("Ombrix|System Information Is Unavailable At This Time");
@@ -309,14 +296,12 @@ void tst_frmAbout::sysInfo()
 
     ScopedFakeServices fakes;
     fakes.shell.startSucceeds = startSucceeds;
-    FakeSysInfoSource source;
+    FakeSysInfoSource &source = fakes.sysInfo;
     source.toolPath = toolPath;
     source.toolDirectory = toolDirectory;
     source.files = QSet<QString>(files.begin(), files.end());
-    FakeMessageShower shower;
+    const FakeMessageShower &shower = fakes.messages;
     frmAbout *box = frmAbout::ShowInstance();
-    box->SetSysInfoSource(&source);
-    box->SetMessageShower(&shower);
 
     box->StartSysInfo();
 
@@ -334,11 +319,9 @@ void tst_frmAbout::sysInfo()
 void tst_frmAbout::sysInfoButtonRunsStartSysInfo()
 {
     ScopedFakeServices fakes;
-    FakeSysInfoSource source;
-    FakeMessageShower shower;
+    FakeSysInfoSource &source = fakes.sysInfo;
+    const FakeMessageShower &shower = fakes.messages;
     frmAbout *box = frmAbout::ShowInstance();
-    box->SetSysInfoSource(&source);
-    box->SetMessageShower(&shower);
     emit button(box, "chameleonButton4")->Click();
     QCOMPARE(shower.messages, QStringList{unavailableMessage});
     source.toolPath = QStringLiteral("/usr/bin/kinfocenter");
@@ -351,9 +334,9 @@ void tst_frmAbout::sysInfoButtonRunsStartSysInfo()
 void tst_frmAbout::desktopMessageHasOneOkButton()
 {
     ScopedFakeServices fakes;
-    FakeSysInfoSource source;
+    QtMessageShower desktop;
+    platform().messages = &desktop;
     frmAbout *box = frmAbout::ShowInstance();
-    box->SetSysInfoSource(&source);
     QString title;
     QString text;
     int buttonCount = 0;
@@ -380,9 +363,9 @@ void tst_frmAbout::desktopMessageHasOneOkButton()
 void tst_frmAbout::unloadWhileMessageIsOpen()
 {
     ScopedFakeServices fakes;
-    FakeSysInfoSource source;
+    QtMessageShower desktop;
+    platform().messages = &desktop;
     QPointer<frmAbout> box = frmAbout::ShowInstance();
-    box->SetSysInfoSource(&source);
     QPointer<QWidget> message;
     bool seen = false;
     QTimer::singleShot(0, [&] {

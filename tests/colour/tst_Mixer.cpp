@@ -1,9 +1,9 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopPeer.h"
+#include "chrome/OnTopPeers.h"
 #include "colour/Mixer.h"
-#include "window/CaptionButton.h"
-#include "window/OnTopPeer.h"
-#include "window/OnTopPeers.h"
 
 #include <QFrame>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopPeer.h"
+#include "chrome/OnTopPeers.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
-#include "window/CaptionButton.h"
-#include "window/OnTopPeer.h"
-#include "window/OnTopPeers.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #include "FakeServices.h"
+#include "chrome/CaptionButton.h"
+#include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
 #include "ruler/ScaleUnit.h"
-#include "window/CaptionButton.h"
-#include "window/ProgramEnd.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "ChromeProbes.h"
 
-#include "window/CaptionButton.h"
+#include "chrome/CaptionButton.h"
 
 #include <QCoreApplication>
 #include <QLabel>

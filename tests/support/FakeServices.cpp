@@ -75,8 +75,15 @@ void FakeWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
     continuedFrom << pressPointer;
 }
 
+void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const QString &text)
+{
+    parents << parent;
+    messages << title + QLatin1Char('|') + text;
+}
+
 ScopedFakeServices::ScopedFakeServices()
-    : previous(installPlatform({&settings, &clipboard, &shell, &sampler, &band, &mover}))
+    : previous(installPlatform(
+          {&settings, &clipboard, &shell, &sampler, &band, &mover, &sysInfo, &messages}))
 {
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "window/Clipboard.h"
-#include "window/PlatformServices.h"
-#include "window/ScreenSampler.h"
-#include "window/SettingsStore.h"
-#include "window/Shell.h"
-#include "window/TopMostBand.h"
-#include "window/WindowMover.h"
+#include "FakeSysInfoSource.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageShower.h"
+#include "platform/PlatformServices.h"
+#include "platform/ScreenSampler.h"
+#include "platform/Shell.h"
+#include "platform/TopMostBand.h"
+#include "platform/WindowMover.h"
+#include "settings/SettingsStore.h"
 
 #include <QMap>
 #include <QPoint>
@@ -83,6 +85,16 @@ public:
     QList<QPoint> continuedFrom; // the press of each move asked for after some travel
 };
 
+// Records every message instead of showing it.
+class FakeMessageShower : public MessageShower
+{
+public:
+    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
+
+    QList<QWidget *> parents;
+    QStringList messages; // "Title|Text"
+};
+
 // Installs a full set of fakes for its lifetime and restores what was there.
 class ScopedFakeServices
 {
@@ -96,6 +108,8 @@ public:
     FakeScreenSampler sampler;
     FakeTopMostBand band;
     FakeWindowMover mover;
+    FakeSysInfoSource sysInfo;
+    FakeMessageShower messages;
 
 private:
     PlatformServices previous;

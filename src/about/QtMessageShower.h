@@ -1,9 +1,0 @@
-#pragma once
-
-#include "about/MessageShower.h"
-
-class QtMessageShower : public MessageShower
-{
-public:
-    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
-};

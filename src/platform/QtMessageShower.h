@@ -1,0 +1,9 @@
+#pragma once
+
+#include "platform/MessageShower.h"
+
+class QtMessageShower : public MessageShower
+{
+public:
+    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
+};

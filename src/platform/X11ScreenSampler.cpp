@@ -1,0 +1,129 @@
+#include "platform/X11ScreenSampler.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QScreen>
+#include <cstdlib>
+#include <xcb/xcb.h>
+
+namespace {
+
+// Scales the bits under mask to one 0..255 channel.
+quint32 channel(quint32 pixel, quint32 mask)
+{
+    int shift = 0;
+    while (((mask >> shift) & 1u) == 0)
+        ++shift;
+    const quint32 maximum = mask >> shift;
+    return ((pixel & mask) >> shift) * 255u / maximum;
+}
+
+xcb_visualtype_t *rootVisual(xcb_screen_t *screen)
+{
+    for (auto depths = xcb_screen_allowed_depths_iterator(screen); depths.rem;
+         xcb_depth_next(&depths)) {
+        for (auto visuals = xcb_depth_visuals_iterator(depths.data); visuals.rem;
+             xcb_visualtype_next(&visuals)) {
+            if (visuals.data->visual_id == screen->root_visual)
+                return visuals.data;
+        }
+    }
+    return nullptr;
+}
+
+// Bytes one pixel of the given depth takes in a Z-format image.
+int bytesPerPixelOfDepth(const xcb_setup_t *setup, quint8 depth)
+{
+    for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem;
+         xcb_format_next(&formats)) {
+        if (formats.data->depth == depth)
+            return formats.data->bits_per_pixel / 8;
+    }
+    return 0;
+}
+
+} // namespace
+
+X11ScreenSampler::X11ScreenSampler()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection())
+        return;
+    xcb_connection_t *server = x11->connection();
+    const xcb_setup_t *setup = xcb_get_setup(server);
+    xcb_screen_t *screen = xcb_setup_roots_iterator(setup).data;
+    xcb_visualtype_t *visual = screen ? rootVisual(screen) : nullptr;
+    if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
+        !visual->green_mask || !visual->blue_mask)
+        return;
+    bytesPerPixel = bytesPerPixelOfDepth(setup, screen->root_depth);
+    if (bytesPerPixel < 1 || bytesPerPixel > 4)
+        return;
+    connection = server;
+    root = screen->root;
+    rootWidth = screen->width_in_pixels;
+    rootHeight = screen->height_in_pixels;
+    leastSignificantFirst = setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST;
+    redMask = visual->red_mask;
+    greenMask = visual->green_mask;
+    blueMask = visual->blue_mask;
+}
+
+QPoint X11ScreenSampler::PointerPosition()
+{
+    if (!connection)
+        return QCursor::pos();
+    xcb_query_pointer_reply_t *reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    if (!reply)
+        return QCursor::pos();
+    const QPoint position(reply->root_x, reply->root_y);
+    std::free(reply);
+    return position;
+}
+
+qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
+{
+    if (!connection || !onSomeMonitor(screenPoint))
+        return -1;
+    const xcb_get_image_cookie_t cookie =
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(screenPoint.x()),
+                      qint16(screenPoint.y()), 1, 1, ~0u);
+    xcb_generic_error_t *error = nullptr;
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, cookie, &error);
+    std::free(error);
+    if (!reply)
+        return -1;
+    const int length = xcb_get_image_data_length(reply);
+    qint32 colour = -1;
+    if (length >= bytesPerPixel) {
+        const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
+        colour = qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
+                        channel(pixel, blueMask) << 16);
+    }
+    std::free(reply);
+    return colour;
+}
+
+// The root window spans the whole X screen, but with several monitors parts
+// of it may lie on none of them; what GetImage returns there is not a pixel
+// anybody sees.
+bool X11ScreenSampler::onSomeMonitor(QPoint screenPoint) const
+{
+    if (screenPoint.x() < 0 || screenPoint.y() < 0 || screenPoint.x() >= rootWidth ||
+        screenPoint.y() >= rootHeight)
+        return false;
+    return QGuiApplication::screenAt(screenPoint) != nullptr;
+}
+
+// The pixel's bytes lie first in the image, in the server's byte order; the
+// rest of the scan line is padding.
+quint32 X11ScreenSampler::pixelValue(const quint8 *data, int length) const
+{
+    quint32 pixel = 0;
+    for (int i = 0; i < length; ++i) {
+        const int index = leastSignificantFirst ? length - 1 - i : i;
+        pixel = (pixel << 8) | data[index];
+    }
+    return pixel;
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "platform/ScreenSampler.h"
+
+struct xcb_connection_t;
+
+// Asks the X server directly: one QueryPointer for the pointer and one 1 x 1
+// GetImage of the root window for a pixel, one round trip each. Without an X
+// connection (another platform plugin), or on a root visual whose pixels are
+// not plain red, green and blue bits, every pixel is unreadable.
+class X11ScreenSampler : public ScreenSampler
+{
+public:
+    X11ScreenSampler();
+
+    QPoint PointerPosition() override;
+    qint32 PixelColor(QPoint screenPoint) override;
+
+private:
+    bool onSomeMonitor(QPoint screenPoint) const;
+    quint32 pixelValue(const quint8 *data, int length) const;
+
+    xcb_connection_t *connection = nullptr;
+    quint32 root = 0;
+    int rootWidth = 0, rootHeight = 0;
+    int bytesPerPixel = 0;
+    quint32 redMask = 0, greenMask = 0, blueMask = 0;
+    bool leastSignificantFirst = true;
+};

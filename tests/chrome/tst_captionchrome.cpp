@@ -1,0 +1,193 @@
+#include "FakeServices.h"
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopPeer.h"
+#include "chrome/OnTopPeers.h"
+#include "chrome/OnTopToggle.h"
+
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+// A window of the cascade that records when it is asked back on top.
+class FakePeer : public OnTopPeer
+{
+public:
+    FakePeer(QStringList &log, const QString &name, bool onTop) : log(log), name(name), onTop(onTop)
+    {
+    }
+    bool ShowsOnTop() const override { return onTop; }
+    void Command1_Click() override { log << name; }
+
+    QStringList &log;
+    QString name;
+    bool onTop;
+};
+
+// A window that records the mouse presses that reach it.
+class PressRecordingWindow : public QWidget
+{
+public:
+    QStringList presses;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { presses << QStringLiteral("press"); }
+    void mouseDoubleClickEvent(QMouseEvent *) override { presses << QStringLiteral("double"); }
+};
+
+} // namespace
+
+class TestCaptionChrome : public QObject
+{
+    Q_OBJECT
+private slots:
+    void buttonStates();
+    void releaseActsWhereverAndWhicheverButton_data();
+    void releaseActsWhereverAndWhicheverButton();
+    void normalPictureTakesNoPress();
+    void toggleSwitchesTheBand();
+    void toggleKeepsItsPresses();
+    void cascade_data();
+    void cascade();
+};
+
+void TestCaptionChrome::buttonStates()
+{
+    QWidget window;
+    window.resize(200, 100);
+    CaptionButton button(CaptionButton::Close, &window);
+    button.moveTo(50, 10);
+    window.show();
+    QCOMPARE(button.state(), CaptionButton::Normal);
+    QCOMPARE(button.hoverPicture()->toolTip(), QStringLiteral("Close"));
+    QTest::mouseMove(button.normalPicture(), QPoint(5, 5));
+    QCOMPARE(button.state(), CaptionButton::Hover);
+    QVERIFY(button.normalPicture()->isHidden() && button.downPicture()->isHidden());
+    button.Reset();
+    QCOMPARE(button.state(), CaptionButton::Normal);
+    QVERIFY(button.hoverPicture()->isHidden() && button.downPicture()->isHidden());
+    QCOMPARE(button.hoverPicture()->pos(), QPoint(50, 10));
+}
+
+void TestCaptionChrome::releaseActsWhereverAndWhicheverButton_data()
+{
+    QTest::addColumn<int>("button");
+    QTest::addColumn<QPoint>("releaseAt");
+    QTest::newRow("left, on the button") << int(Qt::LeftButton) << QPoint(5, 5);
+    QTest::newRow("left, far off the window") << int(Qt::LeftButton) << QPoint(-500, 900);
+    QTest::newRow("right") << int(Qt::RightButton) << QPoint(5, 5);
+    QTest::newRow("middle, off the button") << int(Qt::MiddleButton) << QPoint(40, 3);
+}
+
+void TestCaptionChrome::releaseActsWhereverAndWhicheverButton()
+{
+    QFETCH(int, button);
+    QFETCH(QPoint, releaseAt);
+    QWidget window;
+    window.resize(200, 100);
+    CaptionButton minimize(CaptionButton::Minimize, &window);
+    window.show();
+    QSignalSpy released(&minimize, &CaptionButton::released);
+    QTest::mouseMove(minimize.normalPicture(), QPoint(5, 5));
+    QTest::mousePress(minimize.hoverPicture(), Qt::MouseButton(button), {}, QPoint(5, 5));
+    QCOMPARE(minimize.state(), CaptionButton::Down);
+    QCOMPARE(released.count(), 0);
+    // The down picture holds the mouse until the release.
+    QCOMPARE(QWidget::mouseGrabber(), minimize.downPicture());
+    QTest::mouseRelease(minimize.downPicture(), Qt::MouseButton(button), {}, releaseAt);
+    QCOMPARE(released.count(), 1);
+    QVERIFY(!QWidget::mouseGrabber());
+}
+
+void TestCaptionChrome::normalPictureTakesNoPress()
+{
+    QWidget window;
+    CaptionButton close(CaptionButton::Close, &window);
+    window.show();
+    QSignalSpy released(&close, &CaptionButton::released);
+    QTest::mouseClick(close.normalPicture(), Qt::LeftButton);
+    QCOMPARE(close.state(), CaptionButton::Normal);
+    QCOMPARE(released.count(), 0);
+}
+
+void TestCaptionChrome::toggleSwitchesTheBand()
+{
+    ScopedFakeServices fakes;
+    QWidget window;
+    window.setObjectName("window");
+    OnTopToggle toggle(&window, &window);
+    window.show();
+    QVERIFY(!toggle.ShowsOnTop());
+    QVERIFY(!toggle.Top_N()->isHidden());
+    QSignalSpy clicked(&toggle, &OnTopToggle::Top_N_Clicked);
+    QTest::mouseClick(toggle.Top_N(), Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    toggle.PutOnTop();
+    QVERIFY(toggle.ShowsOnTop());
+    QVERIFY(toggle.Top_N()->isHidden());
+    toggle.TakeOffTop();
+    QCOMPARE(fakes.band.calls, QStringList({"window:on", "window:off"}));
+    QCOMPARE(toggle.Top_Y()->toolTip(), QStringLiteral("On Top"));
+    QCOMPARE(toggle.Top_N()->toolTip(), QStringLiteral("Not On Top"));
+}
+
+// Two quick clicks on the pin are two clicks of the pin, never a double-click
+// (or a drag) of the window beneath it.
+void TestCaptionChrome::toggleKeepsItsPresses()
+{
+    ScopedFakeServices fakes;
+    PressRecordingWindow window;
+    OnTopToggle toggle(&window, &window);
+    window.show();
+    QSignalSpy clicked(&toggle, &OnTopToggle::Top_N_Clicked);
+    // A double-click as it arrives: press, release, double-click, release.
+    for (QLabel *picture : {toggle.Top_N(), toggle.Top_Y()}) {
+        picture->show();
+        QTest::mousePress(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QTest::mouseDClick(picture, Qt::LeftButton);
+        QTest::mouseRelease(picture, Qt::LeftButton);
+        QTest::mousePress(picture, Qt::RightButton);
+        QTest::mouseRelease(picture, Qt::RightButton);
+    }
+    QCOMPARE(clicked.count(), 2);
+    QCOMPARE(window.presses, QStringList());
+}
+
+void TestCaptionChrome::cascade_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("open"); // r, s, m: open and on top; R, S, M: open, not on top
+    QTest::addColumn<QStringList>("reasserted");
+    QTest::newRow("ruler, all on top") << int(OnTopPeers::Ruler) << "rsm" << QStringList{"s", "m"};
+    QTest::newRow("spy, all on top") << int(OnTopPeers::Spy) << "rsm" << QStringList{"r", "m"};
+    QTest::newRow("mixer, all on top") << int(OnTopPeers::Mixer) << "rsm" << QStringList{"r", "s"};
+    QTest::newRow("spy closed") << int(OnTopPeers::Ruler) << "rm" << QStringList{"m"};
+    QTest::newRow("others off the top") << int(OnTopPeers::Spy) << "RsM" << QStringList{};
+    QTest::newRow("only the ruler") << int(OnTopPeers::Ruler) << "r" << QStringList{};
+}
+
+void TestCaptionChrome::cascade()
+{
+    QFETCH(int, from);
+    QFETCH(QString, open);
+    QFETCH(QStringList, reasserted);
+    QStringList log;
+    std::vector<std::unique_ptr<FakePeer>> peers;
+    const QString roles = QStringLiteral("rsm");
+    for (const QChar window : open) {
+        const int role = roles.indexOf(window.toLower());
+        peers.push_back(
+            std::make_unique<FakePeer>(log, QString(window.toLower()), window.isLower()));
+        OnTopPeers::Register(OnTopPeers::Role(role), peers.back().get());
+    }
+    OnTopPeers::ReassertOthers(OnTopPeers::Role(from));
+    QCOMPARE(log, reasserted);
+    for (int role = 0; role < 3; ++role)
+        OnTopPeers::Unregister(OnTopPeers::Role(role), OnTopPeers::Peer(OnTopPeers::Role(role)));
+    QVERIFY(!OnTopPeers::Peer(OnTopPeers::Ruler));
+}
+
+QTEST_MAIN(TestCaptionChrome)
+#include "tst_captionchrome.moc"

@@ -1,0 +1,133 @@
+#include "settings/SettingConversions.h"
+
+#include <QTest>
+
+using namespace SettingConversions;
+
+class TestSettingConversions : public QObject
+{
+    Q_OBJECT
+private slots:
+    void truthWords_data();
+    void truthWords();
+    void singles_data();
+    void singles();
+    void singleReading_data();
+    void singleReading();
+    void int16Reading_data();
+    void int16Reading();
+};
+
+// 0 false, 1 true, -1 not a truth value
+void TestSettingConversions::truthWords_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("True") << "True" << 1;
+    QTest::newRow("False") << "False" << 0;
+    QTest::newRow("upper") << "TRUE" << 1;
+    QTest::newRow("lower") << "false" << 0;
+    QTest::newRow("blanks") << " True " << 1;
+    QTest::newRow("minus one") << "-1" << 1;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("minus zero") << "-0" << 0;
+    QTest::newRow("fraction") << "0.5" << 1;
+    QTest::newRow("huge number") << "1e40" << 1;
+    QTest::newRow("empty") << "" << -1;
+    QTest::newRow("word") << "yes" << -1;
+    QTest::newRow("nan") << "nan" << -1;
+    QTest::newRow("inf") << "inf" << -1;
+    QTest::newRow("overflow") << "1e400" << -1;
+    QTest::newRow("hex") << "0x10" << -1;
+    QTest::newRow("comma") << "1,5" << -1;
+    QTest::newRow("binary") << QString::fromLatin1("\x01\xff\x7f", 3) << -1;
+    QTest::newRow("300 characters") << QString(300, QLatin1Char('1')) << -1;
+}
+
+void TestSettingConversions::truthWords()
+{
+    QFETCH(QString, text);
+    QFETCH(int, expected);
+    const std::optional<bool> value = truthFromText(text);
+    QCOMPARE(value.has_value() ? int(*value) : -1, expected);
+}
+
+void TestSettingConversions::singles_data()
+{
+    QTest::addColumn<float>("value");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("whole") << 1500.0f << "1500";
+    QTest::newRow("negative") << -45.0f << "-45";
+    QTest::newRow("zero") << 0.0f << "0";
+    QTest::newRow("minus zero") << -0.0f << "0";
+    QTest::newRow("large whole") << 2250000.0f << "2250000";
+    QTest::newRow("tenth") << 0.1f << "0.1";
+    QTest::newRow("single precision") << 1.0f / 3.0f << "0.33333334";
+}
+
+void TestSettingConversions::singles()
+{
+    QFETCH(float, value);
+    QFETCH(QString, text);
+    QCOMPARE(singleText(value), text);
+    QCOMPARE(singleFromText(text), std::optional<float>(value == 0.0f ? 0.0f : value));
+}
+
+void TestSettingConversions::singleReading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<float>("value");
+    QTest::newRow("integer") << "1500" << true << 1500.0f;
+    QTest::newRow("fraction") << "-22.5" << true << -22.5f;
+    QTest::newRow("exponent") << "1.5e3" << true << 1500.0f;
+    QTest::newRow("plus") << "+15" << true << 15.0f;
+    QTest::newRow("minus zero") << "-0" << true << 0.0f;
+    QTest::newRow("beyond single") << "1e40" << false << 0.0f;
+    QTest::newRow("empty") << "" << false << 0.0f;
+    QTest::newRow("nan") << "nan" << false << 0.0f;
+    QTest::newRow("inf") << "inf" << false << 0.0f;
+    QTest::newRow("garbage") << "12abc" << false << 0.0f;
+    QTest::newRow("comma") << "1,5" << false << 0.0f;
+}
+
+void TestSettingConversions::singleReading()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(float, value);
+    const std::optional<float> read = singleFromText(text);
+    QCOMPARE(read.has_value(), valid);
+    if (valid)
+        QCOMPARE(*read, value);
+}
+
+void TestSettingConversions::int16Reading_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("byte") << "255" << true << 255;
+    QTest::newRow("out of a byte is still 16 bits") << "300" << true << 300;
+    QTest::newRow("half to even down") << "12.5" << true << 12;
+    QTest::newRow("half to even up") << "13.5" << true << 14;
+    QTest::newRow("largest") << "32767" << true << 32767;
+    QTest::newRow("beyond 16 bits") << "32768" << false << 0;
+    QTest::newRow("smallest") << "-32768" << true << -32768;
+    QTest::newRow("words") << "abc" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+}
+
+void TestSettingConversions::int16Reading()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const std::optional<qint16> read = int16FromText(text);
+    QCOMPARE(read.has_value(), valid);
+    if (valid)
+        QCOMPARE(int(*read), value);
+}
+
+QTEST_GUILESS_MAIN(TestSettingConversions)
+#include "tst_settingconversions.moc"

@@ -8,8 +8,10 @@ build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
     libxcb1-dev libgl-dev fonts-dejavu-core)
 # The program opens its help page with xdg-open.
 runtime_packages=(xdg-utils)
-test_packages=(xvfb openbox xdotool xclip x11-utils x11-xserver-utils
-    imagemagick xauth desktop-file-utils)
+# i3 is the tiling window manager the windows are tried under; appstream
+# validates the software-centre metadata.
+test_packages=(xvfb openbox i3-wm xdotool xclip x11-utils x11-xserver-utils
+    imagemagick xauth desktop-file-utils appstream)
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]

@@ -1,6 +1,6 @@
 # shellcheck shell=bash
 # A private X desktop: an Xvfb server on a display number nobody else uses,
-# openbox as its window manager, and the programs started on it. Every process
+# openbox (or i3) as its window manager, and the programs started on it. Every process
 # is started in a process group of its own and remembered, so that
 # xd_stop_all can end it together with anything it started in turn.
 #
@@ -284,11 +284,30 @@ xd_wm_ready() {
 # xd_start_openbox LOG: starts openbox on DISPLAY and waits until it manages
 # the screen.
 xd_start_openbox() {
-    local log=$1
-    xd_spawn "$log" openbox --sm-disable
+    xd_start_wm openbox "$1"
+}
+
+# xd_start_wm NAME LOG: starts that window manager (openbox, or the tiling i3
+# with a private configuration written beside LOG) on DISPLAY and waits until
+# it manages the screen.
+xd_start_wm() {
+    local name=$1 log=$2 config
+    case $name in
+    openbox) xd_spawn "$log" openbox --sm-disable ;;
+    i3)
+        # No bar, no first-start wizard: nothing but the windows under test.
+        config=$(dirname "$log")/i3.config
+        printf '%s\n' '# i3 config file (v4)' 'font pango:DejaVu Sans 8' >"$config"
+        xd_spawn "$log" i3 -c "$config"
+        ;;
+    *)
+        echo "xdesktop: no window manager called '$name' (openbox or i3)" >&2
+        return 1
+        ;;
+    esac
     XD_WM_PID=$XD_LAST_PID
     xd_wait_until 10 xd_wm_ready && return 0
-    echo "xdesktop: openbox did not take the screen" >&2
+    echo "xdesktop: $name did not take the screen" >&2
     return 1
 }
 

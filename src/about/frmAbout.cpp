@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 #include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
+#include "window/FloatingWindow.h"
 #include "window/TopIt.h"
 
 #include <QCloseEvent>
@@ -85,6 +86,7 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(px(5760), px(4395));
+    FloatingWindow::Mark(this, FloatingWindow::Dialog);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, formBack);
     setPalette(palette);

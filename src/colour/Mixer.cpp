@@ -11,6 +11,7 @@
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
+#include "window/FloatingWindow.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -56,6 +57,7 @@ Mixer::Mixer() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     setWindowTitle(QStringLiteral("Color Mixer"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(toPixels(5805), toPixels(4515));
+    FloatingWindow::Mark(this, FloatingWindow::Utility);
     buildBackground();
     buildBody();
     buildChrome();

@@ -10,6 +10,7 @@
 #include "platform/PlatformServices.h"
 #include "settings/Presets.h"
 #include "window/DragIt.h"
+#include "window/FloatingWindow.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -53,6 +54,7 @@ frmColor::frmColor() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     setWindowTitle(QStringLiteral("Color Spy"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(toPixels(2955), toPixels(5235));
+    FloatingWindow::Mark(this, FloatingWindow::Utility);
     buildBackground();
     buildSwatch();
     buildReadouts();

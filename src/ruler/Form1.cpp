@@ -20,6 +20,7 @@
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
+#include "window/FloatingWindow.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -117,6 +118,7 @@ Form1::Form1()
     setPalette(background);
     setMouseTracking(true);
     resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
+    FloatingWindow::Mark(this, FloatingWindow::Utility);
 
     createControls();
     mnuFile = new ContextMenu(this);
@@ -533,7 +535,7 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    resize(widthPixels, heightPixels);
+    FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
     if (size() != laidOutSize)
         Form_Resize();
 }

@@ -3,9 +3,9 @@
 # End-to-end harness, sourced by tests/e2e/test_*.sh.
 #
 # On being sourced it gives the script a private HOME and XDG directories and
-# traps EXIT, INT and TERM so that everything it starts (Xvfb, openbox,
-# Ombrix, helpers) is stopped and the directories are removed however the
-# script ends. The script then calls e2e_start_desktop, drives the program
+# traps EXIT, INT and TERM so that everything it starts (Xvfb, the window
+# manager, Ombrix, helpers) is stopped and the directories are removed however
+# the script ends. The script then calls e2e_start_desktop, drives the program
 # with the helpers below and checks with the e2e_assert_* functions. At exit
 # the harness prints "NAME: N passed, M failed" and exits non-zero when a
 # check failed, when the script broke off, or when no check ran at all.
@@ -142,16 +142,17 @@ e2e_assert_not() {
 # ---- desktop and program ----------------------------------------------------
 
 # e2e_start_desktop [WxH[xDEPTH]]: Xvfb (default 1280x1024x24, or
-# $OMBRIX_E2E_SCREEN) on a free display, with openbox. Exports DISPLAY.
+# $OMBRIX_E2E_SCREEN) on a free display, with the window manager
+# $OMBRIX_E2E_WM (openbox when unset, or i3). Exports DISPLAY.
 e2e_start_desktop() {
-    local screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}
+    local screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}} wm=${OMBRIX_E2E_WM:-openbox}
     if ! xd_start_xvfb "$screen" "$E2E_TMP/xvfb.log"; then
         e2e_show_log "$E2E_TMP/xvfb.log"
         e2e_fatal "Xvfb starts"
     fi
-    if ! xd_start_openbox "$E2E_TMP/openbox.log"; then
-        e2e_show_log "$E2E_TMP/openbox.log"
-        e2e_fatal "openbox starts"
+    if ! xd_start_wm "$wm" "$E2E_TMP/$wm.log"; then
+        e2e_show_log "$E2E_TMP/$wm.log"
+        e2e_fatal "$wm starts"
     fi
 }
 

@@ -25,6 +25,13 @@ QString ticks(const Form1 &ruler)
     return result;
 }
 
+// The size hints that tiling window managers float a window by: smallest and
+// largest sizes equal to the window's own.
+bool fixedAtItsSize(const QWidget &window)
+{
+    return window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -84,6 +91,7 @@ void TestForm1::firstStart()
     Form1 ruler;
     ruler.show();
     QCOMPARE(ruler.frameGeometry().size(), QSize(400, 84));
+    QVERIFY(fixedAtItsSize(ruler));
     QVERIFY(ruler.windowFlags().testFlag(Qt::FramelessWindowHint));
     QVERIFY(fakes->band.IsTopMost(&ruler));
     QVERIFY(ruler.ShowsOnTop());
@@ -230,6 +238,7 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     slider->setValue(24000);
     ruler.Timer1_Timer();
     QCOMPARE(ruler.width(), 1600);
+    QVERIFY(fixedAtItsSize(ruler));
     QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
 }
 
@@ -351,6 +360,7 @@ void TestForm1::orientationKeepsEachLength()
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
     QCOMPARE(ruler.size(), QSize(84, 400));
+    QVERIFY(fixedAtItsSize(ruler));
     QVERIFY(!ruler.isHorizontal());
     QVERIFY(ruler.menu()->mnuHoriz->isVisible());
     QVERIFY(!ruler.menu()->mnuVertical->isVisible());
@@ -360,6 +370,7 @@ void TestForm1::orientationKeepsEachLength()
     slider2->setValue(3000);
     ruler.mnuHoriz_Click();
     QCOMPARE(ruler.size(), QSize(600, 84));
+    QVERIFY(fixedAtItsSize(ruler));
     ruler.mnuVertical_Click();
     QCOMPARE(ruler.size(), QSize(84, 200));
 }

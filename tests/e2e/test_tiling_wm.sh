@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Under the tiling window manager i3 every window of the program floats at
+# its designed size instead of filling a tile of the screen: the ruler, Color
+# Spy, Color Mixer and the About box, each with size hints that fix it there
+# and a utility or dialog type. The ruler's slider and its turn to vertical
+# still change its size, and the hints follow.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
+
+SLIDER_THUMB=(124 59) # Slider1's thumb at its start position 6000
+
+# fixed_size WID: "W H" when the size hints' smallest and largest sizes agree.
+fixed_size() {
+    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | awk '
+        /minimum size:/ { min = $(NF - 2) " " $NF }
+        /maximum size:/ { max = $(NF - 2) " " $NF }
+        END { if (min != "" && min == max) print min }'
+}
+
+size_is() {
+    [[ $(e2e_geometry "$1" | cut -d' ' -f3-) == "$2" ]]
+}
+
+# check_floats WID "W H" TYPE NAME: the window has that size, no tile or
+# frame of i3 around it, hints fixing that size, and that window type first.
+check_floats() {
+    local wid=$1 size=$2 type=$3 name=$4 outer
+    e2e_wait_until 5 size_is "$wid" "$size"
+    e2e_assert_eq "$size" "$(e2e_geometry "$wid" | cut -d' ' -f3-)" "$name is $size pixels"
+    outer=$(e2e_outer_geometry "$wid")
+    e2e_assert_eq "$size" "${outer#* * }" "$name floats: i3 gave it no tile of the screen"
+    e2e_assert_eq "$size" "$(fixed_size "$wid")" "$name's size hints fix it at $size"
+    e2e_assert_match "= _NET_WM_WINDOW_TYPE_$type," "$(xprop -id "$wid" _NET_WM_WINDOW_TYPE)" \
+        "$name is a window of type $type"
+}
+
+# park WID X Y: moves a companion off the ruler, so the next clicks reach it.
+park() {
+    move_window "$1" "$2" "$3"
+}
+
+check_ruler_slider() {
+    local before after
+    read -r _ _ before _ < <(e2e_geometry "$RULER")
+    e2e_drag $((RX + SLIDER_THUMB[0])) $((RY + SLIDER_THUMB[1])) \
+        $((RX + SLIDER_THUMB[0] + 60)) $((RY + SLIDER_THUMB[1]))
+    read -r _ _ after _ < <(e2e_geometry "$RULER")
+    e2e_assert "dragging the slider widens the ruler ($before to $after pixels)" \
+        test "$after" -gt "$before"
+    check_floats "$RULER" "$after 84" UTILITY "the widened ruler"
+}
+
+OMBRIX_E2E_WM=i3 e2e_start_desktop 1280x1024
+start_ruler
+check_floats "$RULER" "400 84" UTILITY "the ruler"
+check_ruler_slider
+open_spy
+check_floats "$SPY" "197 349" UTILITY "Color Spy"
+park "$SPY" 0 0
+open_mixer
+check_floats "$MIXER" "387 301" UTILITY "Color Mixer"
+park "$MIXER" 880 0
+ruler_command a
+ABOUT=$(e2e_wait_window '^About Ombrix$') || e2e_fatal "the About box appears"
+check_floats "$ABOUT" "384 293" DIALOG "the About box"
+park "$ABOUT" 880 700
+ruler_command v
+check_floats "$RULER" "84 400" UTILITY "the vertical ruler"

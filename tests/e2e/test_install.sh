@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs the build into a staging directory as a package would (prefix
 # /usr, DESTDIR), checks that every file lands where the desktop looks for it
-# and that the menu entry is valid, then starts the installed program and
-# lets it open its help page from share/ombrix.
+# and that the menu entry and the AppStream metadata are valid, then starts
+# the installed program and lets it open its help page from share/ombrix.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 
 BUILD_DIR=$(dirname "$(dirname "$OMBRIX_BIN")")
 STAGE=$E2E_TMP/stage
 PREFIX=$STAGE/usr
+APP_ID=org.example.drevani.ombrix
 
 install_build() {
     DESTDIR=$STAGE cmake --install "$BUILD_DIR" --prefix /usr >"$E2E_TMP/install.log" 2>&1
@@ -24,7 +25,9 @@ check_files() {
         cmp -s "$OMBRIX_SOURCE_DIR/assets/Ombrix_Help.htm" "$PREFIX/share/ombrix/Ombrix_Help.htm"
     e2e_assert_not "no help page is left in bin" test -e "$PREFIX/bin/Ombrix_Help.htm"
     e2e_assert "the menu entry is in share/applications" \
-        test -f "$PREFIX/share/applications/ombrix.desktop"
+        test -f "$PREFIX/share/applications/$APP_ID.desktop"
+    e2e_assert "the AppStream metadata is in share/metainfo" \
+        test -f "$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
     e2e_assert "the scalable icon is installed" \
         test -f "$PREFIX/share/icons/hicolor/scalable/apps/ombrix.svg"
     local size
@@ -36,11 +39,32 @@ check_files() {
 }
 
 check_desktop_entry() {
-    local entry=$PREFIX/share/applications/ombrix.desktop output
+    local entry=$PREFIX/share/applications/$APP_ID.desktop output
     output=$(desktop-file-validate "$entry" 2>&1)
     e2e_assert_eq "" "$output" "desktop-file-validate has nothing to say about the entry"
     e2e_assert_eq ombrix "$(sed -n 's/^Exec=//p' "$entry")" "the entry starts the installed program"
     e2e_assert_eq ombrix "$(sed -n 's/^Icon=//p' "$entry")" "the entry names the installed icon"
+}
+
+# appstreamcli_issues COMMAND ARG...: the exit status of appstreamcli and the
+# issues it reports (errors, warnings and infos), one a line.
+appstreamcli_issues() {
+    local output status=0
+    output=$(appstreamcli "$@" 2>&1) || status=$?
+    echo "$status"
+    grep -E '^ *[EWI]: ' <<<"$output"
+}
+
+check_metainfo() {
+    local metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml version
+    e2e_assert_eq 0 "$(appstreamcli_issues validate --no-net "$metainfo")" \
+        "appstreamcli validate has nothing to say about the metadata"
+    # The tree check also finds the menu entry the metadata launches.
+    e2e_assert_eq 0 "$(appstreamcli_issues validate-tree --no-net "$PREFIX")" \
+        "appstreamcli validate-tree has nothing to say about the installed tree"
+    version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+    e2e_assert_eq "Ombrix $version" "$(env -u DISPLAY "$PREFIX/bin/ombrix" --version)" \
+        "the newest release in the metadata is the installed program's version"
 }
 
 # A viewer of our own on PATH stands in for the desktop's: it writes the
@@ -89,4 +113,5 @@ install_build || {
 e2e_pass "cmake --install into a staging directory"
 check_files
 check_desktop_entry
+check_metainfo
 check_installed_program_opens_help

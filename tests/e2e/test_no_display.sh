@@ -1,22 +1,48 @@
 #!/usr/bin/env bash
 # Where no X display can be opened (no DISPLAY at all, one that does not
 # answer, or a Wayland session without XWayland), the program says so in one
-# line and leaves with an error instead of crashing.
+# line and leaves with an error instead of crashing. --help and --version
+# need no display; an unknown option is refused with status 1.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 
-# run_without_x VARIABLE=VALUE...: runs the program in that environment.
+# run_without_x ARGUMENTS VARIABLE=VALUE...: runs the program with those
+# arguments (blank-separated words, or none) in that environment.
 run_without_x() {
-    local status=0
-    env "$@" QT_QPA_PLATFORM= "$OMBRIX_BIN" >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null || status=$?
+    local arguments=$1 status=0
+    shift
+    # shellcheck disable=SC2086  # the arguments are words
+    env "$@" QT_QPA_PLATFORM= "$OMBRIX_BIN" $arguments \
+        >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null || status=$?
     echo "$status"
 }
 
 for case in "DISPLAY=" "DISPLAY=:32767" "DISPLAY= WAYLAND_DISPLAY=wayland-0"; do
     # shellcheck disable=SC2086  # each case is a list of assignments
-    status=$(run_without_x $case)
+    status=$(run_without_x "" $case)
     e2e_assert_eq 1 "$status" "[$case] the program exits with status 1"
     e2e_assert_eq 1 "$(wc -l <"$E2E_TMP/err")" "[$case] it writes one line to stderr"
     e2e_assert_match "cannot open an X display" "$(cat "$E2E_TMP/err")" "[$case] the line says why"
     e2e_assert_eq 0 "$(wc -c <"$E2E_TMP/out")" "[$case] it writes nothing to stdout"
 done
+
+# The version the build was made with, as the About box shows it.
+version=$(sed -n 's/^project(Ombrix VERSION \([0-9.]*\) .*/\1/p' "$OMBRIX_SOURCE_DIR/CMakeLists.txt")
+[[ -n $version ]] || e2e_fatal "the project's version is found in CMakeLists.txt"
+version_re=${version//./\\.}
+
+# ARGUMENTS | STATUS | STDOUT | STDERR (regular expressions)
+while IFS='|' read -r arguments status out err; do
+    run=$(run_without_x "$arguments" DISPLAY= WAYLAND_DISPLAY=)
+    e2e_assert_eq "$status" "$run" "[$arguments] the program exits with status $status"
+    e2e_assert_match "$out" "$(cat "$E2E_TMP/out")" "[$arguments] what it writes to stdout"
+    e2e_assert_match "$err" "$(cat "$E2E_TMP/err")" "[$arguments] what it writes to stderr"
+done <<EOF
+--help|0|^Usage: [^ ]*ombrix \[options\].*-v, --version +Displays version information|^$
+-h|0|^Usage: [^ ]*ombrix \[options\]|^$
+--version|0|^Ombrix $version_re$|^$
+-v|0|^Ombrix $version_re$|^$
+--measure|1|^$|^Ombrix: Unknown option 'measure'\.$
+-x|1|^$|^Ombrix: Unknown option 'x'\.$
+--help --bogus|1|^$|Unknown option 'bogus'
+EOF

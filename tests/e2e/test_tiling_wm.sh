@@ -37,11 +37,6 @@ check_floats() {
         "$name is a window of type $type"
 }
 
-# park WID X Y: moves a companion off the ruler, so the next clicks reach it.
-park() {
-    move_window "$1" "$2" "$3"
-}
-
 check_ruler_slider() {
     local before after
     read -r _ _ before _ < <(e2e_geometry "$RULER")
@@ -53,19 +48,21 @@ check_ruler_slider() {
     check_floats "$RULER" "$after 84" UTILITY "the widened ruler"
 }
 
+# Each companion opens over the ruler in the middle of the screen and is moved
+# off it, so that the next clicks reach the ruler.
 OMBRIX_E2E_WM=i3 e2e_start_desktop 1280x1024
 start_ruler
 check_floats "$RULER" "400 84" UTILITY "the ruler"
 check_ruler_slider
 open_spy
 check_floats "$SPY" "197 349" UTILITY "Color Spy"
-park "$SPY" 0 0
+move_window "$SPY" 0 0
 open_mixer
 check_floats "$MIXER" "387 301" UTILITY "Color Mixer"
-park "$MIXER" 880 0
+move_window "$MIXER" 880 0
 ruler_command a
 ABOUT=$(e2e_wait_window '^About Ombrix$') || e2e_fatal "the About box appears"
 check_floats "$ABOUT" "384 293" DIALOG "the About box"
-park "$ABOUT" 880 700
+move_window "$ABOUT" 880 700
 ruler_command v
 check_floats "$RULER" "84 400" UTILITY "the vertical ruler"

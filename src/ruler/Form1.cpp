@@ -6,6 +6,7 @@
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/ToolLook.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/Clipboard.h"
@@ -73,7 +74,7 @@ QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
 
 void showPicture(QLabel *label, const char *asset)
 {
-    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(asset))));
+    label->setPixmap(ToolLook::asset(asset));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -92,8 +93,8 @@ QLineEdit *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
     readout->setToolTip(tip);
     readout->setFrame(true);
     QPalette palette = readout->palette();
-    palette.setColor(QPalette::Base, QColor(248, 236, 224));
-    palette.setColor(QPalette::Text, QColor(0, 0, 192));
+    palette.setColor(QPalette::Base, ToolLook::panelBackground);
+    palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
     QFont font = readout->font();
     font.setPointSizeF(8);
@@ -111,10 +112,7 @@ Form1::Form1()
     setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(240, 232, 216));
-    setPalette(background);
+    ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
     resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
 

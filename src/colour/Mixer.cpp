@@ -5,6 +5,7 @@
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
+#include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/Twips.h"
@@ -30,8 +31,8 @@ const ToolWindow::Design mixerDesign = {
     5000,
     5380,
     false,
-    QStringLiteral("M_L"),
-    QStringLiteral("M_T"),
+    PresetKeys::M_L,
+    PresetKeys::M_T,
 };
 
 QString hexOf(int channel)
@@ -148,9 +149,9 @@ void Mixer::buildButtons(QWidget *group)
 void Mixer::Form_Load()
 {
     RestorePosition();
-    RestoreBar(HScroll1, QStringLiteral("H1"));
-    RestoreBar(HScroll2, QStringLiteral("H2"));
-    RestoreBar(HScroll3, QStringLiteral("H3"));
+    RestoreBar(HScroll1, PresetKeys::H1);
+    RestoreBar(HScroll2, PresetKeys::H2);
+    RestoreBar(HScroll3, PresetKeys::H3);
 }
 
 void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
@@ -163,9 +164,9 @@ void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
 
 void Mixer::Form_Unload()
 {
-    Presets::SavePreset(QStringLiteral("H1"), QString::number(HScroll1->value()));
-    Presets::SavePreset(QStringLiteral("H2"), QString::number(HScroll2->value()));
-    Presets::SavePreset(QStringLiteral("H3"), QString::number(HScroll3->value()));
+    Presets::SavePreset(PresetKeys::H1, QString::number(HScroll1->value()));
+    Presets::SavePreset(PresetKeys::H2, QString::number(HScroll2->value()));
+    Presets::SavePreset(PresetKeys::H3, QString::number(HScroll3->value()));
 }
 
 void Mixer::HScroll1_Change()

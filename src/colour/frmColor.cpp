@@ -1,10 +1,12 @@
 #include "colour/frmColor.h"
 
+#include "button/KeyCodes.h"
 #include "button/chameleonButton.h"
 #include "chrome/ToolLook.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
+#include "settings/PresetKeys.h"
 #include "window/Twips.h"
 
 #include <QFrame>
@@ -31,8 +33,8 @@ const ToolWindow::Design spyDesign = {
     2140,
     2520,
     true,
-    QStringLiteral("S_L"),
-    QStringLiteral("S_T"),
+    PresetKeys::S_L,
+    PresetKeys::S_T,
 };
 
 } // namespace
@@ -178,7 +180,8 @@ bool frmColor::eventFilter(QObject *watched, QEvent *event)
     if (watched == Picture1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const int keyAscii = enter ? 13 : (key->text().isEmpty() ? 0 : key->text().at(0).unicode());
+        const int keyAscii =
+            enter ? KeyCodes::Return : (key->text().isEmpty() ? 0 : key->text().at(0).unicode());
         Picture1_KeyPress(keyAscii);
         return enter;
     }
@@ -233,7 +236,7 @@ void frmColor::PaintSwatch(qint32 color)
 
 void frmColor::Picture1_KeyPress(int keyAscii)
 {
-    if (keyAscii != 13)
+    if (keyAscii != KeyCodes::Return)
         return;
     Timer1->stop();
     Command2_Click();

@@ -27,10 +27,10 @@ const ToolWindow::Design mixerDesign = {
     QSize(5805, 4515),
     "Label1",
     QRect(120, 120, 1035, 210),
-    4600,
-    5000,
-    5380,
-    false,
+    4600,  // Top_Y, Top_N
+    5000,  // Norm_Min, Hilite_Min, Down_Min
+    5380,  // Normal_X, Hilite_X, Down_X
+    false, // the background is no drag handle
     PresetKeys::M_L,
     PresetKeys::M_T,
 };

@@ -29,10 +29,10 @@ const ToolWindow::Design spyDesign = {
     QSize(2955, 5280),
     "Label22",
     QRect(120, 120, 885, 210),
-    1770,
-    2140,
-    2520,
-    true,
+    1770, // Top_Y, Top_N
+    2140, // Norm_Min, Hilite_Min, Down_Min
+    2520, // CloseNorm_X, Hilite_X, Down_X
+    true, // the background drags the window too
     PresetKeys::S_L,
     PresetKeys::S_T,
 };

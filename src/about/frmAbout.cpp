@@ -4,6 +4,7 @@
 #include "about/AboutLinks.h"
 #include "about/SysInfoLookup.h"
 #include "button/chameleonButton.h"
+#include "chrome/ToolLook.h"
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
 #include "platform/Shell.h"
@@ -11,11 +12,15 @@
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
 #include "window/TopIt.h"
+#include "window/Twips.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+
+using ToolLook::picture;
+using Twips::toPixels;
 
 frmAbout *frmAbout::instance = nullptr;
 
@@ -23,9 +28,6 @@ namespace {
 
 const QString programTitle = QStringLiteral("Ombrix");
 
-const QColor formBack(240, 232, 216);
-const QColor panelBack(248, 236, 224);
-const QColor panelInk(0, 0, 192);
 const QColor titleInk(0, 0, 255);
 
 const QString description = QStringLiteral(
@@ -41,43 +43,6 @@ const QString disclaimer = QStringLiteral(
 
 const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
 
-// Design places are in twips; the windows are laid out in pixels, 15 twips each.
-int px(int twips)
-{
-    return qRound(twips / 15.0);
-}
-
-QRect pixels(const QRect &twips)
-{
-    return QRect(px(twips.x()), px(twips.y()), px(twips.width()), px(twips.height()));
-}
-
-QFont sansFont(qreal points, bool bold)
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
-                      QStringLiteral("Arial"), QStringLiteral("Helvetica")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-void setInk(QWidget *widget, const QColor &ink)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ink);
-    widget->setPalette(palette);
-}
-
-QLabel *picture(QWidget *parent, const char *name, const QString &asset)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(asset)));
-    return label;
-}
-
 } // namespace
 
 frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
@@ -85,14 +50,11 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     instance = this;
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(px(5760), px(4395));
+    setFixedSize(toPixels(5760), toPixels(4395));
     FloatingWindow::Mark(this, FloatingWindow::Dialog);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, formBack);
-    setPalette(palette);
-    setAutoFillBackground(true);
+    ToolLook::paint(this, ToolLook::formBackground);
 
-    picture(this, "imgBackground", QStringLiteral("about_background"))->setGeometry(0, 0, 385, 292);
+    picture(this, "imgBackground", "about_background")->setGeometry(0, 0, 385, 292);
     BuildTitleStrip();
     BuildPictures();
     BuildLabels();
@@ -148,34 +110,34 @@ void frmAbout::Form_Load()
 
 void frmAbout::BuildTitleStrip()
 {
-    const int height = px(435);
+    const int height = toPixels(435);
     const int leftWidth = 10;
     const int rightWidth = 55;
-    QLabel *left = picture(this, "imgTitleLeft", QStringLiteral("title_left"));
+    QLabel *left = picture(this, "imgTitleLeft", "title_left");
     left->setGeometry(0, 0, leftWidth, height);
-    imgTitleMiddle = picture(this, "imgTitleMiddle", QStringLiteral("title_middle"));
+    imgTitleMiddle = picture(this, "imgTitleMiddle", "title_middle");
     imgTitleMiddle->setScaledContents(true);
     imgTitleMiddle->setGeometry(leftWidth, 0, width() - leftWidth - rightWidth, height);
     imgTitleMiddle->installEventFilter(this);
-    QLabel *right = picture(this, "imgTitleRight", QStringLiteral("title_right"));
+    QLabel *right = picture(this, "imgTitleRight", "title_right");
     right->setGeometry(width() - rightWidth, 0, rightWidth, height);
 
     closer = new AboutCloseButton(this);
-    closer->moveTo(px(5346), px(72));
+    closer->moveTo(toPixels(5346), toPixels(72));
     connect(closer, &AboutCloseButton::released, this, &frmAbout::Image6_MouseUp);
 }
 
 void frmAbout::BuildPictures()
 {
-    picIcon = picture(this, "picIcon", QStringLiteral("logo"));
-    picIcon->setGeometry(pixels({120, 480, 1065, 2205}));
+    picIcon = picture(this, "picIcon", "logo");
+    picIcon->setGeometry(Twips::rect({120, 480, 1065, 2205}));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setCursor(Qt::PointingHandCursor);
     picIcon->setToolTip(QStringLiteral("Drevani Software"));
     picIcon->installEventFilter(this);
 
-    Image1 = picture(this, "Image1", QStringLiteral("icon32"));
-    Image1->setGeometry(pixels({4920, 480, 480, 480}));
+    Image1 = picture(this, "Image1", "icon32");
+    Image1->setGeometry(Twips::rect({4920, 480, 480, 480}));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
 }
@@ -184,9 +146,9 @@ QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString 
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(pixels(twips));
-    label->setFont(sansFont(9.75, true));
-    setInk(label, titleInk);
+    label->setGeometry(Twips::rect(twips));
+    label->setFont(ToolLook::sans(9.75, true));
+    ToolLook::paint(label, titleInk, QPalette::WindowText);
     return label;
 }
 
@@ -194,7 +156,7 @@ void frmAbout::BuildLabels()
 {
     Label1 = MakeLabel("Label1", {1748, 120, 2265, 240}, QStringLiteral("Drevani's Ombrix 1.0"));
     Label1->setAlignment(Qt::AlignCenter);
-    setInk(Label1, Qt::white);
+    ToolLook::paint(Label1, Qt::white, QPalette::WindowText);
     Label1->installEventFilter(this);
     MakeLabel("lblTitle", {1560, 600, 1845, 240}, QStringLiteral("Application Title"));
     MakeLabel("lblVersion", {1560, 960, 1485, 225}, QStringLiteral("Version"));
@@ -217,18 +179,15 @@ void frmAbout::BuildPanels()
         frame->setObjectName(QString::fromLatin1(each.frame));
         frame->setFrameShape(QFrame::Box);
         frame->setFrameShadow(QFrame::Plain);
-        frame->setGeometry(pixels(each.twips));
-        QPalette palette = frame->palette();
-        palette.setColor(QPalette::Window, panelBack);
-        palette.setColor(QPalette::WindowText, panelInk);
-        frame->setPalette(palette);
-        frame->setAutoFillBackground(true);
+        frame->setGeometry(Twips::rect(each.twips));
+        ToolLook::paint(frame, ToolLook::panelBackground);
+        ToolLook::paint(frame, ToolLook::panelInk, QPalette::WindowText);
 
         auto *label = new QLabel(each.text, frame);
         label->setObjectName(QString::fromLatin1(each.label));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setFont(sansFont(8.25, false));
+        label->setFont(ToolLook::sans(8.25, false));
         label->setGeometry(frame->rect().adjusted(5, 4, -5, -4));
     }
 }
@@ -236,7 +195,8 @@ void frmAbout::BuildPanels()
 chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, const QString &caption,
                                       const QString &tip)
 {
-    auto *button = chameleonButton::Place(this, caption, sansFont(8.25, false), pixels(twips));
+    auto *button =
+        chameleonButton::Place(this, caption, ToolLook::sans(8.25, false), Twips::rect(twips));
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
     button->setCursor(Qt::PointingHandCursor);

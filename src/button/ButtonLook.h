@@ -13,12 +13,26 @@ constexpr quint8 Up = 0;
 constexpr quint8 Pressed = 2;
 } // namespace ButtonState
 
+// The seven drawing styles, by their ButtonType numbers; any other number
+// draws the face alone.
+namespace ButtonStyle {
+enum : qint32 {
+    FramedBevel = 1,
+    Classic3D,
+    GradientRounded,
+    Rounded3D,
+    EtchedBold,
+    FlatDoubleEdge,
+    ThinBevel,
+};
+} // namespace ButtonStyle
+
 // Everything the painter needs to draw one button, with no window behind it.
 struct ButtonLook
 {
     qint32 W = 0;
     qint32 H = 0;
-    qint32 ButtonType = 2;
+    qint32 ButtonType = ButtonStyle::Classic3D;
     QString Caption;
     bool Enabled = true;
     bool HasFocus = false;

@@ -1,5 +1,7 @@
 #include "button/ButtonOutline.h"
 
+#include "button/ButtonLook.h"
+
 #include <QList>
 #include <QPoint>
 
@@ -8,13 +10,13 @@ namespace {
 QList<QPoint> cornersOf(qint32 buttonType, int W, int H)
 {
     switch (buttonType) {
-    case 1:
+    case ButtonStyle::FramedBevel:
         return {{0, 0}, {0, H - 1}, {W - 1, 0}, {W - 1, H - 1}};
-    case 3:
-    case 4:
+    case ButtonStyle::GradientRounded:
+    case ButtonStyle::Rounded3D:
         return {{0, 0},     {1, 0},     {0, 1},     {0, H - 1},     {1, H - 1},     {0, H - 2},
                 {W - 2, 0}, {W - 1, 0}, {W - 1, 1}, {W - 2, H - 1}, {W - 1, H - 1}, {W - 1, H - 2}};
-    case 5:
+    case ButtonStyle::EtchedBold:
         return {{0, H - 1}, {W - 1, 0}};
     default:
         return {};

@@ -37,19 +37,19 @@ ButtonPainter::ButtonPainter(QImage &image, const ButtonLook &look)
 void ButtonPainter::drawStyle(Appearance appearance)
 {
     switch (mLook.ButtonType) {
-    case 1:
+    case ButtonStyle::FramedBevel:
         return framedBevel(appearance);
-    case 2:
+    case ButtonStyle::Classic3D:
         return classic3D(appearance);
-    case 3:
+    case ButtonStyle::GradientRounded:
         return gradientRounded(appearance);
-    case 4:
+    case ButtonStyle::Rounded3D:
         return rounded3D(appearance);
-    case 5:
+    case ButtonStyle::EtchedBold:
         return etchedBold(appearance);
-    case 6:
+    case ButtonStyle::FlatDoubleEdge:
         return flatDoubleEdge(appearance);
-    case 7:
+    case ButtonStyle::ThinBevel:
         return thinBevel(appearance);
     default:
         return;

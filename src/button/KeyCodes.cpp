@@ -9,12 +9,14 @@ namespace {
 const QHash<int, qint16> &namedKeys()
 {
     static const QHash<int, qint16> keys{
-        {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},       {Qt::Key_Backtab, 9},  {Qt::Key_Return, 13},
-        {Qt::Key_Enter, 13},    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},
-        {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},  {Qt::Key_Space, 32},
-        {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},     {Qt::Key_Home, 36},
-        {Qt::Key_Left, 37},     {Qt::Key_Up, 38},       {Qt::Key_Right, 39},   {Qt::Key_Down, 40},
-        {Qt::Key_Insert, 45},   {Qt::Key_Delete, 46},
+        {Qt::Key_Backspace, 8},   {Qt::Key_Tab, 9},        {Qt::Key_Backtab, 9},
+        {Qt::Key_Return, Return}, {Qt::Key_Enter, Return}, {Qt::Key_Shift, 16},
+        {Qt::Key_Control, 17},    {Qt::Key_Alt, 18},       {Qt::Key_Pause, 19},
+        {Qt::Key_CapsLock, 20},   {Qt::Key_Escape, 27},    {Qt::Key_Space, Space},
+        {Qt::Key_PageUp, 33},     {Qt::Key_PageDown, 34},  {Qt::Key_End, 35},
+        {Qt::Key_Home, 36},       {Qt::Key_Left, Left},    {Qt::Key_Up, Up},
+        {Qt::Key_Right, Right},   {Qt::Key_Down, Down},    {Qt::Key_Insert, 45},
+        {Qt::Key_Delete, 46},
     };
     return keys;
 }
@@ -38,11 +40,11 @@ qint16 shiftMaskOf(Qt::KeyboardModifiers modifiers)
 {
     qint16 mask = 0;
     if (modifiers & Qt::ShiftModifier)
-        mask |= 1;
+        mask |= ShiftMask;
     if (modifiers & Qt::ControlModifier)
-        mask |= 2;
+        mask |= CtrlMask;
     if (modifiers & Qt::AltModifier)
-        mask |= 4;
+        mask |= AltMask;
     return mask;
 }
 

@@ -67,8 +67,11 @@ chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
 chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, const QFont &font,
                                         const QRect &geometry)
 {
-    DesignPropertyBag bag(
-        {{"btype", 3}, {"tx", caption}, {"enab", true}, {"font", font}, {"force", true}});
+    DesignPropertyBag bag({{"btype", ButtonStyle::GradientRounded},
+                           {"tx", caption},
+                           {"enab", true},
+                           {"font", font},
+                           {"force", true}});
     auto *button = new chameleonButton(host);
     button->ReadProperties(bag);
     button->setGeometry(geometry);
@@ -77,7 +80,7 @@ chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, c
 
 void chameleonButton::UserControl_Initialize()
 {
-    LastButton = 1;
+    LastButton = MouseButton::Left;
     LoadPalette();
 }
 
@@ -85,12 +88,13 @@ void chameleonButton::InitProperties()
 {
     mLook.Enabled = true;
     mLook.Font = font();
-    mLook.ButtonType = 2;
+    mLook.ButtonType = ButtonStyle::Classic3D;
 }
 
 void chameleonButton::ReadProperties(PropertyBag &bag)
 {
-    mLook.ButtonType = integerFrom(bag.ReadProperty("BTYPE", 2), 2);
+    mLook.ButtonType =
+        integerFrom(bag.ReadProperty("BTYPE", ButtonStyle::Classic3D), ButtonStyle::Classic3D);
     mLook.Caption = textFrom(bag.ReadProperty("TX", QString()));
     mLook.Enabled = truthFrom(bag.ReadProperty("ENAB", true), true);
     mLook.Font = fontFrom(bag.ReadProperty("FONT", font()), font());
@@ -201,7 +205,7 @@ void chameleonButton::UserControl_Resize()
 void chameleonButton::UserControl_MouseDown(qint16 Button, qint16 Shift, float X, float Y)
 {
     LastButton = static_cast<quint8>(Button);
-    if (Button != 2)
+    if (Button != MouseButton::Right)
         Redraw(ButtonState::Pressed, false);
     emit MouseDown(Button, Shift, X, Y);
 }
@@ -211,41 +215,41 @@ void chameleonButton::UserControl_MouseDown(qint16 Button, qint16 Shift, float X
 void chameleonButton::UserControl_MouseMove(qint16 Button, qint16 Shift, float X, float Y)
 {
     Q_UNUSED(Shift);
-    if (Button >= 2)
+    if (Button >= MouseButton::Right)
         return;
     const bool inside = X >= 0 && X <= mLook.W && Y >= 0 && Y <= mLook.H;
     if (!inside)
         Redraw(ButtonState::Up, false);
-    else if (Button == 1)
+    else if (Button == MouseButton::Left)
         Redraw(ButtonState::Pressed, false);
 }
 
 void chameleonButton::UserControl_MouseUp(qint16 Button, qint16 Shift, float X, float Y)
 {
-    if (Button != 2)
+    if (Button != MouseButton::Right)
         Redraw(ButtonState::Up, false);
     emit MouseUp(Button, Shift, X, Y);
 }
 
 void chameleonButton::UserControl_Click()
 {
-    if (LastButton == 1 && mLook.Enabled)
+    if (LastButton == MouseButton::Left && mLook.Enabled)
         emit Click();
 }
 
 void chameleonButton::UserControl_DblClick()
 {
-    if (LastButton == 1)
-        UserControl_MouseDown(1, 1, 1.0f, 1.0f);
+    if (LastButton == MouseButton::Left)
+        pressLikeSpace();
 }
 
 void chameleonButton::UserControl_KeyDown(qint16 KeyCode, qint16 Shift)
 {
-    if (KeyCode == 32)
-        UserControl_MouseDown(1, 1, 1.0f, 1.0f);
-    else if (KeyCode == 39 || KeyCode == 40)
+    if (KeyCode == KeyCodes::Space)
+        pressLikeSpace();
+    else if (KeyCode == KeyCodes::Right || KeyCode == KeyCodes::Down)
         moveFocusLater(true);
-    else if (KeyCode == 37 || KeyCode == 38)
+    else if (KeyCode == KeyCodes::Left || KeyCode == KeyCodes::Up)
         moveFocusLater(false);
     emit KeyDown(KeyCode, Shift);
 }
@@ -257,9 +261,9 @@ void chameleonButton::UserControl_KeyPress(qint16 KeyAscii)
 
 void chameleonButton::UserControl_KeyUp(qint16 KeyCode, qint16 Shift)
 {
-    if (KeyCode == 32) {
-        UserControl_MouseUp(1, 1, 1.0f, 1.0f);
-        LastButton = 1;
+    if (KeyCode == KeyCodes::Space) {
+        UserControl_MouseUp(MouseButton::Left, KeyCodes::ShiftMask, 1.0f, 1.0f);
+        LastButton = MouseButton::Left;
         UserControl_Click();
     }
     emit KeyUp(KeyCode, Shift);
@@ -287,6 +291,13 @@ void chameleonButton::UserControl_AmbientChanged(const QString &PropertyName)
 {
     Q_UNUSED(PropertyName);
     Redraw(LastState, true);
+}
+
+// Space and a double-click press the button as a left press with Shift
+// would, at its corner.
+void chameleonButton::pressLikeSpace()
+{
+    UserControl_MouseDown(MouseButton::Left, KeyCodes::ShiftMask, 1.0f, 1.0f);
 }
 
 // Tab and Shift+Tab as the keyboard would give them, once the current key

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "button/ButtonLook.h"
+#include "button/KeyCodes.h"
 
 #include <QImage>
 #include <QRegion>
@@ -102,12 +103,13 @@ private:
 
     void LoadPalette();
     void UpdateAccessKey();
+    void pressLikeSpace();
     void moveFocusLater(bool forward);
 
     ButtonLook mLook;
     bool mForceStandardCol = false;
     QRegion Region;
-    quint8 LastButton = 1;
+    quint8 LastButton = MouseButton::Left;
     quint8 LastState = ButtonState::Up;
     QString LastCaption;
     QImage mPicture;

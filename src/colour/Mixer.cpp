@@ -1,33 +1,39 @@
 #include "colour/Mixer.h"
 
 #include "button/chameleonButton.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeers.h"
-#include "chrome/OnTopToggle.h"
-#include "colour/ToolLook.h"
+#include "chrome/ToolLook.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
+#include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
-#include "window/DragIt.h"
-#include "window/FloatingWindow.h"
 #include "window/Twips.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QScrollBar>
 #include <optional>
 
-using Twips::toPixels;
-
 namespace {
 
-Mixer *openMixer = nullptr;
+const ToolWindow::Design mixerDesign = {
+    OnTopPeers::Mixer,
+    "Mixer",
+    QStringLiteral("Color Mixer"),
+    QSize(5805, 4515),
+    "mixer_background",
+    QSize(5805, 4515),
+    "Label1",
+    QRect(120, 120, 1035, 210),
+    4600,  // Top_Y, Top_N
+    5000,  // Norm_Min, Hilite_Min, Down_Min
+    5380,  // Normal_X, Hilite_X, Down_X
+    false, // the background is no drag handle
+    PresetKeys::M_L,
+    PresetKeys::M_T,
+};
 
 QString hexOf(int channel)
 {
@@ -38,66 +44,18 @@ QString hexOf(int channel)
 
 Mixer *Mixer::Instance()
 {
-    return openMixer;
+    return static_cast<Mixer *>(Open(OnTopPeers::Mixer));
 }
 
 Mixer *Mixer::ShowInstance()
 {
-    if (!openMixer)
-        openMixer = new Mixer;
-    openMixer->show();
-    openMixer->raise();
-    openMixer->activateWindow();
-    return openMixer;
+    return static_cast<Mixer *>(ShowOpen(OnTopPeers::Mixer, [] { return new Mixer; }));
 }
 
-Mixer::Mixer() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+Mixer::Mixer() : ToolWindow(mixerDesign)
 {
-    setObjectName(QStringLiteral("Mixer"));
-    setWindowTitle(QStringLiteral("Color Mixer"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(toPixels(5805), toPixels(4515));
-    FloatingWindow::Mark(this, FloatingWindow::Utility);
-    buildBackground();
     buildBody();
-    buildChrome();
-    OnTopPeers::Register(OnTopPeers::Mixer, this);
     Form_Load();
-}
-
-Mixer::~Mixer()
-{
-    OnTopPeers::Unregister(OnTopPeers::Mixer, this);
-    if (openMixer == this)
-        openMixer = nullptr;
-}
-
-void Mixer::buildBackground()
-{
-    Image1 = ToolLook::stretchedPicture(this, "Image1", QStringLiteral(":/mixer_background.png"),
-                                        Twips::rect(0, 0, 5805, 4515));
-    Image2 = ToolLook::stretchedPicture(this, "Image2", QStringLiteral(":/title_strip.png"),
-                                        Twips::rect(0, 0, 5805, 435));
-    Label1 = ToolLook::titleText(this, "Label1", QStringLiteral("Color Mixer"),
-                                 Twips::rect(120, 120, 1035, 210));
-    for (QLabel *surface : {Image1, Image2, Label1})
-        surface->installEventFilter(this);
-    Image1->setMouseTracking(true);
-    Image2->setMouseTracking(true);
-}
-
-void Mixer::buildChrome()
-{
-    onTop = new OnTopToggle(this, this);
-    onTop->moveTo(toPixels(4600), toPixels(60));
-    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &Mixer::Top_Y_Click);
-    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &Mixer::Top_N_Click);
-    minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeControl->moveTo(toPixels(5000), toPixels(60));
-    connect(minimizeControl, &CaptionButton::released, this, &Mixer::Hilite_Min_MouseUp);
-    closeControl = new CaptionButton(CaptionButton::Close, this);
-    closeControl->moveTo(toPixels(5380), toPixels(60));
-    connect(closeControl, &CaptionButton::released, this, &Mixer::Hilite_X_MouseUp);
 }
 
 QGroupBox *Mixer::addGroup(QWidget *parent, const QString &title, QRect place)
@@ -190,10 +148,10 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    Presets::RestorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
-    RestoreBar(HScroll1, QStringLiteral("H1"));
-    RestoreBar(HScroll2, QStringLiteral("H2"));
-    RestoreBar(HScroll3, QStringLiteral("H3"));
+    RestorePosition();
+    RestoreBar(HScroll1, PresetKeys::H1);
+    RestoreBar(HScroll2, PresetKeys::H2);
+    RestoreBar(HScroll3, PresetKeys::H3);
 }
 
 void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
@@ -206,9 +164,9 @@ void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
 
 void Mixer::Form_Unload()
 {
-    Presets::SavePreset(QStringLiteral("H1"), QString::number(HScroll1->value()));
-    Presets::SavePreset(QStringLiteral("H2"), QString::number(HScroll2->value()));
-    Presets::SavePreset(QStringLiteral("H3"), QString::number(HScroll3->value()));
+    Presets::SavePreset(PresetKeys::H1, QString::number(HScroll1->value()));
+    Presets::SavePreset(PresetKeys::H2, QString::number(HScroll2->value()));
+    Presets::SavePreset(PresetKeys::H3, QString::number(HScroll3->value()));
 }
 
 void Mixer::HScroll1_Change()
@@ -265,96 +223,6 @@ void Mixer::chameleonButton1_Click()
 
 void Mixer::chameleonButton2_Click()
 {
-    Presets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
+    StorePosition();
     Unload();
-}
-
-void Mixer::Hilite_X_MouseUp()
-{
-    Presets::StorePosition(this, QStringLiteral("M_L"), QStringLiteral("M_T"));
-    Unload();
-}
-
-void Mixer::Hilite_Min_MouseUp()
-{
-    showMinimized();
-}
-
-void Mixer::Unload()
-{
-    close();
-}
-
-// Whatever closes the window, its colour is kept.
-void Mixer::closeEvent(QCloseEvent *event)
-{
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-        // Closed, it must neither be re-asserted nor be shown again.
-        OnTopPeers::Unregister(OnTopPeers::Mixer, this);
-        if (openMixer == this)
-            openMixer = nullptr;
-    }
-    event->accept();
-}
-
-void Mixer::ResetCaptionButtons()
-{
-    closeControl->Reset();
-    minimizeControl->Reset();
-}
-
-void Mixer::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
-    ResetCaptionButtons();
-}
-
-void Mixer::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    ResetCaptionButtons();
-}
-
-void Mixer::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        ResetCaptionButtons();
-}
-
-bool Mixer::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-        (watched == Image2 || watched == Label1)) {
-        DragIt(this);
-        return true;
-    }
-    if (event->type() == QEvent::MouseMove && (watched == Image1 || watched == Image2))
-        ResetCaptionButtons();
-    return QWidget::eventFilter(watched, event);
-}
-
-bool Mixer::ShowsOnTop() const
-{
-    return onTop->ShowsOnTop();
-}
-
-void Mixer::Command1_Click()
-{
-    onTop->PutOnTop();
-}
-
-void Mixer::Top_N_Click()
-{
-    onTop->PutOnTop();
-}
-
-// Only this window leaves the band; the others showing "On Top" go back.
-void Mixer::Top_Y_Click()
-{
-    onTop->TakeOffTop();
-    OnTopPeers::ReassertOthers(OnTopPeers::Mixer);
 }

@@ -1,105 +1,63 @@
 #include "colour/frmColor.h"
 
+#include "button/KeyCodes.h"
 #include "button/chameleonButton.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeers.h"
-#include "chrome/OnTopToggle.h"
-#include "colour/ToolLook.h"
+#include "chrome/ToolLook.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
-#include "settings/Presets.h"
-#include "window/DragIt.h"
-#include "window/FloatingWindow.h"
+#include "settings/PresetKeys.h"
 #include "window/Twips.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QTimer>
 
 using ToolLook::paint;
-using Twips::toPixels;
 
 namespace {
 
-frmColor *openSpy = nullptr;
-
 const QColor swatchDesignColor(248, 240, 224);
-const QColor readoutBackground(248, 236, 224);
-const QColor readoutText(0, 0, 192);
+
+const ToolWindow::Design spyDesign = {
+    OnTopPeers::Spy,
+    "frmColor",
+    QStringLiteral("Color Spy"),
+    QSize(2955, 5235),
+    "spy_background",
+    QSize(2955, 5280),
+    "Label22",
+    QRect(120, 120, 885, 210),
+    1770, // Top_Y, Top_N
+    2140, // Norm_Min, Hilite_Min, Down_Min
+    2520, // CloseNorm_X, Hilite_X, Down_X
+    true, // the background drags the window too
+    PresetKeys::S_L,
+    PresetKeys::S_T,
+};
 
 } // namespace
 
 frmColor *frmColor::Instance()
 {
-    return openSpy;
+    return static_cast<frmColor *>(Open(OnTopPeers::Spy));
 }
 
 frmColor *frmColor::ShowInstance()
 {
-    if (!openSpy)
-        openSpy = new frmColor;
-    openSpy->show();
-    openSpy->raise();
-    openSpy->activateWindow();
-    return openSpy;
+    return static_cast<frmColor *>(ShowOpen(OnTopPeers::Spy, [] { return new frmColor; }));
 }
 
-frmColor::frmColor() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+frmColor::frmColor() : ToolWindow(spyDesign)
 {
-    setObjectName(QStringLiteral("frmColor"));
-    setWindowTitle(QStringLiteral("Color Spy"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setFixedSize(toPixels(2955), toPixels(5235));
-    FloatingWindow::Mark(this, FloatingWindow::Utility);
-    buildBackground();
     buildSwatch();
     buildReadouts();
     buildButtons();
-    buildChrome();
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmColor::Timer1_Timer);
-    OnTopPeers::Register(OnTopPeers::Spy, this);
     Form_Load();
-}
-
-frmColor::~frmColor()
-{
-    OnTopPeers::Unregister(OnTopPeers::Spy, this);
-    if (openSpy == this)
-        openSpy = nullptr;
-}
-
-void frmColor::buildBackground()
-{
-    Image1 = ToolLook::stretchedPicture(this, "Image1", QStringLiteral(":/spy_background.png"),
-                                        Twips::rect(0, 0, 2955, 5280));
-    Image2 = ToolLook::stretchedPicture(this, "Image2", QStringLiteral(":/title_strip.png"),
-                                        Twips::rect(0, 0, 2955, 435));
-    Label22 = ToolLook::titleText(this, "Label22", QStringLiteral("Color Spy"),
-                                  Twips::rect(120, 120, 885, 210));
-    for (QLabel *handle : {Image1, Image2, Label22})
-        handle->installEventFilter(this);
-    Image1->setMouseTracking(true);
-    Image2->setMouseTracking(true);
-}
-
-void frmColor::buildChrome()
-{
-    onTop = new OnTopToggle(this, this);
-    onTop->moveTo(toPixels(1770), toPixels(60));
-    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &frmColor::Top_Y_Click);
-    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &frmColor::Top_N_Click);
-    minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeControl->moveTo(toPixels(2140), toPixels(60));
-    connect(minimizeControl, &CaptionButton::released, this, &frmColor::Hilite_Min_MouseUp);
-    closeControl = new CaptionButton(CaptionButton::Close, this);
-    closeControl->moveTo(toPixels(2520), toPixels(60));
-    connect(closeControl, &CaptionButton::released, this, &frmColor::Hilite_X_MouseUp);
 }
 
 void frmColor::buildSwatch()
@@ -163,7 +121,7 @@ QWidget *frmColor::addGroup(int left, int top, int width, int height)
     auto *group = new QFrame(this);
     group->setFrameStyle(QFrame::Box | QFrame::Sunken);
     group->setGeometry(Twips::rect(left, top, width, height));
-    paint(group, readoutBackground);
+    paint(group, ToolLook::panelBackground);
     return group;
 }
 
@@ -179,7 +137,7 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     readout->setGeometry(Twips::rect(1400, top, 1000, 255));
     for (QLabel *label : {captionLabel, readout}) {
         label->setFont(ToolLook::tahoma(9));
-        paint(label, readoutText, QPalette::WindowText);
+        paint(label, ToolLook::panelInk, QPalette::WindowText);
     }
     return readout;
 }
@@ -202,39 +160,19 @@ void frmColor::buildButtons()
 // window is shown.
 void frmColor::Form_Load()
 {
-    Presets::RestorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
+    RestorePosition();
     Picture1->setFocus();
 }
 
 void frmColor::Form_Resize()
 {
-    ResetCaptionButtons();
+    ToolWindow::Form_Resize();
     Picture1->setFocus();
 }
 
-void frmColor::ResetCaptionButtons()
+void frmColor::Image1_MouseMove()
 {
-    closeControl->Reset();
-    minimizeControl->Reset();
-}
-
-void frmColor::showEvent(QShowEvent *event)
-{
-    QWidget::showEvent(event);
     Form_Resize();
-}
-
-void frmColor::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    Form_Resize();
-}
-
-void frmColor::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange && !isMinimized())
-        Form_Resize();
 }
 
 bool frmColor::eventFilter(QObject *watched, QEvent *event)
@@ -242,23 +180,12 @@ bool frmColor::eventFilter(QObject *watched, QEvent *event)
     if (watched == Picture1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-        const int keyAscii = enter ? 13 : (key->text().isEmpty() ? 0 : key->text().at(0).unicode());
+        const int keyAscii =
+            enter ? KeyCodes::Return : (key->text().isEmpty() ? 0 : key->text().at(0).unicode());
         Picture1_KeyPress(keyAscii);
         return enter;
     }
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-        (watched == Image1 || watched == Image2 || watched == Label22)) {
-        DragIt(this);
-        return true;
-    }
-    if (event->type() == QEvent::MouseMove && watched == Image1) {
-        ResetCaptionButtons();
-        Picture1->setFocus();
-    } else if (event->type() == QEvent::MouseMove && watched == Image2) {
-        ResetCaptionButtons();
-    }
-    return QWidget::eventFilter(watched, event);
+    return ToolWindow::eventFilter(watched, event);
 }
 
 bool frmColor::Capturing() const
@@ -279,40 +206,9 @@ void frmColor::chameleonButton1_Click()
     Unload();
 }
 
-// Close control: the position is written before the sampling stops.
-void frmColor::Hilite_X_MouseUp()
+void frmColor::Form_Unload()
 {
-    StorePosition();
     Timer1->stop();
-    Unload();
-}
-
-void frmColor::Hilite_Min_MouseUp()
-{
-    showMinimized();
-}
-
-void frmColor::StorePosition()
-{
-    Presets::StorePosition(this, QStringLiteral("S_L"), QStringLiteral("S_T"));
-}
-
-void frmColor::Unload()
-{
-    close();
-}
-
-void frmColor::closeEvent(QCloseEvent *event)
-{
-    if (!unloaded) {
-        unloaded = true;
-        Timer1->stop();
-        // Closed, it must neither be re-asserted nor be shown again.
-        OnTopPeers::Unregister(OnTopPeers::Spy, this);
-        if (openSpy == this)
-            openSpy = nullptr;
-    }
-    event->accept();
 }
 
 // One sample of the pointer and of its pixel fills every readout, so the
@@ -340,7 +236,7 @@ void frmColor::PaintSwatch(qint32 color)
 
 void frmColor::Picture1_KeyPress(int keyAscii)
 {
-    if (keyAscii != 13)
+    if (keyAscii != KeyCodes::Return)
         return;
     Timer1->stop();
     Command2_Click();
@@ -358,26 +254,4 @@ void frmColor::Copy()
     for (const CopyLine &line : copyLines)
         lines << line.caption->text() + QStringLiteral(" - ") + line.readout->text();
     platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
-}
-
-bool frmColor::ShowsOnTop() const
-{
-    return onTop->ShowsOnTop();
-}
-
-void frmColor::Command1_Click()
-{
-    onTop->PutOnTop();
-}
-
-void frmColor::Top_N_Click()
-{
-    onTop->PutOnTop();
-}
-
-// Only this window leaves the band; the others showing "On Top" go back.
-void frmColor::Top_Y_Click()
-{
-    onTop->TakeOffTop();
-    OnTopPeers::ReassertOthers(OnTopPeers::Spy);
 }

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "chrome/OnTopPeer.h"
+#include "chrome/ToolWindow.h"
 
 #include <QList>
-#include <QWidget>
 
-class CaptionButton;
-class OnTopToggle;
 class QFrame;
 class QLabel;
 class QTimer;
@@ -14,7 +11,7 @@ class chameleonButton;
 
 // Color Spy: samples the screen pixel under the pointer ten times a second
 // while capture is on and shows it in eight notations. At most one is open.
-class frmColor : public QWidget, public OnTopPeer
+class frmColor : public ToolWindow
 {
     Q_OBJECT
 public:
@@ -23,12 +20,6 @@ public:
     // Creates the Color Spy if it is not open, then shows and activates it.
     static frmColor *ShowInstance();
 
-    // Runs the window's own unloading (it stores nothing) and destroys it.
-    void Unload();
-
-    bool ShowsOnTop() const override;
-    // Puts the window back in the top-most band.
-    void Command1_Click() override;
     // Puts the ten readouts on the clipboard.
     void Command2_Click();
 
@@ -38,24 +29,18 @@ public:
     void chameleonButton2_Click();
     void Timer1_Timer();
     void Picture1_KeyPress(int keyAscii);
-    void Top_Y_Click();
-    void Top_N_Click();
-    void Hilite_X_MouseUp();
-    void Hilite_Min_MouseUp();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
+    // Both also give Picture1 the keyboard focus.
+    void Form_Resize() override;
+    void Image1_MouseMove() override;
+    // The sampling stops with the window; nothing is stored.
+    void Form_Unload() override;
 
 private:
     frmColor();
-    ~frmColor() override;
 
-    void buildBackground();
-    void buildChrome();
     void buildSwatch();
     void buildReadouts();
     void buildHint();
@@ -64,9 +49,6 @@ private:
     QLabel *addRow(QWidget *group, int row, const char *captionName, const QString &caption,
                    const char *readoutName);
     void Form_Load();
-    void Form_Resize();
-    void ResetCaptionButtons();
-    void StorePosition();
     void Copy();
     void PaintSwatch(qint32 color);
 
@@ -76,9 +58,6 @@ private:
         QLabel *readout;
     };
 
-    QLabel *Image1 = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *Label22 = nullptr;
     QFrame *Picture1 = nullptr;
     QLabel *Label1 = nullptr;  // Decimal
     QLabel *Label2 = nullptr;  // QB Color
@@ -91,11 +70,7 @@ private:
     QLabel *Label19 = nullptr; // Red Value
     QLabel *Label20 = nullptr; // Blue Value
     QList<CopyLine> copyLines;
-    CaptionButton *minimizeControl = nullptr;
-    CaptionButton *closeControl = nullptr;
-    OnTopToggle *onTop = nullptr;
     QTimer *Timer1 = nullptr;
     chameleonButton *chameleonButton1 = nullptr;
     chameleonButton *chameleonButton2 = nullptr;
-    bool unloaded = false;
 };

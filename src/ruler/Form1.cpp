@@ -6,6 +6,7 @@
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/ToolLook.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/Clipboard.h"
@@ -17,6 +18,7 @@
 #include "ruler/ScaleUnit.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
+#include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
@@ -45,12 +47,21 @@ constexpr double rightBarWidth = 105;      // Label4
 constexpr double captionPictureSize = 315; // 21 pixels
 constexpr double captionMargin = 100;
 constexpr double captionTop = 60;
+// Right after a turn the new orientation's far edge bar stands this far in
+// from the window's edge; the next resize puts it flush.
+constexpr double barInsetAfterTurn = 40;
 constexpr double startLength = 6000;
 constexpr double nudgeStep = 10;
 
 QString text(double value)
 {
     return QString::number(value, 'f', 0);
+}
+
+// The height readout stays empty while the vertical length is the start's.
+QString heightReadoutOf(const QString &verticalLength)
+{
+    return verticalLength == text(startLength) ? QString() : verticalLength;
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
@@ -74,7 +85,7 @@ QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
 
 void showPicture(QLabel *label, const char *asset)
 {
-    label->setPixmap(QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(asset))));
+    label->setPixmap(ToolLook::asset(asset));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -93,8 +104,8 @@ QLineEdit *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
     readout->setToolTip(tip);
     readout->setFrame(true);
     QPalette palette = readout->palette();
-    palette.setColor(QPalette::Base, QColor(248, 236, 224));
-    palette.setColor(QPalette::Text, QColor(0, 0, 192));
+    palette.setColor(QPalette::Base, ToolLook::panelBackground);
+    palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
     QFont font = readout->font();
     font.setPointSizeF(8);
@@ -112,10 +123,7 @@ Form1::Form1()
     setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    setAutoFillBackground(true);
-    QPalette background = palette();
-    background.setColor(QPalette::Window, QColor(240, 232, 216));
-    setPalette(background);
+    ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
     resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
     FloatingWindow::Mark(this, FloatingWindow::Utility);
@@ -232,8 +240,7 @@ void Form1::createNudgeButtons()
         connect(button, &chameleonButton::Click, this, design.click);
         nudgeButtons[i] = button;
     }
-    nudgeButtons[1]->hide();
-    nudgeButtons[2]->hide();
+    showNudgeButtons(true);
 }
 
 void Form1::createCaptionPictures()
@@ -309,7 +316,7 @@ void Form1::Form_Load()
     style = new clsStyle;
     style->setClient(this);
     style->setTitlebar(0);
-    Label2->move(0, Twips::toPixels(HeightTwips() - edgeBarHeight - 40));
+    Label2->move(0, Twips::toPixels(HeightTwips() - edgeBarHeight - barInsetAfterTurn));
     loadUnitTicks();
     loadPosition();
     horizontalLength = text(startLength);
@@ -329,7 +336,7 @@ void Form1::loadUnitTicks()
 
 void Form1::loadPosition()
 {
-    Presets::RestorePosition(this, QStringLiteral("X_L"), QStringLiteral("X_T"));
+    Presets::RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
 }
 
 void Form1::SavePresets()
@@ -339,8 +346,8 @@ void Form1::SavePresets()
         presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
                         SettingConversions::truthText(isTicked(unit))});
     }
-    presets.append({QStringLiteral("X_L"), Presets::EdgeText(frameGeometry().x())});
-    presets.append({QStringLiteral("X_T"), Presets::EdgeText(frameGeometry().y())});
+    presets.append({PresetKeys::X_L, Presets::EdgeText(frameGeometry().x())});
+    presets.append({PresetKeys::X_T, Presets::EdgeText(frameGeometry().y())});
     Presets::SavePresets(presets);
 }
 
@@ -447,10 +454,7 @@ void Form1::mnuVertical_Click()
     Option2_Click();
     mnuFile->mnuHoriz->setVisible(true);
     mnuFile->mnuVertical->setVisible(false);
-    nudgeButtons[0]->hide();
-    nudgeButtons[1]->show();
-    nudgeButtons[3]->hide();
-    nudgeButtons[2]->show();
+    showNudgeButtons(false);
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth), Label4->y());
 }
 
@@ -459,10 +463,16 @@ void Form1::mnuHoriz_Click()
     Option1_Click();
     mnuFile->mnuVertical->setVisible(true);
     mnuFile->mnuHoriz->setVisible(false);
-    nudgeButtons[0]->show();
-    nudgeButtons[1]->hide();
-    nudgeButtons[3]->show();
-    nudgeButtons[2]->hide();
+    showNudgeButtons(true);
+}
+
+// Left and right for the horizontal ruler, up and down for the vertical one.
+void Form1::showNudgeButtons(bool horizontalRuler)
+{
+    nudgeButtons[MoveLeft]->setVisible(horizontalRuler);
+    nudgeButtons[MoveRight]->setVisible(horizontalRuler);
+    nudgeButtons[MoveUp]->setVisible(!horizontalRuler);
+    nudgeButtons[MoveDown]->setVisible(!horizontalRuler);
 }
 
 void Form1::Option1_Click()
@@ -480,7 +490,7 @@ void Form1::Option1_Click()
     Label1->move(Label1->x(), 0);
     Label1->show();
     Label2->show();
-    Label2->move(Label2->x(), Twips::toPixels(HeightTwips() - edgeBarHeight - 40));
+    Label2->move(Label2->x(), Twips::toPixels(HeightTwips() - edgeBarHeight - barInsetAfterTurn));
     Image9->show();
     Image10->hide();
     Slider1->setFocus();
@@ -501,7 +511,7 @@ void Form1::Option2_Click()
     Label3->move(0, Label3->y());
     Label3->show();
     Label4->show();
-    Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - 40), Label4->y());
+    Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - barInsetAfterTurn), Label4->y());
     Image9->hide();
     if (Image10->pixmap().isNull()) {
         showPicture(Image10, "ruler_face_v");
@@ -574,7 +584,7 @@ void Form1::ApplyTwips()
 {
     if (horizontal) {
         TextBox1->setText(UnitFormats::singleText(WidthTwips()));
-        TextBox2->setText(verticalLength == QLatin1String("6000") ? QString() : verticalLength);
+        TextBox2->setText(heightReadoutOf(verticalLength));
     } else {
         TextBox2->setText(UnitFormats::singleText(HeightTwips()));
         TextBox1->setText(horizontalLength);
@@ -723,19 +733,17 @@ void Form1::Slider2_MouseUp()
 void Form1::Timer1_Timer()
 {
     resizeWindow(Twips::toPixels(Slider1->value()), height());
-    TextBox1->setText(UnitFormats::singleText(WidthTwips()));
-    TextBox2->setText(verticalLength == QLatin1String("6000") ? QString() : verticalLength);
+    ApplyTwips();
     RefreshUnit();
-    setSliderPopup(Slider1, TextBox1->text() + QLatin1Char(' ') + unitName);
+    setSliderPopup(Slider1, withUnit(TextBox1));
 }
 
 void Form1::Timer2_Timer()
 {
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
-    TextBox2->setText(UnitFormats::singleText(HeightTwips()));
-    TextBox1->setText(horizontalLength);
+    ApplyTwips();
     RefreshUnit();
-    setSliderPopup(Slider2, TextBox2->text() + QLatin1Char(' ') + unitName);
+    setSliderPopup(Slider2, withUnit(TextBox2));
 }
 
 // The pop-up text stands beside the thumb while the slider is held.
@@ -756,25 +764,36 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
     QToolTip::showText(slider->mapToGlobal(thumb.bottomRight()), popup, slider);
 }
 
+QString Form1::withUnit(const QLineEdit *readout) const
+{
+    return readout->text() + QLatin1Char(' ') + unitName;
+}
+
+QString Form1::widthCaption() const
+{
+    return QStringLiteral("Width:  ") + withUnit(TextBox1);
+}
+
+QString Form1::heightCaption() const
+{
+    return QStringLiteral("Height:  ") + withUnit(TextBox2);
+}
+
 void Form1::Timer4_Timer()
 {
-    mnuFile->mnuWidth->setText(QStringLiteral("Width:  ") + TextBox1->text() + QLatin1Char(' ') +
-                               unitName);
+    mnuFile->mnuWidth->setText(widthCaption());
 }
 
 void Form1::Timer5_Timer()
 {
-    mnuFile->mnuHeight->setText(QStringLiteral("Height:  ") + TextBox2->text() + QLatin1Char(' ') +
-                                unitName);
+    mnuFile->mnuHeight->setText(heightCaption());
 }
 
 void Form1::mnuCopy_Click()
 {
     Clipboard &clipboard = *platform().clipboard;
     clipboard.Clear();
-    clipboard.SetText(QStringLiteral("Width:  ") + TextBox1->text() + QLatin1Char(' ') + unitName +
-                      QStringLiteral("\r\nHeight:  ") + TextBox2->text() + QLatin1Char(' ') +
-                      unitName);
+    clipboard.SetText(widthCaption() + QStringLiteral("\r\n") + heightCaption());
 }
 
 void Form1::mnuCopy2_Click()

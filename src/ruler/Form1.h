@@ -135,6 +135,7 @@ private:
     void createControls();
     void createSliders();
     void createNudgeButtons();
+    void showNudgeButtons(bool horizontalRuler);
     void createCaptionPictures();
     void createTimers();
     void connectMenu();
@@ -160,6 +161,11 @@ private:
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     void setSliderPopup(QSlider *slider, const QString &text);
+    // A readout and the unit's name, as the pop-up texts, the menu captions
+    // and the copy show them.
+    QString withUnit(const QLineEdit *readout) const;
+    QString widthCaption() const;
+    QString heightCaption() const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
     void leftPressOnHandle(QMouseEvent *event);
@@ -180,20 +186,22 @@ private:
     QLineEdit *TextBox2 = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
-    std::array<chameleonButton *, 4> nudgeButtons = {}; // chameleonButton1..4
-    CaptionButton *closeButton = nullptr;               // Image3 / Image6 / Image5
-    CaptionButton *minimizeButton = nullptr;            // Image4 / Image7 / Image8
-    OnTopToggle *topToggle = nullptr;                   // Top_Y / Top_N
+    // chameleonButton1..4, in this order.
+    enum Nudge { MoveLeft, MoveUp, MoveDown, MoveRight };
+    std::array<chameleonButton *, 4> nudgeButtons = {};
+    CaptionButton *closeButton = nullptr;    // Image3 / Image6 / Image5
+    CaptionButton *minimizeButton = nullptr; // Image4 / Image7 / Image8
+    OnTopToggle *topToggle = nullptr;        // Top_Y / Top_N
 
     QTimer Timer1;
     QTimer Timer2;
     QTimer Timer4;
     QTimer Timer5;
 
-    QString unitName;                                  // Text5
-    QString horizontalLength = QStringLiteral("6000"); // Text6
-    QString verticalLength = QStringLiteral("6000");   // Text7
-    bool horizontal = true;                            // Option1 selected
+    QString unitName;         // Text5
+    QString horizontalLength; // Text6
+    QString verticalLength;   // Text7
+    bool horizontal = true;   // Option1 selected
 
     std::vector<Surface> surfaces;
     QSize laidOutSize;

@@ -25,4 +25,9 @@ inline QRect rect(double left, double top, double width, double height)
     return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
 }
 
+inline QRect rect(const QRect &twips)
+{
+    return rect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
 } // namespace Twips

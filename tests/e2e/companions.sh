@@ -1,19 +1,11 @@
 # shellcheck shell=bash
-# shellcheck disable=SC2034  # RULER, RX, RY ... are read by the test scripts
+# shellcheck disable=SC2034  # SPY, MIXER, SQUARE_X ... are read by the test scripts
 # Helpers for the tests of the ruler's companion windows (Color Spy, Color
-# Mixer, About box), sourced after harness.sh: the ruler started and found,
-# its context menu driven from the keyboard, the companions found by title,
-# and places inside them given in the design's twips.
-
-# start_ruler: starts the program and sets RULER (the ruler's window) and its
-# place RX RY.
-start_ruler() {
-    e2e_start_ombrix "$@"
-    RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
-    # Let the start-up settle: the title bar goes and the stored place applies.
-    sleep 0.5
-    read -r RX RY _ _ < <(e2e_geometry "$RULER")
-}
+# Mixer, About box), sourced after harness.sh, on top of the ruler's: the
+# companions found by title, places inside them given in the design's twips,
+# and their closing and reopening.
+# shellcheck source=tests/e2e/ruler.sh
+source "$(dirname "${BASH_SOURCE[0]}")/ruler.sh"
 
 # px TWIPS: the pixel offset of a design position.
 px() {
@@ -35,47 +27,10 @@ move_in() {
     e2e_move $((x + $2)) $((y + $3))
 }
 
-window_count() {
-    e2e_windows "$E2E_OMBRIX_PID" | wc -l
-}
-
-window_count_is() {
-    [[ $(window_count) == "$1" ]]
-}
-
-# ruler_menu: opens the ruler's context menu with a right press on its face
-# and waits for the pop-up.
-ruler_menu() {
-    local before
-    before=$(window_count)
-    e2e_move $((RX + 200)) $((RY + 40))
-    xdotool click 3
-    e2e_wait_until 5 window_count_is $((before + 1)) || e2e_fatal "the ruler's menu opens"
-    e2e_pause
-}
-
-# ruler_command KEY: the top-level menu entry with that access key.
-ruler_command() {
-    ruler_menu
-    e2e_key "$1"
-}
-
-# utilities_command KEY: an entry of "Utilities", which has no access key of
-# its own (its "u" belongs to "C&urrent"): three steps down, then right.
-utilities_command() {
-    local before
-    ruler_menu
-    before=$(window_count)
-    e2e_key Down Down Down Right
-    e2e_wait_until 5 window_count_is $((before + 1)) || e2e_fatal "the Utilities submenu opens"
-    e2e_pause
-    e2e_key "$1"
-}
-
 # open_companion KEY TITLE_REGEX: opens a Utilities entry; COMPANION is the
 # window that shows.
 open_companion() {
-    utilities_command "$1"
+    utilities_command "$1" || e2e_fatal "Utilities > $1 is chosen from the ruler's menu"
     COMPANION=$(e2e_wait_window "$2") || e2e_fatal "a window titled /$2/ appears"
 }
 
@@ -125,10 +80,6 @@ check_not_stored() {
     done
 }
 
-pixel_is() {
-    [[ $(e2e_pixel "$1" "$2") == "$3" ]]
-}
-
 # paint_square COLOUR X Y NAME: an ImageMagick window of 200 x 200 pixels of
 # that colour with its frame at X,Y; SQUARE_X SQUARE_Y is its middle.
 paint_square() {
@@ -150,6 +101,46 @@ clipboard_is() {
 check_clipboard() {
     e2e_wait_until 5 clipboard_is "$1"
     e2e_assert_clipboard "$1" "$2"
+}
+
+MIXER_SWATCH=(309 124) # middle of Picture2: 3840, 1060, 1600 x 1600 twips in the Mixer
+
+# mixer_swatch: the colour the middle of the Mixer's swatch shows, #RRGGBB.
+mixer_swatch() {
+    local x y
+    read -r x y _ _ < <(e2e_geometry "$MIXER")
+    e2e_pixel $((x + MIXER_SWATCH[0])) $((y + MIXER_SWATCH[1]))
+}
+
+mixer_swatch_shows() {
+    [[ $(mixer_swatch) == "$1" ]]
+}
+
+# stored_colour: H1, H2 and H3 as the store holds them.
+stored_colour() {
+    echo "$(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
+}
+
+# close_and_reopen spy|mixer HOW ELEMENT...: closes the tool by a click on
+# the element (left top width height in twips), checks that the program goes
+# on and that the tool stored its place, then reopens the tool (SPY or MIXER)
+# and finds it there.
+close_and_reopen() {
+    local tool=$1 how=$2 wid name keys x y
+    shift 2
+    case $tool in
+    spy) wid=$SPY name=Spy keys="S_L S_T" ;;
+    mixer) wid=$MIXER name=Mixer keys="M_L M_T" ;;
+    esac
+    read -r x y _ _ < <(e2e_geometry "$wid")
+    click_in "$wid" "$@"
+    e2e_assert "the $how closes the $name" e2e_wait_until 5 e2e_window_gone "$wid"
+    e2e_assert "the program goes on" xd_alive "$E2E_OMBRIX_PID"
+    # shellcheck disable=SC2086  # the two keys
+    check_place_stored "$x" "$y" $keys
+    "open_$tool"
+    e2e_assert "the $name closed by its $how reopens at $x,$y" \
+        e2e_wait_until 5 at_place "$COMPANION" "$x" "$y"
 }
 
 # shoot WID NAME: with OMBRIX_E2E_SHOTS naming a directory, a picture of the

@@ -213,6 +213,8 @@ e2e_pause() {
 
 # e2e_geometry WID: "x y w h", x and y absolute on the screen.
 e2e_geometry() {
+    # Without an id xwininfo would wait for a window to be clicked.
+    [[ -n $1 ]] || return 1
     xwininfo -id "$1" 2>/dev/null | awk '
         /Absolute upper-left X:/ { x = $NF }
         /Absolute upper-left Y:/ { y = $NF }

@@ -1,9 +1,10 @@
 # shellcheck shell=bash
 # shellcheck disable=SC2034  # X Y W H are read by the test scripts
-# shellcheck disable=SC2046  # "at" gives the two words X Y on purpose
+# shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
 # Helpers for the end-to-end tests of the ruler window, sourced after
-# harness.sh. Points are relative to the ruler's top-left corner, in pixels
-# (design twips / 15).
+# harness.sh: the program started and its ruler found, its context menu
+# driven from the keyboard. Points are relative to the ruler's top-left
+# corner, in pixels (design twips / 15).
 
 RULER_FACE="100 40"      # on the horizontal face, clear of every control
 RULER_FACE_V="55 300"    # on the vertical face, below its title image
@@ -11,6 +12,7 @@ RULER_THUMB="124 59"     # the centre of Slider1's thumb at its start position 6
 RULER_THUMB_MAX_X=343    # the thumb's centre at the slider's maximum, 24000
 RULER_MOVE_LEFT="17 59"  # chameleonButton1, "Move left"
 RULER_MOVE_RIGHT="35 59" # chameleonButton4, "Move right"
+UNIT_KEYS=(Pix Points Charac Inch Milli Centi Twips) # the stored unit ticks
 
 # Caption pictures, 21 x 21 at y 4, placed from the right edge W (pixels).
 ruler_toggle_x() { echo $((($1 * 15 - 1045 + 7) / 15)); }
@@ -24,18 +26,36 @@ ruler_place() {
 }
 
 # start_ruler [X Y]: starts the program (at that place, when given) and sets
-# WID and the geometry X Y W H.
+# WID and the geometry X Y W H; the test ends when the ruler does not show.
 start_ruler() {
+    ruler_starts "$@" || e2e_fatal "the ruler starts${1:+ at $1,$2}, alone, 400 x 84"
+}
+
+# ruler_starts [X Y]: start_ruler, failing instead of ending the test.
+ruler_starts() {
     [[ $# -eq 2 ]] && ruler_place "$1" "$2"
     e2e_start_ombrix
-    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
+    ruler_settles "$@"
+}
+
+# ruler_settles [X Y]: the started program shows its ruler (at that place,
+# when given) and nothing else; sets WID and X Y W H.
+ruler_settles() {
+    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || return 1
     if [[ $# -eq 2 ]]; then
-        e2e_wait_geometry "$WID" "$1 $2 400 84" || e2e_fatal "the ruler opens at $1,$2"
+        e2e_wait_geometry "$WID" "$1 $2 400 84" || return 1
     else
         # The title bar goes and the window settles at its outer size.
-        e2e_wait_until 5 ruler_is_strip || e2e_fatal "the ruler settles at 400 x 84"
+        e2e_wait_until 5 ruler_is_strip || return 1
     fi
+    sleep 0.3 # anything else it shows by itself would be mapped by now
+    [[ $(window_count) == 1 ]] || return 1
     ruler_read_geometry
+}
+
+# window_count: the viewable windows of the program.
+window_count() {
+    e2e_windows "$E2E_OMBRIX_PID" | wc -l
 }
 
 ruler_is_strip() {
@@ -77,15 +97,19 @@ menu_at_pointer() {
 # open_menu DX DY: a right click there; waits for the context menu.
 open_menu() {
     e2e_click $(at "$1" "$2") 3
-    e2e_wait_until 5 menu_at_pointer
+    e2e_wait_until 5 menu_at_pointer || return 1
+    # The menu takes the keyboard a moment after it is mapped.
+    e2e_pause
 }
 
-# open_submenu KEY: the mnemonic of a submenu entry of the open menu.
+# open_submenu KEY...: the keys that open a submenu of the open menu, its
+# mnemonic or the arrows that reach it.
 open_submenu() {
     local before
     before=$(ruler_popups | grep -c .)
-    e2e_key "$1"
-    e2e_wait_until 5 popup_count_is $((before + 1))
+    e2e_key "$@"
+    e2e_wait_until 5 popup_count_is $((before + 1)) || return 1
+    e2e_pause
 }
 
 menus_closed() {
@@ -100,6 +124,30 @@ menu_command() {
     open_menu "$dx" "$dy" || return 1
     e2e_key "$@"
     e2e_wait_until 5 menus_closed
+}
+
+# utilities_command KEY: an entry of "Utilities", which has no access key of
+# its own (its "u" belongs to "C&urrent"): three steps down, then right.
+utilities_command() {
+    open_menu $RULER_FACE && open_submenu Down Down Down Right && e2e_key "$1"
+}
+
+# close_ruler: "Cl&ose" from the context menu; waits for the program's end
+# with status 0. On a loaded machine the key can reach the menu before it
+# holds the keyboard, so the menu is opened again when the program is still
+# there.
+close_ruler() {
+    local attempt
+    for attempt in 1 2 3; do
+        open_menu $RULER_FACE || continue
+        e2e_key o
+        if e2e_wait_exit "$E2E_OMBRIX_PID" 5; then
+            ((E2E_EXIT_STATUS == 0))
+            return
+        fi
+        e2e_key Escape
+    done
+    return 1
 }
 
 # copy_readouts DX DY: "C&urrent" > "&Copy to Clipboard" from the menu opened

@@ -7,6 +7,7 @@
 # that program is started and no message shows. Alt+S, the access key of both
 # "Clo&se" and "&System Info", presses neither of them.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
+# shellcheck disable=SC2086  # the points split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
@@ -20,7 +21,7 @@ SYSINFO_TOOLS=(hardinfo2 hardinfo kinfocenter gnome-system-monitor mate-system-m
 NO_TOOLS_PATH=/usr/bin:/bin
 
 open_about() {
-    ruler_command a
+    menu_command $RULER_FACE a || e2e_fatal "About is chosen from the ruler's menu"
     ABOUT=$(e2e_wait_window '^About Ombrix$') || e2e_fatal "the About box appears"
 }
 

@@ -10,7 +10,6 @@ source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
-SWATCH=(309 124) # middle of Picture2: 3840, 1060, 1600 x 1600 twips in the window
 GREEN_BAR=(56 118 169 17) # HScroll2: 840, 1780, 2535 x 255 twips in the window
 GREEN_THUMB_AT_0=27       # the thumb's middle from the bar's left end, at 0
 CLOSE_BUTTON=(4435 3910 1100 350)
@@ -21,22 +20,10 @@ mixer_lines() {
     printf 'RGB Value - %s\r\nDecimal Value - %s\r\nHex Value - %s' "$1" "$2" "$3"
 }
 
-swatch_shows() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    pixel_is $((x + SWATCH[0])) $((y + SWATCH[1])) "$1"
-}
-
-swatch_colour() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    e2e_pixel $((x + SWATCH[0])) $((y + SWATCH[1]))
-}
-
 # swatch_green_above N: the swatch is red 255, green above N, blue 0.
 swatch_green_above() {
     local colour
-    colour=$(swatch_colour)
+    colour=$(mixer_swatch)
     [[ $colour =~ ^#FF([0-9A-F]{2})00$ ]] && ((16#${BASH_REMATCH[1]} > $1))
 }
 
@@ -54,7 +41,7 @@ check_first_open() {
     e2e_assert_eq "$x $y $w $h" "$(e2e_outer_geometry "$MIXER")" "the Mixer has no frame"
     e2e_assert_not "the Mixer is not top-most when it opens" \
         e2e_has_state "$MIXER" _NET_WM_STATE_ABOVE
-    e2e_assert "the swatch is black at first" e2e_wait_until 5 swatch_shows "#000000"
+    e2e_assert "the swatch is black at first" e2e_wait_until 5 mixer_swatch_shows "#000000"
     copy_mixer
     check_clipboard "$(mixer_lines 0,0,0 0 '#000000')" "Alt+C copies the first-run colour"
 }
@@ -63,7 +50,7 @@ check_red_by_keyboard() {
     e2e_assert "the Mixer has the keyboard" focus_window "$MIXER"
     # The red bar is first in the tab order and has the focus.
     e2e_key End
-    e2e_assert "End takes red to 255" e2e_wait_until 5 swatch_shows "#FF0000"
+    e2e_assert "End takes red to 255" e2e_wait_until 5 mixer_swatch_shows "#FF0000"
     copy_mixer
     check_clipboard "$(mixer_lines 255,0,0 255 '#FF0000')" "Alt+C copies pure red"
     shoot "$MIXER" color-mixer
@@ -94,39 +81,29 @@ check_thumb_drag() {
         "$(e2e_clipboard)" "the dragged green shows in the copy"
     e2e_key Home
     e2e_assert "Home on the dragged bar takes green back to 0" \
-        e2e_wait_until 5 swatch_shows "#FF0000"
+        e2e_wait_until 5 mixer_swatch_shows "#FF0000"
 }
 
 clipboard_matches() {
     [[ $(e2e_clipboard) =~ $1 ]]
 }
 
-# close_and_reopen HOW ELEMENT...: closes the Mixer by a click on the
-# element, checks the stored place and colour, reopens the Mixer and finds it
-# there with its colour.
-close_and_reopen() {
-    local how=$1 x y
-    shift
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    click_in "$MIXER" "$@"
-    e2e_assert "the $how closes the Mixer" e2e_wait_until 5 e2e_window_gone "$MIXER"
-    e2e_assert "the program goes on" xd_alive "$E2E_OMBRIX_PID"
-    check_place_stored "$x" "$y" M_L M_T
-    e2e_assert_eq "255 0 0" "$(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)" \
-        "H1 to H3 hold the colour"
-    open_mixer
-    e2e_assert "the Mixer closed by its $how reopens at $x,$y" \
-        e2e_wait_until 5 at_place "$MIXER" "$x" "$y"
-    e2e_assert "the reopened Mixer shows red" e2e_wait_until 5 swatch_shows "#FF0000"
+# check_colour_kept HOW: the Mixer closed by its HOW stored its colour, and
+# the reopened Mixer shows and copies it.
+check_colour_kept() {
+    e2e_assert_eq "255 0 0" "$(stored_colour)" "H1 to H3 hold the colour the $1 left"
+    e2e_assert "the reopened Mixer shows red" e2e_wait_until 5 mixer_swatch_shows "#FF0000"
     copy_mixer
     check_clipboard "$(mixer_lines 255,0,0 255 '#FF0000')" "the reopened Mixer copies red"
 }
 
 check_close_and_reopen() {
     move_window "$MIXER" 300 200
-    close_and_reopen "Close button" "${CLOSE_BUTTON[@]}"
+    close_and_reopen mixer "Close button" "${CLOSE_BUTTON[@]}"
+    check_colour_kept "Close button"
     move_window "$MIXER" 350 250
-    close_and_reopen "close control" "${CLOSE_CONTROL[@]}"
+    close_and_reopen mixer "close control" "${CLOSE_CONTROL[@]}"
+    check_colour_kept "close control"
 }
 
 e2e_start_desktop

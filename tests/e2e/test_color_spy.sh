@@ -106,25 +106,10 @@ check_samples() {
     check_clipboard "$red" "Enter copies the ten lines of pure red"
 }
 
-# close_and_reopen HOW ELEMENT...: closes the Spy by a click on the element,
-# checks the stored place, reopens the Spy and finds it there.
-close_and_reopen() {
-    local how=$1 x y
-    shift
-    read -r x y _ _ < <(e2e_geometry "$SPY")
-    click_in "$SPY" "$@"
-    e2e_assert "the $how closes the Spy" e2e_wait_until 5 e2e_window_gone "$SPY"
-    e2e_assert "the program goes on" xd_alive "$E2E_OMBRIX_PID"
-    check_place_stored "$x" "$y" S_L S_T
-    open_spy
-    e2e_assert "the Spy closed by its $how reopens at $x,$y" \
-        e2e_wait_until 5 at_place "$SPY" "$x" "$y"
-}
-
 check_close_and_reopen() {
-    close_and_reopen "Close button" "${CLOSE_BUTTON[@]}"
+    close_and_reopen spy "Close button" "${CLOSE_BUTTON[@]}"
     move_window "$SPY" $((250 + SHIFT_X)) 350
-    close_and_reopen "close control" "${CLOSE_CONTROL[@]}"
+    close_and_reopen spy "close control" "${CLOSE_CONTROL[@]}"
 }
 
 e2e_start_desktop

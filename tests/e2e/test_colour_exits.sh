@@ -11,20 +11,9 @@ source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
-MIXER_SWATCH=(309 124) # middle of Picture2 in the Mixer
 SPY_PIN=(1770 60 315 315)
 MIXER_PIN=(4600 60 315 315)
 RULER_PIN=(330 14) # the ruler's toggle: 6000 - 315 - 100 - 2 * 315 twips from the left
-
-mixer_swatch_shows() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    pixel_is $((x + MIXER_SWATCH[0])) $((y + MIXER_SWATCH[1])) "$1"
-}
-
-stored_colour() {
-    echo "$(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
-}
 
 # mixer_key KEY COLOUR: a key on the Mixer's red bar, which has the focus,
 # until the swatch shows the colour.
@@ -55,14 +44,14 @@ check_window_manager_close() {
         "the stored colour is copied with two hex digits a channel"
     mixer_key End "#FF0B0C"
     open_spy
-    move_window "$RULER" 60 120
-    read -r RX RY _ _ < <(e2e_geometry "$RULER")
-    e2e_assert "the window manager closes the ruler" e2e_wm_close "$RULER"
+    move_window "$WID" 60 120
+    ruler_read_geometry
+    e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
     e2e_assert "the program ends with the ruler" e2e_wait_exit "$E2E_OMBRIX_PID"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
     e2e_assert_eq "255 11 12" "$(stored_colour)" "the unloaded Mixer stored its colour"
     check_not_stored M_L M_T S_L S_T
-    e2e_assert_eq "$((RX * 15)) $((RY * 15))" "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
+    e2e_assert_eq "$((X * 15)) $((Y * 15))" "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
         "the ruler stored its place"
 }
 
@@ -78,10 +67,9 @@ check_ruler_close_entry() {
     # Every window has read its keys; from now on a key is there only if
     # written.
     e2e_store_write $'[Presets]\nX_L=0\n'
-    ruler_command o
-    e2e_assert "the ruler's Cl&ose ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert "the ruler's Cl&ose ends the program" close_ruler
     check_not_stored H1 H2 H3 M_L M_T S_L S_T
-    e2e_assert_eq "100 100" "$RX $RY" "the ruler started at its stored place"
+    e2e_assert_eq "100 100" "$X $Y" "the ruler started at its stored place"
     e2e_assert_eq 1500 "$(e2e_store_value X_L)" "the ruler's Cl&ose stored the ruler's place"
 }
 
@@ -97,19 +85,19 @@ check_on_top() {
     e2e_assert "the Spy's pin puts it on top" e2e_wait_until 5 above "$SPY"
     click_in "$SPY" "${SPY_PIN[@]}"
     e2e_assert "the Spy's pin takes it off the top" e2e_wait_until 5 not_above "$SPY"
-    e2e_assert "the ruler stays on top" above "$RULER"
+    e2e_assert "the ruler stays on top" above "$WID"
     e2e_assert "the Mixer stays on top" above "$MIXER"
 
     # The ruler off the top does not go back there when the Spy leaves it.
-    e2e_click $((RX + RULER_PIN[0])) $((RY + RULER_PIN[1]))
-    e2e_assert "the ruler's pin takes it off the top" e2e_wait_until 5 not_above "$RULER"
+    e2e_click $((X + RULER_PIN[0])) $((Y + RULER_PIN[1]))
+    e2e_assert "the ruler's pin takes it off the top" e2e_wait_until 5 not_above "$WID"
     e2e_assert "the Mixer stays on top of the ruler's leaving" above "$MIXER"
     click_in "$SPY" "${SPY_PIN[@]}"
     e2e_wait_until 5 above "$SPY"
     click_in "$SPY" "${SPY_PIN[@]}"
     e2e_assert "the Spy leaves the top again" e2e_wait_until 5 not_above "$SPY"
     sleep 0.3
-    e2e_assert "the ruler off the top stays there" not_above "$RULER"
+    e2e_assert "the ruler off the top stays there" not_above "$WID"
     e2e_assert "the Mixer is still on top" above "$MIXER"
 }
 

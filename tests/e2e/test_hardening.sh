@@ -7,10 +7,12 @@
 # shell syntax. Each time the ruler must start with the defaults for the bad
 # keys alone, show no other window, and its next saving exit must write a
 # store the next start reads back.
+# shellcheck disable=SC2086  # the points split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/ruler.sh
+source "$(dirname "$0")/ruler.sh"
 
-UNIT_KEYS=(Pix Points Charac Inch Milli Centi Twips)
 # Keys the ruler does not read: it must start whatever they hold and leave
 # them as they were.
 OTHER_KEYS=(S_L S_T M_L M_T H1 H2 H3)
@@ -104,61 +106,15 @@ store_is_valid() {
 
 # ---- the program ------------------------------------------------------------
 
-RULER=
-RULER_X=
-RULER_Y=
-
-# start_ruler: starts the program and waits for its ruler; fails when it does
-# not show exactly one window.
-start_ruler() {
-    e2e_start_ombrix
-    RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || return 1
-    sleep 0.3 # anything else it shows by itself would be mapped by now
-    (($(e2e_windows "$E2E_OMBRIX_PID" | wc -l) == 1)) || return 1
-    read -r RULER_X RULER_Y _ < <(e2e_geometry "$RULER")
-}
-
-menu_is_open() {
-    (($(e2e_windows "$1" | wc -l) > 1))
-}
-
-# open_menu PID WID: a right press on the ruler face.
-open_menu() {
-    local x y
-    read -r x y _ < <(e2e_geometry "$2")
-    e2e_move $((x + 200)) $((y + 40))
-    xdotool mousedown 3 mouseup 3
-    e2e_wait_until 5 menu_is_open "$1" || return 1
-    # The menu takes the keyboard a moment after it is mapped.
-    sleep 0.2
-}
-
-# close_ruler: "Cl&ose" from the context menu; waits for the program's end.
-# On a loaded machine the key can reach the menu before it holds the
-# keyboard, so the menu is opened again when the program is still there.
-close_ruler() {
-    local attempt
-    for attempt in 1 2 3; do
-        open_menu "$E2E_OMBRIX_PID" "$RULER" || continue
-        xdotool key o
-        if e2e_wait_exit "$E2E_OMBRIX_PID" 5; then
-            ((E2E_EXIT_STATUS == 0))
-            return
-        fi
-        xdotool key Escape
-    done
-    return 1
-}
-
 # The first run's place: where the window manager puts the ruler when no
 # position is stored.
 DEFAULT_X=
 DEFAULT_Y=
 measure_default_place() {
     rm -rf "$XDG_CONFIG_HOME/Ombrix"
-    start_ruler || e2e_fatal "a first run shows the ruler"
-    DEFAULT_X=$RULER_X
-    DEFAULT_Y=$RULER_Y
+    ruler_starts || e2e_fatal "a first run shows the ruler"
+    DEFAULT_X=$X
+    DEFAULT_Y=$Y
     close_ruler || e2e_fatal "a first run ends by Close"
     e2e_pass "first run at the window manager's place ($DEFAULT_X,$DEFAULT_Y)"
 }
@@ -191,14 +147,14 @@ run_case() {
     local label=$1 bad=$2
     shift 2
     write_store "$bad" "$@"
-    start_ruler || {
+    ruler_starts || {
         e2e_fail "$label: the ruler starts with one window only"
         return
     }
     local want_x want_y
     want_x=$(expected_edge "$GOOD_X" "$DEFAULT_X" X_L "$bad" "$@")
     want_y=$(expected_edge "$GOOD_Y" "$DEFAULT_Y" X_T "$bad" "$@")
-    local got="$RULER_X $RULER_Y"
+    local got="$X $Y"
     close_ruler || {
         e2e_fail "$label: Close ends the program"
         return
@@ -244,11 +200,8 @@ EOF
 # open_tool LETTER TITLE: Utilities, then the entry with that access key, from
 # the ruler's menu; prints "x y" of the tool's window once it shows.
 open_tool() {
-    xdotool windowraise "$RULER"
-    open_menu "$E2E_OMBRIX_PID" "$RULER" || return 1
-    e2e_key Down Down Down Right
-    sleep 0.2
-    xdotool key "$1"
+    xdotool windowraise "$WID"
+    utilities_command "$1" || return 1
     local wid x y
     wid=$(e2e_wait_window "^$2\$") || return 1
     read -r x y _ < <(e2e_geometry "$wid")
@@ -262,12 +215,12 @@ open_tool() {
 TOOLS=
 tools_run() {
     local spy mixer
-    start_ruler || return 1
+    ruler_starts || return 1
     spy=$(open_tool s "Color Spy") || return 1
     mixer=$(open_tool m "Color Mixer") || return 1
-    wm_delete "$RULER"
+    wm_delete "$WID"
     e2e_wait_exit "$E2E_OMBRIX_PID" || return 1
-    TOOLS="ruler $RULER_X $RULER_Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
+    TOOLS="ruler $X $Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
 }
 
 colour_is_valid() {
@@ -341,8 +294,8 @@ check_one_bad_key_among_good_ones() {
 check_random_store() {
     mkdir -p "$(dirname "$STORE")"
     head -c 4096 /dev/urandom >"$STORE"
-    start_ruler || e2e_fail "random store: the ruler starts with one window only"
-    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "random store: default place"
+    ruler_starts || e2e_fail "random store: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$X $Y" "random store: default place"
     e2e_assert "random store: Close ends the program" close_ruler
     e2e_assert "random store: Close writes a valid store" store_is_valid
     e2e_assert_eq "True False" "$(e2e_store_value Pix) $(e2e_store_value Points)" \
@@ -354,8 +307,8 @@ check_random_store() {
 reads_back_store() {
     e2e_store_put X_L 4500
     e2e_store_put X_T 1500
-    start_ruler || e2e_fail "the written store: the ruler starts"
-    e2e_assert_eq "300 100" "$RULER_X $RULER_Y" "the written store is read back"
+    ruler_starts || e2e_fail "the written store: the ruler starts"
+    e2e_assert_eq "300 100" "$X $Y" "the written store is read back"
     close_ruler || e2e_fail "the written store: Close"
 }
 
@@ -363,8 +316,8 @@ check_missing_configuration_directory() {
     local saved=$XDG_CONFIG_HOME
     export XDG_CONFIG_HOME=$E2E_TMP/not/there/yet
     STORE=$(e2e_store_file)
-    start_ruler || e2e_fail "no configuration directory: the ruler starts with one window only"
-    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "no configuration directory: default place"
+    ruler_starts || e2e_fail "no configuration directory: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$X $Y" "no configuration directory: default place"
     e2e_assert "no configuration directory: Close ends the program" close_ruler
     e2e_assert "no configuration directory: Close creates a valid store" store_is_valid
     export XDG_CONFIG_HOME=$saved
@@ -376,24 +329,24 @@ check_missing_configuration_directory() {
 check_unwritable_configuration_directory() {
     rm -rf "$XDG_CONFIG_HOME/Ombrix"
     printf 'not a directory\n' >"$XDG_CONFIG_HOME/Ombrix"
-    start_ruler || e2e_fail "unwritable store: the ruler starts with one window only"
-    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$RULER_X $RULER_Y" "unwritable store: default place"
+    ruler_starts || e2e_fail "unwritable store: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$X $Y" "unwritable store: default place"
     e2e_assert "unwritable store: Close still ends the program at once" close_ruler
     e2e_assert_eq "not a directory" "$(cat "$XDG_CONFIG_HOME/Ombrix")" \
         "unwritable store: the file in the directory's place is untouched"
     rm -f "$XDG_CONFIG_HOME/Ombrix"
-    start_ruler || e2e_fail "writable again: the ruler starts"
+    ruler_starts || e2e_fail "writable again: the ruler starts"
     e2e_assert "writable again: Close ends the program" close_ruler
     e2e_assert "writable again: Close writes a valid store" store_is_valid
 }
 
 check_store_deleted_while_running() {
     write_store empty
-    start_ruler || e2e_fail "store deleted: the ruler starts"
+    ruler_starts || e2e_fail "store deleted: the ruler starts"
     rm -rf "$XDG_CONFIG_HOME/Ombrix"
     e2e_assert "store deleted: Close ends the program" close_ruler
     e2e_assert "store deleted: Close writes a valid store anew" store_is_valid
-    e2e_assert_eq "$GOOD_X $GOOD_Y" "$RULER_X $RULER_Y" "store deleted: the ruler had the stored place"
+    e2e_assert_eq "$GOOD_X $GOOD_Y" "$X $Y" "store deleted: the ruler had the stored place"
     e2e_assert_eq "${GOOD[X_L]} ${GOOD[X_T]} False True" \
         "$(e2e_store_value X_L) $(e2e_store_value X_T) $(e2e_store_value Pix) $(e2e_store_value Points)" \
         "store deleted: the running ruler's state is written"
@@ -401,10 +354,10 @@ check_store_deleted_while_running() {
 
 check_two_copies_closing_at_once() {
     write_store empty
-    start_ruler || e2e_fail "two copies: the first starts"
-    local first=$E2E_OMBRIX_PID first_window=$RULER
-    start_ruler || e2e_fail "two copies: the second starts"
-    local second=$E2E_OMBRIX_PID second_window=$RULER
+    ruler_starts || e2e_fail "two copies: the first starts"
+    local first=$E2E_OMBRIX_PID first_window=$WID
+    ruler_starts || e2e_fail "two copies: the second starts"
+    local second=$E2E_OMBRIX_PID second_window=$WID
     xdotool windowmove "$second_window" 300 400
     e2e_wait_geometry "$second_window" "300 400 400 84" || e2e_fail "two copies: the second moves"
     wm_delete "$first_window" "$second_window"
@@ -467,16 +420,17 @@ check_kill_during_saving_exit() {
     local round pattern broken=0 seen=()
     for round in $(seq 0 11); do
         rm -f "$STORE" # a first run: "Pixels" alone ticked
-        start_ruler || {
+        ruler_starts || {
             e2e_fail "kill round $round: the ruler starts"
             continue
         }
-        xdotool windowmove "$RULER" 300 400
-        e2e_wait_geometry "$RULER" "300 400 400 84"
+        xdotool windowmove "$WID" 300 400
+        e2e_wait_geometry "$WID" "300 400 400 84"
+        ruler_read_geometry
         write_old_store
         touch -d '-1 second' "$E2E_TMP/before-exit"
         touch -d '-2 seconds' "$STORE"
-        open_menu "$E2E_OMBRIX_PID" "$RULER" || continue
+        open_menu $RULER_FACE || continue
         xdotool key o
         kill_on_first_write "$E2E_OMBRIX_PID" $((round * round * 150)) ||
             e2e_fail "kill round $round: Close starts writing the store"
@@ -522,8 +476,8 @@ check_help_from_hostile_directory() {
     )
     E2E_OMBRIX_PID=$(cat "$E2E_TMP/hostile.pid")
     XD_PIDS+=("$E2E_OMBRIX_PID")
-    RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the copied program starts"
-    open_menu "$E2E_OMBRIX_PID" "$RULER" || e2e_fail "hostile directory: the menu opens"
+    ruler_settles || e2e_fatal "the copied program starts"
+    open_menu $RULER_FACE || e2e_fail "hostile directory: the menu opens"
     xdotool key h
     e2e_assert "hostile directory: Help calls the viewer" e2e_wait_until 10 viewer_was_called
     e2e_assert_eq "1|$dir/Ombrix_Help.htm" "$(paste -sd'|' "$E2E_TMP/opened")" \

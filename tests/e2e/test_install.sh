@@ -5,6 +5,8 @@
 # the installed program and lets it open its help page from share/ombrix.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/ruler.sh
+source "$(dirname "$0")/ruler.sh"
 
 BUILD_DIR=$(dirname "$(dirname "$OMBRIX_BIN")")
 STAGE=$E2E_TMP/stage
@@ -79,10 +81,6 @@ EOF
     export PATH=$E2E_TMP/fakebin:$PATH
 }
 
-menu_is_open() {
-    (($(e2e_windows "$1" | wc -l) > 1))
-}
-
 viewer_was_called() {
     [[ -s $E2E_TMP/opened ]]
 }
@@ -90,16 +88,10 @@ viewer_was_called() {
 check_installed_program_opens_help() {
     e2e_start_desktop
     install_fake_viewer
-    OMBRIX_BIN=$PREFIX/bin/ombrix e2e_start_ombrix
-    local wid x y w h
-    wid=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the installed program shows its ruler"
-    read -r x y w h < <(e2e_geometry "$wid")
-    e2e_assert_eq "400 84" "$w $h" "the installed ruler is 400 x 84 pixels"
-    e2e_move $((x + 200)) $((y + 40))
-    xdotool mousedown 3 mouseup 3
-    e2e_assert "a right press on the ruler face opens the menu" \
-        e2e_wait_until 5 menu_is_open "$E2E_OMBRIX_PID"
-    sleep 0.2 # the menu takes the keyboard a moment after it is mapped
+    OMBRIX_BIN=$PREFIX/bin/ombrix e2e_assert "the installed ruler shows alone, 400 x 84 pixels" \
+        ruler_starts
+    # shellcheck disable=SC2086  # the point splits into X Y on purpose
+    e2e_assert "a right press on the ruler face opens the menu" open_menu $RULER_FACE
     e2e_key h
     e2e_assert "choosing Help calls the viewer" e2e_wait_until 10 viewer_was_called
     e2e_assert_eq "$(realpath "$PREFIX/share/ombrix/Ombrix_Help.htm")" "$(cat "$E2E_TMP/opened")" \

@@ -6,30 +6,9 @@
 # shellcheck disable=SC2119  # the harness's arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/ruler.sh
+source "$(dirname "$0")/ruler.sh"
 
-UNIT_KEYS=(Pix Points Charac Inch Milli Centi Twips)
-RULER_COLOUR_PROBE="100 40" # on the ruler face, clear of every control
-
-window_count() {
-    e2e_windows "$1" | wc -l
-}
-
-pixel_is() {
-    [[ $(e2e_pixel "$1" "$2") == "$3" ]]
-}
-
-# start_ruler: starts the program and sets WID and the geometry X Y W H.
-start_ruler() {
-    local first
-    e2e_start_ombrix
-    first=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
-    # Let the start-up settle: the title bar goes and the stored place applies.
-    sleep 0.5
-    xd_alive "$E2E_OMBRIX_PID" || e2e_fatal "the program is still running after its start"
-    WID=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window stays"
-    [[ $WID == "$first" ]] || echo "note: the ruler's window $first was replaced by $WID"
-    read -r X Y W H < <(e2e_geometry "$WID")
-}
 
 # check_units_stored PIX POINTS CHARAC INCH MILLI CENTI TWIPS
 check_units_stored() {
@@ -42,10 +21,8 @@ check_units_stored() {
 
 check_first_start() {
     e2e_assert_not "the store is empty before the first start" test -e "$(e2e_store_file)"
-    start_ruler
-    e2e_assert_eq 1 "$(window_count "$E2E_OMBRIX_PID")" "the program shows one window"
+    e2e_assert "the program shows one window, 6000 x 1260 twips" ruler_starts || exit 1
     e2e_assert_eq " Ombrix" "$(e2e_title "$WID")" "the window's title"
-    e2e_assert_eq "400 84" "$W $H" "the window is 6000 x 1260 twips"
     e2e_assert_eq "$X $Y $W $H" "$(e2e_outer_geometry "$WID")" \
         "openbox put no frame around the window"
     local extents
@@ -58,7 +35,7 @@ check_first_start() {
 # An ordinary window raised over the ruler still lies below it.
 check_stays_above() {
     local viewer cover probe_x probe_y
-    read -r probe_x probe_y <<<"$RULER_COLOUR_PROBE"
+    read -r probe_x probe_y <<<"$RULER_FACE"
     convert -size 300x200 "xc:#123456" "$E2E_TMP/cover.png"
     e2e_spawn display -geometry "+$X+$Y" "$E2E_TMP/cover.png"
     viewer=$XD_LAST_PID

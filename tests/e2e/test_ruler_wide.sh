@@ -11,9 +11,9 @@ e2e_start_desktop 3840x1080x24
 e2e_store_put X_L 45000
 e2e_store_put X_T 4500
 start_ruler
-e2e_assert_eq "3000 300" "$RX $RY" "the ruler starts at the stored place on the right half"
-move_window "$RULER" 3400 700
-e2e_assert "the window manager closes the ruler" e2e_wm_close "$RULER"
+e2e_assert_eq "3000 300" "$X $Y" "the ruler starts at the stored place on the right half"
+move_window "$WID" 3400 700
+e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
 e2e_assert "the program ends" e2e_wait_exit "$E2E_OMBRIX_PID"
 e2e_assert_eq "51000 10500" "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
     "the place where it was moved is stored in twips"

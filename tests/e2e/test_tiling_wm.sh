@@ -10,8 +10,6 @@ source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
-SLIDER_THUMB=(124 59) # Slider1's thumb at its start position 6000
-
 # fixed_size WID: "W H" when the size hints' smallest and largest sizes agree.
 fixed_size() {
     xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | awk '
@@ -39,20 +37,21 @@ check_floats() {
 
 check_ruler_slider() {
     local before after
-    read -r _ _ before _ < <(e2e_geometry "$RULER")
-    e2e_drag $((RX + SLIDER_THUMB[0])) $((RY + SLIDER_THUMB[1])) \
-        $((RX + SLIDER_THUMB[0] + 60)) $((RY + SLIDER_THUMB[1]))
-    read -r _ _ after _ < <(e2e_geometry "$RULER")
+    read -r _ _ before _ < <(e2e_geometry "$WID")
+    local thumb_x thumb_y
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
+    read -r _ _ after _ < <(e2e_geometry "$WID")
     e2e_assert "dragging the slider widens the ruler ($before to $after pixels)" \
         test "$after" -gt "$before"
-    check_floats "$RULER" "$after 84" UTILITY "the widened ruler"
+    check_floats "$WID" "$after 84" UTILITY "the widened ruler"
 }
 
 # Each companion opens over the ruler in the middle of the screen and is moved
 # off it, so that the next clicks reach the ruler.
 OMBRIX_E2E_WM=i3 e2e_start_desktop 1280x1024
 start_ruler
-check_floats "$RULER" "400 84" UTILITY "the ruler"
+check_floats "$WID" "400 84" UTILITY "the ruler"
 check_ruler_slider
 open_spy
 check_floats "$SPY" "197 349" UTILITY "Color Spy"
@@ -60,9 +59,9 @@ move_window "$SPY" 0 0
 open_mixer
 check_floats "$MIXER" "387 301" UTILITY "Color Mixer"
 move_window "$MIXER" 880 0
-ruler_command a
+menu_command $RULER_FACE a
 ABOUT=$(e2e_wait_window '^About Ombrix$') || e2e_fatal "the About box appears"
 check_floats "$ABOUT" "384 293" DIALOG "the About box"
 move_window "$ABOUT" 880 700
-ruler_command v
-check_floats "$RULER" "84 400" UTILITY "the vertical ruler"
+menu_command $RULER_FACE v
+check_floats "$WID" "84 400" UTILITY "the vertical ruler"

@@ -1,13 +1,23 @@
-#include "colour/ToolLook.h"
+#include "chrome/ToolLook.h"
 
 #include <QLabel>
-#include <QPixmap>
 
 namespace ToolLook {
 
 QFont tahoma(int points, bool bold)
 {
     QFont font(QStringLiteral("Tahoma"), points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont sans(qreal points, bool bold)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("Arial"), QStringLiteral("Helvetica")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }
@@ -21,14 +31,25 @@ void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role)
         widget->setAutoFillBackground(true);
 }
 
-QLabel *stretchedPicture(QWidget *parent, const char *name, const QString &asset, QRect place)
+QPixmap asset(const char *name)
 {
-    auto *picture = new QLabel(parent);
-    picture->setObjectName(QLatin1String(name));
-    picture->setPixmap(QPixmap(asset));
-    picture->setScaledContents(true);
-    picture->setGeometry(place);
-    return picture;
+    return QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(name)));
+}
+
+QLabel *picture(QWidget *parent, const char *name, const char *assetName)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setPixmap(asset(assetName));
+    return label;
+}
+
+QLabel *stretchedPicture(QWidget *parent, const char *name, const char *assetName, QRect place)
+{
+    QLabel *label = picture(parent, name, assetName);
+    label->setScaledContents(true);
+    label->setGeometry(place);
+    return label;
 }
 
 QLabel *titleText(QWidget *parent, const char *name, const QString &text, QRect place)

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "chrome/OnTopPeer.h"
+#include "chrome/OnTopPeers.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <QWidget>
+#include <functional>
+
+class CaptionButton;
+class OnTopToggle;
+class QLabel;
+
+// A companion window of the ruler (Color Spy, Color Mixer): borderless and
+// open at most once, with a title strip of its own that drags it, an on-top
+// pin that keeps the other pinned windows in the band, minimise and close
+// controls that every show, restore and resize returns to normal, and a
+// place kept under two keys when the user closes it.
+class ToolWindow : public QWidget, public OnTopPeer
+{
+    Q_OBJECT
+public:
+    // What sets one tool window apart; places and sizes in twips.
+    struct Design
+    {
+        OnTopPeers::Role role;
+        const char *name;
+        QString title;
+        QSize size;
+        const char *background; // asset of Image1, stretched from the corner
+        QSize backgroundSize;
+        const char *titleName; // the title text's control
+        QRect titlePlace;
+        int toggleLeft;
+        int minimizeLeft;
+        int closeLeft;
+        bool backgroundDrags; // Image1 is a drag handle besides Image2 and the title
+        QString leftKey;
+        QString topKey;
+    };
+
+    // Runs the window's own unloading and destroys it.
+    void Unload();
+
+    bool ShowsOnTop() const override;
+    // Puts the window back in the top-most band.
+    void Command1_Click() override;
+
+    void Top_Y_Click();
+    void Top_N_Click();
+    void Hilite_X_MouseUp();
+    void Hilite_Min_MouseUp();
+
+protected:
+    explicit ToolWindow(const Design &design);
+    ~ToolWindow() override;
+
+    // The open window of that role, or nullptr.
+    static ToolWindow *Open(OnTopPeers::Role role);
+    // Makes the window of that role if none is open, then shows and activates it.
+    static ToolWindow *ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make);
+
+    // Each time the window is shown, restored or otherwise resized.
+    virtual void Form_Resize();
+    // The pointer over the background picture.
+    virtual void Image1_MouseMove();
+    // The window's own unloading steps, run once whatever closes it.
+    virtual void Form_Unload() {}
+
+    void ResetCaptionButtons();
+    // Each edge on its own, from the window's two keys.
+    void RestorePosition();
+    void StorePosition();
+
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildTitleStrip();
+    void buildCaptionControls();
+    bool isDragHandle(QObject *watched) const;
+    void forget();
+
+    const Design design;
+    QLabel *Image1 = nullptr;
+    QLabel *Image2 = nullptr;
+    QLabel *titleText = nullptr;
+    OnTopToggle *onTop = nullptr;
+    CaptionButton *minimizeControl = nullptr;
+    CaptionButton *closeControl = nullptr;
+    bool unloaded = false;
+};

@@ -5,6 +5,7 @@
 # and a utility or dialog type. The ruler's slider and its turn to vertical
 # still change its size, and the hints follow.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
+# shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh

@@ -149,11 +149,14 @@ void tst_frmColor::restoresEachStoredEdge()
     QFETCH(bool, topRestored);
     QFETCH(QPoint, stored);
 
-    const QPoint placed = frmColor::ShowInstance()->pos();
+    // A lone stored edge is applied to the place the system gave the shown window.
+    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
+    const QPoint placed = frmColor::Instance()->pos();
     unloadAll();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
-    const QPoint position = frmColor::ShowInstance()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
+    const QPoint position = frmColor::Instance()->pos();
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());

@@ -6,8 +6,13 @@
 # and places inside them given in the design's twips.
 
 # start_ruler: starts the program and sets RULER (the ruler's window) and its
-# place RX RY.
+# place RX RY. Unless a place is stored, the ruler, which stays above the
+# tools, starts in the screen's corner, out of their way.
 start_ruler() {
+    if ! e2e_store_value X_L >/dev/null; then
+        e2e_store_put X_L 0
+        e2e_store_put X_T 0
+    fi
     e2e_start_ombrix "$@"
     RULER=$(e2e_wait_window "$E2E_OMBRIX_PID") || e2e_fatal "the ruler's window appears"
     # Let the start-up settle: the title bar goes and the stored place applies.

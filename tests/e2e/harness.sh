@@ -260,6 +260,13 @@ e2e_has_state() {
     xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -qw -- "$2"
 }
 
+# e2e_asks_for_place WID: true when the window's size hints name a position
+# (a user or program specified location), which the window manager then uses
+# instead of placing the window itself.
+e2e_asks_for_place() {
+    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | grep -q 'specified location'
+}
+
 # e2e_title WID: the window's title.
 e2e_title() {
     xdotool getwindowname "$1" 2>/dev/null

@@ -54,6 +54,8 @@ check_first_open() {
     e2e_assert_eq "$x $y $w $h" "$(e2e_outer_geometry "$MIXER")" "the Mixer has no frame"
     e2e_assert_not "the Mixer is not top-most when it opens" \
         e2e_has_state "$MIXER" _NET_WM_STATE_ABOVE
+    e2e_assert_not "nothing stored, the window manager places the Mixer" \
+        e2e_asks_for_place "$MIXER"
     e2e_assert "the swatch is black at first" e2e_wait_until 5 swatch_shows "#000000"
     copy_mixer
     check_clipboard "$(mixer_lines 0,0,0 0 '#000000')" "Alt+C copies the first-run colour"

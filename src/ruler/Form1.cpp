@@ -696,28 +696,34 @@ void Form1::Slider2_Change()
     verticalLength = QString::number(Slider2->value());
 }
 
+// A running caption timer goes on as it is: restarting it at every press
+// would hold the caption back while the user presses again and again.
 void Form1::Slider1_MouseDown()
 {
     Timer1.start();
     Timer2.stop();
-    Timer4.start();
+    if (!Timer4.isActive())
+        Timer4.start();
 }
 
 void Form1::Slider1_MouseUp()
 {
     Timer1.stop();
+    QToolTip::hideText();
 }
 
 void Form1::Slider2_MouseDown()
 {
     Timer1.stop();
     Timer2.start();
-    Timer5.start();
+    if (!Timer5.isActive())
+        Timer5.start();
 }
 
 void Form1::Slider2_MouseUp()
 {
     Timer2.stop();
+    QToolTip::hideText();
 }
 
 void Form1::Timer1_Timer()
@@ -738,12 +744,12 @@ void Form1::Timer2_Timer()
     setSliderPopup(Slider2, TextBox2->text() + QLatin1Char(' ') + unitName);
 }
 
-// The pop-up text stands beside the thumb while the slider is held.
+// The pop-up text stands beside the thumb while the slider is held, and
+// only then: it is no tooltip of the slider's.
 void Form1::setSliderPopup(QSlider *slider, const QString &popup)
 {
-    if (slider->toolTip() == popup && QToolTip::isVisible())
+    if (QToolTip::isVisible() && QToolTip::text() == popup)
         return;
-    slider->setToolTip(popup);
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = slider->orientation();
@@ -958,7 +964,8 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
 bool Form1::handleSliderEvent(QObject *slider, QEvent *event)
 {
     const bool first = slider == Slider1;
-    if (event->type() == QEvent::MouseButtonPress)
+    // A second press within the double-click time arrives as a double-click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
         first ? Slider1_MouseDown() : Slider2_MouseDown();
     else if (event->type() == QEvent::MouseButtonRelease)
         first ? Slider1_MouseUp() : Slider2_MouseUp();

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -51,6 +52,8 @@ private slots:
     void platformCloseSavesWithoutEnding();
     void copyBeforeAnything();
     void sliderTickFollowsInTickedUnit();
+    void sliderPressFollowsUntilRelease_data();
+    void sliderPressFollowsUntilRelease();
     void unitCommands_data();
     void unitCommands();
     void refreshUnitOrder();
@@ -241,7 +244,11 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.Text1(), QStringLiteral("301"));
     QCOMPARE(ruler.Text2(), QString());
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
-    QCOMPARE(slider->toolTip(), QStringLiteral("301 Pixels"));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("301 Pixels"));
+    QVERIFY(slider->toolTip().isEmpty()); // no hover text once let go
+    ruler.Slider1_MouseUp();
+    QTRY_VERIFY(!QToolTip::isVisible());
     ruler.mnuCopy_Click();
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
     slider->setValue(24000);
@@ -249,6 +256,41 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.width(), 1600);
     QVERIFY(fixedAtItsSize(ruler));
     QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+}
+
+void TestForm1::sliderPressFollowsUntilRelease_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("press");
+    QTest::newRow("horizontal, press") << false << int(QEvent::MouseButtonPress);
+    // A second press soon after the first arrives as a double-click.
+    QTest::newRow("horizontal, second press") << false << int(QEvent::MouseButtonDblClick);
+    QTest::newRow("vertical, press") << true << int(QEvent::MouseButtonPress);
+    QTest::newRow("vertical, second press") << true << int(QEvent::MouseButtonDblClick);
+}
+
+void TestForm1::sliderPressFollowsUntilRelease()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, press);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
+    const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
+    QMouseEvent down(QEvent::Type(press), end, slider->mapToGlobal(end), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &down);
+    slider->setValue(4500);
+    QTRY_COMPARE(length(), 300);
+    QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &up);
+    slider->setValue(3000);
+    QTest::qWait(20); // a running 1 ms timer would have followed by now
+    QCOMPARE(length(), 300);
 }
 
 void TestForm1::unitCommands_data()

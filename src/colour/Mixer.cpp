@@ -12,6 +12,7 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/ScrollKeys.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -155,9 +156,9 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar's keys run backwards by default: the right arrow would
-    // take red away.
+    // A scroll bar's wheel runs backwards by default, as its keys would.
     bar->setInvertedControls(false);
+    ScrollKeys::Install(bar);
     return bar;
 }
 

@@ -21,6 +21,7 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/ScrollKeys.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -186,7 +187,10 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(200, 840, 375, 4605));
     Slider2->setRange(480, 18000);
-    Slider2->setInvertedAppearance(true); // the minimum at the top, as the ruler grows downwards
+    // The minimum at the top, as the ruler grows downwards; the wheel turned
+    // up moves the thumb up.
+    Slider2->setInvertedAppearance(true);
+    Slider2->setInvertedControls(true);
     Slider2->hide();
     for (QSlider *slider : {Slider1, Slider2}) {
         slider->setValue(int(startLength));
@@ -194,6 +198,7 @@ void Form1::createSliders()
         slider->setPageStep(2);
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
+        ScrollKeys::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);

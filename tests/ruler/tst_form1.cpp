@@ -52,6 +52,8 @@ private slots:
     void platformCloseSavesWithoutEnding();
     void copyBeforeAnything();
     void sliderTickFollowsInTickedUnit();
+    void sliderKeysAndWheel_data();
+    void sliderKeysAndWheel();
     void sliderPressFollowsUntilRelease_data();
     void sliderPressFollowsUntilRelease();
     void unitCommands_data();
@@ -256,6 +258,45 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.width(), 1600);
     QVERIFY(fixedAtItsSize(ruler));
     QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+}
+
+void TestForm1::sliderKeysAndWheel_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("key"); // 0: the wheel turned up one notch
+    QTest::addColumn<int>("step");
+    // The upright slider has its minimum at the top: Up moves its thumb up.
+    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << -1;
+    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << -2;
+    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << 1;
+    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << 2;
+    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << -1;
+    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << 1;
+    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << -2;
+    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
+    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
+    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+}
+
+void TestForm1::sliderKeysAndWheel()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, key);
+    QFETCH(int, step);
+    Form1 ruler;
+    ruler.show();
+    if (slider == QLatin1String("Slider2"))
+        ruler.mnuVertical_Click();
+    auto *control = ruler.findChild<QSlider *>(slider);
+    if (key) {
+        QTest::keyClick(control, Qt::Key(key));
+    } else {
+        const QPointF middle = control->rect().center();
+        QWheelEvent wheel(middle, control->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &wheel);
+    }
+    QCOMPARE(control->value(), 6000 + step);
 }
 
 void TestForm1::sliderPressFollowsUntilRelease_data()

@@ -66,6 +66,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
 QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
 {
     QLabel *bar = makeLabel(parent, name, geometry);
+    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, QColor(0, 0, 255));
@@ -148,8 +149,10 @@ void Form1::createControls()
     Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
     Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
     Label3 = makeEdgeBar(this, "Label3", Twips::rect(0, 0, 100, 1215));
+    Label3->setText(QStringLiteral("Label3"));
     Label3->hide();
     Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
+    Label4->setText(QStringLiteral("Label4"));
     Label4->hide();
     Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
     Image2 = makeLabel(this, "Image2", Twips::rect(600, 2407, 510, 1470));

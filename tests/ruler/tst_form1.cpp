@@ -476,6 +476,9 @@ void TestForm1::edgeBarPlacement()
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
     auto *right = ruler.findChild<QLabel *>("Label4");
+    QCOMPARE(right->text(), QStringLiteral("Label4"));
+    QCOMPARE(ruler.findChild<QLabel *>("Label3")->text(), QStringLiteral("Label3"));
+    QVERIFY(bottom->text().isEmpty());
     QCOMPARE(right->x(), 77); // 1155 twips
     QCOMPARE(right->height(), 400);
     ruler.mnuHoriz_Click();

@@ -239,7 +239,6 @@ chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, cons
     auto *button = chameleonButton::Place(this, caption, sansFont(8.25, false), pixels(twips));
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 

@@ -175,12 +175,12 @@ QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QSt
 
 void Mixer::buildButtons(QWidget *group)
 {
-    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::tahoma(8),
+    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::button(),
                                               Twips::rect(2880, 3450, 1100, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
     chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
     connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
-    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::tahoma(8),
+    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::button(),
                                               Twips::rect(4315, 3450, 1100, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
     chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));

@@ -13,6 +13,8 @@ class QWidget;
 namespace ToolLook {
 
 QFont tahoma(int points, bool bold = false);
+// The push buttons' captions, 8.25 points as in the About box.
+QFont button();
 // The window role also makes the widget paint its own background.
 void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role = QPalette::Window);
 // A picture from the resources, stretched over place.

@@ -1,5 +1,6 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
@@ -340,6 +341,7 @@ void tst_Mixer::buttonsActOnTheirClick()
 
     Mixer *mixer = Mixer::ShowInstance();
     QVERIFY(QTest::qWaitForWindowActive(mixer));
+    QCOMPARE(mixer->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
     else

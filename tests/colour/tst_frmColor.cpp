@@ -1,5 +1,6 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
@@ -323,6 +324,7 @@ void tst_frmColor::buttonsActOnTheirClick()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
+    QCOMPARE(spy->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else

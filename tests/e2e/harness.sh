@@ -398,6 +398,21 @@ e2e_clipboard_holds() {
     [[ $(e2e_clipboard_hex) == "$1" ]]
 }
 
+# e2e_clipboard_holders: the pids of the program's clipboard holders on our
+# display (the copies of it that keep its clipboard text after its end).
+e2e_clipboard_holders() {
+    local dir
+    for dir in /proc/[0-9]*; do
+        tr '\0' '\n' 2>/dev/null <"$dir/cmdline" | grep -qx -- --clipboard-holder || continue
+        tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx -- "DISPLAY=$DISPLAY" || continue
+        echo "${dir#/proc/}"
+    done
+}
+
+e2e_no_clipboard_holder() {
+    [[ -z $(e2e_clipboard_holders) ]]
+}
+
 # ---- settings store ---------------------------------------------------------
 
 # e2e_store_file: the program's settings file.

@@ -61,6 +61,8 @@ check_window_manager_close() {
     e2e_assert "the program ends with the ruler" e2e_wait_exit "$E2E_OMBRIX_PID"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
     e2e_assert_eq "255 11 12" "$(stored_colour)" "the unloaded Mixer stored its colour"
+    check_clipboard $'RGB Value - 10,11,12\r\nDecimal Value - 789258\r\nHex Value - #0A0B0C' \
+        "the Mixer's copy outlives the program"
     check_not_stored M_L M_T S_L S_T
     e2e_assert_eq "$((RX * 15)) $((RY * 15))" "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
         "the ruler stored its place"

@@ -208,6 +208,7 @@ void TestForm1::exits()
         &Form1::Label4_DblClick,  &Form1::Label2_Click};
     (ruler.*handlers[exit])();
     QVERIFY(ended);
+    QCOMPARE(fakes->clipboard.outlived, 1); // a copy made before stays on the clipboard
     if (saves) {
         QCOMPARE(fakes->settings.writes, QStringList({"Pix=False", "Points=False", "Charac=False",
                                                       "Inch=True", "Milli=False", "Centi=False",

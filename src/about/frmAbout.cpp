@@ -199,7 +199,6 @@ chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, cons
         chameleonButton::Place(this, caption, ToolLook::sans(8.25, false), Twips::rect(twips));
     button->setObjectName(QString::fromLatin1(name));
     button->setToolTip(tip);
-    button->setCursor(Qt::PointingHandCursor);
     return button;
 }
 

@@ -1,3 +1,4 @@
+#include "platform/ClipboardHolder.h"
 #include "ruler/Form1.h"
 
 #include <QApplication>
@@ -44,6 +45,8 @@ bool xDisplayReachable()
 
 int main(int argc, char *argv[])
 {
+    if (ClipboardHolder::Requested(argc, argv))
+        return ClipboardHolder::Serve();
     readCommandLine(argc, argv);
     // The ruler needs global window positions, the keep-above hint and screen
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths

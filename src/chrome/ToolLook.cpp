@@ -22,6 +22,13 @@ QFont sans(qreal points, bool bold)
     return font;
 }
 
+QFont button()
+{
+    QFont font = tahoma(8);
+    font.setPointSizeF(8.25);
+    return font;
+}
+
 void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role)
 {
     QPalette palette = widget->palette();

@@ -21,6 +21,8 @@ inline const QColor panelBackground(248, 236, 224);
 inline const QColor panelInk(0, 0, 192);
 
 QFont tahoma(int points, bool bold = false);
+// The push buttons' captions, 8.25 points as in the About box.
+QFont button();
 // A sans-serif font that the desktops here are sure to have.
 QFont sans(qreal points, bool bold = false);
 // The window role also makes the widget paint its own background.

@@ -8,6 +8,7 @@
 #include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
+#include "window/ScrollKeys.h"
 #include "window/Twips.h"
 
 #include <QFrame>
@@ -113,9 +114,9 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar's keys run backwards by default: the right arrow would
-    // take red away.
+    // A scroll bar's wheel runs backwards by default, as its keys would.
     bar->setInvertedControls(false);
+    ScrollKeys::Install(bar);
     return bar;
 }
 
@@ -132,12 +133,12 @@ QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QSt
 
 void Mixer::buildButtons(QWidget *group)
 {
-    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::tahoma(8),
+    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::button(),
                                               Twips::rect(2880, 3450, 1100, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
     chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
     connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
-    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::tahoma(8),
+    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::button(),
                                               Twips::rect(4315, 3450, 1100, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
     chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));

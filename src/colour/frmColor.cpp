@@ -144,12 +144,12 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
 
 void frmColor::buildButtons()
 {
-    chameleonButton2 = chameleonButton::Place(this, QStringLiteral("&Start"), ToolLook::tahoma(8),
+    chameleonButton2 = chameleonButton::Place(this, QStringLiteral("&Start"), ToolLook::button(),
                                               Twips::rect(247, 4740, 1095, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
     chameleonButton2->setToolTip(QStringLiteral("Capture Color"));
     connect(chameleonButton2, &chameleonButton::Click, this, &frmColor::chameleonButton2_Click);
-    chameleonButton1 = chameleonButton::Place(this, QStringLiteral("&Close"), ToolLook::tahoma(8),
+    chameleonButton1 = chameleonButton::Place(this, QStringLiteral("&Close"), ToolLook::button(),
                                               Twips::rect(1597, 4740, 1095, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
     chameleonButton1->setToolTip(QStringLiteral("Close Color Spy"));

@@ -9,4 +9,6 @@ public:
     virtual ~Clipboard() = default;
     virtual void Clear() = 0;
     virtual void SetText(const QString &text) = 0;
+    // The program is about to end: text it put on the clipboard stays there.
+    virtual void OutliveProgram() = 0;
 };

@@ -1,5 +1,8 @@
 #include "platform/ProgramEnd.h"
 
+#include "platform/Clipboard.h"
+#include "platform/PlatformServices.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -18,6 +21,7 @@ std::function<void()> &programEnd()
 
 void EndProgram()
 {
+    platform().clipboard->OutliveProgram();
     programEnd()();
 }
 

@@ -4,8 +4,10 @@
 
 // Ends the program at once: no further handler of any window runs and no
 // window performs its closing steps. Everything the saving exits write is
-// already on disk by then.
+// already on disk by then; a copy of the program's own stays on the
+// clipboard.
 void EndProgram();
 
-// Replaces what EndProgram does (tests record the call instead of exiting).
+// Replaces what EndProgram does once the clipboard is seen to (tests record
+// the call instead of exiting).
 void setProgramEnd(std::function<void()> end);

@@ -1,7 +1,18 @@
 #include "platform/QtClipboard.h"
 
+#include "platform/ClipboardHolder.h"
+
 #include <QClipboard>
 #include <QGuiApplication>
+
+// The end by the event loop, after the platform closed the last window,
+// keeps the copy as well as the ends at once do.
+QtClipboard::QtClipboard()
+{
+    if (qGuiApp)
+        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
+                         [this] { OutliveProgram(); });
+}
 
 void QtClipboard::Clear()
 {
@@ -11,4 +22,12 @@ void QtClipboard::Clear()
 void QtClipboard::SetText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
+}
+
+// Only a copy of ours is kept: what another program copied is that program's.
+void QtClipboard::OutliveProgram()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (QGuiApplication::platformName() == QLatin1String("xcb") && clipboard->ownsClipboard())
+        ClipboardHolder::Start(clipboard->text().toUtf8());
 }

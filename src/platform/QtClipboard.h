@@ -5,6 +5,8 @@
 class QtClipboard : public Clipboard
 {
 public:
+    QtClipboard();
     void Clear() override;
     void SetText(const QString &text) override;
+    void OutliveProgram() override;
 };

@@ -23,6 +23,7 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/ScrollKeys.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -76,6 +77,7 @@ QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
 QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
 {
     QLabel *bar = makeLabel(parent, name, geometry);
+    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     bar->setAutoFillBackground(true);
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, QColor(0, 0, 255));
@@ -155,8 +157,10 @@ void Form1::createControls()
     Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
     Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
     Label3 = makeEdgeBar(this, "Label3", Twips::rect(0, 0, 100, 1215));
+    Label3->setText(QStringLiteral("Label3"));
     Label3->hide();
     Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
+    Label4->setText(QStringLiteral("Label4"));
     Label4->hide();
     Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
     Image2 = makeLabel(this, "Image2", Twips::rect(600, 2407, 510, 1470));
@@ -194,7 +198,10 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(200, 840, 375, 4605));
     Slider2->setRange(480, 18000);
-    Slider2->setInvertedAppearance(true); // the minimum at the top, as the ruler grows downwards
+    // The minimum at the top, as the ruler grows downwards; the wheel turned
+    // up moves the thumb up.
+    Slider2->setInvertedAppearance(true);
+    Slider2->setInvertedControls(true);
     Slider2->hide();
     for (QSlider *slider : {Slider1, Slider2}) {
         slider->setValue(int(startLength));
@@ -202,6 +209,7 @@ void Form1::createSliders()
         slider->setPageStep(2);
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
+        ScrollKeys::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);
@@ -706,28 +714,34 @@ void Form1::Slider2_Change()
     verticalLength = QString::number(Slider2->value());
 }
 
+// A running caption timer goes on as it is: restarting it at every press
+// would hold the caption back while the user presses again and again.
 void Form1::Slider1_MouseDown()
 {
     Timer1.start();
     Timer2.stop();
-    Timer4.start();
+    if (!Timer4.isActive())
+        Timer4.start();
 }
 
 void Form1::Slider1_MouseUp()
 {
     Timer1.stop();
+    QToolTip::hideText();
 }
 
 void Form1::Slider2_MouseDown()
 {
     Timer1.stop();
     Timer2.start();
-    Timer5.start();
+    if (!Timer5.isActive())
+        Timer5.start();
 }
 
 void Form1::Slider2_MouseUp()
 {
     Timer2.stop();
+    QToolTip::hideText();
 }
 
 void Form1::Timer1_Timer()
@@ -746,12 +760,12 @@ void Form1::Timer2_Timer()
     setSliderPopup(Slider2, withUnit(TextBox2));
 }
 
-// The pop-up text stands beside the thumb while the slider is held.
+// The pop-up text stands beside the thumb while the slider is held, and
+// only then: it is no tooltip of the slider's.
 void Form1::setSliderPopup(QSlider *slider, const QString &popup)
 {
-    if (slider->toolTip() == popup && QToolTip::isVisible())
+    if (QToolTip::isVisible() && QToolTip::text() == popup)
         return;
-    slider->setToolTip(popup);
     QStyleOptionSlider option;
     option.initFrom(slider);
     option.orientation = slider->orientation();
@@ -977,7 +991,8 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
 bool Form1::handleSliderEvent(QObject *slider, QEvent *event)
 {
     const bool first = slider == Slider1;
-    if (event->type() == QEvent::MouseButtonPress)
+    // A second press within the double-click time arrives as a double-click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
         first ? Slider1_MouseDown() : Slider2_MouseDown();
     else if (event->type() == QEvent::MouseButtonRelease)
         first ? Slider1_MouseUp() : Slider2_MouseUp();

@@ -3,6 +3,7 @@
 #include "platform/PlatformServices.h"
 #include "settings/SettingConversions.h"
 #include "settings/SettingsStore.h"
+#include "window/PlacedEdge.h"
 #include "window/Twips.h"
 
 #include <QWidget>
@@ -55,10 +56,7 @@ QString EdgeText(int pixel)
 
 void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey)
 {
-    if (const std::optional<int> left = storedEdge(leftKey))
-        window->move(*left, window->y());
-    if (const std::optional<int> top = storedEdge(topKey))
-        window->move(window->x(), *top);
+    PlacedEdge::Apply(window, storedEdge(leftKey), storedEdge(topKey));
 }
 
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey)

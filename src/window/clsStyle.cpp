@@ -64,7 +64,11 @@ void clsStyle::applyFlags(Qt::WindowFlags flags)
     if (QWindow *native = mClient->windowHandle())
         native->setFlags(flags);
     mClient->overrideWindowFlags(flags);
-    if (!mClient->isVisible())
+    // A window not yet shown that nobody has placed is left for the window
+    // manager to place: moving it would ask for the corner it stands in.
+    if (!mClient->isVisible() && !mClient->testAttribute(Qt::WA_Moved))
+        mClient->resize(outer.size());
+    else if (!mClient->isVisible())
         mClient->setGeometry(outer);
     else
         mClient->move(outer.topLeft());

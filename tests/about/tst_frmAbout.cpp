@@ -174,12 +174,15 @@ void tst_frmAbout::controls()
     auto *element = box->findChild<QWidget *>(name);
     QVERIFY(element);
     QCOMPARE(element->toolTip(), tip);
-    QCOMPARE(element->cursor().shape(), Qt::PointingHandCursor);
+    // Only the two pictures show the hand.
+    QCOMPARE(element->cursor().shape(),
+             caption.isEmpty() ? Qt::PointingHandCursor : Qt::ArrowCursor);
     if (caption.isEmpty())
         return;
     auto *push = qobject_cast<chameleonButton *>(element);
     QVERIFY(push);
     QCOMPARE(push->Caption(), caption);
+    QCOMPARE(push->Font().pointSizeF(), 8.25);
     QCOMPARE(push->ButtonType(), 3);
     QVERIFY(push->Enabled());
     QVERIFY(push->ForceStandardCol());

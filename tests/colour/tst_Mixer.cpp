@@ -1,5 +1,6 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
@@ -161,8 +162,15 @@ void tst_Mixer::draggingUpdatesBeforeTheRelease()
     red->setSliderDown(false);
     QCOMPARE(field("Text9"), QStringLiteral("200"));
 
-    QTest::keyClick(red, Qt::Key_Right);
-    QCOMPARE(field("Text9"), QStringLiteral("201"));
+    // Keys step as on any horizontal bar: Up and Page Up like Left.
+    const std::pair<Qt::Key, const char *> keys[] = {
+        {Qt::Key_Right, "201"}, {Qt::Key_Down, "202"}, {Qt::Key_PageDown, "203"},
+        {Qt::Key_Left, "202"},  {Qt::Key_Up, "201"},   {Qt::Key_PageUp, "200"},
+    };
+    for (const auto &[key, decimal] : keys) {
+        QTest::keyClick(red, key);
+        QCOMPARE(field("Text9"), QLatin1String(decimal));
+    }
 }
 
 void tst_Mixer::padLeft_data()
@@ -333,6 +341,7 @@ void tst_Mixer::buttonsActOnTheirClick()
 
     Mixer *mixer = Mixer::ShowInstance();
     QVERIFY(QTest::qWaitForWindowActive(mixer));
+    QCOMPARE(mixer->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
     else

@@ -1,5 +1,6 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
+#include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
@@ -149,11 +150,14 @@ void tst_frmColor::restoresEachStoredEdge()
     QFETCH(bool, topRestored);
     QFETCH(QPoint, stored);
 
-    const QPoint placed = frmColor::ShowInstance()->pos();
+    // A lone stored edge is applied to the place the system gave the shown window.
+    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
+    const QPoint placed = frmColor::Instance()->pos();
     unloadAll();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
-    const QPoint position = frmColor::ShowInstance()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
+    const QPoint position = frmColor::Instance()->pos();
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
@@ -320,6 +324,7 @@ void tst_frmColor::buttonsActOnTheirClick()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
+    QCOMPARE(spy->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else

@@ -7,6 +7,14 @@
 # shellcheck source=tests/e2e/ruler.sh
 source "$(dirname "${BASH_SOURCE[0]}")/ruler.sh"
 
+# start_ruler_aside: start_ruler; unless a place is stored, in the screen's
+# corner, since the ruler stays above the tools and would cover them where the
+# window manager puts it.
+start_ruler_aside() {
+    e2e_store_value X_L >/dev/null || ruler_place 0 0
+    start_ruler
+}
+
 # px TWIPS: the pixel offset of a design position.
 px() {
     echo $(($1 / 15))

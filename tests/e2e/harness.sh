@@ -262,6 +262,13 @@ e2e_has_state() {
     xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -qw -- "$2"
 }
 
+# e2e_asks_for_place WID: true when the window's size hints name a position
+# (a user or program specified location), which the window manager then uses
+# instead of placing the window itself.
+e2e_asks_for_place() {
+    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | grep -q 'specified location'
+}
+
 # e2e_title WID: the window's title.
 e2e_title() {
     xdotool getwindowname "$1" 2>/dev/null
@@ -391,6 +398,21 @@ e2e_set_clipboard() {
 
 e2e_clipboard_holds() {
     [[ $(e2e_clipboard_hex) == "$1" ]]
+}
+
+# e2e_clipboard_holders: the pids of the program's clipboard holders on our
+# display (the copies of it that keep its clipboard text after its end).
+e2e_clipboard_holders() {
+    local dir
+    for dir in /proc/[0-9]*; do
+        tr '\0' '\n' 2>/dev/null <"$dir/cmdline" | grep -qx -- --clipboard-holder || continue
+        tr '\0' '\n' 2>/dev/null <"$dir/environ" | grep -qx -- "DISPLAY=$DISPLAY" || continue
+        echo "${dir#/proc/}"
+    done
+}
+
+e2e_no_clipboard_holder() {
+    [[ -z $(e2e_clipboard_holders) ]]
 }
 
 # ---- settings store ---------------------------------------------------------

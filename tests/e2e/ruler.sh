@@ -159,6 +159,13 @@ copy_readouts() {
     e2e_wait_until 5 menus_closed
 }
 
+# check_copy_kept TEXT MSG: after the program's end, the clipboard still
+# holds exactly TEXT.
+check_copy_kept() {
+    e2e_wait_until 5 e2e_clipboard_holds "$(printf '%s' "$1" | e2e_hex)"
+    e2e_assert_clipboard "$1" "$2"
+}
+
 # asset_pixel NAME X Y: the colour of a pixel of assets/NAME.png as #RRGGBB.
 asset_pixel() {
     convert "$OMBRIX_SOURCE_DIR/assets/$1.png" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |

@@ -102,7 +102,7 @@ check_tool_started() {
     mkdir -p "$E2E_TMP/bin"
     printf '#!/bin/sh\ntouch "%s"\n' "$E2E_TMP/sysinfo-started" >"$E2E_TMP/bin/${SYSINFO_TOOLS[0]}"
     chmod +x "$E2E_TMP/bin/${SYSINFO_TOOLS[0]}"
-    PATH=$E2E_TMP/bin:$NO_TOOLS_PATH start_ruler
+    PATH=$E2E_TMP/bin:$NO_TOOLS_PATH start_ruler_aside
     open_about
     click_in "$ABOUT" "${SYSINFO_BUTTON[@]}"
     e2e_assert "System Info starts the program found on PATH" e2e_wait_until 5 started
@@ -112,7 +112,7 @@ check_tool_started() {
 }
 
 e2e_start_desktop
-PATH=$NO_TOOLS_PATH start_ruler
+PATH=$NO_TOOLS_PATH start_ruler_aside
 check_opens
 check_shared_access_key
 check_close_button

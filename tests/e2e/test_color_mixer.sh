@@ -33,7 +33,7 @@ copy_mixer() {
 }
 
 check_first_open() {
-    start_ruler
+    start_ruler_aside
     open_mixer
     local x y w h
     read -r x y w h < <(e2e_geometry "$MIXER")
@@ -41,6 +41,8 @@ check_first_open() {
     e2e_assert_eq "$x $y $w $h" "$(e2e_outer_geometry "$MIXER")" "the Mixer has no frame"
     e2e_assert_not "the Mixer is not top-most when it opens" \
         e2e_has_state "$MIXER" _NET_WM_STATE_ABOVE
+    e2e_assert_not "nothing stored, the window manager places the Mixer" \
+        e2e_asks_for_place "$MIXER"
     e2e_assert "the swatch is black at first" e2e_wait_until 5 mixer_swatch_shows "#000000"
     copy_mixer
     check_clipboard "$(mixer_lines 0,0,0 0 '#000000')" "Alt+C copies the first-run colour"

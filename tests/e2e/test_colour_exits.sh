@@ -35,7 +35,7 @@ check_window_manager_close() {
     e2e_store_put H1 10
     e2e_store_put H2 11
     e2e_store_put H3 12
-    start_ruler
+    start_ruler_aside
     open_mixer
     e2e_assert "the Mixer opens with the stored colour" \
         e2e_wait_until 5 mixer_swatch_shows "#0A0B0C"
@@ -50,6 +50,8 @@ check_window_manager_close() {
     e2e_assert "the program ends with the ruler" e2e_wait_exit "$E2E_OMBRIX_PID"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"
     e2e_assert_eq "255 11 12" "$(stored_colour)" "the unloaded Mixer stored its colour"
+    check_clipboard $'RGB Value - 10,11,12\r\nDecimal Value - 789258\r\nHex Value - #0A0B0C' \
+        "the Mixer's copy outlives the program"
     check_not_stored M_L M_T S_L S_T
     e2e_assert_eq "$((X * 15)) $((Y * 15))" "$(e2e_store_value X_L) $(e2e_store_value X_T)" \
         "the ruler stored its place"
@@ -58,7 +60,7 @@ check_window_manager_close() {
 check_ruler_close_entry() {
     e2e_store_put X_L 1500
     e2e_store_put X_T 1500
-    start_ruler
+    start_ruler_aside
     open_mixer
     e2e_assert "the Mixer reopens with the colour it stored" \
         e2e_wait_until 5 mixer_swatch_shows "#FF0B0C"
@@ -74,7 +76,7 @@ check_ruler_close_entry() {
 }
 
 check_on_top() {
-    start_ruler
+    start_ruler_aside
     open_spy
     move_window "$SPY" 500 200
     open_mixer

@@ -119,6 +119,7 @@ check_unit_kept() {
     e2e_assert_eq False "$(e2e_store_value Pix)" "Pix is stored unticked"
     e2e_assert_eq $((LEFT * 15)) "$(e2e_store_value X_L)" "X_L is stored"
     e2e_assert_eq $((TOP * 15)) "$(e2e_store_value X_T)" "X_T is stored"
+    check_copy_kept $'Width:  16.7 Inches\r\nHeight:   Inches' "the copy outlives Cl&ose"
 
     start_ruler
     e2e_assert_eq "$LEFT $TOP 400 84" "$X $Y $W $H" "the restarted ruler is at the same place, horizontal, 400 long"
@@ -136,9 +137,31 @@ check_unit_kept() {
         "the restarted ruler measures in the stored unit"
 }
 
+# The copy stays on the clipboard after the program's end, until another
+# program copies; a copy another program replaced is not brought back.
+check_copy_outlives_program() {
+    e2e_double_click $(at 200 3)
+    e2e_assert "a double-click on the top edge bar ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    check_copy_kept $'Width:  4.2 Inches\r\nHeight:   Inches' "the copy outlives a double-click's end"
+    e2e_assert_eq 1 "$(e2e_clipboard_holders | grep -c .)" \
+        "one holder keeps it: the one of the first run ended when the second run copied"
+    e2e_set_clipboard "another program's text"
+    e2e_assert "the holder ends once another program copies" \
+        e2e_wait_until 5 e2e_no_clipboard_holder
+
+    start_ruler
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_set_clipboard "a later text"
+    e2e_click $(at 200 $((H - 6)))
+    e2e_assert "a click on the bottom edge bar ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq "" "$(e2e_clipboard_holders)" "the clipboard was not ours at the end: no holder"
+    e2e_assert_clipboard "a later text" "the other program's copy stays"
+}
+
 e2e_start_desktop 1920x1080x24
 check_copy_after_start
 check_slider_drag
 check_menu_captions
 check_orientation
 check_unit_kept
+check_copy_outlives_program

@@ -30,6 +30,8 @@ check_first_start() {
         e2e_assert_eq "0 0 0 0" "$extents" "the window's frame extents"
     fi
     e2e_assert "the window is kept above" e2e_has_state "$WID" _NET_WM_STATE_ABOVE
+    e2e_assert_not "nothing stored, the window manager places the ruler" \
+        e2e_asks_for_place "$WID"
 }
 
 # An ordinary window raised over the ruler still lies below it.

@@ -12,6 +12,7 @@
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -51,6 +52,10 @@ private slots:
     void platformCloseSavesWithoutEnding();
     void copyBeforeAnything();
     void sliderTickFollowsInTickedUnit();
+    void sliderKeysAndWheel_data();
+    void sliderKeysAndWheel();
+    void sliderPressFollowsUntilRelease_data();
+    void sliderPressFollowsUntilRelease();
     void unitCommands_data();
     void unitCommands();
     void refreshUnitOrder();
@@ -103,6 +108,8 @@ void TestForm1::firstStart()
     QCOMPARE(ruler.Text7(), QStringLiteral("6000"));
     QVERIFY(ruler.isHorizontal());
     QCOMPARE(ruler.windowTitle(), QStringLiteral(" Ombrix"));
+    // Nothing stored: no position goes to the window manager, which places it.
+    QVERIFY(!ruler.testAttribute(Qt::WA_Moved));
 }
 
 void TestForm1::storedTicks_data()
@@ -160,7 +167,14 @@ void TestForm1::storedPosition()
     fakes->settings.values.insert("Presets/X_L", left);
     fakes->settings.values.insert("Presets/X_T", top);
     Form1 ruler;
-    const QPoint placed = Form1().pos(); // a ruler with nothing stored
+    ruler.show();
+    // A lone edge is applied to the place the system gave the shown window.
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    fakes->settings.values.clear();
+    Form1 unplaced;
+    unplaced.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&unplaced));
+    const QPoint placed = unplaced.pos();
     if (expected.x() == -1000)
         expected.setX(placed.x());
     if (expected.y() == -1000)
@@ -194,6 +208,7 @@ void TestForm1::exits()
         &Form1::Label4_DblClick,  &Form1::Label2_Click};
     (ruler.*handlers[exit])();
     QVERIFY(ended);
+    QCOMPARE(fakes->clipboard.outlived, 1); // a copy made before stays on the clipboard
     if (saves) {
         QCOMPARE(fakes->settings.writes, QStringList({"Pix=False", "Points=False", "Charac=False",
                                                       "Inch=True", "Milli=False", "Centi=False",
@@ -232,7 +247,11 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.Text1(), QStringLiteral("301"));
     QCOMPARE(ruler.Text2(), QString());
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
-    QCOMPARE(slider->toolTip(), QStringLiteral("301 Pixels"));
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("301 Pixels"));
+    QVERIFY(slider->toolTip().isEmpty()); // no hover text once let go
+    ruler.Slider1_MouseUp();
+    QTRY_VERIFY(!QToolTip::isVisible());
     ruler.mnuCopy_Click();
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
     slider->setValue(24000);
@@ -240,6 +259,80 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.width(), 1600);
     QVERIFY(fixedAtItsSize(ruler));
     QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+}
+
+void TestForm1::sliderKeysAndWheel_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("key"); // 0: the wheel turned up one notch
+    QTest::addColumn<int>("step");
+    // The upright slider has its minimum at the top: Up moves its thumb up.
+    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << -1;
+    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << -2;
+    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << 1;
+    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << 2;
+    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << -1;
+    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << 1;
+    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << -2;
+    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
+    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
+    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+}
+
+void TestForm1::sliderKeysAndWheel()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, key);
+    QFETCH(int, step);
+    Form1 ruler;
+    ruler.show();
+    if (slider == QLatin1String("Slider2"))
+        ruler.mnuVertical_Click();
+    auto *control = ruler.findChild<QSlider *>(slider);
+    if (key) {
+        QTest::keyClick(control, Qt::Key(key));
+    } else {
+        const QPointF middle = control->rect().center();
+        QWheelEvent wheel(middle, control->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &wheel);
+    }
+    QCOMPARE(control->value(), 6000 + step);
+}
+
+void TestForm1::sliderPressFollowsUntilRelease_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("press");
+    QTest::newRow("horizontal, press") << false << int(QEvent::MouseButtonPress);
+    // A second press soon after the first arrives as a double-click.
+    QTest::newRow("horizontal, second press") << false << int(QEvent::MouseButtonDblClick);
+    QTest::newRow("vertical, press") << true << int(QEvent::MouseButtonPress);
+    QTest::newRow("vertical, second press") << true << int(QEvent::MouseButtonDblClick);
+}
+
+void TestForm1::sliderPressFollowsUntilRelease()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, press);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
+    const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
+    QMouseEvent down(QEvent::Type(press), end, slider->mapToGlobal(end), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &down);
+    slider->setValue(4500);
+    QTRY_COMPARE(length(), 300);
+    QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
+                   Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(slider, &up);
+    slider->setValue(3000);
+    QTest::qWait(20); // a running 1 ms timer would have followed by now
+    QCOMPARE(length(), 300);
 }
 
 void TestForm1::unitCommands_data()
@@ -384,6 +477,9 @@ void TestForm1::edgeBarPlacement()
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
     auto *right = ruler.findChild<QLabel *>("Label4");
+    QCOMPARE(right->text(), QStringLiteral("Label4"));
+    QCOMPARE(ruler.findChild<QLabel *>("Label3")->text(), QStringLiteral("Label3"));
+    QVERIFY(bottom->text().isEmpty());
     QCOMPARE(right->x(), 77); // 1155 twips
     QCOMPARE(right->height(), 400);
     ruler.mnuHoriz_Click();

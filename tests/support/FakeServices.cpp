@@ -26,6 +26,11 @@ void FakeClipboard::SetText(const QString &newText)
     text = newText;
 }
 
+void FakeClipboard::OutliveProgram()
+{
+    ++outlived;
+}
+
 bool FakeShell::Open(const QString &pathOrUrl)
 {
     opened << pathOrUrl;

@@ -36,9 +36,11 @@ class FakeClipboard : public Clipboard
 public:
     void Clear() override;
     void SetText(const QString &text) override;
+    void OutliveProgram() override;
 
     QString text;
     int clears = 0;
+    int outlived = 0;
 };
 
 class FakeShell : public Shell

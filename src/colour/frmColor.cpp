@@ -3,9 +3,11 @@
 #include "button/KeyCodes.h"
 #include "button/chameleonButton.h"
 #include "chrome/ToolLook.h"
+#include "colour/DesktopPick.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
+#include "platform/ScreenSampler.h"
 #include "settings/PresetKeys.h"
 #include "window/Twips.h"
 
@@ -57,6 +59,8 @@ frmColor::frmColor() : ToolWindow(spyDesign)
     Timer1 = new QTimer(this);
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmColor::Timer1_Timer);
+    desktopPick = new DesktopPick(this, findChild<QLabel *>(QStringLiteral("Label21")),
+                                  [this](const color32::Sample &sample) { ShowSample(sample); });
     Form_Load();
 }
 
@@ -193,9 +197,14 @@ bool frmColor::Capturing() const
     return Timer1->isActive();
 }
 
+// Where the screen cannot be read, the desktop's colour picker gives one
+// colour instead of the samples.
 void frmColor::chameleonButton2_Click()
 {
-    Timer1->start();
+    if (platform().sampler->CanReadScreen())
+        Timer1->start();
+    else
+        desktopPick->Ask();
 }
 
 // Close button: the sampling stops before the position is written.
@@ -215,7 +224,11 @@ void frmColor::Form_Unload()
 // readouts always describe the same pixel.
 void frmColor::Timer1_Timer()
 {
-    const color32::Sample sample = color32::TakeSample();
+    ShowSample(color32::TakeSample());
+}
+
+void frmColor::ShowSample(const color32::Sample &sample)
+{
     const qint32 color = sample.color;
     PaintSwatch(color);
     Label1->setText(color32::DecimalText(color));

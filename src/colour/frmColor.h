@@ -4,10 +4,14 @@
 
 #include <QList>
 
+class DesktopPick;
 class QFrame;
 class QLabel;
 class QTimer;
 class chameleonButton;
+namespace color32 {
+struct Sample;
+}
 
 // Color Spy: samples the screen pixel under the pointer ten times a second
 // while capture is on and shows it in eight notations. At most one is open.
@@ -51,6 +55,7 @@ private:
     void Form_Load();
     void Copy();
     void PaintSwatch(qint32 color);
+    void ShowSample(const color32::Sample &sample);
 
     struct CopyLine
     {
@@ -71,6 +76,7 @@ private:
     QLabel *Label20 = nullptr; // Blue Value
     QList<CopyLine> copyLines;
     QTimer *Timer1 = nullptr;
+    DesktopPick *desktopPick = nullptr;
     chameleonButton *chameleonButton1 = nullptr;
     chameleonButton *chameleonButton2 = nullptr;
 };

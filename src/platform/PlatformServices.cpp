@@ -2,6 +2,7 @@
 
 #include "platform/DesktopShell.h"
 #include "platform/DesktopSysInfoSource.h"
+#include "platform/PortalColorPicker.h"
 #include "platform/QtClipboard.h"
 #include "platform/QtMessageShower.h"
 #include "platform/QtTopMostBand.h"
@@ -37,6 +38,7 @@ PlatformServices &platform()
     orReal<QtWindowMover>(services.mover);
     orReal<DesktopSysInfoSource>(services.sysInfo);
     orReal<QtMessageShower>(services.messages);
+    orReal<PortalColorPicker>(services.colorPicker);
     return services;
 }
 

@@ -8,6 +8,7 @@ class TopMostBand;
 class WindowMover;
 class SysInfoSource;
 class MessageShower;
+class ColorPicker;
 
 // The platform services the windows use, in one place so that tests can put
 // fakes in for any of them. Members left null are filled with the real
@@ -22,6 +23,7 @@ struct PlatformServices
     WindowMover *mover = nullptr;
     SysInfoSource *sysInfo = nullptr;
     MessageShower *messages = nullptr;
+    ColorPicker *colorPicker = nullptr;
 };
 
 // The services in force.

@@ -3,8 +3,9 @@
 #include <QPoint>
 #include <QtGlobal>
 
-// Reads the pointer and the screen. Coordinates are pixels of the whole X
-// screen, origin at its top-left corner. Nothing is cached between calls.
+// Reads the pointer and the screen. Coordinates are screen pixels counted
+// from the primary monitor's top-left corner, negative left of or above it.
+// Nothing is cached between calls.
 class ScreenSampler
 {
 public:
@@ -13,4 +14,7 @@ public:
     virtual QPoint PointerPosition() = 0;
     // The pixel as red + 256 * green + 65536 * blue, or -1 when it cannot be read.
     virtual qint32 PixelColor(QPoint screenPoint) = 0;
+    // False where the desktop lets no program read the screen: then every
+    // pixel is -1 and only the desktop's own colour picker can help.
+    virtual bool CanReadScreen() = 0;
 };

@@ -2,8 +2,8 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QScreen>
 #include <cstdlib>
+#include <xcb/randr.h>
 #include <xcb/xcb.h>
 
 namespace {
@@ -42,6 +42,21 @@ int bytesPerPixelOfDepth(const xcb_setup_t *setup, quint8 depth)
     return 0;
 }
 
+// RandR 1.5 lists the monitors; without it the root window is taken as one
+// monitor that is not primary.
+bool listsMonitors(xcb_connection_t *server)
+{
+    const xcb_query_extension_reply_t *randr = xcb_get_extension_data(server, &xcb_randr_id);
+    if (!randr || !randr->present)
+        return false;
+    xcb_randr_query_version_reply_t *version =
+        xcb_randr_query_version_reply(server, xcb_randr_query_version(server, 1, 5), nullptr);
+    const bool lists = version && (version->major_version > 1 ||
+                                   (version->major_version == 1 && version->minor_version >= 5));
+    std::free(version);
+    return lists;
+}
+
 } // namespace
 
 X11ScreenSampler::X11ScreenSampler()
@@ -67,6 +82,7 @@ X11ScreenSampler::X11ScreenSampler()
     redMask = visual->red_mask;
     greenMask = visual->green_mask;
     blueMask = visual->blue_mask;
+    randrMonitors = listsMonitors(server);
 }
 
 QPoint X11ScreenSampler::PointerPosition()
@@ -77,21 +93,22 @@ QPoint X11ScreenSampler::PointerPosition()
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
     if (!reply)
         return QCursor::pos();
-    const QPoint position(reply->root_x, reply->root_y);
+    const QPoint rootPoint(reply->root_x, reply->root_y);
     std::free(reply);
-    return position;
+    return monitors().FromRoot(rootPoint);
 }
 
 qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 {
-    if (!connection || !onSomeMonitor(screenPoint))
+    if (!connection)
         return -1;
-    const xcb_get_image_cookie_t cookie =
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(screenPoint.x()),
-                      qint16(screenPoint.y()), 1, 1, ~0u);
-    xcb_generic_error_t *error = nullptr;
-    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, cookie, &error);
-    std::free(error);
+    const MonitorLayout layout = monitors();
+    const QPoint rootPoint = layout.ToRoot(screenPoint);
+    // Parts of the root window may lie on no monitor; what GetImage returns
+    // there is not a pixel anybody sees.
+    if (!inRoot(rootPoint) || !layout.Covers(rootPoint))
+        return -1;
+    xcb_get_image_reply_t *reply = rootImage(rootPoint);
     if (!reply)
         return -1;
     const int length = xcb_get_image_data_length(reply);
@@ -105,15 +122,53 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
     return colour;
 }
 
-// The root window spans the whole X screen, but with several monitors parts
-// of it may lie on none of them; what GetImage returns there is not a pixel
-// anybody sees.
-bool X11ScreenSampler::onSomeMonitor(QPoint screenPoint) const
+// A server that keeps the screen from its clients, as XWayland does, fails
+// GetImage of the root window wherever it is asked, so one pixel tells.
+bool X11ScreenSampler::CanReadScreen()
 {
-    if (screenPoint.x() < 0 || screenPoint.y() < 0 || screenPoint.x() >= rootWidth ||
-        screenPoint.y() >= rootHeight)
+    if (!connection)
         return false;
-    return QGuiApplication::screenAt(screenPoint) != nullptr;
+    xcb_get_image_reply_t *reply = rootImage(QPoint(0, 0));
+    std::free(reply);
+    return reply != nullptr;
+}
+
+MonitorLayout X11ScreenSampler::monitors() const
+{
+    const MonitorLayout wholeRoot({{QRect(0, 0, rootWidth, rootHeight), false}});
+    if (!randrMonitors)
+        return wholeRoot;
+    xcb_randr_get_monitors_reply_t *reply = xcb_randr_get_monitors_reply(
+        connection, xcb_randr_get_monitors(connection, root, 1), nullptr);
+    if (!reply)
+        return wholeRoot;
+    QList<MonitorLayout::Monitor> list;
+    for (auto each = xcb_randr_get_monitors_monitors_iterator(reply); each.rem;
+         xcb_randr_monitor_info_next(&each)) {
+        const xcb_randr_monitor_info_t *monitor = each.data;
+        list.append({QRect(monitor->x, monitor->y, monitor->width, monitor->height),
+                     monitor->primary != 0});
+    }
+    std::free(reply);
+    return MonitorLayout(list);
+}
+
+bool X11ScreenSampler::inRoot(QPoint rootPoint) const
+{
+    return rootPoint.x() >= 0 && rootPoint.y() >= 0 && rootPoint.x() < rootWidth &&
+           rootPoint.y() < rootHeight;
+}
+
+// Null when the server refuses.
+xcb_get_image_reply_t *X11ScreenSampler::rootImage(QPoint rootPoint) const
+{
+    const xcb_get_image_cookie_t cookie =
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
+                      qint16(rootPoint.y()), 1, 1, ~0u);
+    xcb_generic_error_t *error = nullptr;
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, cookie, &error);
+    std::free(error);
+    return reply;
 }
 
 // The pixel's bytes lie first in the image, in the server's byte order; the

@@ -55,6 +55,22 @@ qint32 FakeScreenSampler::PixelColor(QPoint screenPoint)
     return pixel(screenPoint);
 }
 
+bool FakeScreenSampler::CanReadScreen()
+{
+    return readable;
+}
+
+void FakeColorPicker::PickColor(QWidget *window, std::function<void(qint32)> done)
+{
+    windows << window;
+    open << std::move(done);
+}
+
+void FakeColorPicker::Answer(qint32 color)
+{
+    open.takeFirst()(color);
+}
+
 void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)
 {
     if (onTop)
@@ -87,8 +103,8 @@ void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const
 }
 
 ScopedFakeServices::ScopedFakeServices()
-    : previous(installPlatform(
-          {&settings, &clipboard, &shell, &sampler, &band, &mover, &sysInfo, &messages}))
+    : previous(installPlatform({&settings, &clipboard, &shell, &sampler, &band, &mover, &sysInfo,
+                                &messages, &colorPicker}))
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "FakeSysInfoSource.h"
 #include "platform/Clipboard.h"
+#include "platform/ColorPicker.h"
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
@@ -60,7 +61,9 @@ class FakeScreenSampler : public ScreenSampler
 public:
     QPoint PointerPosition() override;
     qint32 PixelColor(QPoint screenPoint) override;
+    bool CanReadScreen() override;
 
+    bool readable = true;
     QPoint pointer;
     std::function<qint32(QPoint)> pixel = [](QPoint) { return 0; };
     int pointerReads = 0;
@@ -97,6 +100,18 @@ public:
     QStringList messages; // "Title|Text"
 };
 
+// Keeps each question until the test answers it.
+class FakeColorPicker : public ColorPicker
+{
+public:
+    void PickColor(QWidget *window, std::function<void(qint32)> done) override;
+    // Answers the oldest open question.
+    void Answer(qint32 color);
+
+    QList<QWidget *> windows; // the window of each question asked
+    QList<std::function<void(qint32)>> open;
+};
+
 // Installs a full set of fakes for its lifetime and restores what was there.
 class ScopedFakeServices
 {
@@ -112,6 +127,7 @@ public:
     FakeWindowMover mover;
     FakeSysInfoSource sysInfo;
     FakeMessageShower messages;
+    FakeColorPicker colorPicker;
 
 private:
     PlatformServices previous;

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "colour/color32.h"
+
+#include <QFont>
+#include <QObject>
+#include <QRect>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QWidget;
+
+// Color Spy's Start on a desktop that lets no program read the screen
+// (XWayland): the desktop's colour picker is asked for one colour, which then
+// fills the readouts as one sample does. When there is no picker, or the user
+// or the desktop says no, the hint line says so instead, and the readouts
+// stay as they are.
+class DesktopPick : public QObject
+{
+public:
+    using ShowSample = std::function<void(const color32::Sample &)>;
+
+    DesktopPick(QWidget *window, QLabel *hint, ShowSample show);
+
+    // One question at a time: Start while one is open changes nothing.
+    void Ask();
+
+private:
+    void answered(qint32 color);
+    void showRefusal();
+    void showDesignHint();
+
+    QWidget *window;
+    QLabel *hint;
+    ShowSample show;
+    QString designText;
+    QRect designPlace;
+    QFont designFont;
+    bool asking = false;
+};

@@ -1,0 +1,17 @@
+#include "platform/PortalColorPicker.h"
+
+#include "platform/PortalPickRequest.h"
+
+#include <QCoreApplication>
+
+PortalColorPicker::PortalColorPicker(const QDBusConnection &bus) : bus(bus) {}
+
+// The token names the request object the portal makes for the question; one
+// of its own for each question keeps their answers apart.
+void PortalColorPicker::PickColor(QWidget *window, std::function<void(qint32)> done)
+{
+    const QString token =
+        QStringLiteral("ombrix%1_%2").arg(QCoreApplication::applicationPid()).arg(++questions);
+    auto *request = new PortalPickRequest(bus, token, window, std::move(done));
+    request->Ask();
+}

@@ -1,0 +1,129 @@
+#include "platform/PortalPickRequest.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QGuiApplication>
+#include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
+const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
+const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
+const QString responseSignal = QStringLiteral("Response");
+
+// A channel of the portal's colour, 0 to 1, as a byte; -1 for no number.
+int channelByte(double fraction)
+{
+    if (!std::isfinite(fraction))
+        return -1;
+    return int(std::lround(std::clamp(fraction, 0.0, 1.0) * 255.0));
+}
+
+} // namespace
+
+PortalPickRequest::PortalPickRequest(const QDBusConnection &bus, const QString &token,
+                                     QWidget *window, std::function<void(qint32)> done)
+    : QObject(window), bus(bus), token(token), done(std::move(done))
+{
+    // Lets the portal put its dialog above the window that asks.
+    if (window && QGuiApplication::platformName() == QLatin1String("xcb"))
+        parentWindow = QStringLiteral("x11:%1").arg(window->winId(), 0, 16);
+}
+
+void PortalPickRequest::Ask()
+{
+    if (!bus.isConnected() || !listenOn(expectedRequestPath())) {
+        QTimer::singleShot(0, this, [this] { finish(-1); });
+        return;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        portalService, portalPath, QStringLiteral("org.freedesktop.portal.Screenshot"),
+        QStringLiteral("PickColor"));
+    call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalPickRequest::replied);
+}
+
+qint32 PortalPickRequest::ColorOfResponse(uint response, const QVariantMap &results)
+{
+    const QVariant color = results.value(QStringLiteral("color"));
+    if (response != 0 || color.userType() != qMetaTypeId<QDBusArgument>())
+        return -1;
+    const QDBusArgument argument = color.value<QDBusArgument>();
+    if (argument.currentSignature() != QLatin1String("(ddd)"))
+        return -1;
+    double red = 0, green = 0, blue = 0;
+    argument.beginStructure();
+    argument >> red >> green >> blue;
+    argument.endStructure();
+    const int bytes[] = {channelByte(red), channelByte(green), channelByte(blue)};
+    if (*std::min_element(std::begin(bytes), std::end(bytes)) < 0)
+        return -1;
+    return bytes[0] + 256 * bytes[1] + 65536 * bytes[2];
+}
+
+void PortalPickRequest::Response(uint response, const QVariantMap &results)
+{
+    finish(ColorOfResponse(response, results));
+}
+
+// The portal's request objects are named after the caller's unique bus name
+// without its colon, dots made underscores.
+QString PortalPickRequest::expectedRequestPath() const
+{
+    QString sender = bus.baseService().mid(1);
+    sender.replace(QLatin1Char('.'), QLatin1Char('_'));
+    return portalPath + QStringLiteral("/request/") + sender + QLatin1Char('/') + token;
+}
+
+bool PortalPickRequest::listenOn(const QString &path)
+{
+    requestPath = path;
+    return bus.connect(portalService, path, requestInterface, responseSignal, this,
+                       SLOT(Response(uint, QVariantMap)));
+}
+
+void PortalPickRequest::stopListening()
+{
+    bus.disconnect(portalService, requestPath, requestInterface, responseSignal, this,
+                   SLOT(Response(uint, QVariantMap)));
+}
+
+// A portal older than the handle token names the request object only in its
+// reply; the answer then comes there.
+void PortalPickRequest::replied(QDBusPendingCallWatcher *call)
+{
+    call->deleteLater();
+    if (finished)
+        return;
+    const QDBusPendingReply<QDBusObjectPath> reply = *call;
+    if (reply.isError()) {
+        finish(-1);
+        return;
+    }
+    const QString path = reply.value().path();
+    if (path == requestPath)
+        return;
+    stopListening();
+    if (!listenOn(path))
+        finish(-1);
+}
+
+// The window may go in done, and this question with it.
+void PortalPickRequest::finish(qint32 color)
+{
+    if (finished)
+        return;
+    finished = true;
+    stopListening();
+    const std::function<void(qint32)> answer = std::move(done);
+    deleteLater();
+    answer(color);
+}

@@ -36,6 +36,8 @@ private slots:
     void enterBeforeStartCopiesEmptyValues();
     void enterFreezesThenCopiesTheReadouts();
     void otherKeysLeaveCaptureRunning();
+    void startAsksTheDesktopWhereTheScreenCannotBeRead_data();
+    void startAsksTheDesktopWhereTheScreenCannotBeRead();
     void closePathsStoreThePosition_data();
     void closePathsStoreThePosition();
     void buttonsActOnTheirClick_data();
@@ -258,6 +260,55 @@ void tst_frmColor::otherKeysLeaveCaptureRunning()
     spy->Picture1_KeyPress(10);
     QVERIFY(spy->Capturing());
     QCOMPARE(fakes->clipboard.clears, 0);
+}
+
+void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
+{
+    QTest::addColumn<QList<qint32>>("answers"); // one Start and one answer each, -1 for none
+    QTest::addColumn<QStringList>("readouts");  // in the order of readoutNames
+    QTest::addColumn<QString>("hint");
+
+    const QStringList red{"255", "12", "vbRed", "5", "6", "FF", "FF0000", "0", "255", "0"};
+    const QString design = QStringLiteral("Click Start - Press Enter to Copy");
+    const QString refusal = QStringLiteral("This desktop does not let programs read the screen.");
+    QTest::newRow("picked") << QList<qint32>{255} << red << design;
+    QTest::newRow("no picker, cancelled or refused")
+        << QList<qint32>{-1} << QStringList(10, QString()) << refusal;
+    QTest::newRow("refused after a pick: the pick stays")
+        << QList<qint32>{255, -1} << red << refusal;
+    QTest::newRow("picked after a refusal") << QList<qint32>{-1, 255} << red << design;
+}
+
+void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
+{
+    QFETCH(QList<qint32>, answers);
+    QFETCH(QStringList, readouts);
+    QFETCH(QString, hint);
+
+    frmColor *spy = openSpy();
+    fakes->sampler.readable = false;
+    fakes->sampler.pointer = QPoint(5, 6);
+    for (qint32 answer : answers) {
+        spy->chameleonButton2_Click();
+        spy->chameleonButton2_Click(); // while the desktop is asked: no second question
+        QCOMPARE(fakes->colorPicker.open.size(), 1);
+        fakes->colorPicker.Answer(answer);
+        QVERIFY(!spy->Capturing());
+    }
+    QCOMPARE(fakes->colorPicker.windows, QList<QWidget *>(answers.size(), spy));
+    QCOMPARE(fakes->sampler.pixelReads, 0);
+    for (int i = 0; i < readouts.size(); ++i)
+        QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
+    auto *label = spy->findChild<QLabel *>(QStringLiteral("Label21"));
+    QCOMPARE(label->text(), hint);
+    const QRect text = QFontMetrics(label->font())
+                           .boundingRect(label->rect(), Qt::AlignCenter | Qt::TextWordWrap, hint);
+    QVERIFY2(label->rect().contains(text) && spy->rect().contains(label->geometry()),
+             "the hint is shown whole");
+
+    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QCOMPARE(fakes->clipboard.text.section(QStringLiteral("\r\n"), 0, 0),
+             QStringLiteral("Decimal - ") + readouts.first());
 }
 
 void tst_frmColor::closePathsStoreThePosition_data()

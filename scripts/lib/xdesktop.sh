@@ -18,8 +18,10 @@ XD_PIDS=()
 declare -A XD_STARTED=()
 XD_LAST_PID=
 XD_DISPLAY=
+# The X server's pid, Xvfb's or Xorg's.
 XD_XVFB_PID=
 XD_WM_PID=
+XD_XWAYLAND_DISPLAY=
 XD_DISPLAY_MIN=${XD_DISPLAY_MIN:-100}
 XD_DISPLAY_MAX=${XD_DISPLAY_MAX:-999}
 # Every wait below polls at this interval; window managers also need about
@@ -256,13 +258,14 @@ xd_wait_server() {
     return 1
 }
 
-# xd_start_xvfb SCREEN LOG: SCREEN is WxH or WxHxDEPTH. Exports DISPLAY.
-xd_start_xvfb() {
-    local screen=$1 log=$2 attempt n pid
-    [[ $screen =~ ^[0-9]+x[0-9]+$ ]] && screen+=x24
+# xd_start_server LOG COMMAND [ARG...]: starts the X server "COMMAND :N ARG..."
+# on a free display N. Exports DISPLAY.
+xd_start_server() {
+    local log=$1 attempt n pid
+    shift
     for ((attempt = 0; attempt < 20; attempt++)); do
         n=$(xd_pick_display) || break
-        xd_spawn "$log" Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset
+        xd_spawn "$log" "$1" ":$n" "${@:2}"
         pid=$XD_LAST_PID
         if xd_wait_server "$n" "$pid"; then
             XD_DISPLAY=:$n
@@ -272,8 +275,68 @@ xd_start_xvfb() {
         fi
         xd_stop "$pid"
     done
-    echo "xdesktop: Xvfb did not start on any free display" >&2
+    echo "xdesktop: $1 did not start on any free display" >&2
     return 1
+}
+
+# xd_start_xvfb SCREEN LOG: SCREEN is WxH or WxHxDEPTH. Exports DISPLAY.
+xd_start_xvfb() {
+    local screen=$1
+    [[ $screen =~ ^[0-9]+x[0-9]+$ ]] && screen+=x24
+    xd_start_server "$2" Xvfb -screen 0 "$screen" -nolisten tcp -noreset
+}
+
+# xd_start_xorg_dummy CONFIG LOG: Xorg with the video driver "dummy", whose
+# outputs xrandr can lay out as monitors side by side, as Xvfb's one output
+# cannot. The server's own log is LOG.server. Exports DISPLAY.
+xd_start_xorg_dummy() {
+    xd_start_server "$2" Xorg -config "$1" -logfile "$2.server" -nolisten tcp -noreset
+}
+
+# xd_layout_dummy_monitors GEOMETRY...: each WxH+X+Y lays out the next
+# output of the dummy driver, a trailing * makes it primary; without one no
+# output is primary. The outputs past the last stay off.
+xd_layout_dummy_monitors() {
+    local args=() index=0 monitor primary=0 mode
+    for monitor in "$@"; do
+        mode=${monitor%%+*}
+        xrandr --addmode "DUMMY$index" "$mode" 2>/dev/null
+        args+=(--output "DUMMY$index" --mode "$mode" --pos "$(echo "${monitor#*+}" |
+            tr -d '*' | tr + x)")
+        if [[ $monitor == *'*' ]]; then
+            args+=(--primary)
+            primary=1
+        fi
+        index=$((index + 1))
+    done
+    xrandr "${args[@]}" || return 1
+    ((primary)) || xrandr --noprimary
+}
+
+# xd_start_weston LOG: weston as a Wayland desktop with XWayland, nested in
+# the X server of DISPLAY, which gives it a seat: weston's headless backend
+# has none, and an XWayland without a seat neither delivers input nor
+# survives a pointer grab. weston counts as the window manager. Exports
+# DISPLAY as XWayland's.
+xd_start_weston() {
+    local log=$1 width height
+    read -r width height < <(xdpyinfo | awk '/dimensions:/ { sub(/x/, " ", $2); print $2 }')
+    xd_spawn "$log" weston --backend=x11-backend.so --use-pixman --xwayland --no-config \
+        --idle-time=0 --width="$width" --height="$height"
+    XD_WM_PID=$XD_LAST_PID
+    if xd_wait_until 10 xd_xwayland_ready "$log"; then
+        export DISPLAY=$XD_XWAYLAND_DISPLAY
+        return 0
+    fi
+    echo "xdesktop: weston did not start XWayland" >&2
+    return 1
+}
+
+# XWayland starts when the first client comes.
+xd_xwayland_ready() {
+    xd_alive "$XD_WM_PID" || return 1
+    XD_XWAYLAND_DISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$1" | grep -o ':[0-9]*$')
+    [[ -n $XD_XWAYLAND_DISPLAY ]] && xdpyinfo -display "$XD_XWAYLAND_DISPLAY" >/dev/null 2>&1
 }
 
 xd_wm_ready() {

@@ -48,6 +48,24 @@ open_spy() {
     SPY=$COMPANION
 }
 
+# Places in Color Spy.
+SPY_SWATCH=(98 46)     # middle of Picture1, 277, 540, 2400 x 320 twips
+SPY_BACKGROUND=(8 200) # left of the readout groups: Image1 only
+SPY_START_BUTTON=(247 4740 1095 350)
+
+# spy_lines DECIMAL HEX RGB RED GREEN BLUE VB QB X Y: the text Color Spy copies.
+spy_lines() {
+    printf 'Decimal - %s\r\nHex - %s\r\nRGB # - %s\r\nRed Value  - %s\r\nGreen Value - %s\r\n' \
+        "$1" "$2" "$3" "$4" "$5"
+    printf 'Blue Value - %s\r\nVB Color - %s\r\nQB Color - %s\r\nX Pos - %s\r\nY Pos - %s' \
+        "$6" "$7" "$8" "$9" "${10}"
+}
+
+press_enter_in_spy() {
+    e2e_assert "the Spy has the keyboard" focus_window "$SPY"
+    e2e_key Return
+}
+
 # open_mixer: MIXER is the Color Mixer's window.
 open_mixer() {
     open_companion m '^Color Mixer$'

@@ -143,17 +143,69 @@ e2e_assert_not() {
 
 # e2e_start_desktop [WxH[xDEPTH]]: Xvfb (default 1280x1024x24, or
 # $OMBRIX_E2E_SCREEN) on a free display, with the window manager
-# $OMBRIX_E2E_WM (openbox when unset, or i3). Exports DISPLAY.
+# $OMBRIX_E2E_WM (openbox when unset, or i3). With $OMBRIX_E2E_MONITORS
+# ("WxH+X+Y WxH+X+Y*", a trailing * for the primary) the server is Xorg's
+# dummy driver with those monitors instead. Exports DISPLAY.
 e2e_start_desktop() {
-    local screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}} wm=${OMBRIX_E2E_WM:-openbox}
-    if ! xd_start_xvfb "$screen" "$E2E_TMP/xvfb.log"; then
-        e2e_show_log "$E2E_TMP/xvfb.log"
-        e2e_fatal "Xvfb starts"
+    local wm=${OMBRIX_E2E_WM:-openbox}
+    if [[ -n ${OMBRIX_E2E_MONITORS:-} ]]; then
+        e2e_start_server xd_start_xorg_dummy "$E2E_HERE/xorg-dummy.conf"
+        # shellcheck disable=SC2086  # one word a monitor
+        xd_layout_dummy_monitors $OMBRIX_E2E_MONITORS ||
+            e2e_fatal "the monitors are laid out as $OMBRIX_E2E_MONITORS"
+    else
+        e2e_start_server xd_start_xvfb "${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}"
     fi
     if ! xd_start_wm "$wm" "$E2E_TMP/$wm.log"; then
         e2e_show_log "$E2E_TMP/$wm.log"
         e2e_fatal "$wm starts"
     fi
+}
+
+# e2e_start_server START ARG: the X server by xd_start_xvfb SCREEN or
+# xd_start_xorg_dummy CONFIG.
+e2e_start_server() {
+    if ! "$1" "$2" "$E2E_TMP/server.log"; then
+        e2e_show_log "$E2E_TMP/server.log"
+        e2e_show_log "$E2E_TMP/server.log.server"
+        e2e_fatal "the X server starts ($1)"
+    fi
+}
+
+# e2e_start_wayland_desktop [WxH]: a Wayland desktop, weston, whose XWayland
+# the program and the helpers below use. Exports DISPLAY as XWayland's.
+e2e_start_wayland_desktop() {
+    e2e_start_server xd_start_xvfb "${1:-1280x1024x24}"
+    if ! xd_start_weston "$E2E_TMP/weston.log"; then
+        e2e_show_log "$E2E_TMP/weston.log"
+        e2e_fatal "weston starts with XWayland"
+    fi
+}
+
+# e2e_start_session_bus: a D-Bus session bus of the test's own that starts
+# no service on demand. Exports DBUS_SESSION_BUS_ADDRESS.
+e2e_start_session_bus() {
+    local address=$E2E_TMP/bus.address
+    xd_spawn "$address" dbus-daemon --nofork --print-address=1 \
+        --config-file="$E2E_HERE/../support/private-session-bus.conf"
+    e2e_wait_until 5 test -s "$address" || e2e_fatal "dbus-daemon starts"
+    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address")
+    export DBUS_SESSION_BUS_ADDRESS
+}
+
+# e2e_start_portal HOW...: the fake screenshot portal ($OMBRIX_FAKE_PORTAL)
+# on the session bus, answering as HOW says; its pid is in E2E_PORTAL_PID and
+# what it was asked in E2E_PORTAL_LOG.
+e2e_start_portal() {
+    [[ -x ${OMBRIX_FAKE_PORTAL:-} ]] || e2e_fatal "OMBRIX_FAKE_PORTAL names the fake portal"
+    E2E_PORTAL_LOG=$(mktemp "$E2E_TMP/portal.XXXXXX")
+    xd_spawn "$E2E_PORTAL_LOG" "$OMBRIX_FAKE_PORTAL" "$@"
+    E2E_PORTAL_PID=$XD_LAST_PID
+    e2e_wait_until 5 grep -q '^ready$' "$E2E_PORTAL_LOG" || e2e_fatal "the fake portal starts ($*)"
+}
+
+e2e_stop_portal() {
+    xd_stop "$E2E_PORTAL_PID"
 }
 
 # e2e_spawn COMMAND [ARG...]: starts a helper program on the desktop; its pid
@@ -358,6 +410,13 @@ e2e_screenshot() {
 # e2e_pixel X Y: the screen pixel's colour as #RRGGBB.
 e2e_pixel() {
     import -window root -crop "1x1+$1+$2" -depth 8 txt:- 2>/dev/null |
+        grep -o -m 1 '#[0-9A-Fa-f]\{6\}' | tr 'a-f' 'A-F'
+}
+
+# e2e_window_pixel WID X Y: a pixel of the window's own picture as #RRGGBB,
+# for servers that refuse to read the root window (XWayland).
+e2e_window_pixel() {
+    import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null |
         grep -o -m 1 '#[0-9A-Fa-f]\{6\}' | tr 'a-f' 'A-F'
 }
 

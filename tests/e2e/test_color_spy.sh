@@ -28,35 +28,19 @@ source "$(dirname "$0")/companions.sh"
 # run on the far part of a wide screen (test_color_spy_wide.sh).
 SHIFT_X=${OMBRIX_E2E_SHIFT_X:-0}
 SPY_PLACE=($((100 + SHIFT_X)) 300)
-SWATCH=(98 46)         # middle of Picture1, 277, 540, 2400 x 320 twips
-SPY_BACKGROUND=(8 200) # left of the readout groups: Image1 only
-START_BUTTON=(247 4740 1095 350)
 CLOSE_BUTTON=(1597 4740 1095 350)
 CLOSE_CONTROL=(2520 60 315 315)
-
-# spy_lines DECIMAL HEX RGB RED GREEN BLUE VB QB X Y: the copied text.
-spy_lines() {
-    printf 'Decimal - %s\r\nHex - %s\r\nRGB # - %s\r\nRed Value  - %s\r\nGreen Value - %s\r\n' \
-        "$1" "$2" "$3" "$4" "$5"
-    printf 'Blue Value - %s\r\nVB Color - %s\r\nQB Color - %s\r\nX Pos - %s\r\nY Pos - %s' \
-        "$6" "$7" "$8" "$9" "${10}"
-}
 
 swatch_shows() {
     local x y
     read -r x y _ _ < <(e2e_geometry "$SPY")
-    pixel_is $((x + SWATCH[0])) $((y + SWATCH[1])) "$1"
+    pixel_is $((x + SPY_SWATCH[0])) $((y + SPY_SWATCH[1])) "$1"
 }
 
 # sample_at X Y COLOUR: the pointer to that point until the swatch shows it.
 sample_at() {
     e2e_move "$1" "$2"
     e2e_assert "the swatch shows $3 from $1,$2" e2e_wait_until 5 swatch_shows "$3"
-}
-
-press_enter_in_spy() {
-    e2e_assert "the Spy has the keyboard" focus_window "$SPY"
-    e2e_key Return
 }
 
 check_opens() {
@@ -82,7 +66,7 @@ check_samples() {
     blue=$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a "$blue_x" "$blue_y")
     red=$(spy_lines 255 FF FF0000 255 0 0 vbRed 12 "$red_x" "$red_y")
 
-    click_in "$SPY" "${START_BUTTON[@]}"
+    click_in "$SPY" "${SPY_START_BUTTON[@]}"
     move_in "$SPY" "${SPY_BACKGROUND[@]}"
     sample_at "$blue_x" "$blue_y" "#123456"
     press_enter_in_spy

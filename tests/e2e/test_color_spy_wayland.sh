@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Color Spy on a Wayland desktop: weston with XWayland, which keeps the
+# screen's pixels from X clients. Start then asks the desktop's colour
+# picker, here a fake screenshot portal on a session bus of the test's own:
+# its colour fills the readouts that Enter copies, with the pointer where
+# Start was clicked. With no portal, or when the user cancels, the hint line
+# says that the desktop lets no program read the screen, and no readout
+# shows the -1 of an unreadable pixel.
+#
+# The Spy's own picture is read from its window, which XWayland allows; the
+# hint is told apart only by its pixels: the refusal's picture differs from
+# the design hint's and comes back the same each time.
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
+
+SPY_HINT_STRIP=197x25+0+291 # the window's width, from the last group to the buttons
+
+# hint_picture FILE: the pixels of the hint strip, raw, so that equal
+# pictures are equal files.
+hint_picture() {
+    import -window "$SPY" -crop "$SPY_HINT_STRIP" +repage -depth 8 "rgb:$1" 2>/dev/null
+}
+
+hint_is() {
+    hint_picture "$E2E_TMP/hint-now.rgb" && cmp -s "$E2E_TMP/hint-now.rgb" "$1"
+}
+
+hint_differs_from() {
+    hint_picture "$E2E_TMP/hint-now.rgb" && ! cmp -s "$E2E_TMP/hint-now.rgb" "$1"
+}
+
+swatch_shows() {
+    [[ $(e2e_window_pixel "$SPY" "${SPY_SWATCH[@]}") == "$1" ]]
+}
+
+# press_start: Start clicked, the pointer then back over the background so
+# that the swatch has the keyboard again.
+press_start() {
+    click_in "$SPY" "${SPY_START_BUTTON[@]}"
+    read -r START_X START_Y < <(e2e_pointer)
+    move_in "$SPY" "${SPY_BACKGROUND[@]}"
+}
+
+check_screen_is_kept() {
+    e2e_assert_eq "" "$(e2e_pixel 10 10)" "XWayland lets no client read the root window"
+    start_ruler
+    open_spy
+    e2e_assert "the Spy's window can be read" hint_picture "$E2E_TMP/hint-design.rgb"
+}
+
+check_no_portal() {
+    press_start
+    e2e_assert "with no portal the hint changes" \
+        e2e_wait_until 5 hint_differs_from "$E2E_TMP/hint-design.rgb"
+    hint_picture "$E2E_TMP/hint-refusal.rgb"
+    press_enter_in_spy
+    check_clipboard "$(spy_lines '' '' '' '' '' '' '' '' '' '')" "with no portal no readout is filled"
+    shoot "$SPY" color-spy-refused
+}
+
+check_picked() {
+    e2e_start_portal answer 0.070588 0.203922 0.337255
+    press_start
+    e2e_assert "the picked colour fills the swatch" e2e_wait_until 5 swatch_shows "#123456"
+    e2e_assert "the hint is the design's again" hint_is "$E2E_TMP/hint-design.rgb"
+    PICKED=$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a "$START_X" "$START_Y")
+    press_enter_in_spy
+    check_clipboard "$PICKED" "Enter copies the picked colour and the pointer where Start was clicked"
+    e2e_assert_match "^PickColor x11:$(printf '%x' "$SPY") [A-Za-z0-9_]+$" \
+        "$(grep '^PickColor' "$E2E_PORTAL_LOG")" "the Spy asked once, as the parent, with a token"
+    shoot "$SPY" color-spy-picked
+    e2e_stop_portal
+}
+
+check_cancelled() {
+    e2e_start_portal cancel
+    press_start
+    e2e_assert "a cancel shows the refusal" e2e_wait_until 5 hint_is "$E2E_TMP/hint-refusal.rgb"
+    e2e_assert "the picked colour stays" swatch_shows "#123456"
+    press_enter_in_spy
+    check_clipboard "$PICKED" "after a cancel Enter copies the last pick"
+}
+
+e2e_start_session_bus
+e2e_start_wayland_desktop
+check_screen_is_kept
+check_no_portal
+check_picked
+check_cancelled

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QMimeData>
 
 // The end by the event loop, after the platform closed the last window,
 // keeps the copy as well as the ends at once do.
@@ -14,9 +15,13 @@ QtClipboard::QtClipboard()
                          [this] { OutliveProgram(); });
 }
 
+// Emptied, the clipboard stays ours, holding nothing, until the text comes.
+// Given up instead, it is taken at once by a Wayland compositor's bridge of
+// the X clipboard (weston's), whose claim is younger than the time Qt then
+// asks for it with, so the text would never arrive.
 void QtClipboard::Clear()
 {
-    QGuiApplication::clipboard()->clear();
+    QGuiApplication::clipboard()->setMimeData(new QMimeData);
 }
 
 void QtClipboard::SetText(const QString &text)

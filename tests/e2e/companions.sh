@@ -176,5 +176,7 @@ shoot() {
     local x y w h
     read -r x y w h < <(e2e_geometry "$1")
     mkdir -p "$OMBRIX_E2E_SHOTS"
-    import -window root -crop "${w}x$h+$x+$y" +repage "$OMBRIX_E2E_SHOTS/$2.png"
+    # XWayland refuses the root window but gives each window's own picture.
+    import -window root -crop "${w}x$h+$x+$y" +repage "$OMBRIX_E2E_SHOTS/$2.png" 2>/dev/null ||
+        import -window "$1" "$OMBRIX_E2E_SHOTS/$2.png"
 }

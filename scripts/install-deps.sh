@@ -5,13 +5,16 @@
 set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
-    libxcb1-dev libgl-dev fonts-dejavu-core)
+    libxcb1-dev libxcb-randr0-dev libgl-dev fonts-dejavu-core)
 # The program opens its help page with xdg-open.
 runtime_packages=(xdg-utils)
 # i3 is the tiling window manager the windows are tried under; appstream
-# validates the software-centre metadata.
+# validates the software-centre metadata. weston with XWayland is the Wayland
+# desktop, dbus-daemon the session bus of its colour picker; Xorg's dummy
+# driver gives several monitors.
 test_packages=(xvfb openbox i3-wm xdotool xclip x11-utils x11-xserver-utils
-    imagemagick xauth desktop-file-utils appstream)
+    imagemagick xauth desktop-file-utils appstream weston xwayland dbus-daemon
+    xserver-xorg-video-dummy)
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]

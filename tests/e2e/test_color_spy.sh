@@ -28,6 +28,9 @@ source "$(dirname "$0")/companions.sh"
 # run on the far part of a wide screen (test_color_spy_wide.sh).
 SHIFT_X=${OMBRIX_E2E_SHIFT_X:-0}
 SPY_PLACE=($((100 + SHIFT_X)) 300)
+# OMBRIX_E2E_ORIGIN is the primary monitor's top-left on the X screen, which
+# the shown coordinates count from (test_color_spy_monitors.sh).
+read -r -a ORIGIN <<<"${OMBRIX_E2E_ORIGIN:-0 0}"
 CLOSE_BUTTON=(1597 4740 1095 350)
 CLOSE_CONTROL=(2520 60 315 315)
 
@@ -63,8 +66,9 @@ check_enter_before_start() {
 
 check_samples() {
     local blue_x=$1 blue_y=$2 red_x=$3 red_y=$4 blue red
-    blue=$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a "$blue_x" "$blue_y")
-    red=$(spy_lines 255 FF FF0000 255 0 0 vbRed 12 "$red_x" "$red_y")
+    blue=$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a \
+        $((blue_x - ORIGIN[0])) $((blue_y - ORIGIN[1])))
+    red=$(spy_lines 255 FF FF0000 255 0 0 vbRed 12 $((red_x - ORIGIN[0])) $((red_y - ORIGIN[1])))
 
     click_in "$SPY" "${SPY_START_BUTTON[@]}"
     move_in "$SPY" "${SPY_BACKGROUND[@]}"
@@ -91,6 +95,17 @@ check_samples() {
     check_clipboard "$red" "Enter copies the ten lines of pure red"
 }
 
+# check_without_primary X Y: once no monitor is primary, the next samples
+# count from the X screen's top-left.
+check_without_primary() {
+    xrandr --noprimary
+    e2e_key alt+s
+    sample_at "$1" "$2" "#123456"
+    press_enter_in_spy
+    check_clipboard "$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a "$1" "$2")" \
+        "without a primary monitor the coordinates are the X screen's"
+}
+
 check_close_and_reopen() {
     close_and_reopen spy "Close button" "${CLOSE_BUTTON[@]}"
     move_window "$SPY" $((250 + SHIFT_X)) 350
@@ -111,4 +126,5 @@ read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens
 check_enter_before_start
 check_samples "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
+[[ -z ${OMBRIX_E2E_MONITORS:-} ]] || check_without_primary "$BLUE_X" "$BLUE_Y"
 check_close_and_reopen

@@ -13,6 +13,7 @@
 # manager gives no window of the utility type the keyboard, so XWayland sends
 # the test's keys to the window under the pointer, which stays over the
 # Spy's background for each Enter.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh

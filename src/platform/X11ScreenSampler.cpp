@@ -85,24 +85,27 @@ X11ScreenSampler::X11ScreenSampler()
     randrMonitors = listsMonitors(server);
 }
 
+// Both questions go out before either answer is awaited: one round trip.
 QPoint X11ScreenSampler::PointerPosition()
 {
     if (!connection)
         return QCursor::pos();
+    const unsigned int monitorsAsked = askMonitors();
     xcb_query_pointer_reply_t *reply =
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    const MonitorLayout layout = monitors(monitorsAsked);
     if (!reply)
         return QCursor::pos();
     const QPoint rootPoint(reply->root_x, reply->root_y);
     std::free(reply);
-    return monitors().FromRoot(rootPoint);
+    return layout.FromRoot(rootPoint);
 }
 
 qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 {
     if (!connection)
         return -1;
-    const MonitorLayout layout = monitors();
+    const MonitorLayout layout = monitors(askMonitors());
     const QPoint rootPoint = layout.ToRoot(screenPoint);
     // Parts of the root window may lie on no monitor; what GetImage returns
     // there is not a pixel anybody sees.
@@ -133,13 +136,19 @@ bool X11ScreenSampler::CanReadScreen()
     return reply != nullptr;
 }
 
-MonitorLayout X11ScreenSampler::monitors() const
+// The request's sequence number, 0 for none.
+unsigned int X11ScreenSampler::askMonitors() const
+{
+    return randrMonitors ? xcb_randr_get_monitors(connection, root, 1).sequence : 0;
+}
+
+MonitorLayout X11ScreenSampler::monitors(unsigned int asked) const
 {
     const MonitorLayout wholeRoot({{QRect(0, 0, rootWidth, rootHeight), false}});
-    if (!randrMonitors)
+    if (!asked)
         return wholeRoot;
-    xcb_randr_get_monitors_reply_t *reply = xcb_randr_get_monitors_reply(
-        connection, xcb_randr_get_monitors(connection, root, 1), nullptr);
+    xcb_randr_get_monitors_reply_t *reply =
+        xcb_randr_get_monitors_reply(connection, {asked}, nullptr);
     if (!reply)
         return wholeRoot;
     QList<MonitorLayout::Monitor> list;

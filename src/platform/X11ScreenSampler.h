@@ -8,7 +8,8 @@ struct xcb_get_image_reply_t;
 
 // Asks the X server directly: one QueryPointer for the pointer and one 1 x 1
 // GetImage of the root window for a pixel, each with one RandR GetMonitors
-// for the place of the primary monitor, which may change at any time. Without
+// for the place of the primary monitor, which may change at any time (sent
+// with the QueryPointer, before the GetImage). Without
 // an X connection (another platform plugin), or on a root visual whose pixels
 // are not plain red, green and blue bits, every pixel is unreadable.
 class X11ScreenSampler : public ScreenSampler
@@ -21,7 +22,8 @@ public:
     bool CanReadScreen() override;
 
 private:
-    MonitorLayout monitors() const;
+    unsigned int askMonitors() const;
+    MonitorLayout monitors(unsigned int asked) const;
     bool inRoot(QPoint rootPoint) const;
     xcb_get_image_reply_t *rootImage(QPoint rootPoint) const;
     quint32 pixelValue(const quint8 *data, int length) const;

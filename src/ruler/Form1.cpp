@@ -123,7 +123,6 @@ Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Ombrix"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);

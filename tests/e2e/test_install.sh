@@ -2,7 +2,8 @@
 # Installs the build into a staging directory as a package would (prefix
 # /usr, DESTDIR), checks that every file lands where the desktop looks for it
 # and that the menu entry and the AppStream metadata are valid, then starts
-# the installed program and lets it open its help page from share/ombrix.
+# the installed program, checks that its window matches its entry and has
+# every size of the icon, and lets it open its help page from share/ombrix.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/ruler.sh
@@ -85,11 +86,33 @@ viewer_was_called() {
     [[ -s $E2E_TMP/opened ]]
 }
 
+# icon_sizes: the sizes of the ruler's window icons, "16x16 32x32 ...".
+icon_sizes() {
+    xprop -id "$WID" -len 1000000 _NET_WM_ICON 2>/dev/null |
+        sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)):$/\1x\2/p' | xargs
+}
+
+icon_sizes_are() {
+    [[ $(icon_sizes) == "$1" ]]
+}
+
+# Task bars and docks tie a window to its menu entry by the class half of
+# WM_CLASS, which the entry names as StartupWMClass.
+check_window_matches_entry() {
+    local entry=$PREFIX/share/applications/$APP_ID.desktop class
+    class=$(xprop -id "$WID" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+    e2e_assert_eq "$(sed -n 's/^StartupWMClass=//p' "$entry")" "$class" \
+        "the ruler's window class is its entry's StartupWMClass"
+    e2e_assert "the ruler's icon comes in every size from 16 to 256 pixels" \
+        e2e_wait_until 5 icon_sizes_are "16x16 32x32 48x48 64x64 128x128 256x256"
+}
+
 check_installed_program_opens_help() {
     e2e_start_desktop
     install_fake_viewer
     OMBRIX_BIN=$PREFIX/bin/ombrix e2e_assert "the installed ruler shows alone, 400 x 84 pixels" \
         ruler_starts
+    check_window_matches_entry
     # shellcheck disable=SC2086  # the point splits into X Y on purpose
     e2e_assert "a right press on the ruler face opens the menu" open_menu $RULER_FACE
     e2e_key h

@@ -4,6 +4,7 @@
 # and that the menu entry and the AppStream metadata are valid, then starts
 # the installed program, checks that its window matches its entry and has
 # every size of the icon, and lets it open its help page from share/ombrix.
+# The Debian package made by cpack carries the copyright file.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/ruler.sh
@@ -31,6 +32,8 @@ check_files() {
         test -f "$PREFIX/share/applications/$APP_ID.desktop"
     e2e_assert "the AppStream metadata is in share/metainfo" \
         test -f "$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+    e2e_assert "the copyright file is where Debian keeps it" \
+        cmp -s "$OMBRIX_SOURCE_DIR/assets/copyright" "$PREFIX/share/doc/ombrix/copyright"
     e2e_assert "the scalable icon is installed" \
         test -f "$PREFIX/share/icons/hicolor/scalable/apps/ombrix.svg"
     local size
@@ -60,11 +63,13 @@ appstreamcli_issues() {
 
 check_metainfo() {
     local metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml version
-    e2e_assert_eq 0 "$(appstreamcli_issues validate --no-net "$metainfo")" \
-        "appstreamcli validate has nothing to say about the metadata"
+    e2e_assert_eq 0 "$(appstreamcli_issues validate --pedantic --no-net "$metainfo")" \
+        "appstreamcli validate --pedantic has nothing to say about the metadata"
     # The tree check also finds the menu entry the metadata launches.
-    e2e_assert_eq 0 "$(appstreamcli_issues validate-tree --no-net "$PREFIX")" \
-        "appstreamcli validate-tree has nothing to say about the installed tree"
+    e2e_assert_eq 0 "$(appstreamcli_issues validate-tree --pedantic --no-net "$PREFIX")" \
+        "appstreamcli validate-tree --pedantic has nothing to say about the installed tree"
+    e2e_assert_eq GPL-3.0-or-later "$(sed -n 's/.*<project_license>\(.*\)<.*/\1/p' "$metainfo")" \
+        "the metadata gives the program's licence"
     version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
     e2e_assert_eq "Ombrix $version" "$(env -u DISPLAY "$PREFIX/bin/ombrix" --version)" \
         "the newest release in the metadata is the installed program's version"
@@ -107,6 +112,27 @@ check_window_matches_entry() {
         e2e_wait_until 5 icon_sizes_are "16x16 32x32 48x48 64x64 128x128 256x256"
 }
 
+# The package is made from the same tree and carries the copyright file.
+check_package() {
+    local deb
+    cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$E2E_TMP/package" \
+        >"$E2E_TMP/cpack.log" 2>&1 || {
+        cat "$E2E_TMP/cpack.log"
+        e2e_fail "cpack -G DEB makes a package"
+        return
+    }
+    deb=$(echo "$E2E_TMP"/package/ombrix_*.deb)
+    e2e_assert "the package carries usr/share/doc/ombrix/copyright" \
+        e2e_package_has "$deb" ./usr/share/doc/ombrix/copyright
+    e2e_assert_eq "$(cat "$OMBRIX_SOURCE_DIR/assets/copyright")" \
+        "$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ombrix/copyright)" \
+        "the package's copyright file is ours"
+}
+
+e2e_package_has() {
+    dpkg-deb -c "$1" | awk '{ print $NF }' | grep -qxF "$2"
+}
+
 check_installed_program_opens_help() {
     e2e_start_desktop
     install_fake_viewer
@@ -129,4 +155,5 @@ e2e_pass "cmake --install into a staging directory"
 check_files
 check_desktop_entry
 check_metainfo
+check_package
 check_installed_program_opens_help

@@ -278,6 +278,11 @@ void TestForm1::sliderKeysAndWheel_data()
     QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
     QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
     QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+    // The shortest and the longest ruler, as the help page promises.
+    QTest::newRow("horizontal, Home") << "Slider1" << int(Qt::Key_Home) << 480 - 6000;
+    QTest::newRow("horizontal, End") << "Slider1" << int(Qt::Key_End) << 24000 - 6000;
+    QTest::newRow("vertical, Home") << "Slider2" << int(Qt::Key_Home) << 480 - 6000;
+    QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << 18000 - 6000;
 }
 
 void TestForm1::sliderKeysAndWheel()

@@ -2,12 +2,14 @@
 # Installs what is missing, builds Ombrix and starts it. On a machine with an
 # X display it runs there; on one without, it runs on a private Xvfb display
 # long enough to save a screenshot of it, and stops everything it started.
+# It builds the program and its help page only; scripts/test.sh builds the
+# tests and benchmarks too.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
 bash scripts/install-deps.sh
 cmake -S . -B build -G Ninja
-cmake --build build
+cmake --build build --target ombrix
 
 program=$PWD/build/src/ombrix
 screenshot=$PWD/build/ombrix-screenshot.png

@@ -1,3 +1,4 @@
+#include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
 #include "ruler/Form1.h"
 
@@ -67,7 +68,14 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    // Task bars and docks tie the windows to the menu entry by their class,
+    // "Ombrix" (the application name), which the entry gives as
+    // StartupWMClass. Qt's X11 plugin writes nothing of the desktop file
+    // name; Wayland platforms and desktop integrations read it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
+    QApplication::setWindowIcon(ProgramIcon::Small());
     Form1 ruler;
+    ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();
     return app.exec();
 }

@@ -2,7 +2,10 @@
 
 #include "ruler/ScaleUnit.h"
 
+#include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
+#include <QShortcut>
 
 namespace {
 
@@ -25,6 +28,17 @@ QMenu *submenu(QMenu *menu, const char *name, const char *caption)
     QMenu *sub = menu->addMenu(QString::fromLatin1(caption));
     sub->setObjectName(QString::fromLatin1(name));
     return sub;
+}
+
+// Shift+F10 stands in for the Menu key, which not every keyboard has: it asks
+// the control with the focus for its context menu just as that key does, at
+// the same point of the control.
+void askFocusedControlForMenu(QWidget *window)
+{
+    QWidget *control = window->focusWidget() ? window->focusWidget() : window;
+    const QPoint at = control->inputMethodQuery(Qt::ImCursorRectangle).toRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, at, control->mapToGlobal(at));
+    QCoreApplication::sendEvent(control, &request);
 }
 
 } // namespace
@@ -67,9 +81,18 @@ ContextMenu::ContextMenu(QWidget *parent) : QMenu(QStringLiteral("File"), parent
     mnuHelp = entry(this, "mnuHelp", "&Help");
     mnuAbout = entry(this, "mnuAbout", "&About");
     mnuClose = entry(this, "mnuClose", "Cl&ose");
+
+    auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), parent);
+    connect(shiftF10, &QShortcut::activated, parent,
+            [parent] { askFocusedControlForMenu(parent); });
 }
 
 void ContextMenu::popUpAtPointer()
 {
-    exec(QCursor::pos());
+    popUpAt(QCursor::pos());
+}
+
+void ContextMenu::popUpAt(const QPoint &globalPosition)
+{
+    exec(globalPosition);
 }

@@ -30,6 +30,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,7 +123,6 @@ Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Ombrix"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
@@ -916,6 +916,14 @@ void Form1::Form_MouseMove()
 void Form1::PopupMenu()
 {
     mnuFile->popUpAtPointer();
+}
+
+// The keyboard's way into the menu, the Menu key or Shift+F10, opens it at
+// the control with the focus; the mouse's are the presses on the surfaces.
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        mnuFile->popUpAt(event->globalPos());
 }
 
 void Form1::resetCaptionPictures()

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Color Mixer on the real program: opened from the ruler's menu with the
 # keyboard on its red bar, the End key takes red to 255, a dragged thumb
-# changes the swatch before it is let go, Alt+C copies the three notations,
-# and closed by its Close button or its close control it comes back where it
-# was with its colour.
+# changes the swatch before it is let go, Alt+C copies the three notations
+# and Ctrl+A, Ctrl+C one field's alone, and closed by its Close button or its
+# close control it comes back where it was with its colour.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -12,6 +12,7 @@ source "$(dirname "$0")/companions.sh"
 
 GREEN_BAR=(56 118 169 17) # HScroll2: 840, 1780, 2535 x 255 twips in the window
 GREEN_THUMB_AT_0=27       # the thumb's middle from the bar's left end, at 0
+HEX_FIELD=(3480 3190 1575 285) # Text8 in the hex group
 CLOSE_BUTTON=(4435 3910 1100 350)
 CLOSE_CONTROL=(5380 60 315 315)
 
@@ -86,6 +87,14 @@ check_thumb_drag() {
         e2e_wait_until 5 mixer_swatch_shows "#FF0000"
 }
 
+# One notation alone: its field is selected and copied with the keys of any
+# text box.
+check_field_copied_alone() {
+    click_in "$MIXER" "${HEX_FIELD[@]}"
+    e2e_key ctrl+a ctrl+c
+    check_clipboard "#FF0000" "Ctrl+A, Ctrl+C in the Hex Value field copy its text alone"
+}
+
 clipboard_matches() {
     [[ $(e2e_clipboard) =~ $1 ]]
 }
@@ -112,4 +121,5 @@ e2e_start_desktop
 check_first_open
 check_red_by_keyboard
 check_thumb_drag
+check_field_copied_alone
 check_close_and_reopen

@@ -2,7 +2,9 @@
 # Installs the build into a staging directory as a package would (prefix
 # /usr, DESTDIR), checks that every file lands where the desktop looks for it
 # and that the menu entry and the AppStream metadata are valid, then starts
-# the installed program and lets it open its help page from share/ombrix.
+# the installed program, checks that its window matches its entry and has
+# every size of the icon, and lets it open its help page from share/ombrix.
+# The Debian package made by cpack carries the copyright file.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/ruler.sh
@@ -30,6 +32,8 @@ check_files() {
         test -f "$PREFIX/share/applications/$APP_ID.desktop"
     e2e_assert "the AppStream metadata is in share/metainfo" \
         test -f "$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+    e2e_assert "the copyright file is where Debian keeps it" \
+        cmp -s "$OMBRIX_SOURCE_DIR/assets/copyright" "$PREFIX/share/doc/ombrix/copyright"
     e2e_assert "the scalable icon is installed" \
         test -f "$PREFIX/share/icons/hicolor/scalable/apps/ombrix.svg"
     local size
@@ -59,11 +63,13 @@ appstreamcli_issues() {
 
 check_metainfo() {
     local metainfo=$PREFIX/share/metainfo/$APP_ID.metainfo.xml version
-    e2e_assert_eq 0 "$(appstreamcli_issues validate --no-net "$metainfo")" \
-        "appstreamcli validate has nothing to say about the metadata"
+    e2e_assert_eq 0 "$(appstreamcli_issues validate --pedantic --no-net "$metainfo")" \
+        "appstreamcli validate --pedantic has nothing to say about the metadata"
     # The tree check also finds the menu entry the metadata launches.
-    e2e_assert_eq 0 "$(appstreamcli_issues validate-tree --no-net "$PREFIX")" \
-        "appstreamcli validate-tree has nothing to say about the installed tree"
+    e2e_assert_eq 0 "$(appstreamcli_issues validate-tree --pedantic --no-net "$PREFIX")" \
+        "appstreamcli validate-tree --pedantic has nothing to say about the installed tree"
+    e2e_assert_eq GPL-3.0-or-later "$(sed -n 's/.*<project_license>\(.*\)<.*/\1/p' "$metainfo")" \
+        "the metadata gives the program's licence"
     version=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
     e2e_assert_eq "Ombrix $version" "$(env -u DISPLAY "$PREFIX/bin/ombrix" --version)" \
         "the newest release in the metadata is the installed program's version"
@@ -85,11 +91,54 @@ viewer_was_called() {
     [[ -s $E2E_TMP/opened ]]
 }
 
+# icon_sizes: the sizes of the ruler's window icons, "16x16 32x32 ...".
+icon_sizes() {
+    xprop -id "$WID" -len 1000000 _NET_WM_ICON 2>/dev/null |
+        sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)):$/\1x\2/p' | xargs
+}
+
+icon_sizes_are() {
+    [[ $(icon_sizes) == "$1" ]]
+}
+
+# Task bars and docks tie a window to its menu entry by the class half of
+# WM_CLASS, which the entry names as StartupWMClass.
+check_window_matches_entry() {
+    local entry=$PREFIX/share/applications/$APP_ID.desktop class
+    class=$(xprop -id "$WID" WM_CLASS | sed -n 's/^WM_CLASS(STRING) = ".*", "\(.*\)"$/\1/p')
+    e2e_assert_eq "$(sed -n 's/^StartupWMClass=//p' "$entry")" "$class" \
+        "the ruler's window class is its entry's StartupWMClass"
+    e2e_assert "the ruler's icon comes in every size from 16 to 256 pixels" \
+        e2e_wait_until 5 icon_sizes_are "16x16 32x32 48x48 64x64 128x128 256x256"
+}
+
+# The package is made from the same tree and carries the copyright file.
+check_package() {
+    local deb
+    cpack -G DEB --config "$BUILD_DIR/CPackConfig.cmake" -B "$E2E_TMP/package" \
+        >"$E2E_TMP/cpack.log" 2>&1 || {
+        cat "$E2E_TMP/cpack.log"
+        e2e_fail "cpack -G DEB makes a package"
+        return
+    }
+    deb=$(echo "$E2E_TMP"/package/ombrix_*.deb)
+    e2e_assert "the package carries usr/share/doc/ombrix/copyright" \
+        e2e_package_has "$deb" ./usr/share/doc/ombrix/copyright
+    e2e_assert_eq "$(cat "$OMBRIX_SOURCE_DIR/assets/copyright")" \
+        "$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ombrix/copyright)" \
+        "the package's copyright file is ours"
+}
+
+e2e_package_has() {
+    dpkg-deb -c "$1" | awk '{ print $NF }' | grep -qxF "$2"
+}
+
 check_installed_program_opens_help() {
     e2e_start_desktop
     install_fake_viewer
     OMBRIX_BIN=$PREFIX/bin/ombrix e2e_assert "the installed ruler shows alone, 400 x 84 pixels" \
         ruler_starts
+    check_window_matches_entry
     # shellcheck disable=SC2086  # the point splits into X Y on purpose
     e2e_assert "a right press on the ruler face opens the menu" open_menu $RULER_FACE
     e2e_key h
@@ -106,4 +155,5 @@ e2e_pass "cmake --install into a staging directory"
 check_files
 check_desktop_entry
 check_metainfo
+check_package
 check_installed_program_opens_help

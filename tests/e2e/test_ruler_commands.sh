@@ -1,13 +1,18 @@
 #!/usr/bin/env bash
-# The ruler's mouse commands under openbox: the context menu on a right press
-# (no move), the window dragged by its face, the nudge buttons, the on-top
-# pin (in place, same window), minimising by the caption button and the
-# restore, and the close button released far off the window.
+# The ruler's commands under openbox: the context menu on a right press (no
+# move) and from the keyboard (the Menu key, Shift+F10) at the slider that
+# has the focus, wholly on the screen near its edge; the window dragged by
+# its face, the nudge buttons, the on-top pin (in place, same window),
+# minimising by the caption button and the restore, and the close button
+# released far off the window.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
-# shellcheck source=tests/e2e/ruler.sh
-source "$(dirname "$0")/ruler.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
+
+SLIDER_MIDDLE="199 59"   # Slider1's middle, 743, 700, 4485 x 375 twips
+SLIDER_MIDDLE_V="25 209" # Slider2's, 200, 840, 375 x 4605 twips
 
 CAPTION_PROBE="10 5" # a pixel of the caption pictures that tells their looks apart
 
@@ -48,6 +53,56 @@ check_menu_on_right_press() {
     xdotool mouseup 3
     e2e_pause
     e2e_assert_eq "$X $Y $W $H" "$(e2e_geometry "$WID")" "the ruler is still where it was"
+}
+
+# menu_at DX DY: a pop-up menu has its top-left corner there.
+menu_at() {
+    ruler_popups | awk -v p="$(at "$1" "$2")" '$2 " " $3 == p { found = 1 } END { exit !found }'
+}
+
+# menu_on_screen: every pop-up menu lies wholly on the 1280 x 1024 screen.
+menu_on_screen() {
+    popup_count_is 1 &&
+        ruler_popups | awk '$2 < 0 || $3 < 0 || $2 + $4 > 1280 || $3 + $5 > 1024 { off = 1 }
+            END { exit off }'
+}
+
+# keyboard_menu KEY: the ruler has the keyboard and KEY is typed.
+keyboard_menu() {
+    e2e_assert "the ruler has the keyboard" focus_window "$WID"
+    e2e_key "$1"
+}
+
+check_menu_from_keyboard() {
+    local key
+    for key in Menu shift+F10; do
+        keyboard_menu "$key"
+        e2e_assert "$key opens the menu at the middle of the slider, which has the focus" \
+            e2e_wait_until 5 menu_at $SLIDER_MIDDLE
+        e2e_assert_eq "$X $Y $W $H" "$(e2e_geometry "$WID")" "$key does not move the ruler"
+        e2e_key Escape
+        e2e_assert "Escape closes the menu $key opened" e2e_wait_until 5 menus_closed
+    done
+    keyboard_menu Menu
+    e2e_wait_until 5 menu_at $SLIDER_MIDDLE && e2e_pause
+    e2e_key v
+    e2e_assert "Show Vertical, chosen by its key, turns the ruler" \
+        e2e_wait_geometry "$WID" "$X $Y 84 400"
+    keyboard_menu shift+F10
+    e2e_assert "on the vertical ruler the menu opens at the middle of its slider" \
+        e2e_wait_until 5 menu_at $SLIDER_MIDDLE_V
+    e2e_key Escape
+    e2e_wait_until 5 menus_closed
+    # Low on the screen, the menu would reach past its bottom from there.
+    move_window "$WID" "$X" 620
+    keyboard_menu Menu
+    e2e_assert "near the screen's bottom the menu opens wholly on the screen" \
+        e2e_wait_until 5 menu_on_screen
+    e2e_pause
+    # "Show &Horizontal" shares its letter with "&Help": the key picks it.
+    e2e_key h Return
+    e2e_assert "Show Horizontal turns it back" e2e_wait_geometry "$WID" "$X 620 $W $H"
+    move_window "$WID" "$X" "$Y"
 }
 
 check_drag_by_face() {
@@ -172,6 +227,7 @@ check_close_released_off_window() {
 e2e_start_desktop 1280x1024x24
 start_ruler 300 200
 check_menu_on_right_press
+check_menu_from_keyboard
 check_drag_by_face
 check_nudges
 check_on_top_pin

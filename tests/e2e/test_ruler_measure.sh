@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measuring with the ruler: the copy of the empty readouts right after the
 # start, a drag of the length slider that widens the window while the button
-# is held, the copy of the readouts in pixels, the turn to vertical and back,
+# is held, the copy of the readouts in pixels, an exact length set with the
+# arrow keys and a press on the thumb, the turn to vertical and back,
 # a unit chosen from the menu and kept over a saving exit and a restart.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -89,6 +90,34 @@ check_slider_drag() {
         "the readouts follow the window's width"
 }
 
+# press_thumb: a press on the slider's thumb at its longest without a move.
+press_thumb() {
+    e2e_move $(at "$RULER_THUMB_MAX_X" "${RULER_THUMB#* }")
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mouseup 1
+    e2e_pause
+}
+
+# An exact length as the help page tells it: the arrow keys step the slider
+# by one twip each, and the window takes the length at the next press on the
+# thumb.
+check_exact_length_by_keys() {
+    e2e_assert "the ruler has the keyboard" e2e_wait_until 5 e2e_has_focus "$WID"
+    e2e_key $(printf 'Left %.0s' {1..15})
+    e2e_pause
+    e2e_assert_eq 1600 "$(ruler_width)" "the window does not follow the keys at once"
+    press_thumb
+    e2e_assert "a press on the thumb takes it 15 twips shorter, one pixel" \
+        e2e_wait_until 5 e2e_geometry_is "$WID" "$LEFT $TOP 1599 84"
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $'Width:  1599 Pixels\r\nHeight:   Pixels' "the readout shows that length"
+    e2e_key End
+    press_thumb
+    e2e_assert "End and a press on the thumb give the longest ruler" \
+        e2e_wait_until 5 e2e_geometry_is "$WID" "$LEFT $TOP 1600 84"
+}
+
 check_orientation() {
     local face_x face_y
     e2e_assert "Show Vertical is chosen" menu_command $RULER_FACE v
@@ -161,6 +190,7 @@ check_copy_outlives_program() {
 e2e_start_desktop 1920x1080x24
 check_copy_after_start
 check_slider_drag
+check_exact_length_by_keys
 check_menu_captions
 check_orientation
 check_unit_kept

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSlider>
@@ -70,8 +71,8 @@ private slots:
     void leftDragKeepsPressPointUnderPointer_data();
     void leftDragKeepsPressPointUnderPointer();
     void takingOffTopLeavesBandOnce();
-    void rightPressesOpenTheMenu_data();
-    void rightPressesOpenTheMenu();
+    void waysIntoTheMenu_data();
+    void waysIntoTheMenu();
 
 private:
     ScopedFakeServices *fakes = nullptr;
@@ -277,6 +278,11 @@ void TestForm1::sliderKeysAndWheel_data()
     QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
     QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
     QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+    // The shortest and the longest ruler, as the help page promises.
+    QTest::newRow("horizontal, Home") << "Slider1" << int(Qt::Key_Home) << 480 - 6000;
+    QTest::newRow("horizontal, End") << "Slider1" << int(Qt::Key_End) << 24000 - 6000;
+    QTest::newRow("vertical, Home") << "Slider2" << int(Qt::Key_Home) << 480 - 6000;
+    QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << 18000 - 6000;
 }
 
 void TestForm1::sliderKeysAndWheel()
@@ -573,31 +579,80 @@ void TestForm1::takingOffTopLeavesBandOnce()
     QVERIFY(ruler.ShowsOnTop());
 }
 
-// A second right press soon after the first arrives as a double-click: it
-// opens the menu like any right press on the face.
-void TestForm1::rightPressesOpenTheMenu_data()
+// Every way into the context menu, and where it opens, from the ruler's
+// corner: the mouse's at the pointer (a second right press soon after the
+// first arrives as a double-click, and opens it all the same), the
+// keyboard's at the middle of the slider that has the focus, as the Menu key
+// asks for it. The platform's context event of a right press must not open
+// the menu a second time.
+void TestForm1::waysIntoTheMenu_data()
 {
-    QTest::addColumn<int>("type");
-    QTest::newRow("press") << int(QEvent::MouseButtonPress);
-    QTest::newRow("double-click") << int(QEvent::MouseButtonDblClick);
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("at"); // (0, 0): no menu
+    const QPoint face(100, 40);
+    QTest::newRow("right press") << "right press" << false << face;
+    QTest::newRow("right double-click") << "right double-click" << false << face;
+    QTest::newRow("context event of a press") << "mouse context" << false << QPoint();
+    QTest::newRow("Menu key") << "Menu" << false << QPoint(199, 59);
+    QTest::newRow("Shift+F10") << "Shift+F10" << false << QPoint(199, 59);
+    QTest::newRow("Menu key, vertical") << "Menu" << true << QPoint(25, 209);
+    QTest::newRow("Shift+F10, vertical") << "Shift+F10" << true << QPoint(25, 209);
 }
 
-void TestForm1::rightPressesOpenTheMenu()
+void TestForm1::waysIntoTheMenu()
 {
-    QFETCH(int, type);
+    QFETCH(QString, way);
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, at);
     Form1 ruler;
+    ruler.move(200, 150);
     ruler.show();
-    QWidget *face = ruler.findChild<QLabel *>("Image9");
+    if (vertical)
+        ruler.mnuVertical_Click();
+    ruler.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&ruler));
     QWidget *popup = nullptr;
-    QTimer::singleShot(0, [&] {
+    QPoint opened;
+    QTimer menuWatch; // runs inside the menu's own loop, if one opens
+    menuWatch.setSingleShot(true);
+    connect(&menuWatch, &QTimer::timeout, [&] {
         popup = QApplication::activePopupWidget();
-        if (popup)
+        if (popup) {
+            opened = popup->pos();
             popup->close();
+        }
     });
-    QMouseEvent press(QEvent::Type(type), QPointF(100, 30), face->mapToGlobal(QPointF(100, 30)),
-                      Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(face, &press);
-    QCOMPARE(popup, static_cast<QWidget *>(ruler.menu()));
+    menuWatch.start(0);
+    QWidget *face = ruler.findChild<QLabel *>("Image9");
+    QWidget *focus = QApplication::focusWidget();
+    QCOMPARE(focus, ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1"));
+    const QPoint pointer = ruler.mapToGlobal(QPoint(100, 40));
+    QCursor::setPos(pointer);
+    if (way == QLatin1String("right press") || way == QLatin1String("right double-click")) {
+        const auto type = way == QLatin1String("right press") ? QEvent::MouseButtonPress
+                                                              : QEvent::MouseButtonDblClick;
+        QMouseEvent press(type, face->mapFromGlobal(QPointF(pointer)), QPointF(pointer),
+                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(face, &press);
+    } else if (way == QLatin1String("mouse context")) {
+        QContextMenuEvent context(QContextMenuEvent::Mouse, face->mapFromGlobal(pointer), pointer);
+        QCoreApplication::sendEvent(face, &context);
+    } else if (way == QLatin1String("Menu")) {
+        // As the platform sends it for the key: to the control with the focus.
+        const QPoint global = ruler.mapToGlobal(at);
+        QContextMenuEvent context(QContextMenuEvent::Keyboard, focus->mapFromGlobal(global),
+                                  global);
+        QCoreApplication::sendEvent(focus, &context);
+    } else {
+        QTest::keyClick(focus, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    if (at.isNull()) {
+        QCOMPARE(popup, nullptr);
+    } else {
+        QCOMPARE(popup, static_cast<QWidget *>(ruler.menu()));
+        QCOMPARE(opened, ruler.mapToGlobal(at));
+    }
     QVERIFY(!ended);
 }
 

@@ -1,0 +1,58 @@
+#include "chrome/ProgramIcon.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+QString pictureOfSize(int pixels)
+{
+    return QStringLiteral(":/icons/ombrix-%1.png").arg(pixels);
+}
+
+// Watches a window for its first paint, then gives the program every size
+// of its icon and goes.
+class FirstPaintWatch : public QObject
+{
+public:
+    explicit FirstPaintWatch(QWidget *window) : QObject(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            // Queued, so that the paint reaches the screen first.
+            QTimer::singleShot(0, qApp,
+                               [] { QApplication::setWindowIcon(ProgramIcon::AllSizes()); });
+            deleteLater();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+namespace ProgramIcon {
+
+QIcon Small()
+{
+    return QIcon(pictureOfSize(32));
+}
+
+QIcon AllSizes()
+{
+    QIcon icon;
+    for (int pixels : {16, 32, 48, 64, 128, 256})
+        icon.addFile(pictureOfSize(pixels), QSize(pixels, pixels));
+    return icon;
+}
+
+void AllSizesAfterFirstPaint(QWidget *window)
+{
+    window->installEventFilter(new FirstPaintWatch(window));
+}
+
+} // namespace ProgramIcon

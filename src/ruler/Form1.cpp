@@ -23,6 +23,7 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/OuterRect.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
@@ -354,29 +355,29 @@ void Form1::SavePresets()
         presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
                         SettingConversions::truthText(isTicked(unit))});
     }
-    presets.append({PresetKeys::X_L, Presets::EdgeText(frameGeometry().x())});
-    presets.append({PresetKeys::X_T, Presets::EdgeText(frameGeometry().y())});
+    presets.append({PresetKeys::X_L, Presets::EdgeText(OuterRect(this).x())});
+    presets.append({PresetKeys::X_T, Presets::EdgeText(OuterRect(this).y())});
     Presets::SavePresets(presets);
 }
 
 float Form1::LeftTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().x()));
+    return float(Twips::fromPixels(OuterRect(this).x()));
 }
 
 float Form1::TopTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().y()));
+    return float(Twips::fromPixels(OuterRect(this).y()));
 }
 
 float Form1::WidthTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().width()));
+    return float(Twips::fromPixels(OuterRect(this).width()));
 }
 
 float Form1::HeightTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().height()));
+    return float(Twips::fromPixels(OuterRect(this).height()));
 }
 
 bool Form1::isTicked(int unit) const

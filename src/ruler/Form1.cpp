@@ -22,7 +22,6 @@
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
-#include "window/FloatingWindow.h"
 #include "window/OuterRect.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
@@ -128,8 +127,12 @@ Form1::Form1()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
-    resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
-    FloatingWindow::Mark(this, FloatingWindow::Utility);
+    // Fixed at its size, here and at every length it takes: tiling window
+    // managers (i3, sway) float a window whose smallest and largest sizes
+    // agree, where they would stretch it over a tile of the screen. Its type
+    // stays the normal one, the only one desktops give minimising, a task-bar
+    // entry and moves to.
+    setFixedSize(Twips::toPixels(startLength), Twips::toPixels(thickness));
 
     createControls();
     mnuFile = new ContextMenu(this);
@@ -554,7 +557,8 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
+    // A plain resize would stay within the size hints of the old size.
+    setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
 }

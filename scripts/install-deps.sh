@@ -1,32 +1,49 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, whatever Ombrix needs to build and test that this
-# Debian 12 machine still lacks. When everything is present it touches neither
-# the network nor the package lists, so a second run returns at once.
+# Installs, with apt-get, whatever Ombrix needs that this Debian 12 machine
+# still lacks: with --run what building and running the program takes
+# (scripts/run.sh), with --all (the default) that and everything the tests
+# need (scripts/test.sh). When everything is present it touches neither the
+# network nor the package lists, so a second run returns at once.
 set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
     libxcb1-dev libxcb-randr0-dev libgl-dev fonts-dejavu-core)
 # The program opens its help page with xdg-open.
 runtime_packages=(xdg-utils)
+# The private desktop scripts/run.sh starts where there is no display, and
+# its screenshot.
+desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # i3 is the tiling window manager the windows are tried under; appstream
-# validates the software-centre metadata. weston with XWayland is the Wayland
-# desktop, dbus-daemon the session bus of its colour picker; Xorg's dummy
+# validates the software-centre metadata. weston and GNOME's mutter with
+# XWayland are the Wayland desktops, KDE's kwin_x11 the KDE one, dbus-daemon
+# the session bus of kwin, mutter and weston's colour picker; Xorg's dummy
 # driver gives several monitors.
-test_packages=(xvfb openbox i3-wm xdotool xclip x11-utils x11-xserver-utils
-    imagemagick xauth desktop-file-utils appstream weston xwayland dbus-daemon
-    xserver-xorg-video-dummy)
+test_packages=(i3-wm xclip x11-xserver-utils xauth desktop-file-utils appstream weston mutter
+    kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy)
+
+case ${1:---all} in
+--run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;
+--all)
+    wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}"
+        "${test_packages[@]}")
+    ;;
+*)
+    echo "usage: $0 [--run | --all]" >&2
+    exit 2
+    ;;
+esac
 
 is_installed() {
     [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == installed ]]
 }
 
 missing=()
-for package in "${build_packages[@]}" "${runtime_packages[@]}" "${test_packages[@]}"; do
+for package in "${wanted[@]}"; do
     is_installed "$package" || missing+=("$package")
 done
 
 if ((${#missing[@]} == 0)); then
-    echo "install-deps: all ${#build_packages[@]} build, ${#runtime_packages[@]} runtime and ${#test_packages[@]} test packages are present"
+    echo "install-deps: all ${#wanted[@]} packages asked for (${1:---all}) are present"
     exit 0
 fi
 

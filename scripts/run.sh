@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --run
 cmake -S . -B build -G Ninja
 cmake --build build --target ombrix
 

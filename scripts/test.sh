@@ -27,7 +27,7 @@ for argument in "$@"; do
     esac
 done
 
-bash scripts/install-deps.sh
+bash scripts/install-deps.sh --all
 status=0
 if $sanitize; then
     echo "test: unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"

@@ -1,6 +1,8 @@
 # shellcheck shell=bash
 # A private X desktop: an Xvfb server on a display number nobody else uses,
-# openbox (or i3) as its window manager, and the programs started on it. Every process
+# openbox (or i3, or KDE's kwin_x11) as its window manager, or a Wayland
+# desktop whose XWayland the programs use (weston nested in Xvfb, GNOME's
+# mutter headless), and the programs started on it. Every process
 # is started in a process group of its own and remembered, so that
 # xd_stop_all can end it together with anything it started in turn.
 #
@@ -21,6 +23,8 @@ XD_DISPLAY=
 # The X server's pid, Xvfb's or Xorg's.
 XD_XVFB_PID=
 XD_WM_PID=
+# A session bus the desktop needs, stopped after the window manager.
+XD_BUS_PID=
 XD_XWAYLAND_DISPLAY=
 XD_DISPLAY_MIN=${XD_DISPLAY_MIN:-100}
 XD_DISPLAY_MAX=${XD_DISPLAY_MAX:-999}
@@ -205,15 +209,19 @@ xd_stop() {
     xd_stop_groups "$1"
 }
 
-# A server that was killed cannot remove its lock file and socket; remove
-# them when they still name our server, so the number is free again.
-xd_remove_stale_lock() {
-    local n=${XD_DISPLAY#:} owner
-    [[ -n $n && -n $XD_XVFB_PID ]] || return 0
-    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock") || return 0
-    if [[ $owner == "$XD_XVFB_PID" ]]; then
-        rm -f "/tmp/.X$n-lock" "/tmp/.X11-unix/X$n"
-    fi
+# A server that was killed cannot remove its lock files and sockets; remove
+# those that still name our server (Xvfb, Xorg or mutter, which holds its
+# XWayland's displays), so the numbers are free again.
+xd_remove_stale_locks() {
+    local lock owner n
+    [[ -n $1 ]] || return 0
+    for lock in /tmp/.X*-lock; do
+        owner=$(tr -d ' \n\0' 2>/dev/null <"$lock") || continue
+        [[ $owner == "$1" ]] || continue
+        n=${lock#/tmp/.X}
+        n=${n%-lock}
+        rm -f "$lock" "/tmp/.X11-unix/X$n"
+    done
 }
 
 # Stops the clients first, then the window manager's and the server's groups,
@@ -222,15 +230,21 @@ xd_stop_all() {
     local clients=() p i
     for ((i = ${#XD_PIDS[@]} - 1; i >= 0; i--)); do
         p=${XD_PIDS[i]}
-        [[ $p == "$XD_XVFB_PID" || $p == "$XD_WM_PID" ]] || clients+=("$p")
+        [[ $p == "$XD_XVFB_PID" || $p == "$XD_WM_PID" || $p == "$XD_BUS_PID" ]] ||
+            clients+=("$p")
     done
     ((${#clients[@]} == 0)) || xd_stop_groups "${clients[@]}"
-    [[ -z $XD_WM_PID ]] || xd_stop_groups "$XD_WM_PID"
+    if [[ -n $XD_WM_PID ]]; then
+        xd_stop_groups "$XD_WM_PID"
+        xd_remove_stale_locks "$XD_WM_PID"
+    fi
+    [[ -z $XD_BUS_PID ]] || xd_stop_groups "$XD_BUS_PID"
     if [[ -n $XD_XVFB_PID ]]; then
         xd_stop_groups "$XD_XVFB_PID"
-        xd_remove_stale_lock
+        xd_remove_stale_locks "$XD_XVFB_PID"
     fi
     XD_WM_PID=
+    XD_BUS_PID=
     XD_XVFB_PID=
     XD_DISPLAY=
 }
@@ -313,14 +327,19 @@ xd_layout_dummy_monitors() {
     ((primary)) || xrandr --noprimary
 }
 
-# xd_start_weston LOG: weston as a Wayland desktop with XWayland, nested in
-# the X server of DISPLAY, which gives it a seat: weston's headless backend
-# has none, and an XWayland without a seat neither delivers input nor
-# survives a pointer grab. weston counts as the window manager. Exports
-# DISPLAY as XWayland's.
+# xd_start_weston LOG [WxH]: weston as a Wayland desktop with XWayland,
+# nested in the X server of DISPLAY, which gives it a seat: weston's headless
+# backend has none, and an XWayland without a seat neither delivers input nor
+# survives a pointer grab. Its output is WxH (the whole screen when not
+# given), at the screen's top-left corner. weston counts as the window
+# manager. Exports DISPLAY as XWayland's; XD_DISPLAY stays the server's.
 xd_start_weston() {
     local log=$1 width height
-    read -r width height < <(xdpyinfo | awk '/dimensions:/ { sub(/x/, " ", $2); print $2 }')
+    if [[ -n ${2:-} ]]; then
+        width=${2%x*} height=${2#*x}
+    else
+        read -r width height < <(xdpyinfo | awk '/dimensions:/ { sub(/x/, " ", $2); print $2 }')
+    fi
     xd_spawn "$log" weston --backend=x11-backend.so --use-pixman --xwayland --no-config \
         --idle-time=0 --width="$width" --height="$height"
     XD_WM_PID=$XD_LAST_PID
@@ -330,6 +349,33 @@ xd_start_weston() {
     fi
     echo "xdesktop: weston did not start XWayland" >&2
     return 1
+}
+
+# xd_start_mutter SCREEN LOG: GNOME's window manager, mutter, as a headless
+# Wayland desktop with one virtual monitor of SCREEN (WxH) and XWayland. It
+# needs the session bus of DBUS_SESSION_BUS_ADDRESS, and puts its Wayland
+# socket and XWayland's authority file in XDG_RUNTIME_DIR. mutter takes the
+# first free X display number itself (and the next for its own services);
+# it counts as the window manager. Exports DISPLAY and XAUTHORITY.
+xd_start_mutter() {
+    local log=$2
+    xd_spawn "$log" env GSETTINGS_BACKEND=memory mutter --headless --wayland --sm-disable \
+        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
+    XD_WM_PID=$XD_LAST_PID
+    if xd_wait_until 20 xd_mutter_ready "$log"; then
+        export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
+        return 0
+    fi
+    echo "xdesktop: mutter did not start XWayland" >&2
+    return 1
+}
+
+xd_mutter_ready() {
+    xd_alive "$XD_WM_PID" || return 1
+    XD_XWAYLAND_DISPLAY=$(grep -o 'Using public X11 display :[0-9]*' "$1" | grep -o ':[0-9]*$')
+    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" | head -n 1)
+    [[ -n $XD_XWAYLAND_DISPLAY && -n $XAUTHORITY ]] &&
+        DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY=$XAUTHORITY xd_wm_ready
 }
 
 # XWayland starts when the first client comes.
@@ -350,9 +396,10 @@ xd_start_openbox() {
     xd_start_wm openbox "$1"
 }
 
-# xd_start_wm NAME LOG: starts that window manager (openbox, or the tiling i3
-# with a private configuration written beside LOG) on DISPLAY and waits until
-# it manages the screen.
+# xd_start_wm NAME LOG: starts that window manager (openbox; the tiling i3
+# with a private configuration written beside LOG; KDE's kwin_x11, which
+# needs the session bus of DBUS_SESSION_BUS_ADDRESS) on DISPLAY and waits
+# until it manages the screen.
 xd_start_wm() {
     local name=$1 log=$2 config
     case $name in
@@ -363,8 +410,11 @@ xd_start_wm() {
         printf '%s\n' '# i3 config file (v4)' 'font pango:DejaVu Sans 8' >"$config"
         xd_spawn "$log" i3 -c "$config"
         ;;
+    # Without compositing, which an X server with no graphics card would do
+    # in software, slowly.
+    kwin) xd_spawn "$log" env KWIN_COMPOSE=N kwin_x11 ;;
     *)
-        echo "xdesktop: no window manager called '$name' (openbox or i3)" >&2
+        echo "xdesktop: no window manager called '$name' (openbox, i3 or kwin)" >&2
         return 1
         ;;
     esac

@@ -10,7 +10,6 @@
 #include "platform/Shell.h"
 #include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
-#include "window/FloatingWindow.h"
 #include "window/TopIt.h"
 #include "window/Twips.h"
 
@@ -51,7 +50,6 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(toPixels(5760), toPixels(4395));
-    FloatingWindow::Mark(this, FloatingWindow::Dialog);
     ToolLook::paint(this, ToolLook::formBackground);
 
     picture(this, "imgBackground", "about_background")->setGeometry(0, 0, 385, 292);

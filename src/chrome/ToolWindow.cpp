@@ -5,7 +5,6 @@
 #include "chrome/ToolLook.h"
 #include "settings/Presets.h"
 #include "window/DragIt.h"
-#include "window/FloatingWindow.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -50,8 +49,9 @@ ToolWindow::ToolWindow(const Design &design)
     setObjectName(QLatin1String(design.name));
     setWindowTitle(design.title);
     setAttribute(Qt::WA_DeleteOnClose);
+    // Fixed at its size, which floats it on tiling window managers, as the
+    // ruler.
     setFixedSize(toPixels(design.size.width()), toPixels(design.size.height()));
-    FloatingWindow::Mark(this, FloatingWindow::Utility);
     buildTitleStrip();
     buildCaptionControls();
     OnTopPeers::Register(design.role, this);

@@ -22,7 +22,7 @@
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
-#include "window/FloatingWindow.h"
+#include "window/OuterRect.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
@@ -127,8 +127,12 @@ Form1::Form1()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
-    resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
-    FloatingWindow::Mark(this, FloatingWindow::Utility);
+    // Fixed at its size, here and at every length it takes: tiling window
+    // managers (i3, sway) float a window whose smallest and largest sizes
+    // agree, where they would stretch it over a tile of the screen. Its type
+    // stays the normal one, the only one desktops give minimising, a task-bar
+    // entry and moves to.
+    setFixedSize(Twips::toPixels(startLength), Twips::toPixels(thickness));
 
     createControls();
     mnuFile = new ContextMenu(this);
@@ -354,29 +358,29 @@ void Form1::SavePresets()
         presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
                         SettingConversions::truthText(isTicked(unit))});
     }
-    presets.append({PresetKeys::X_L, Presets::EdgeText(frameGeometry().x())});
-    presets.append({PresetKeys::X_T, Presets::EdgeText(frameGeometry().y())});
+    presets.append({PresetKeys::X_L, Presets::EdgeText(OuterRect(this).x())});
+    presets.append({PresetKeys::X_T, Presets::EdgeText(OuterRect(this).y())});
     Presets::SavePresets(presets);
 }
 
 float Form1::LeftTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().x()));
+    return float(Twips::fromPixels(OuterRect(this).x()));
 }
 
 float Form1::TopTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().y()));
+    return float(Twips::fromPixels(OuterRect(this).y()));
 }
 
 float Form1::WidthTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().width()));
+    return float(Twips::fromPixels(OuterRect(this).width()));
 }
 
 float Form1::HeightTwips() const
 {
-    return float(Twips::fromPixels(frameGeometry().height()));
+    return float(Twips::fromPixels(OuterRect(this).height()));
 }
 
 bool Form1::isTicked(int unit) const
@@ -553,7 +557,8 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
+    // A plain resize would stay within the size hints of the old size.
+    setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
 }

@@ -3,6 +3,7 @@
 #include "platform/PlatformServices.h"
 #include "settings/SettingConversions.h"
 #include "settings/SettingsStore.h"
+#include "window/OuterRect.h"
 #include "window/PlacedEdge.h"
 #include "window/Twips.h"
 
@@ -61,7 +62,7 @@ void RestorePosition(QWidget *window, const QString &leftKey, const QString &top
 
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey)
 {
-    const QRect frame = window->frameGeometry();
+    const QRect frame = OuterRect(window);
     SavePreset(leftKey, EdgeText(frame.x()));
     SavePreset(topKey, EdgeText(frame.y()));
 }

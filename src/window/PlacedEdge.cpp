@@ -8,12 +8,17 @@
 
 namespace {
 
+xcb_connection_t *x11Connection()
+{
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 ? x11->connection() : nullptr;
+}
+
 // Where the window stands on the screen. Qt may not have heard of the window
 // manager's place yet when the window is first exposed; the X server knows it.
 QPoint placeOf(QWidget *window)
 {
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t *connection = x11Connection();
     if (!connection)
         return window->pos();
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
@@ -27,16 +32,33 @@ QPoint placeOf(QWidget *window)
     return place;
 }
 
+// Asks the X server straight away: Qt may still believe the window stands
+// where it asked to be put, and would not ask again.
+void moveTo(QWidget *window, const QPoint &place)
+{
+    xcb_connection_t *connection = x11Connection();
+    if (!connection) {
+        window->move(place);
+        return;
+    }
+    const quint32 values[] = {quint32(place.x()), quint32(place.y())};
+    xcb_configure_window(connection, xcb_window_t(window->winId()),
+                         XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
+    xcb_flush(connection);
+}
+
 } // namespace
 
 void PlacedEdge::Apply(QWidget *window, std::optional<int> left, std::optional<int> top)
 {
     if (left && top)
         window->move(*left, *top);
-    else if ((left || top) && window->isVisible())
-        PlacedEdge(window, left, top).applyNow();
-    else if (left || top)
+    if (window->isVisible()) {
+        if (left.has_value() != top.has_value())
+            PlacedEdge(window, left, top).applyNow();
+    } else if (left || top) {
         new PlacedEdge(window, left, top);
+    }
 }
 
 PlacedEdge::PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top)
@@ -63,5 +85,7 @@ bool PlacedEdge::eventFilter(QObject *watched, QEvent *event)
 void PlacedEdge::applyNow()
 {
     const QPoint place = placeOf(window);
-    window->move(left.value_or(place.x()), top.value_or(place.y()));
+    const QPoint wanted(left.value_or(place.x()), top.value_or(place.y()));
+    if (wanted != place)
+        moveTo(window, wanted);
 }

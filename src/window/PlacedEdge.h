@@ -5,15 +5,19 @@
 
 class QWidget;
 
-// One stored edge of a window whose other edge is unknown: X has no hint for
+// A stored place of a window, given to the window manager and held to once
+// the window shows. One edge whose other edge is unknown: X has no hint for
 // half a position, so the window manager places the window first and the
 // stored edge is applied to that place, leaving the other edge where the
-// window manager put it. Lives until it has done so, or with the window.
+// window manager put it. Both edges: they go as the place asked for before
+// the window is shown, and are asked for again if the window manager put the
+// window elsewhere (i3 shifts a borderless window by the frame it would have
+// drawn, so a stored place would creep on at every start). Lives until the
+// window first shows, or with the window.
 class PlacedEdge : public QObject
 {
 public:
-    // Applies whichever of left and top is given; both at once before the
-    // window is shown, so that the window manager takes them as its place.
+    // Applies whichever of left and top is given.
     static void Apply(QWidget *window, std::optional<int> left, std::optional<int> top);
 
 protected:

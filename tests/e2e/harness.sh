@@ -24,6 +24,8 @@ E2E_EXIT_STATUS=
 E2E_PAUSE=$XD_POLL
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ombrix-e2e.XXXXXX")
 E2E_OMBRIX_LOG=$E2E_TMP/ombrix.log
+# The X server whose pointer is the seat of a nested Wayland desktop.
+E2E_SEAT_DISPLAY=
 
 export HOME=$E2E_TMP/home
 export XDG_CONFIG_HOME=$E2E_TMP/config
@@ -141,25 +143,45 @@ e2e_assert_not() {
 
 # ---- desktop and program ----------------------------------------------------
 
-# e2e_start_desktop [WxH[xDEPTH]]: Xvfb (default 1280x1024x24, or
-# $OMBRIX_E2E_SCREEN) on a free display, with the window manager
-# $OMBRIX_E2E_WM (openbox when unset, or i3). With $OMBRIX_E2E_MONITORS
-# ("WxH+X+Y WxH+X+Y*", a trailing * for the primary) the server is Xorg's
-# dummy driver with those monitors instead. Exports DISPLAY.
+# e2e_start_desktop [WxH[xDEPTH]]: a desktop of that screen size (default
+# 1280x1024x24, or $OMBRIX_E2E_SCREEN) with the window manager
+# $OMBRIX_E2E_WM: openbox (when unset), i3 or kwin on Xvfb; weston, nested in
+# Xvfb; mutter, headless; the last two with XWayland, which the program and
+# the helpers below use. kwin and mutter get a session bus of their own.
+# With $OMBRIX_E2E_MONITORS ("WxH+X+Y WxH+X+Y*", a trailing * for the
+# primary) the server is Xorg's dummy driver with those monitors instead.
+# Exports DISPLAY.
 e2e_start_desktop() {
-    local wm=${OMBRIX_E2E_WM:-openbox}
+    local wm=${OMBRIX_E2E_WM:-openbox} screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}
+    case $wm in
+    kwin | mutter) [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || e2e_start_session_bus ;;
+    esac
+    case $wm in
+    weston)
+        e2e_start_wayland_desktop "$screen"
+        return
+        ;;
+    mutter)
+        xd_start_mutter "$(echo "$screen" | cut -dx -f1,2)" "$E2E_TMP/mutter.log" ||
+            e2e_start_failed mutter.log "mutter starts with XWayland"
+        return
+        ;;
+    esac
     if [[ -n ${OMBRIX_E2E_MONITORS:-} ]]; then
         e2e_start_server xd_start_xorg_dummy "$E2E_HERE/xorg-dummy.conf"
         # shellcheck disable=SC2086  # one word a monitor
         xd_layout_dummy_monitors $OMBRIX_E2E_MONITORS ||
             e2e_fatal "the monitors are laid out as $OMBRIX_E2E_MONITORS"
     else
-        e2e_start_server xd_start_xvfb "${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}"
+        e2e_start_server xd_start_xvfb "$screen"
     fi
-    if ! xd_start_wm "$wm" "$E2E_TMP/$wm.log"; then
-        e2e_show_log "$E2E_TMP/$wm.log"
-        e2e_fatal "$wm starts"
-    fi
+    xd_start_wm "$wm" "$E2E_TMP/$wm.log" || e2e_start_failed "$wm.log" "$wm starts"
+}
+
+# e2e_start_failed LOG MSG: shows the desktop's log and ends the test.
+e2e_start_failed() {
+    e2e_show_log "$E2E_TMP/$1"
+    e2e_fatal "$2"
 }
 
 # e2e_start_server START ARG: the X server by xd_start_xvfb SCREEN or
@@ -174,12 +196,19 @@ e2e_start_server() {
 
 # e2e_start_wayland_desktop [WxH]: a Wayland desktop, weston, whose XWayland
 # the program and the helpers below use. Exports DISPLAY as XWayland's.
+# weston's output leaves the X server's last column free: its seat's pointer
+# comes in from there (E2E_SEAT_DISPLAY, for e2e_mouse), as weston takes in
+# no motion before the pointer has entered its output.
 e2e_start_wayland_desktop() {
-    e2e_start_server xd_start_xvfb "${1:-1280x1024x24}"
-    if ! xd_start_weston "$E2E_TMP/weston.log"; then
-        e2e_show_log "$E2E_TMP/weston.log"
-        e2e_fatal "weston starts with XWayland"
-    fi
+    local size=${1:-1280x1024} width height
+    size=$(echo "$size" | cut -dx -f1,2)
+    width=${size%x*} height=${size#*x}
+    e2e_start_server xd_start_xvfb "$((width + 1))x$height"
+    xd_start_weston "$E2E_TMP/weston.log" "$size" ||
+        e2e_start_failed weston.log "weston starts with XWayland"
+    E2E_SEAT_DISPLAY=$XD_DISPLAY
+    e2e_move "$width" 0
+    e2e_move $((width / 2)) $((height / 2))
 }
 
 # e2e_start_session_bus: a D-Bus session bus of the test's own that starts
@@ -188,6 +217,7 @@ e2e_start_session_bus() {
     local address=$E2E_TMP/bus.address
     xd_spawn "$address" dbus-daemon --nofork --print-address=1 \
         --config-file="$E2E_HERE/../support/private-session-bus.conf"
+    XD_BUS_PID=$XD_LAST_PID
     e2e_wait_until 5 test -s "$address" || e2e_fatal "dbus-daemon starts"
     DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address")
     export DBUS_SESSION_BUS_ADDRESS
@@ -314,6 +344,21 @@ e2e_has_state() {
     xprop -id "$1" _NET_WM_STATE 2>/dev/null | grep -qw -- "$2"
 }
 
+# e2e_fixed_size WID: "W H" when the window's size hints make its smallest
+# and largest sizes agree.
+e2e_fixed_size() {
+    xprop -id "$1" WM_NORMAL_HINTS 2>/dev/null | awk '
+        /minimum size:/ { min = $(NF - 2) " " $NF }
+        /maximum size:/ { max = $(NF - 2) " " $NF }
+        END { if (min != "" && min == max) print min }'
+}
+
+# e2e_iconified WID: the window manager has minimised the window.
+e2e_iconified() {
+    e2e_has_state "$1" _NET_WM_STATE_HIDDEN ||
+        xwininfo -id "$1" 2>/dev/null | grep -q 'Map State: IsUnMapped'
+}
+
 # e2e_asks_for_place WID: true when the window's size hints name a position
 # (a user or program specified location), which the window manager then uses
 # instead of placing the window itself.
@@ -360,23 +405,42 @@ e2e_pointer() {
     xdotool getmouselocation --shell | awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } END { print x, y }'
 }
 
+# e2e_mouse XDOTOOL_ARGS...: pointer input. On weston it comes through the
+# seat, from the X server weston is nested in, as a mouse's would: the moves
+# weston runs itself follow nothing else, and while its pointer is over
+# XWayland's windows XWayland follows that rather than input sent to it.
+e2e_mouse() {
+    if [[ -n $E2E_SEAT_DISPLAY ]]; then
+        DISPLAY=$E2E_SEAT_DISPLAY xdotool "$@"
+    else
+        xdotool "$@"
+    fi
+}
+
 # e2e_move X Y
 e2e_move() {
-    xdotool mousemove "$1" "$2"
+    e2e_mouse mousemove "$1" "$2"
     e2e_pause
+    # XWayland hears of the seat's pointer a moment later, and only over its
+    # own windows; the program asks XWayland where the pointer is.
+    [[ -z $E2E_SEAT_DISPLAY ]] || xd_wait_until 1 e2e_pointer_at "$1" "$2" || true
+}
+
+e2e_pointer_at() {
+    [[ $(e2e_pointer) == "$1 $2" ]]
 }
 
 # e2e_click X Y [BUTTON=1]
 e2e_click() {
     e2e_move "$1" "$2"
-    xdotool click "${3:-1}"
+    e2e_mouse click "${3:-1}"
     e2e_pause
 }
 
 # e2e_double_click X Y [BUTTON=1]
 e2e_double_click() {
     e2e_move "$1" "$2"
-    xdotool click --repeat 2 --delay 80 "${3:-1}"
+    e2e_mouse click --repeat 2 --delay 80 "${3:-1}"
     e2e_pause
 }
 
@@ -385,12 +449,12 @@ e2e_double_click() {
 e2e_drag() {
     local x1=$1 y1=$2 x2=$3 y2=$4 steps=${5:-10} i
     e2e_move "$x1" "$y1"
-    xdotool mousedown 1
+    e2e_mouse mousedown 1
     e2e_pause
     for ((i = 1; i <= steps; i++)); do
         e2e_move $((x1 + (x2 - x1) * i / steps)) $((y1 + (y2 - y1) * i / steps))
     done
-    xdotool mouseup 1
+    e2e_mouse mouseup 1
     e2e_pause
 }
 

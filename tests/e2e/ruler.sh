@@ -19,6 +19,30 @@ ruler_toggle_x() { echo $((($1 * 15 - 1045 + 7) / 15)); }
 ruler_minimize_x() { echo $((($1 * 15 - 730 + 7) / 15)); }
 ruler_close_x() { echo $((($1 * 15 - 415 + 7) / 15)); }
 
+CAPTION_PROBE=(10 5) # a pixel of the caption pictures that tells their looks apart
+
+# caption_pixel WID X: that pixel of the caption picture at X (top 4) in the
+# window, read from the window's own picture, which XWayland gives too.
+caption_pixel() {
+    e2e_window_pixel "$1" $(($2 + CAPTION_PROBE[0])) $((4 + CAPTION_PROBE[1]))
+}
+
+caption_shows() {
+    [[ $(caption_pixel "$1" "$2") == "$3" ]]
+}
+
+# caption_assert WID BUTTON_X PICTURE MSG: the caption picture at BUTTON_X
+# in the window shows assets/PICTURE.png.
+caption_assert() {
+    local expected
+    expected=$(asset_pixel "$3" "${CAPTION_PROBE[@]}")
+    if e2e_wait_until 3 caption_shows "$1" "$2" "$expected"; then
+        e2e_pass "$4"
+    else
+        e2e_fail "$4: $(caption_pixel "$1" "$2") instead of $3's $expected"
+    fi
+}
+
 # ruler_place X Y: stores the place the next start applies.
 ruler_place() {
     e2e_store_put X_L $(($1 * 15))

@@ -9,10 +9,9 @@
 #
 # The Spy's own picture is read from its window, which XWayland allows; the
 # hint is told apart only by its pixels: the refusal's picture differs from
-# the design hint's and comes back the same each time. weston's window
-# manager gives no window of the utility type the keyboard, so XWayland sends
-# the test's keys to the window under the pointer, which stays over the
-# Spy's background for each Enter.
+# the design hint's and comes back the same each time. The pointer comes
+# through weston's seat and stays over the Spy's background for each Enter,
+# which gives the swatch the keyboard.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"

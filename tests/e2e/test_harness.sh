@@ -202,8 +202,14 @@ if [[ $MODE == race ]]; then
 fi
 e2e_start_desktop 640x480
 e2e_spawn sleep 300
-printf '%s\n' "$XD_XVFB_PID" "$XD_WM_PID" "$XD_LAST_PID" "${DISPLAY#:}" "$E2E_TMP" \
-    "${XD_STARTED[$XD_XVFB_PID]}" "${XD_STARTED[$XD_WM_PID]}" "${XD_STARTED[$XD_LAST_PID]}" >"$REPORT"
+# The display, the directory, then each process started with the time it
+# started.
+{
+    printf '%s\n' "${DISPLAY#:}" "$E2E_TMP"
+    for pid in "$XD_XVFB_PID" "$XD_WM_PID" "$XD_BUS_PID" "$XD_LAST_PID"; do
+        [[ -z $pid ]] || echo "$pid ${XD_STARTED[$pid]}"
+    done
+} >"$REPORT"
 case $MODE in
 pass | race | errexit) e2e_pass "a child check" ;;
 fail) e2e_fail "a child check" ;;
@@ -221,12 +227,14 @@ term)
 esac
 EOF
 
-# run_child MODE: runs the child to its end; sets CHILD_STATUS, CHILD_OUT and
-# the child's pids, display and directory from its report.
+# run_child MODE [DESKTOP=openbox]: runs the child to its end on that
+# desktop; sets CHILD_STATUS, CHILD_OUT and the child's pids, display and
+# directory from its report.
 run_child() {
     local mode=$1 child
-    CHILD_OUT=$CHILDREN/$mode.out
-    export HARNESS=$E2E_HERE/harness.sh MODE=$mode REPORT=$CHILDREN/$mode.report
+    CHILD_OUT=$CHILDREN/$mode${2:-}.out
+    export HARNESS=$E2E_HERE/harness.sh MODE=$mode REPORT=$CHILDREN/$mode${2:-}.report \
+        OMBRIX_E2E_WM=${2:-openbox}
     if [[ $mode == term ]]; then
         bash "$CHILDREN/test_child.sh" >"$CHILD_OUT" 2>&1 &
         child=$!
@@ -242,44 +250,52 @@ run_child() {
 }
 
 nothing_left_of_child() {
-    local pid i n=${CHILD_REPORT[3]}
-    for i in 0 1 2; do
-        pid=${CHILD_REPORT[i]}
+    local pid started line n=${CHILD_REPORT[0]} lock pids=()
+    for line in "${CHILD_REPORT[@]:2}"; do
+        read -r pid started <<<"$line"
+        pids+=("$pid")
         # The child's start times tell its processes from newer ones that
-        # were given the same numbers.
-        XD_STARTED[$pid]=${CHILD_REPORT[i + 5]}
-        if xd_alive "$pid"; then
-            echo "process $pid ($(ps -o comm= -p "$pid")) is still running"
+        # were given the same numbers; a group left behind has no leader.
+        XD_STARTED[$pid]=$started
+        if xd_alive "$pid" || xd_group_alive "$pid"; then
+            echo "process $pid ($(ps -o comm= -p "$pid")) or its group is still running"
             return 1
         fi
     done
-    # Tests running beside this one may take the number as soon as it is
-    # free, so only a lock naming the child's server, or a socket without a
-    # lock, is a leftover.
-    local owner
-    owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
-    if [[ $owner == "${CHILD_REPORT[0]}" ]] || [[ -z $owner && -e /tmp/.X11-unix/X$n ]]; then
+    # Tests running beside this one may take a number as soon as it is free,
+    # so only a lock naming one of the child's servers (mutter holds its
+    # XWayland's), or the child's display's socket without a lock, is a
+    # leftover.
+    for lock in /tmp/.X*-lock; do
+        if [[ " ${pids[*]} " == *" $(tr -d ' \n\0' 2>/dev/null <"$lock") "* ]]; then
+            echo "$lock still names one of the child's servers"
+            return 1
+        fi
+    done
+    if [[ ! -e /tmp/.X$n-lock && -e /tmp/.X11-unix/X$n ]]; then
         echo "display :$n is still claimed"
         return 1
     fi
-    [[ ! -e ${CHILD_REPORT[4]} ]] || {
-        echo "${CHILD_REPORT[4]} is still there"
+    [[ ! -e ${CHILD_REPORT[1]} ]] || {
+        echo "${CHILD_REPORT[1]} is still there"
         return 1
     }
 }
 
+# check_child_end MODE STATUS SUMMARY [DESKTOP]
 check_child_end() {
-    local mode=$1 status=$2 summary=$3
-    run_child "$mode"
-    if ((${#CHILD_REPORT[@]} < 8)); then
+    local mode=$1 status=$2 summary=$3 desktop=${4:-openbox}
+    run_child "$mode" "${4:-}"
+    if ((${#CHILD_REPORT[@]} < 4)); then
         cat "$CHILD_OUT"
-        e2e_fail "the $mode child started its desktop"
+        e2e_fail "the $mode child started $desktop"
         return
     fi
-    e2e_assert_eq "$status" "$CHILD_STATUS" "a child that ends with '$mode' exits with $status"
+    e2e_assert_eq "$status" "$CHILD_STATUS" \
+        "a child on $desktop that ends with '$mode' exits with $status"
     e2e_assert_eq "$summary" "$(tail -n 1 "$CHILD_OUT")" \
         "the $mode child's last line is its summary"
-    e2e_assert "nothing of the $mode child is left" nothing_left_of_child
+    e2e_assert "nothing of the $mode child on $desktop is left" nothing_left_of_child
 }
 
 # A remembered pid whose number has come round to a newer process, as it does
@@ -305,14 +321,19 @@ check_children() {
     check_child_end abort 3 "test_child: 1 passed, 0 failed"
     check_child_end term 143 "test_child: 1 passed, 0 failed"
     check_child_end errexit 0 "test_child: 1 passed, 0 failed"
+    # The desktops with more to them: a session bus, and XWayland.
+    local desktop
+    for desktop in kwin mutter weston; do
+        check_child_end term 143 "test_child: 1 passed, 0 failed" "$desktop"
+    done
 
     local free
     free=$(xd_pick_display)
     export PICKS=$CHILDREN/picks
     printf '%s\n' "${DISPLAY#:}" "$free" >"$PICKS"
     check_child_end race 0 "test_child: 1 passed, 0 failed"
-    e2e_assert_not "a child whose display was taken moves to another (:${CHILD_REPORT[3]})" \
-        test "${CHILD_REPORT[3]}" = "${DISPLAY#:}"
+    e2e_assert_not "a child whose display was taken moves to another (:${CHILD_REPORT[0]})" \
+        test "${CHILD_REPORT[0]}" = "${DISPLAY#:}"
     e2e_assert "the server that held the taken display still answers" xdpyinfo_answers
 }
 

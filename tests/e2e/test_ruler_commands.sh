@@ -14,31 +14,6 @@ source "$(dirname "$0")/companions.sh"
 SLIDER_MIDDLE="199 59"   # Slider1's middle, 743, 700, 4485 x 375 twips
 SLIDER_MIDDLE_V="25 209" # Slider2's, 200, 840, 375 x 4605 twips
 
-CAPTION_PROBE="10 5" # a pixel of the caption pictures that tells their looks apart
-
-caption_pixel() {
-    local probe_x probe_y
-    read -r probe_x probe_y <<<"$CAPTION_PROBE"
-    e2e_pixel $(at $(($1 + probe_x)) $((4 + probe_y)))
-}
-
-caption_shows() {
-    [[ $(caption_pixel "$1") == "$2" ]]
-}
-
-# caption_assert BUTTON_X PICTURE MSG: the caption button at BUTTON_X shows
-# assets/PICTURE.png.
-caption_assert() {
-    local probe_x probe_y expected
-    read -r probe_x probe_y <<<"$CAPTION_PROBE"
-    expected=$(asset_pixel "$2" "$probe_x" "$probe_y")
-    if e2e_wait_until 3 caption_shows "$1" "$expected"; then
-        e2e_pass "$3"
-    else
-        e2e_fail "$3: $(caption_pixel "$1") instead of $2's $expected"
-    fi
-}
-
 check_menu_on_right_press() {
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
@@ -130,8 +105,8 @@ no_above() {
     ! e2e_has_state "$WID" _NET_WM_STATE_ABOVE
 }
 
-utility_window() {
-    xprop -id "$WID" _NET_WM_WINDOW_TYPE | grep -q '= _NET_WM_WINDOW_TYPE_UTILITY,'
+fixed_at_its_size() {
+    [[ $(e2e_fixed_size "$WID") == "$W $H" ]]
 }
 
 xev_saw() {
@@ -142,21 +117,21 @@ check_on_top_pin() {
     local pin_x geometry=$X\ $Y\ $W\ $H
     pin_x=$(ruler_toggle_x "$W")
     e2e_assert "the ruler starts above" e2e_has_state "$WID" _NET_WM_STATE_ABOVE
-    caption_assert "$pin_x" top_on "the pin shows On Top"
+    caption_assert "$WID" "$pin_x" top_on "the pin shows On Top"
     xd_spawn "$E2E_TMP/xev.log" stdbuf -oL xev -id "$WID" -event structure
     local watcher=$XD_LAST_PID
     sleep 0.5 # xev says nothing when it has selected the window's events
     e2e_click $(at $((pin_x + 10)) 14)
     e2e_assert "clicking On Top takes the ruler out of the top band" e2e_wait_until 5 no_above
-    caption_assert "$pin_x" top_off "the pin shows Not On Top"
-    e2e_assert "it is still a utility window, which tiling window managers float" \
-        e2e_wait_until 2 utility_window
+    caption_assert "$WID" "$pin_x" top_off "the pin shows Not On Top"
+    e2e_assert "its size hints still fix its size, which tiling window managers float" \
+        fixed_at_its_size
     e2e_assert_eq "$geometry" "$(e2e_geometry "$WID")" "the ruler stays where it was"
     e2e_assert_eq "$WID" "$(e2e_windows "$E2E_OMBRIX_PID")" "it is the same window, the only one"
     e2e_click $(at $((pin_x + 10)) 14)
     e2e_assert "clicking Not On Top puts it back above" \
         e2e_wait_until 5 e2e_has_state "$WID" _NET_WM_STATE_ABOVE
-    caption_assert "$pin_x" top_on "the pin shows On Top again"
+    caption_assert "$WID" "$pin_x" top_on "the pin shows On Top again"
     e2e_assert_eq "$geometry" "$(e2e_geometry "$WID")" "the ruler is still where it was"
     e2e_assert_eq "$WID" "$(e2e_windows "$E2E_OMBRIX_PID")" "still the same window"
     # A move there and back shows that the watcher sees the window's events.
@@ -172,22 +147,17 @@ check_on_top_pin() {
     xd_stop "$watcher"
 }
 
-iconified() {
-    e2e_has_state "$WID" _NET_WM_STATE_HIDDEN ||
-        xwininfo -id "$WID" 2>/dev/null | grep -q 'Map State: IsUnMapped'
-}
-
 check_minimize() {
     local min_x
     min_x=$(ruler_minimize_x "$W")
-    caption_assert "$min_x" min_normal "the minimise button shows its normal picture"
+    caption_assert "$WID" "$min_x" min_normal "the minimise button shows its normal picture"
     e2e_move $(at $((min_x + 3)) 10)
     e2e_move $(at $((min_x + 10)) 14)
-    caption_assert "$min_x" min_hover "the pointer over it shows the hover picture"
+    caption_assert "$WID" "$min_x" min_hover "the pointer over it shows the hover picture"
     xdotool mousedown 1
-    caption_assert "$min_x" min_down "the press shows the down picture"
+    caption_assert "$WID" "$min_x" min_down "the press shows the down picture"
     xdotool mouseup 1
-    e2e_assert "the release minimises the ruler" e2e_wait_until 5 iconified
+    e2e_assert "the release minimises the ruler" e2e_wait_until 5 e2e_iconified "$WID"
     # Away from the button, so that the restore cannot highlight it.
     e2e_move 5 5
     timeout 5 xdotool windowactivate "$WID" 2>/dev/null
@@ -195,7 +165,7 @@ check_minimize() {
         e2e_wait_until 5 e2e_has_state "$WID" _NET_WM_STATE_ABOVE
     e2e_assert "restored, it is viewable again" e2e_wait_until 5 e2e_not_gone_window
     e2e_assert_eq "$X $Y $W $H" "$(e2e_geometry "$WID")" "restored at its place"
-    caption_assert "$min_x" min_normal "the restored ruler's minimise button is normal again"
+    caption_assert "$WID" "$min_x" min_normal "the restored ruler's minimise button is normal again"
 }
 
 e2e_not_gone_window() {
@@ -207,9 +177,9 @@ check_close_released_off_window() {
     close_x=$(ruler_close_x "$W")
     e2e_move $(at $((close_x + 3)) 10)
     e2e_move $(at $((close_x + 10)) 14)
-    caption_assert "$close_x" close_hover "the pointer over the close button shows its hover picture"
+    caption_assert "$WID" "$close_x" close_hover "the pointer over the close button shows its hover picture"
     xdotool mousedown 1
-    caption_assert "$close_x" close_down "the press shows its down picture"
+    caption_assert "$WID" "$close_x" close_down "the press shows its down picture"
     local i
     for ((i = 1; i <= 6; i++)); do
         e2e_move $(at $((close_x + 10)) $((14 + 100 * i)))

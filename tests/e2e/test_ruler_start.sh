@@ -34,24 +34,6 @@ check_first_start() {
         e2e_asks_for_place "$WID"
 }
 
-# An ordinary window raised over the ruler still lies below it.
-check_stays_above() {
-    local viewer cover probe_x probe_y
-    read -r probe_x probe_y <<<"$RULER_FACE"
-    convert -size 300x200 "xc:#123456" "$E2E_TMP/cover.png"
-    e2e_spawn display -geometry "+$X+$Y" "$E2E_TMP/cover.png"
-    viewer=$XD_LAST_PID
-    cover=$(e2e_wait_window 'cover\.png') || e2e_fatal "the covering window appears"
-    timeout 5 xdotool windowactivate --sync "$cover" windowraise "$cover" 2>/dev/null
-    e2e_pause
-    read -r cx cy cw ch < <(e2e_geometry "$cover")
-    e2e_assert "the covering window is painted below the ruler" \
-        e2e_wait_until 5 pixel_is $((cx + cw / 2)) $((cy + ch - 5)) "#123456"
-    e2e_assert_not "the ruler's face shows over the raised window" \
-        pixel_is $((X + probe_x)) $((Y + probe_y)) "#123456"
-    xd_stop "$viewer"
-}
-
 check_saving_exit() {
     # The close caption button lies at 5640, 60 twips, 21 x 21 pixels.
     e2e_click $((X + 386)) $((Y + 14))
@@ -95,7 +77,6 @@ check_exit_without_saving() {
 
 e2e_start_desktop
 check_first_start
-check_stays_above
 check_saving_exit
 check_start_at_stored_place
 check_exit_without_saving

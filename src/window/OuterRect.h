@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QRect>
+
+class QWidget;
+
+// The window's outer rectangle as the user sees it: with the frame the window
+// manager draws around it, and the window alone when it has no title bar and
+// no border, whatever margin the window manager keeps around it unseen
+// (weston keeps room for a shadow round every X window, which Qt takes for a
+// frame).
+QRect OuterRect(const QWidget *window);

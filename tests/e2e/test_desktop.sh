@@ -1,0 +1,322 @@
+#!/usr/bin/env bash
+# The program's windows on the desktop $OMBRIX_E2E_WM (ctest runs this once
+# for each: openbox, i3, KDE's kwin, GNOME's mutter, weston). The ruler,
+# Color Spy and Color Mixer are normal windows fixed at their size, which the
+# tiling i3 floats and every desktop gives a task-bar entry: first placed by
+# the window manager, each can be minimised by its minimise picture and is
+# restored by the window manager, and moves by a drag; the ruler stays above
+# an ordinary window raised over it, moves by its nudge buttons and keeps
+# floating at every length. The pins take one window out of the top band and
+# leave the others there. The About box is a normal window at its size.
+#
+# What a desktop refuses every window is not checked there; each such line
+# says why, as measured with plain windows:
+# - weston places X windows itself: it ignores the place in their own
+#   requests (xdotool windowmove neither moves them), so neither the nudge
+#   buttons nor the ruler's drag, which moves the window itself, move it
+#   there; it keeps no window above another and minimises none. The moves it
+#   runs itself (Color Spy's and Color Mixer's drags) follow only its own
+#   seat, which the test drives through the X server weston is nested in.
+# - mutter starts a move only from a press of its own seat, which a headless
+#   mutter has none of; XTEST input reaches the windows through XWayland but
+#   never that seat. There the tools' drags are checked as the move being
+#   allowed (_NET_WM_ALLOWED_ACTIONS) and mutter moving the window when
+#   asked.
+# - Window managers that publish no _NET_WM_STATE_ABOVE (i3: floating
+#   windows lie above the tiled ones anyway) or no _NET_WM_ACTION_MINIMIZE
+#   (i3 has no minimised state) are not asked for them.
+# Where XWayland keeps the screen from clients (mutter), "above" is read from
+# the window manager's stacking order instead of the screen's pixels.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
+# shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
+# shellcheck source=tests/e2e/harness.sh
+source "$(dirname "$0")/harness.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
+
+DESKTOP=${OMBRIX_E2E_WM:-openbox}
+E2E_NAME=test_desktop_$DESKTOP
+# Places that keep the windows apart and the ruler clear of the screen's
+# edges however long it grows: the ruler's stored before its second start,
+# the tools' reached by a drag.
+RULER_AT=(100 100)
+SPY_AT=(100 400)
+MIXER_AT=(700 400)
+# Caption pictures, left edges in pixels at top 4.
+SPY_CAPTIONS=(118 142)   # pin, minimise
+MIXER_CAPTIONS=(306 333) # pin, minimise
+TITLE_STRIP=(60 8)       # on the title strip of both tools, clear of its text
+
+supports() {
+    xprop -root _NET_SUPPORTED 2>/dev/null | grep -qw -- "$1"
+}
+
+screen_readable() {
+    [[ -n $(e2e_pixel 0 0) ]]
+}
+
+# not_checked MSG: a check the desktop cannot pass for any window.
+not_checked() {
+    echo "not checked on $DESKTOP: $1"
+}
+
+above() {
+    e2e_has_state "$1" _NET_WM_STATE_ABOVE
+}
+
+not_above() {
+    ! above "$1"
+}
+
+size_of() {
+    e2e_geometry "$1" | cut -d' ' -f3-
+}
+
+size_is() {
+    [[ $(size_of "$1") == "$2" ]]
+}
+
+# frame_margins WID: the margin the window manager's frame or tile adds on
+# each side, "left top right bottom".
+frame_margins() {
+    local x y w h fx fy fw fh
+    read -r x y w h < <(e2e_geometry "$1")
+    read -r fx fy fw fh < <(e2e_outer_geometry "$1")
+    echo $((x - fx)) $((y - fy)) $((fx + fw - x - w)) $((fy + fh - y - h))
+}
+
+# unframed MARGINS: no frame, or only weston's room for a shadow, the same
+# on every side.
+unframed() {
+    local left top right bottom
+    read -r left top right bottom <<<"$1"
+    ((left == top && top == right && right == bottom && left <= 32))
+}
+
+# check_window WID "W H" NAME: a normal window that floats at its own size,
+# with a task-bar entry.
+check_window() {
+    local wid=$1 size=$2 name=$3 types margins
+    e2e_wait_until 5 size_is "$wid" "$size"
+    e2e_assert_eq "$size" "$(size_of "$wid")" "$name is $size pixels"
+    e2e_assert_eq "$size" "$(e2e_fixed_size "$wid")" "$name's size hints fix it at $size"
+    margins=$(frame_margins "$wid")
+    e2e_assert "$name floats: no tile or frame around it (margins $margins)" unframed "$margins"
+    types=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE)
+    e2e_assert_match '_NET_WM_WINDOW_TYPE_NORMAL' "$types" "$name is a normal window"
+    e2e_assert_eq "" "$(grep -oE '_NET_WM_WINDOW_TYPE_(UTILITY|DIALOG|TOOLBAR|SPLASH|DOCK|MENU)' \
+        <<<"$types")" "$name has no other standard type"
+    e2e_assert_not "$name keeps its task-bar entry" e2e_has_state "$wid" _NET_WM_STATE_SKIP_TASKBAR
+    if supports _NET_WM_ACTION_MINIMIZE; then
+        e2e_assert_match '_NET_WM_ACTION_MINIMIZE' "$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)" \
+            "$DESKTOP lets $name be minimised"
+    fi
+}
+
+# ---- first start: the window manager places every window ------------------
+
+check_ruler_first_place() {
+    start_ruler
+    e2e_assert_not "nothing stored, $DESKTOP places the ruler" e2e_asks_for_place "$WID"
+    check_window "$WID" "400 84" "the ruler"
+    xd_stop "$E2E_OMBRIX_PID"
+}
+
+# ---- the ruler --------------------------------------------------------------
+
+# The ruler lies over an ordinary window that is raised and activated.
+check_stays_above() {
+    if supports _NET_WM_STATE_ABOVE; then
+        e2e_assert "the ruler is kept above" above "$WID"
+    fi
+    if [[ $DESKTOP == weston ]]; then
+        not_checked "the ruler over a raised window (weston keeps no window above another)"
+        return
+    fi
+    local cover viewer cx cy
+    convert -size 300x200 "xc:#123456" "$E2E_TMP/cover.png"
+    e2e_spawn display -geometry "+$X+$Y" "$E2E_TMP/cover.png"
+    viewer=$XD_LAST_PID
+    cover=$(e2e_wait_window 'cover\.png') || e2e_fatal "the covering window appears"
+    timeout 5 xdotool windowactivate --sync "$cover" windowraise "$cover" 2>/dev/null
+    e2e_pause
+    if screen_readable; then
+        # The picture stands in the window's corner, which i3 makes a tile.
+        read -r cx cy _ _ < <(e2e_geometry "$cover")
+        e2e_assert "the covering window is painted" \
+            e2e_wait_until 5 pixel_is $((cx + 150)) $((cy + 195)) "#123456"
+        e2e_assert_not "the ruler shows over the raised window" \
+            pixel_is $(at ${RULER_FACE}) "#123456"
+    else
+        e2e_assert "the raised window is stacked below the ruler" \
+            e2e_wait_until 5 stacked_below "$cover" "$WID"
+    fi
+    xd_stop "$viewer"
+}
+
+# stacked_below LOWER UPPER: _NET_CLIENT_LIST_STACKING, bottom first.
+stacked_below() {
+    xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | awk -v lower="$1" -v upper="$2" '
+        { for (i = 5; i <= NF; i++) { if ($i + 0 == lower) l = i; if ($i + 0 == upper) u = i } }
+        END { exit !(l && u && l < u) }'
+}
+
+# A window manager that ignores a window's own moves leaves it where it is.
+own_moves_refused() {
+    [[ $DESKTOP == weston ]]
+}
+
+check_ruler_moves() {
+    if own_moves_refused; then
+        not_checked "the ruler's drag and nudge buttons (weston ignores a window's own moves)"
+        return
+    fi
+    local face_x face_y
+    read -r face_x face_y <<<"$RULER_FACE"
+    e2e_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80)))
+    e2e_assert "a drag on the face moves the ruler by the drag's distance" \
+        e2e_wait_geometry "$WID" "$((X + 150)) $((Y + 80)) $W $H"
+    ruler_read_geometry
+    e2e_click $(at $RULER_MOVE_LEFT)
+    e2e_assert "Move left moves the ruler one pixel left" \
+        e2e_wait_geometry "$WID" "$((X - 1)) $Y $W $H"
+    e2e_click $(at $RULER_MOVE_RIGHT)
+    e2e_assert "Move right moves it back" e2e_wait_geometry "$WID" "$X $Y $W $H"
+}
+
+# check_minimise WID MIN_X NAME: the minimise picture's press and release
+# minimise the window; the window manager restores it (_NET_ACTIVE_WINDOW) at
+# its place with the picture normal again.
+check_minimise() {
+    local wid=$1 min_x=$2 name=$3 place
+    if ! supports _NET_WM_ACTION_MINIMIZE; then
+        not_checked "minimising $name ($DESKTOP publishes no _NET_WM_ACTION_MINIMIZE)"
+        return
+    fi
+    place=$(e2e_geometry "$wid")
+    move_in "$wid" $((min_x + 3)) 10
+    move_in "$wid" $((min_x + 10)) 14
+    caption_assert "$wid" "$min_x" min_hover "the pointer over $name's minimise picture lights it"
+    e2e_mouse mousedown 1
+    e2e_pause
+    e2e_mouse mouseup 1
+    e2e_assert "its release minimises $name" e2e_wait_until 5 e2e_iconified "$wid"
+    # Away from the picture, so that the restore cannot light it.
+    e2e_move 5 5
+    timeout 5 xdotool windowactivate "$wid" 2>/dev/null
+    e2e_assert "$DESKTOP restores $name" e2e_wait_until 5 viewable "$wid"
+    e2e_assert_eq "$place" "$(e2e_geometry "$wid")" "$name is restored at its place"
+    caption_assert "$wid" "$min_x" min_normal "restored, $name's minimise picture is normal again"
+}
+
+viewable() {
+    ! e2e_window_gone "$1" && ! e2e_iconified "$1"
+}
+
+# The pin takes the ruler out of the top band and puts it back.
+check_ruler_pin() {
+    local pin_x
+    pin_x=$(ruler_toggle_x "$W")
+    e2e_click $(at $((pin_x + 10)) 14)
+    caption_assert "$WID" "$pin_x" top_off "the ruler's pin shows Not On Top"
+    if supports _NET_WM_STATE_ABOVE; then
+        e2e_assert "the pin takes the ruler out of the top band" e2e_wait_until 5 not_above "$WID"
+    fi
+    e2e_click $(at $((pin_x + 10)) 14)
+    caption_assert "$WID" "$pin_x" top_on "the ruler's pin shows On Top again"
+    if supports _NET_WM_STATE_ABOVE; then
+        e2e_assert "the pin puts the ruler back in the top band" e2e_wait_until 5 above "$WID"
+    fi
+}
+
+# The slider lengthens the ruler, which floats at every length.
+check_slider_length() {
+    local thumb_x thumb_y before
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    before=$W
+    e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
+    ruler_read_geometry
+    e2e_assert "dragging the slider lengthens the ruler ($before to $W pixels)" test "$W" -gt "$before"
+    check_window "$WID" "$W 84" "the lengthened ruler"
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    check_clipboard "Width:  $W Pixels"$'\r\n'"Height:   Pixels" \
+        "the ruler measures its own width, whatever $DESKTOP keeps round it"
+}
+
+# ---- the tools --------------------------------------------------------------
+
+# open_tool spy|mixer "W H" NAME X Y: the tool opens where the window
+# manager places it, a normal window at its size, and a drag on its title
+# strip takes it to X, Y.
+open_tool() {
+    local tool=$1 size=$2 name=$3 wid x y w h how
+    "open_$tool"
+    wid=$COMPANION
+    e2e_assert_not "nothing stored, $DESKTOP places $name" e2e_asks_for_place "$wid"
+    check_window "$wid" "$size" "$name"
+    read -r x y w h < <(e2e_geometry "$wid")
+    if [[ $DESKTOP == mutter ]]; then
+        e2e_assert_match _NET_WM_ACTION_MOVE "$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)" \
+            "mutter lets $name be moved"
+        xdotool windowmove "$wid" "$4" "$5"
+        how="mutter, asked,"
+    else
+        e2e_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
+            $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1]))
+        how="a drag on its title strip"
+    fi
+    e2e_assert "$how takes $name to $4,$5" e2e_wait_geometry "$wid" "$4 $5 $w $h"
+}
+
+# One of the three taken out of the band by its pin, the other two showing
+# "On Top" stay there.
+check_pins_hand_back() {
+    click_in "$MIXER" $((MIXER_CAPTIONS[0] * 15)) 60 315 315
+    caption_assert "$MIXER" "${MIXER_CAPTIONS[0]}" top_on "the Mixer's pin shows On Top"
+    click_in "$SPY" $((SPY_CAPTIONS[0] * 15)) 60 315 315
+    caption_assert "$SPY" "${SPY_CAPTIONS[0]}" top_on "the Spy's pin shows On Top"
+    if supports _NET_WM_STATE_ABOVE; then
+        e2e_assert "the Spy's pin puts it in the top band" e2e_wait_until 5 above "$SPY"
+    fi
+    click_in "$SPY" $((SPY_CAPTIONS[0] * 15)) 60 315 315
+    caption_assert "$SPY" "${SPY_CAPTIONS[0]}" top_off "the Spy's pin shows Not On Top again"
+    caption_assert "$WID" "$(ruler_toggle_x "$W")" top_on "the ruler still shows On Top"
+    caption_assert "$MIXER" "${MIXER_CAPTIONS[0]}" top_on "the Mixer still shows On Top"
+    if supports _NET_WM_STATE_ABOVE; then
+        e2e_assert "the Spy leaves the top band" e2e_wait_until 5 not_above "$SPY"
+        sleep 0.3
+        e2e_assert "the ruler stays in the top band" above "$WID"
+        e2e_assert "the Mixer stays in the top band" above "$MIXER"
+    fi
+}
+
+check_vertical() {
+    menu_command $RULER_FACE v || e2e_fail "Show Vertical is chosen from the ruler's menu"
+    check_window "$WID" "84 400" "the vertical ruler"
+}
+
+# Last: weston goes on showing a closed window for a while, over the others.
+check_about() {
+    menu_command $RULER_FACE_V a || e2e_fatal "About is chosen from the ruler's menu"
+    local about
+    about=$(e2e_wait_window '^About Ombrix$') || e2e_fatal "the About box appears"
+    check_window "$about" "384 293" "the About box"
+}
+
+e2e_start_desktop 1280x1024
+check_ruler_first_place
+start_ruler "${RULER_AT[@]}"
+check_stays_above
+check_ruler_moves
+check_minimise "$WID" "$(ruler_minimize_x "$W")" "the ruler"
+check_ruler_pin
+open_tool spy "197 349" "Color Spy" "${SPY_AT[@]}"
+SPY=$COMPANION
+check_minimise "$SPY" "${SPY_CAPTIONS[1]}" "Color Spy"
+open_tool mixer "387 301" "Color Mixer" "${MIXER_AT[@]}"
+MIXER=$COMPANION
+check_minimise "$MIXER" "${MIXER_CAPTIONS[1]}" "Color Mixer"
+check_pins_hand_back
+check_slider_length
+check_vertical
+check_about

@@ -19,17 +19,19 @@
 
 class QWidget;
 
-// An in-memory store that logs every write as "Key=Value".
+// An in-memory store that logs every read and every write.
 class FakeSettingsStore : public SettingsStore
 {
 public:
-    QString GetSetting(const QString &application, const QString &section, const QString &key,
-                       const QString &defaultText) override;
-    void SaveSetting(const QString &application, const QString &section, const QString &key,
-                     const QString &text) override;
+    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+                                       const QStringList &keys) override;
+    void SaveSettings(const QString &application, const QString &section,
+                      const QList<QPair<QString, QString>> &keysAndTexts) override;
 
     QMap<QString, QString> values; // "Section/Key" -> text
+    QList<QStringList> reads;      // the keys asked for by each read
     QStringList writes;            // "Key=Text" in the order written
+    QList<QStringList> saves;      // the writes of each save, which reach the store in one step
 };
 
 class FakeClipboard : public Clipboard

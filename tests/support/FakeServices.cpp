@@ -72,15 +72,15 @@ bool FakeScreenSampler::CanReadScreen()
     return readable;
 }
 
-void FakeColorPicker::PickColor(QWidget *window, std::function<void(qint32)> done)
+void FakeColorPicker::PickColor(QWidget *window, std::function<void(Answer)> done)
 {
     windows << window;
     open << std::move(done);
 }
 
-void FakeColorPicker::Answer(qint32 color)
+void FakeColorPicker::Reply(Answer answer)
 {
-    open.takeFirst()(color);
+    open.takeFirst()(answer);
 }
 
 void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)

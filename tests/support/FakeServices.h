@@ -106,12 +106,12 @@ public:
 class FakeColorPicker : public ColorPicker
 {
 public:
-    void PickColor(QWidget *window, std::function<void(qint32)> done) override;
+    void PickColor(QWidget *window, std::function<void(Answer)> done) override;
     // Answers the oldest open question.
-    void Answer(qint32 color);
+    void Reply(Answer answer);
 
     QList<QWidget *> windows; // the window of each question asked
-    QList<std::function<void(qint32)>> open;
+    QList<std::function<void(Answer)>> open;
 };
 
 // Installs a full set of fakes for its lifetime and restores what was there.

@@ -20,6 +20,9 @@ E2E_NAME=$(basename "$0" .sh)
 E2E_PASSED=0
 E2E_FAILED=0
 E2E_OMBRIX_PID=
+# The environment the program starts in, as arguments of env(1): options
+# such as -u NAME and -C DIR first, then NAME=VALUE.
+E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
 E2E_EXIT_STATUS=
 E2E_PAUSE=$XD_POLL
 E2E_TMP=$(mktemp -d "${TMPDIR:-/tmp}/ombrix-e2e.XXXXXX")
@@ -214,11 +217,12 @@ e2e_spawn() {
     xd_spawn "$E2E_TMP/spawned.log" "$@"
 }
 
-# e2e_start_ombrix [ARG...]: starts "$OMBRIX_BIN" on the xcb platform in the
-# background; its pid is in E2E_OMBRIX_PID, its output in E2E_OMBRIX_LOG.
+# e2e_start_ombrix [ARG...]: starts "$OMBRIX_BIN" in the environment
+# E2E_OMBRIX_ENV (the xcb platform) in the background; its pid is in
+# E2E_OMBRIX_PID, its output in E2E_OMBRIX_LOG.
 e2e_start_ombrix() {
     [[ -x ${OMBRIX_BIN:-} ]] || e2e_fatal "OMBRIX_BIN names the program (is '${OMBRIX_BIN:-}')"
-    xd_spawn "$E2E_OMBRIX_LOG" env QT_QPA_PLATFORM=xcb "$OMBRIX_BIN" "$@"
+    xd_spawn "$E2E_OMBRIX_LOG" env "${E2E_OMBRIX_ENV[@]}" "$OMBRIX_BIN" "$@"
     E2E_OMBRIX_PID=$XD_LAST_PID
 }
 

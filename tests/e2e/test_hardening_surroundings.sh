@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# Hostile surroundings for the real program: a configuration directory that
-# is missing or cannot be written, the store deleted while the program runs,
-# two copies saving at once, a kill in the middle of a saving exit, and a
-# program directory whose name is full of shell syntax. The ruler must
-# start, show no other window, and its saving exits must leave a valid store.
+# Hostile surroundings for the real program: QT_QPA_PLATFORM naming another
+# platform, a configuration directory that is missing or cannot be written, a
+# pipe or 100 MB at the store's place, a relative XDG_CONFIG_HOME and no home
+# at all, the store deleted while the program runs, two copies saving at
+# once, a kill in the middle of a saving exit, and a program directory whose
+# name is full of shell syntax. The ruler must start as usual, show no other
+# window, and its saving exits must leave a valid store where there can be
+# one, and nothing anywhere else.
 # shellcheck disable=SC2086  # the points split into X Y on purpose
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
@@ -12,6 +15,134 @@ source "$(dirname "$0")/harness.sh"
 source "$(dirname "$0")/ruler.sh"
 # shellcheck source=tests/e2e/hardening.sh
 source "$(dirname "$0")/hardening.sh"
+
+# ---- the environment ---------------------------------------------------------
+
+# Wayland sessions often name their platform for every Qt program; the ruler
+# needs X11 and takes it whatever the variable says, at its stored place.
+check_any_qt_platform() {
+    local platform
+    write_store empty
+    for platform in wayland wayland-egl 'wayland;xcb' offscreen minimal eglfs; do
+        E2E_OMBRIX_ENV=("QT_QPA_PLATFORM=$platform")
+        if ruler_starts; then
+            e2e_assert_eq "$GOOD_X $GOOD_Y" "$X $Y" "QT_QPA_PLATFORM=$platform: the ruler's place"
+            e2e_assert "QT_QPA_PLATFORM=$platform: Close ends the program" close_ruler
+        else
+            e2e_fail "QT_QPA_PLATFORM=$platform: the ruler starts on X11 with one window only"
+            xd_stop "$E2E_OMBRIX_PID"
+        fi
+    done
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
+# A relative XDG_CONFIG_HOME is ignored, as the base-directory rules say: the
+# store is the one under the home, never one under the working directory.
+check_relative_config_home() {
+    local dir=$E2E_TMP/working
+    mkdir -p "$dir"
+    rm -rf "$HOME/.config"
+    E2E_OMBRIX_ENV=(-C "$dir" XDG_CONFIG_HOME=relative/config QT_QPA_PLATFORM=xcb)
+    ruler_starts || e2e_fail "relative XDG_CONFIG_HOME: the ruler starts with one window only"
+    e2e_assert "relative XDG_CONFIG_HOME: Close ends the program" close_ruler
+    e2e_assert_eq "" "$(find "$dir" -mindepth 1)" \
+        "relative XDG_CONFIG_HOME: nothing is written under the working directory"
+    e2e_assert "relative XDG_CONFIG_HOME: the store is the home's" \
+        test -f "$HOME/.config/Ombrix/Ombrix.conf"
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
+# With neither HOME nor XDG_CONFIG_HOME there is no store: the ruler starts
+# at the window manager's place, shows nothing else, and writes nowhere (the
+# store used to go to /.config).
+check_no_home() {
+    local dir=$E2E_TMP/homeless
+    mkdir -p "$dir"
+    touch "$E2E_TMP/before-homeless"
+    E2E_OMBRIX_ENV=(-u HOME -u XDG_CONFIG_HOME -C "$dir" QT_QPA_PLATFORM=xcb)
+    ruler_starts || e2e_fail "no home: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$X $Y" "no home: default place"
+    e2e_assert "no home: Close ends the program" close_ruler
+    e2e_assert_eq "" "$(find "$dir" /.config/Ombrix -newer "$E2E_TMP/before-homeless" 2>/dev/null)" \
+        "no home: nothing is written, under the working directory or /.config"
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
+# ---- what lies at the store's place -------------------------------------------
+
+# A pipe: reading it would wait for a writer for ever. It counts as no store,
+# and nothing is written through it to a reader waiting at the other end.
+check_pipe_at_the_store() {
+    rm -rf "$XDG_CONFIG_HOME/Ombrix"
+    mkdir -p "$(dirname "$STORE")"
+    mkfifo "$STORE"
+    # shellcheck disable=SC2016  # the reader's own parameters
+    e2e_spawn sh -c 'cat "$1" >"$2"' reader "$STORE" "$E2E_TMP/through-pipe"
+    local reader=$XD_LAST_PID
+    ruler_starts || e2e_fail "pipe at the store: the ruler starts with one window only"
+    e2e_assert_eq "$DEFAULT_X $DEFAULT_Y" "$X $Y" "pipe at the store: default place"
+    e2e_assert "pipe at the store: Close ends the program" close_ruler
+    e2e_assert "pipe at the store: it is still a pipe" test -p "$STORE"
+    xd_stop "$reader"
+    e2e_assert_eq 0 "$(wc -c <"$E2E_TMP/through-pipe")" \
+        "pipe at the store: nothing is written through it"
+    rm -f "$STORE"
+}
+
+# bloat_store: about 100 MB of 1.1 million keys the program does not know, in
+# a section before its own and in its own section after its keys.
+bloat_store() {
+    python3 - "$STORE" <<'EOF'
+import sys
+path = sys.argv[1]
+own = open(path).read()
+junk = "j" * 80 + "\n"
+with open(path, "w") as f:
+    f.write("[Junk]\n")
+    f.writelines("key%07d=%s" % (i, junk) for i in range(550000))
+    f.write(own)
+    f.writelines("Key%07d=%s" % (i, junk) for i in range(550000))
+EOF
+}
+
+# peak_memory PID: the most memory the process has held, in kB.
+peak_memory() {
+    awk '/^VmHWM:/ { print $2 }' "/proc/$1/status"
+}
+
+store_is_small() {
+    (($(wc -c <"$STORE") < 1024))
+}
+
+# The first window comes as usual whatever the store holds, the memory for it
+# is far less than the store (it took 600 MB), and Close writes the program's
+# keys back, every window's, and nothing else.
+check_huge_store() {
+    write_store empty
+    ruler_starts || e2e_fail "small store: the ruler starts"
+    local small
+    small=$(peak_memory "$E2E_OMBRIX_PID")
+    close_ruler || e2e_fail "small store: Close ends the program"
+    write_store empty
+    bloat_store
+    ruler_starts || {
+        e2e_fail "100 MB store: the ruler starts with one window only"
+        return
+    }
+    local large
+    large=$(peak_memory "$E2E_OMBRIX_PID")
+    e2e_assert_eq "$GOOD_X $GOOD_Y" "$X $Y" "100 MB store: the stored place"
+    e2e_assert "100 MB store: at most 16 MB more memory than with a small store ($small kB, then $large kB)" \
+        test $((large - small)) -lt 16384
+    e2e_assert "100 MB store: Close ends the program" close_ruler
+    e2e_assert "100 MB store: Close writes the program's keys alone" store_is_small
+    local key stored="" want=""
+    for key in "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"; do
+        want+="$key=${GOOD[$key]} "
+        stored+="$key=$(e2e_store_value "$key") "
+    done
+    e2e_assert_eq "$want" "$stored" "100 MB store: every key of the program's is kept"
+}
 
 # ---- the store's directory --------------------------------------------------
 
@@ -194,6 +325,11 @@ check_help_from_hostile_directory() {
 
 e2e_start_desktop
 measure_default_place
+check_any_qt_platform
+check_relative_config_home
+check_no_home
+check_pipe_at_the_store
+check_huge_store
 check_missing_configuration_directory
 check_unwritable_configuration_directory
 check_store_deleted_while_running

@@ -174,9 +174,9 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
     spy->chameleonButton1_Click();
     mixer->move(300, 400);
     mixer->chameleonButton2_Click();
-    QCOMPARE(fakes->settings.saves, (QList<QStringList>{{"S_L=1500", "S_T=3000"},
-                                                        {"M_L=4500", "M_T=6000"},
-                                                        {"H1=0", "H2=0", "H3=0"}}));
+    QCOMPARE(fakes->settings.saves,
+             (QList<QStringList>{
+                 {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     frmColor::ShowInstance()->close();
     QCOMPARE(fakes->settings.reads.size(), 4);

@@ -6,6 +6,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <vector>
 #include <xcb/xcb.h>
 
 namespace {
@@ -32,14 +33,30 @@ void readCommandLine(int &argc, char *argv[])
     parser.process(commandLine);
 }
 
-// Qt's X11 plugin aborts when it cannot reach a display; say so in one line
-// and leave with an error instead.
-bool xDisplayReachable()
+// Qt's X11 plugin aborts when it cannot reach a display; the caller says so in
+// one line and leaves with an error instead. The probe's connection is kept
+// open until Qt has its own: a server that starts over when its last client
+// leaves (Xvfb's default) would otherwise be resetting just as Qt connects.
+xcb_connection_t *probeXDisplay()
 {
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    const bool reachable = connection && !xcb_connection_has_error(connection);
+    if (!xcb_connection_has_error(connection))
+        return connection;
     xcb_disconnect(connection);
-    return reachable;
+    return nullptr;
+}
+
+// The command line for Qt, with its platform fixed to xcb: Qt takes the
+// command line's choice over QT_QPA_PLATFORM, which Wayland sessions often
+// set for every Qt program and which must stay as it is for the programs the
+// ruler starts.
+std::vector<char *> argumentsOnX11(int argc, char *argv[])
+{
+    static char platformOption[] = "-platform";
+    static char xcb[] = "xcb";
+    std::vector<char *> arguments(argv, argv + argc);
+    arguments.insert(arguments.end(), {platformOption, xcb, nullptr});
+    return arguments;
 }
 
 } // namespace
@@ -53,20 +70,22 @@ int main(int argc, char *argv[])
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
     // are measured in screen pixels, 15 twips each, so Qt's own scaling stays
     // off and fonts keep the 96 dots per inch the windows are laid out for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "xcb");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qputenv("QT_FONT_DPI", "96");
-    if (qgetenv("QT_QPA_PLATFORM") == "xcb" && !xDisplayReachable()) {
+    xcb_connection_t *probe = probeXDisplay();
+    if (!probe) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
                    "needed)\n",
                    stderr);
         return 1;
     }
 
-    QApplication app(argc, argv);
+    std::vector<char *> arguments = argumentsOnX11(argc, argv);
+    int argumentCount = int(arguments.size()) - 1;
+    QApplication app(argumentCount, arguments.data());
+    xcb_disconnect(probe);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as

@@ -99,9 +99,14 @@ void ToolWindow::buildCaptionControls()
     connect(closeControl, &CaptionButton::released, this, &ToolWindow::Hilite_X_MouseUp);
 }
 
-void ToolWindow::RestorePosition()
+Presets::Reading ToolWindow::ReadPresets(const QStringList &moreKeys) const
 {
-    Presets::RestorePosition(this, design.leftKey, design.topKey);
+    return Presets::Reading(QStringList{design.leftKey, design.topKey} + moreKeys);
+}
+
+void ToolWindow::RestorePosition(const Presets::Reading &presets)
+{
+    presets.RestorePosition(this, design.leftKey, design.topKey);
 }
 
 void ToolWindow::StorePosition()

@@ -2,6 +2,7 @@
 
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
+#include "settings/Presets.h"
 
 #include <QRect>
 #include <QSize>
@@ -70,8 +71,11 @@ protected:
     virtual void Form_Unload() {}
 
     void ResetCaptionButtons();
+    // The window's two keys and those it adds, read from the store in one go
+    // while the window is created.
+    Presets::Reading ReadPresets(const QStringList &moreKeys = {}) const;
     // Each edge on its own, from the window's two keys.
-    void RestorePosition();
+    void RestorePosition(const Presets::Reading &presets);
     void StorePosition();
 
     bool eventFilter(QObject *watched, QEvent *event) override;

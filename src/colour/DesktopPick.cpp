@@ -12,11 +12,24 @@
 
 namespace {
 
-const QString refusal = QStringLiteral("This desktop does not let programs read the screen.");
+// What the desktop did, when it gave no colour.
+QString noticeOf(ColorPicker::Answer::Outcome outcome)
+{
+    switch (outcome) {
+    case ColorPicker::Answer::Unanswered:
+        return QStringLiteral("The desktop's color picker did not answer.");
+    case ColorPicker::Answer::PickerGone:
+        return QStringLiteral("The desktop's color picker stopped.");
+    case ColorPicker::Answer::Refused:
+    case ColorPicker::Answer::Picked:
+        break;
+    }
+    return QStringLiteral("This desktop does not let programs read the screen.");
+}
 
-// The sentence is longer than the hint it replaces: it takes two lines in
-// the whole gap between the last readout group and the buttons.
-const QRect refusalPlace = Twips::rect(60, 4380, 2835, 345);
+// A notice is longer than the hint it replaces: it takes two lines in the
+// whole gap between the last readout group and the buttons.
+const QRect noticePlace = Twips::rect(60, 4380, 2835, 345);
 
 } // namespace
 
@@ -32,35 +45,35 @@ void DesktopPick::Ask()
         return;
     asking = true;
     const QPointer<DesktopPick> self(this);
-    platform().colorPicker->PickColor(window, [self](qint32 color) {
+    platform().colorPicker->PickColor(window, [self](ColorPicker::Answer answer) {
         if (self)
-            self->answered(color);
+            self->answered(answer);
     });
 }
 
 // The picker tells only the colour; the pointer is read when the answer
 // comes, which is where the user has just clicked.
-void DesktopPick::answered(qint32 color)
+void DesktopPick::answered(ColorPicker::Answer answer)
 {
     asking = false;
-    if (color < 0) {
-        showRefusal();
+    if (answer.outcome != ColorPicker::Answer::Picked) {
+        showNotice(noticeOf(answer.outcome));
         return;
     }
     showDesignHint();
-    show({platform().sampler->PointerPosition(), color});
+    show({platform().sampler->PointerPosition(), answer.color});
 }
 
-void DesktopPick::showRefusal()
+void DesktopPick::showNotice(const QString &notice)
 {
-    hint->setText(refusal);
+    hint->setText(notice);
     hint->setWordWrap(true);
-    hint->setGeometry(refusalPlace);
+    hint->setGeometry(noticePlace);
     QFont font = ToolLook::tahoma(8);
     const int flags = Qt::AlignCenter | Qt::TextWordWrap;
     while (font.pointSize() > 6 &&
-           QFontMetrics(font).boundingRect(refusalPlace, flags, refusal).height() >
-               refusalPlace.height())
+           QFontMetrics(font).boundingRect(noticePlace, flags, notice).height() >
+               noticePlace.height())
         font.setPointSize(font.pointSize() - 1);
     hint->setFont(font);
 }

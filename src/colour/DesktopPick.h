@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colour/color32.h"
+#include "platform/ColorPicker.h"
 
 #include <QFont>
 #include <QObject>
@@ -13,9 +14,9 @@ class QWidget;
 
 // Color Spy's Start on a desktop that lets no program read the screen
 // (XWayland): the desktop's colour picker is asked for one colour, which then
-// fills the readouts as one sample does. When there is no picker, or the user
-// or the desktop says no, the hint line says so instead, and the readouts
-// stay as they are.
+// fills the readouts as one sample does. When there is no picker, the user or
+// the desktop says no, or the picker never answers or goes away, the hint
+// line says so instead, and the readouts stay as they are.
 class DesktopPick : public QObject
 {
 public:
@@ -27,8 +28,8 @@ public:
     void Ask();
 
 private:
-    void answered(qint32 color);
-    void showRefusal();
+    void answered(ColorPicker::Answer answer);
+    void showNotice(const QString &notice);
     void showDesignHint();
 
     QWidget *window;

@@ -149,25 +149,26 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    RestorePosition();
-    RestoreBar(HScroll1, PresetKeys::H1);
-    RestoreBar(HScroll2, PresetKeys::H2);
-    RestoreBar(HScroll3, PresetKeys::H3);
+    const Presets::Reading presets = ReadPresets({PresetKeys::H1, PresetKeys::H2, PresetKeys::H3});
+    RestorePosition(presets);
+    RestoreBar(HScroll1, presets, PresetKeys::H1);
+    RestoreBar(HScroll2, presets, PresetKeys::H2);
+    RestoreBar(HScroll3, presets, PresetKeys::H3);
 }
 
-void Mixer::RestoreBar(QScrollBar *bar, const QString &key)
+void Mixer::RestoreBar(QScrollBar *bar, const Presets::Reading &presets, const QString &key)
 {
     const std::optional<qint16> value =
-        SettingConversions::int16FromText(Presets::GetPreset(key, QStringLiteral("0")));
+        SettingConversions::int16FromText(presets.Get(key, QStringLiteral("0")));
     if (value && *value >= bar->minimum() && *value <= bar->maximum())
         bar->setValue(*value);
 }
 
 void Mixer::Form_Unload()
 {
-    Presets::SavePreset(PresetKeys::H1, QString::number(HScroll1->value()));
-    Presets::SavePreset(PresetKeys::H2, QString::number(HScroll2->value()));
-    Presets::SavePreset(PresetKeys::H3, QString::number(HScroll3->value()));
+    Presets::SavePresets({{PresetKeys::H1, QString::number(HScroll1->value())},
+                          {PresetKeys::H2, QString::number(HScroll2->value())},
+                          {PresetKeys::H3, QString::number(HScroll3->value())}});
 }
 
 void Mixer::HScroll1_Change()

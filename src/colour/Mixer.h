@@ -42,7 +42,7 @@ private:
     QLineEdit *addField(QWidget *group, const char *name, int left, const QString &text);
     void buildButtons(QWidget *group);
     void Form_Load();
-    void RestoreBar(QScrollBar *bar, const QString &key);
+    void RestoreBar(QScrollBar *bar, const Presets::Reading &presets, const QString &key);
     void UpdateColor();
 
     QScrollBar *HScroll1 = nullptr;

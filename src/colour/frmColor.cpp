@@ -164,7 +164,7 @@ void frmColor::buildButtons()
 // window is shown.
 void frmColor::Form_Load()
 {
-    RestorePosition();
+    RestorePosition(ReadPresets());
     Picture1->setFocus();
 }
 

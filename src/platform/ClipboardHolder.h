@@ -14,6 +14,8 @@ public:
     // Starts the holder with the text, detached from the program; returns
     // once the holder has it, without waiting on the holder itself.
     static void Start(const QByteArray &utf8);
+    // Keeps a handle to the program's own file for Start, taken at start-up.
+    static void KeepProgramFile();
 
     // Whether the program was started as a holder (an internal option, the
     // only argument).

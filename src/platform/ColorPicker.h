@@ -10,11 +10,22 @@ class QWidget;
 class ColorPicker
 {
 public:
+    // How a question ended, and the colour value picked.
+    struct Answer
+    {
+        enum Outcome {
+            Picked,
+            Refused,    // no picker, a refusal, a cancel or no usable colour
+            Unanswered, // no answer within the time limit
+            PickerGone, // the picker left the bus before it answered
+        };
+        Outcome outcome;
+        qint32 color = -1; // when Picked
+    };
+
     virtual ~ColorPicker() = default;
 
-    // Asks for one colour on behalf of window. done gets the colour value
-    // picked, or -1 when there is no picker, the user cancelled or the picker
-    // failed; it runs later from the event loop, and not at all once the
-    // window is gone.
-    virtual void PickColor(QWidget *window, std::function<void(qint32)> done) = 0;
+    // Asks for one colour on behalf of window. done gets the answer; it runs
+    // later from the event loop, and not at all once the window is gone.
+    virtual void PickColor(QWidget *window, std::function<void(Answer)> done) = 0;
 };

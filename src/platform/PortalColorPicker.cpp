@@ -4,14 +4,18 @@
 
 #include <QCoreApplication>
 
-PortalColorPicker::PortalColorPicker(const QDBusConnection &bus) : bus(bus) {}
+PortalColorPicker::PortalColorPicker(const QDBusConnection &bus,
+                                     std::chrono::milliseconds timeLimit)
+    : bus(bus), timeLimit(timeLimit)
+{
+}
 
 // The token names the request object the portal makes for the question; one
 // of its own for each question keeps their answers apart.
-void PortalColorPicker::PickColor(QWidget *window, std::function<void(qint32)> done)
+void PortalColorPicker::PickColor(QWidget *window, std::function<void(Answer)> done)
 {
     const QString token =
         QStringLiteral("ombrix%1_%2").arg(QCoreApplication::applicationPid()).arg(++questions);
     auto *request = new PortalPickRequest(bus, token, window, std::move(done));
-    request->Ask();
+    request->Ask(timeLimit);
 }

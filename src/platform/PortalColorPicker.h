@@ -3,6 +3,7 @@
 #include "platform/ColorPicker.h"
 
 #include <QDBusConnection>
+#include <chrono>
 
 // Asks the screenshot portal of the session bus (PickColor of
 // org.freedesktop.portal.Screenshot), the one way a program may learn a
@@ -10,11 +11,16 @@
 class PortalColorPicker : public ColorPicker
 {
 public:
-    explicit PortalColorPicker(const QDBusConnection &bus = QDBusConnection::sessionBus());
+    // A user picking takes seconds; a portal silent for the whole time limit
+    // has dropped the question (it hung, or its answer was too large for
+    // the bus).
+    explicit PortalColorPicker(const QDBusConnection &bus = QDBusConnection::sessionBus(),
+                               std::chrono::milliseconds timeLimit = std::chrono::minutes(1));
 
-    void PickColor(QWidget *window, std::function<void(qint32)> done) override;
+    void PickColor(QWidget *window, std::function<void(Answer)> done) override;
 
 private:
     QDBusConnection bus;
+    std::chrono::milliseconds timeLimit;
     int questions = 0;
 };

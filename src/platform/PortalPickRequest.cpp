@@ -5,6 +5,7 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QDBusServiceWatcher>
 #include <QGuiApplication>
 #include <QTimer>
 #include <QWidget>
@@ -29,7 +30,7 @@ int channelByte(double fraction)
 } // namespace
 
 PortalPickRequest::PortalPickRequest(const QDBusConnection &bus, const QString &token,
-                                     QWidget *window, std::function<void(qint32)> done)
+                                     QWidget *window, std::function<void(ColorPicker::Answer)> done)
     : QObject(window), bus(bus), token(token), done(std::move(done))
 {
     // Lets the portal put its dialog above the window that asks.
@@ -37,17 +38,19 @@ PortalPickRequest::PortalPickRequest(const QDBusConnection &bus, const QString &
         parentWindow = QStringLiteral("x11:%1").arg(window->winId(), 0, 16);
 }
 
-void PortalPickRequest::Ask()
+void PortalPickRequest::Ask(std::chrono::milliseconds timeLimit)
 {
     if (!bus.isConnected() || !listenOn(expectedRequestPath())) {
-        QTimer::singleShot(0, this, [this] { finish(-1); });
+        QTimer::singleShot(0, this, [this] { finish({ColorPicker::Answer::Refused}); });
         return;
     }
+    watchThePortal();
+    QTimer::singleShot(timeLimit, this, &PortalPickRequest::giveUp);
     QDBusMessage call = QDBusMessage::createMethodCall(
         portalService, portalPath, QStringLiteral("org.freedesktop.portal.Screenshot"),
         QStringLiteral("PickColor"));
     call << parentWindow << QVariantMap{{QStringLiteral("handle_token"), token}};
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call, int(timeLimit.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalPickRequest::replied);
 }
 
@@ -71,7 +74,33 @@ qint32 PortalPickRequest::ColorOfResponse(uint response, const QVariantMap &resu
 
 void PortalPickRequest::Response(uint response, const QVariantMap &results)
 {
-    finish(ColorOfResponse(response, results));
+    const qint32 color = ColorOfResponse(response, results);
+    finish({color < 0 ? ColorPicker::Answer::Refused : ColorPicker::Answer::Picked, color});
+}
+
+// A portal that dies while the user picks never answers; a new one that
+// takes its name knows nothing of the question. The watch starts before the
+// question goes out, on the same connection, so no change can slip past.
+void PortalPickRequest::watchThePortal()
+{
+    auto *watcher =
+        new QDBusServiceWatcher(portalService, bus, QDBusServiceWatcher::WatchForOwnerChange, this);
+    connect(watcher, &QDBusServiceWatcher::serviceOwnerChanged, this,
+            [this](const QString &, const QString &oldOwner, const QString &) {
+                if (!oldOwner.isEmpty())
+                    finish({ColorPicker::Answer::PickerGone});
+            });
+}
+
+// The question is closed on the portal's side too, taking the picker off
+// the screen if it is still there.
+void PortalPickRequest::giveUp()
+{
+    if (finished)
+        return;
+    bus.send(QDBusMessage::createMethodCall(portalService, requestPath, requestInterface,
+                                            QStringLiteral("Close")));
+    finish({ColorPicker::Answer::Unanswered});
 }
 
 // The portal's request objects are named after the caller's unique bus name
@@ -105,7 +134,9 @@ void PortalPickRequest::replied(QDBusPendingCallWatcher *call)
         return;
     const QDBusPendingReply<QDBusObjectPath> reply = *call;
     if (reply.isError()) {
-        finish(-1);
+        // No reply at all: the portal hung or left before it replied.
+        finish({reply.error().type() == QDBusError::NoReply ? ColorPicker::Answer::Unanswered
+                                                            : ColorPicker::Answer::Refused});
         return;
     }
     const QString path = reply.value().path();
@@ -113,17 +144,17 @@ void PortalPickRequest::replied(QDBusPendingCallWatcher *call)
         return;
     stopListening();
     if (!listenOn(path))
-        finish(-1);
+        finish({ColorPicker::Answer::Refused});
 }
 
 // The window may go in done, and this question with it.
-void PortalPickRequest::finish(qint32 color)
+void PortalPickRequest::finish(ColorPicker::Answer answer)
 {
     if (finished)
         return;
     finished = true;
     stopListening();
-    const std::function<void(qint32)> answer = std::move(done);
+    const std::function<void(ColorPicker::Answer)> tell = std::move(done);
     deleteLater();
-    answer(color);
+    tell(answer);
 }

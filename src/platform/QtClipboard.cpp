@@ -10,6 +10,7 @@
 // keeps the copy as well as the ends at once do.
 QtClipboard::QtClipboard()
 {
+    ClipboardHolder::KeepProgramFile();
     if (qGuiApp)
         QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
                          [this] { OutliveProgram(); });

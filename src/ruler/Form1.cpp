@@ -329,26 +329,31 @@ void Form1::Form_Load()
     style->setClient(this);
     style->setTitlebar(0);
     Label2->move(0, Twips::toPixels(HeightTwips() - edgeBarHeight - barInsetAfterTurn));
-    loadUnitTicks();
-    loadPosition();
+    const Presets::Reading presets(storedKeys());
+    loadUnitTicks(presets);
+    presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
     horizontalLength = text(startLength);
     verticalLength = text(startLength);
 }
 
-void Form1::loadUnitTicks()
+// The unit ticks and the place: everything the ruler reads, in one read.
+QStringList Form1::storedKeys()
+{
+    QStringList keys;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
+        keys << QLatin1String(ScaleUnits::unit(unit).key);
+    return keys << PresetKeys::X_L << PresetKeys::X_T;
+}
+
+void Form1::loadUnitTicks(const Presets::Reading &presets)
 {
     for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
         const QString defaultText = SettingConversions::truthText(unit == ScaleUnits::Pixels);
         const std::optional<bool> tick = SettingConversions::truthFromText(
-            Presets::GetPreset(QString::fromLatin1(ScaleUnits::unit(unit).key), defaultText));
+            presets.Get(QLatin1String(ScaleUnits::unit(unit).key), defaultText));
         if (tick)
             mnuFile->unitEntry(unit)->setChecked(*tick);
     }
-}
-
-void Form1::loadPosition()
-{
-    Presets::RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
 }
 
 void Form1::SavePresets()

@@ -4,6 +4,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -17,6 +18,9 @@ class QLineEdit;
 class QSlider;
 class chameleonButton;
 class clsStyle;
+namespace Presets {
+class Reading;
+}
 
 // The ruler: a borderless strip above all other windows whose own length is
 // the measurement. Its lengths and positions are twips (15 to a pixel).
@@ -140,8 +144,8 @@ private:
     void createCaptionPictures();
     void createTimers();
     void connectMenu();
-    void loadUnitTicks();
-    void loadPosition();
+    static QStringList storedKeys();
+    void loadUnitTicks(const Presets::Reading &presets);
     void SavePresets();
     void saveAndEnd();
 

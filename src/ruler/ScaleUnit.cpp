@@ -1,18 +1,19 @@
 #include "ruler/ScaleUnit.h"
 
 #include "ruler/UnitFormats.h"
+#include "settings/PresetKeys.h"
 
 // The millimetre and centimetre divisors are the program's own historic
 // values (1439.998517 twips to the inch), not 1440 / 25.4: readouts must not
 // change from one version to the next.
 static const ScaleUnit units[ScaleUnits::Count] = {
-    {"Pixels", "Pix", 15.0, ScaleUnit::Whole},
-    {"Points", "Points", 20.0, ScaleUnit::Tenths},
-    {"Characters", "Charac", 120.0, ScaleUnit::Tenths},
-    {"Inches", "Inch", 1440.0, ScaleUnit::Tenths},
-    {"Millimeters", "Milli", 56.692855, ScaleUnit::Tenths},
-    {"Centimeters", "Centi", 566.92855, ScaleUnit::Tenths},
-    {"Twips", "Twips", 0.0, ScaleUnit::Unconverted},
+    {"Pixels", PresetKeys::Pix.data(), 15.0, ScaleUnit::Whole},
+    {"Points", PresetKeys::Points.data(), 20.0, ScaleUnit::Tenths},
+    {"Characters", PresetKeys::Charac.data(), 120.0, ScaleUnit::Tenths},
+    {"Inches", PresetKeys::Inch.data(), 1440.0, ScaleUnit::Tenths},
+    {"Millimeters", PresetKeys::Milli.data(), 56.692855, ScaleUnit::Tenths},
+    {"Centimeters", PresetKeys::Centi.data(), 566.92855, ScaleUnit::Tenths},
+    {"Twips", PresetKeys::Twips.data(), 0.0, ScaleUnit::Unconverted},
 };
 
 QString ScaleUnit::readout(double twips) const

@@ -1,42 +1,197 @@
 #include "settings/IniSettingsStore.h"
 
+#include "settings/PresetKeys.h"
 #include "settings/PresetsFileFormat.h"
+#include "settings/PresetsReader.h"
 
-#include <QSettings>
+#include <QFile>
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-QString keyPath(const QString &section, const QString &key)
+bool isRegularFile(const struct stat &status)
 {
-    return section + QLatin1Char('/') + key;
+    return S_ISREG(status.st_mode);
+}
+
+// Only a regular file is opened: a pipe would block the open or the read for
+// as long as nobody writes to it, and opening a device may do anything.
+int openRegularFile(const QByteArray &path)
+{
+    struct stat status = {};
+    if (stat(path.constData(), &status) != 0 || !isRegularFile(status))
+        return -1;
+    const int file = open(path.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (file >= 0 && (fstat(file, &status) != 0 || !isRegularFile(status))) {
+        close(file);
+        return -1;
+    }
+    return file;
+}
+
+// The program writes a few hundred bytes. A store grown far beyond that by
+// other hands is read this far, which bounds the time a window waits for its
+// keys whatever the file holds; a key written beyond is not seen, and the
+// next write leaves it out.
+constexpr qint64 largestStore = 128 * 1024 * 1024;
+
+QMap<QString, QString> readKeys(const QByteArray &path, const QString &section,
+                                const QStringList &keys)
+{
+    const int file = openRegularFile(path);
+    if (file < 0)
+        return {};
+    PresetsReader reader(section, keys);
+    std::vector<char> piece(256 * 1024);
+    qint64 left = largestStore;
+    bool wholeFile = true;
+    while (left > 0) {
+        const ssize_t got =
+            read(file, piece.data(), size_t(std::min<qint64>(qint64(piece.size()), left)));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got <= 0)
+            break;
+        reader.Read(piece.data(), got);
+        left -= got;
+        wholeFile = left > 0;
+    }
+    close(file);
+    return reader.Finish(wholeFile);
+}
+
+// The directories that XDG says to make when they are missing are made for
+// the user alone.
+void makeDirectories(const QByteArray &directory)
+{
+    for (qsizetype slash = directory.indexOf('/', 1); slash >= 0;
+         slash = directory.indexOf('/', slash + 1))
+        mkdir(directory.left(slash).constData(), 0700);
+    mkdir(directory.constData(), 0700);
+}
+
+// Copies of the program writing at the same moment take turns, so each one
+// keeps the keys the other wrote. One that holds its turn for more than a
+// moment (a stopped process) is not waited for any longer.
+int takeTurn(const QByteArray &directory)
+{
+    const int turn = open(directory.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    for (int attempt = 0; turn >= 0 && attempt < 100; ++attempt) {
+        if (flock(turn, LOCK_EX | LOCK_NB) == 0)
+            break;
+        usleep(10000);
+    }
+    return turn;
+}
+
+// The file a write replaces: the store's own, or the regular file a
+// symbolic link there leads to, so that the link stays a link. Empty when
+// anything else is in the way.
+QByteArray replacedFile(const QByteArray &path)
+{
+    struct stat status = {};
+    if (lstat(path.constData(), &status) != 0)
+        return errno == ENOENT ? path : QByteArray();
+    if (isRegularFile(status))
+        return path;
+    char resolved[PATH_MAX];
+    if (!S_ISLNK(status.st_mode) || !realpath(path.constData(), resolved) ||
+        stat(resolved, &status) != 0 || !isRegularFile(status))
+        return {};
+    return resolved;
+}
+
+bool writeAll(int file, const QByteArray &text)
+{
+    for (qsizetype done = 0; done < text.size();) {
+        const ssize_t written = write(file, text.constData() + done, size_t(text.size() - done));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+// A new file beside the old one, on disk before it takes the old one's place
+// in one step: a program killed at any moment leaves the old file or the new
+// one. The new file keeps the old one's permissions.
+void replaceFile(const QByteArray &target, const QByteArray &text)
+{
+    const QByteArray written = target + '.' + QByteArray::number(getpid()) + ".new";
+    unlink(written.constData()); // left by a killed process that had our number
+    const int file =
+        open(written.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (file < 0)
+        return;
+    struct stat old = {};
+    if (stat(target.constData(), &old) == 0)
+        fchmod(file, old.st_mode & 07777);
+    bool done = writeAll(file, text) && fsync(file) == 0;
+    done = close(file) == 0 && done;
+    if (!done || rename(written.constData(), target.constData()) != 0)
+        unlink(written.constData());
+}
+
+QStringList programKeys()
+{
+    QStringList keys;
+    for (const QLatin1String key : PresetKeys::all)
+        keys << key;
+    return keys;
 }
 
 } // namespace
 
-QString IniSettingsStore::GetSetting(const QString &application, const QString &section,
-                                     const QString &key, const QString &defaultText)
+QString IniSettingsStore::FilePath(const QString &application)
 {
-    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
-    const QVariant value = store.value(keyPath(section, key));
-    if (!value.isValid())
-        return defaultText;
-    return value.toString();
+    QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!base.startsWith(QLatin1Char('/'))) {
+        const QString home = qEnvironmentVariable("HOME");
+        if (!home.startsWith(QLatin1Char('/')))
+            return {};
+        base = home + QStringLiteral("/.config");
+    }
+    return base + QLatin1Char('/') + application + QLatin1Char('/') + application +
+           QStringLiteral(".conf");
 }
 
-void IniSettingsStore::SaveSetting(const QString &application, const QString &section,
-                                   const QString &key, const QString &text)
+QMap<QString, QString> IniSettingsStore::GetSettings(const QString &application,
+                                                     const QString &section,
+                                                     const QStringList &keys)
 {
-    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
-    store.setValue(keyPath(section, key), text);
-    store.sync();
+    const QString path = FilePath(application);
+    if (path.isEmpty())
+        return {};
+    return readKeys(QFile::encodeName(path), section, keys);
 }
 
-// One sync replaces the file in one step, so all the values land together.
 void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
                                     const QList<QPair<QString, QString>> &keysAndTexts)
 {
-    QSettings store(PresetsFileFormat::format(), QSettings::UserScope, application, application);
-    for (const auto &[key, text] : keysAndTexts)
-        store.setValue(keyPath(section, key), text);
-    store.sync();
+    const QString path = FilePath(application);
+    if (path.isEmpty())
+        return;
+    const QByteArray file = QFile::encodeName(path);
+    const QByteArray directory = file.left(file.lastIndexOf('/'));
+    makeDirectories(directory);
+    const int turn = takeTurn(directory);
+    const QByteArray target = replacedFile(file);
+    if (!target.isEmpty()) {
+        QMap<QString, QString> values = readKeys(target, section, programKeys());
+        for (const auto &[key, text] : keysAndTexts)
+            values.insert(key, text);
+        replaceFile(target, PresetsFileFormat::sectionText(section, values));
+    }
+    if (turn >= 0)
+        close(turn);
 }

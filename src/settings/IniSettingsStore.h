@@ -2,17 +2,26 @@
 
 #include "settings/SettingsStore.h"
 
-// The store as an INI file under the user's configuration directory
-// ($XDG_CONFIG_HOME/<application>/<application>.conf). Each call opens the
-// file anew and each write is synced to disk before it returns, so a program
-// that ends at once right after a saving exit loses nothing.
+// The store as an INI file under the user's configuration directory,
+// $XDG_CONFIG_HOME/<application>/<application>.conf. Each call reads the file
+// anew; each write replaces it in one step, synced to disk before it returns,
+// so a program that ends at once right after a saving exit loses nothing.
+//
+// The file is the program's own: a write keeps the program's keys that are
+// there and leaves out everything else, and only a regular file is read or
+// replaced. Anything else at the file's place (a pipe, a device, a
+// directory) counts as no store and is never written through.
 class IniSettingsStore : public SettingsStore
 {
 public:
-    QString GetSetting(const QString &application, const QString &section, const QString &key,
-                       const QString &defaultText) override;
-    void SaveSetting(const QString &application, const QString &section, const QString &key,
-                     const QString &text) override;
+    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+                                       const QStringList &keys) override;
     void SaveSettings(const QString &application, const QString &section,
                       const QList<QPair<QString, QString>> &keysAndTexts) override;
+
+    // Where the application's store lies by the XDG base-directory rules:
+    // under $XDG_CONFIG_HOME when that is an absolute path, else under
+    // $HOME/.config. Empty when the user has no usable home: there is then
+    // no store, nothing is read and nothing written.
+    static QString FilePath(const QString &application);
 };

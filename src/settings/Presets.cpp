@@ -22,9 +22,9 @@ const QString section = QStringLiteral("Presets");
 // a window can be, and would overflow the pixel arithmetic.
 constexpr double farthestPixel = 32767.0;
 
-std::optional<int> storedEdge(const QString &key)
+std::optional<int> edgeFromText(const QString &text)
 {
-    const std::optional<float> twips = SettingConversions::singleFromText(GetPreset(key, {}));
+    const std::optional<float> twips = SettingConversions::singleFromText(text);
     if (!twips)
         return std::nullopt;
     const double pixel = std::round(double(*twips) / Twips::perPixel);
@@ -35,14 +35,19 @@ std::optional<int> storedEdge(const QString &key)
 
 } // namespace
 
-QString GetPreset(const QString &key, const QString &defaultText)
+Reading::Reading(const QStringList &keys)
+    : stored(platform().settings->GetSettings(application, section, keys))
 {
-    return platform().settings->GetSetting(application, section, key, defaultText);
 }
 
-void SavePreset(const QString &key, const QString &text)
+QString Reading::Get(const QString &key, const QString &defaultText) const
 {
-    platform().settings->SaveSetting(application, section, key, text);
+    return stored.value(key, defaultText);
+}
+
+void Reading::RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey) const
+{
+    PlacedEdge::Apply(window, edgeFromText(Get(leftKey, {})), edgeFromText(Get(topKey, {})));
 }
 
 void SavePresets(const QList<QPair<QString, QString>> &keysAndTexts)
@@ -55,16 +60,10 @@ QString EdgeText(int pixel)
     return SettingConversions::singleText(float(pixel * Twips::perPixel));
 }
 
-void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey)
-{
-    PlacedEdge::Apply(window, storedEdge(leftKey), storedEdge(topKey));
-}
-
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey)
 {
     const QRect frame = OuterRect(window);
-    SavePreset(leftKey, EdgeText(frame.x()));
-    SavePreset(topKey, EdgeText(frame.y()));
+    SavePresets({{leftKey, EdgeText(frame.x())}, {topKey, EdgeText(frame.y())}});
 }
 
 } // namespace Presets

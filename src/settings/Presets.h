@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -10,14 +12,24 @@ class QWidget;
 // "Presets"), and the window positions they keep in twips.
 namespace Presets {
 
-QString GetPreset(const QString &key, const QString &defaultText);
-void SavePreset(const QString &key, const QString &text);
+// What a window reads while it is created: its keys, taken from the store in
+// one read, so that they all come from the same moment of the store.
+class Reading
+{
+public:
+    explicit Reading(const QStringList &keys);
+
+    QString Get(const QString &key, const QString &defaultText) const;
+    // Each edge on its own: a key that is missing or no usable position
+    // leaves that edge where the windowing system put it.
+    void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey) const;
+
+private:
+    QMap<QString, QString> stored;
+};
+
 // Several keys that reach the store together.
 void SavePresets(const QList<QPair<QString, QString>> &keysAndTexts);
-
-// Each edge on its own: a key that is missing or no usable position leaves
-// that edge where the windowing system put it.
-void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey);
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey);
 // An edge as the store writes it: the pixel in twips, shortest decimal text.
 QString EdgeText(int pixel);

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QList>
+#include <QMap>
 #include <QPair>
 #include <QString>
+#include <QStringList>
 
 // The per-user store of the program's presets: text values addressed by
 // application, section and key. Implementations keep nothing in memory, so
@@ -12,19 +14,13 @@ class SettingsStore
 public:
     virtual ~SettingsStore() = default;
 
-    // The stored text, or defaultText when the key is absent or unreadable.
-    virtual QString GetSetting(const QString &application, const QString &section,
-                               const QString &key, const QString &defaultText) = 0;
-    // Creates what is needed and replaces any earlier value. Failures are silent.
-    virtual void SaveSetting(const QString &application, const QString &section, const QString &key,
-                             const QString &text) = 0;
-    // Several values, written in the given order and reaching the store
-    // together where it can: a program killed halfway through leaves either
-    // all of them or none.
+    // The stored texts of the keys asked for, in one read of the store; a key
+    // that is absent or unreadable has no entry.
+    virtual QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+                                               const QStringList &keys) = 0;
+    // Several values, written in the given order, each replacing any earlier
+    // one, and reaching the store together: a program killed halfway through
+    // leaves either all of them or none. Failures are silent.
     virtual void SaveSettings(const QString &application, const QString &section,
-                              const QList<QPair<QString, QString>> &keysAndTexts)
-    {
-        for (const auto &[key, text] : keysAndTexts)
-            SaveSetting(application, section, key, text);
-    }
+                              const QList<QPair<QString, QString>> &keysAndTexts) = 0;
 };

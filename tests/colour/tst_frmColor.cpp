@@ -264,8 +264,10 @@ void tst_frmColor::otherKeysLeaveCaptureRunning()
 
 void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
 {
-    QTest::addColumn<QList<qint32>>("answers"); // one Start and one answer each, -1 for none
-    QTest::addColumn<QStringList>("readouts");  // in the order of readoutNames
+    // One Start and one answer each: the colour picked, or -1 for a refusal,
+    // -2 for no answer in time, -3 for a picker that went away.
+    QTest::addColumn<QList<qint32>>("answers");
+    QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
     QTest::addColumn<QString>("hint");
 
     const QStringList red{"255", "12", "vbRed", "5", "6", "FF", "FF0000", "0", "255", "0"};
@@ -277,6 +279,12 @@ void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
     QTest::newRow("refused after a pick: the pick stays")
         << QList<qint32>{255, -1} << red << refusal;
     QTest::newRow("picked after a refusal") << QList<qint32>{-1, 255} << red << design;
+    QTest::newRow("no answer in time")
+        << QList<qint32>{-2} << QStringList(10, QString())
+        << QStringLiteral("The desktop's color picker did not answer.");
+    QTest::newRow("the picker went away after a pick")
+        << QList<qint32>{255, -3} << red << QStringLiteral("The desktop's color picker stopped.");
+    QTest::newRow("picked after no answer") << QList<qint32>{-2, -3, 255} << red << design;
 }
 
 void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
@@ -292,7 +300,11 @@ void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
         spy->chameleonButton2_Click();
         spy->chameleonButton2_Click(); // while the desktop is asked: no second question
         QCOMPARE(fakes->colorPicker.open.size(), 1);
-        fakes->colorPicker.Answer(answer);
+        using Answer = ColorPicker::Answer;
+        const Answer::Outcome outcomes[] = {Answer::Refused, Answer::Unanswered,
+                                            Answer::PickerGone};
+        fakes->colorPicker.Reply(answer >= 0 ? Answer{Answer::Picked, answer}
+                                             : Answer{outcomes[-answer - 1]});
         QVERIFY(!spy->Capturing());
     }
     QCOMPARE(fakes->colorPicker.windows, QList<QWidget *>(answers.size(), spy));

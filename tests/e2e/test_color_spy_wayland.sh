@@ -5,7 +5,8 @@
 # its colour fills the readouts that Enter copies, with the pointer where
 # Start was clicked. With no portal, or when the user cancels, the hint line
 # says that the desktop lets no program read the screen, and no readout
-# shows the -1 of an unreadable pixel.
+# shows the -1 of an unreadable pixel. A portal that dies while the user
+# picks is told by the hint at once, and the next Start asks again.
 #
 # The Spy's own picture is read from its window, which XWayland allows; the
 # hint is told apart only by its pixels: the refusal's picture differs from
@@ -95,9 +96,27 @@ check_cancelled() {
     check_clipboard "$PICKED" "after a cancel Enter copies the last pick"
 }
 
+check_portal_dies() {
+    e2e_stop_portal
+    e2e_start_portal dying
+    press_start
+    e2e_assert "a portal that dies changes the hint" \
+        e2e_wait_until 5 hint_differs_from "$E2E_TMP/hint-refusal.rgb"
+    e2e_assert "the hint tells something else than a refusal or the design's" \
+        hint_differs_from "$E2E_TMP/hint-design.rgb"
+    shoot "$SPY" color-spy-picker-gone
+    e2e_start_portal answer 1 0 0
+    press_start
+    e2e_assert "the next Start asks again and the colour comes" \
+        e2e_wait_until 5 swatch_shows "#FF0000"
+    e2e_assert "the hint is the design's again" hint_is "$E2E_TMP/hint-design.rgb"
+    e2e_stop_portal
+}
+
 e2e_start_session_bus
 e2e_start_wayland_desktop
 check_screen_is_kept
 check_no_portal
 check_picked
 check_cancelled
+check_portal_dies

@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # Where no X display can be opened (no DISPLAY at all, one that does not
-# answer, or a Wayland session without XWayland), the program says so in one
-# line and leaves with an error instead of crashing. --help and --version
-# need no display; an unknown option is refused with status 1.
+# answer, or a Wayland session without XWayland, whatever QT_QPA_PLATFORM
+# says), the program says so in one line and leaves with an error instead of
+# crashing. --help and --version need no display; an unknown option is
+# refused with status 1. On a server that starts over whenever its last
+# client leaves, the program starts every time.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 
@@ -11,13 +14,15 @@ source "$(dirname "$0")/harness.sh"
 run_without_x() {
     local arguments=$1 status=0
     shift
+    # A program that found no display to refuse would run on for ever.
     # shellcheck disable=SC2086  # the arguments are words
-    env "$@" QT_QPA_PLATFORM= "$OMBRIX_BIN" $arguments \
+    timeout 20 env QT_QPA_PLATFORM= "$@" "$OMBRIX_BIN" $arguments \
         >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null || status=$?
     echo "$status"
 }
 
-for case in "DISPLAY=" "DISPLAY=:32767" "DISPLAY= WAYLAND_DISPLAY=wayland-0"; do
+for case in "DISPLAY=" "DISPLAY=:32767" "DISPLAY= WAYLAND_DISPLAY=wayland-0" \
+    "DISPLAY= WAYLAND_DISPLAY=wayland-0 QT_QPA_PLATFORM=wayland" "DISPLAY= QT_QPA_PLATFORM=offscreen"; do
     # shellcheck disable=SC2086  # each case is a list of assignments
     status=$(run_without_x "" $case)
     e2e_assert_eq 1 "$status" "[$case] the program exits with status 1"
@@ -46,3 +51,20 @@ done <<EOF
 -x|1|^$|^Ombrix: Unknown option 'x'\.$
 --help --bogus|1|^$|Unknown option 'bogus'
 EOF
+
+# Xvfb without -noreset starts over when its last client leaves: the
+# program's own look for a display must not leave the server resetting just
+# as Qt connects (two starts in six aborted). Nothing else connects until the
+# program has had time to show its ruler.
+window_shows() {
+    e2e_wait_window "$1" >/dev/null
+}
+
+xd_start_server "$E2E_TMP/resetting.log" Xvfb -screen 0 640x480x24 -nolisten tcp ||
+    e2e_fatal "a server that resets starts"
+for start in 1 2 3 4 5 6; do
+    e2e_start_ombrix
+    sleep 2
+    e2e_assert "resetting server, start $start: the ruler shows" window_shows "$E2E_OMBRIX_PID"
+    xd_stop "$E2E_OMBRIX_PID"
+done

@@ -3,7 +3,9 @@
 # start, a drag of the length slider that widens the window while the button
 # is held, the copy of the readouts in pixels, an exact length set with the
 # arrow keys and a press on the thumb, the turn to vertical and back,
-# a unit chosen from the menu and kept over a saving exit and a restart.
+# a unit chosen from the menu and kept over a saving exit and a restart, and
+# the copy that outlives the program, served by its holder as the program
+# served it.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -187,6 +189,75 @@ check_copy_outlives_program() {
     e2e_assert_clipboard "a later text" "the other program's copy stays"
 }
 
+# targets_of LINE: the atoms of an "e2e_selection TARGETS" line, one a line.
+targets_of() {
+    cut -d' ' -f3 <<<"$1" | tr ',' '\n'
+}
+
+lock_is_free() {
+    flock -n "$1" true
+}
+
+# holder_keeps_no_descriptor PID: besides its standard three, the holder
+# holds nothing but sockets (its own X connection).
+holder_keeps_no_descriptor() {
+    local fd
+    for fd in /proc/"$1"/fd/*; do
+        [[ ${fd##*/} =~ ^[012]$ || $(readlink "$fd") == socket:* ]] || return 1
+    done
+}
+
+# The holder serves the copy as the running program did: every target the
+# program offered but the clipboard manager's SAVE_TARGETS, TIMESTAMP and
+# MULTIPLE as every owner must, text/plain with its charset. It keeps no
+# descriptor the program inherited (a launcher's lock on fd 9), and it
+# starts although the program's file was deleted while the program ran.
+check_holder_serves_like_the_program() {
+    local installed=$E2E_TMP/installed/ombrix lock=$E2E_TMP/launcher.lock
+    mkdir -p "$(dirname "$installed")"
+    cp "$OMBRIX_BIN" "$installed"
+    exec 9>"$lock"
+    flock -n 9 || e2e_fail "the launcher takes its lock on fd 9"
+    OMBRIX_BIN=$installed start_ruler
+    exec 9>&-
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    local text hex offered
+    text=$(e2e_clipboard_hex)
+    hex=${text// /}
+    offered=$(e2e_selection TARGETS)
+    rm "$installed"
+    e2e_assert "Close ends the program whose file was deleted" close_ruler
+    e2e_assert "a holder keeps the copy" e2e_wait_until 5 e2e_clipboard_holds "$text"
+    local holder
+    holder=$(e2e_clipboard_holders)
+    e2e_assert "the holder keeps no descriptor the program inherited" \
+        holder_keeps_no_descriptor "$holder"
+    e2e_assert "the launcher's lock is free once the program has ended" lock_is_free "$lock"
+
+    local target held missing=""
+    held=$(targets_of "$(e2e_selection TARGETS)")
+    for target in $(targets_of "$offered"); do
+        [[ $target == SAVE_TARGETS ]] || grep -qxF -- "$target" <<<"$held" || missing+=" $target"
+    done
+    e2e_assert_eq "" "$missing" "the holder offers every target the program offered ($(targets_of "$offered" | paste -sd' '))"
+    # TARGET TYPE VALUE: the copy's bytes in hex for text; TEXT comes as a
+    # STRING, as an owner must answer it.
+    e2e_assert_eq "UTF8_STRING UTF8_STRING $hex
+text/plain;charset=utf-8 text/plain;charset=utf-8 $hex
+text/plain text/plain $hex
+STRING STRING $hex
+TEXT STRING $hex
+image/png refused" \
+        "$(e2e_selection UTF8_STRING 'text/plain;charset=utf-8' text/plain STRING TEXT image/png)" \
+        "the holder answers the text targets, and refuses others"
+    e2e_assert_match '^TIMESTAMP INTEGER [1-9][0-9]*$' "$(e2e_selection TIMESTAMP)" \
+        "the holder tells when it took the clipboard"
+    e2e_assert_match "^MULTIPLE/STRING STRING $hex
+MULTIPLE/image/png refused
+MULTIPLE/TIMESTAMP INTEGER [1-9][0-9]*\$" "$(e2e_selection MULTIPLE STRING image/png TIMESTAMP)" \
+        "the holder answers MULTIPLE target by target"
+}
+
 e2e_start_desktop 1920x1080x24
 check_copy_after_start
 check_slider_drag
@@ -195,3 +266,4 @@ check_menu_captions
 check_orientation
 check_unit_kept
 check_copy_outlives_program
+check_holder_serves_like_the_program

@@ -7,10 +7,14 @@
 //   fake_portal error          a D-Bus error instead of a request object
 //   fake_portal nocolour       picked, but the results hold no "color"
 //   fake_portal badcolour      picked, with a "color" that is not three numbers
+//   fake_portal silent         takes the question and never answers (hung, or
+//                              its answer was too large for the bus)
+//   fake_portal dying          takes the question, then dies before answering
 // Like a real portal it names the request object after the caller's bus name
 // and the handle token; it sends the answer before it replies to the call,
 // an order a client must be ready for. It prints "ready" once it owns the
-// name, then "PickColor <parent window> <token>" for each call.
+// name, then "PickColor <parent window> <token>" for each call and "Close
+// <token>" when a question it left unanswered is closed.
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -18,7 +22,28 @@
 #include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
+#include <cstdlib>
+
+// The request object of a question left unanswered, which the client may close.
+class FakeRequest : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Request")
+public:
+    FakeRequest(const QString &token, QObject *parent) : QObject(parent), token(token) {}
+
+public slots:
+    void Close()
+    {
+        std::printf("Close %s\n", qPrintable(token));
+        std::fflush(stdout);
+    }
+
+private:
+    QString token;
+};
 
 class FakePortal : public QObject, protected QDBusContext
 {
@@ -42,6 +67,13 @@ public slots:
         sender.replace(QLatin1Char('.'), QLatin1Char('_'));
         const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/") + sender +
                              QLatin1Char('/') + token;
+        if (how.value(0) == QLatin1String("silent") || how.value(0) == QLatin1String("dying")) {
+            connection().registerObject(path, new FakeRequest(token, this),
+                                        QDBusConnection::ExportAllSlots);
+            if (how.value(0) == QLatin1String("dying"))
+                QTimer::singleShot(200, [] { std::_Exit(0); });
+            return QDBusObjectPath(path);
+        }
         QDBusMessage response = QDBusMessage::createSignal(
             path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
         response << uint(responseCode()) << results();

@@ -71,37 +71,49 @@ void tst_PortalColorPicker::startPortal(const QStringList &how)
 void tst_PortalColorPicker::answersAsThePortalSays_data()
 {
     QTest::addColumn<QStringList>("how"); // empty: no portal on the bus
-    QTest::addColumn<qint32>("color");
+    QTest::addColumn<QString>("answer");  // the outcome, and the colour of a pick
 
     QTest::newRow("picked #123456")
-        << QStringList{"answer", "0.070588", "0.203922", "0.337255"} << 5649426;
-    QTest::newRow("picked white") << QStringList{"answer", "1", "1", "1"} << 16777215;
+        << QStringList{"answer", "0.070588", "0.203922", "0.337255"} << "picked 5649426";
+    QTest::newRow("picked white") << QStringList{"answer", "1", "1", "1"} << "picked 16777215";
     QTest::newRow("channels outside 0 to 1 are clamped")
-        << QStringList{"answer", "1.5", "-0.2", "0.5"} << 255 + 65536 * 128;
-    QTest::newRow("a channel that is no number") << QStringList{"answer", "nan", "0", "0"} << -1;
-    QTest::newRow("cancelled") << QStringList{"cancel"} << -1;
-    QTest::newRow("refused") << QStringList{"refuse"} << -1;
-    QTest::newRow("D-Bus error") << QStringList{"error"} << -1;
-    QTest::newRow("answer without a colour") << QStringList{"nocolour"} << -1;
-    QTest::newRow("colour of the wrong type") << QStringList{"badcolour"} << -1;
-    QTest::newRow("no portal") << QStringList{} << -1;
+        << QStringList{"answer", "1.5", "-0.2", "0.5"} << "picked 8388863";
+    QTest::newRow("a channel that is no number")
+        << QStringList{"answer", "nan", "0", "0"} << "refused";
+    QTest::newRow("cancelled") << QStringList{"cancel"} << "refused";
+    QTest::newRow("refused") << QStringList{"refuse"} << "refused";
+    QTest::newRow("D-Bus error") << QStringList{"error"} << "refused";
+    QTest::newRow("answer without a colour") << QStringList{"nocolour"} << "refused";
+    QTest::newRow("colour of the wrong type") << QStringList{"badcolour"} << "refused";
+    QTest::newRow("no portal") << QStringList{} << "refused";
+    QTest::newRow("never answers: closed at the time limit")
+        << QStringList{"silent"} << "unanswered";
+    QTest::newRow("dies before answering") << QStringList{"dying"} << "picker gone";
 }
 
-// Two questions at once, each answered on its own request object.
+// Two questions at once, each answered on its own request object, within a
+// time limit of two seconds.
 void tst_PortalColorPicker::answersAsThePortalSays()
 {
     QFETCH(QStringList, how);
-    QFETCH(qint32, color);
+    QFETCH(QString, answer);
 
     if (!how.isEmpty())
         startPortal(how);
-    PortalColorPicker picker(*connection);
+    PortalColorPicker picker(*connection, std::chrono::seconds(2));
     QWidget window;
-    QList<qint32> answers;
-    for (int question = 0; question < 2; ++question)
-        picker.PickColor(&window, [&answers](qint32 picked) { answers << picked; });
+    QStringList answers;
+    for (int question = 0; question < 2; ++question) {
+        picker.PickColor(&window, [&answers](ColorPicker::Answer picked) {
+            const char *outcomes[] = {"picked", "refused", "unanswered", "picker gone"};
+            answers << QString::fromLatin1(outcomes[picked.outcome]) +
+                           (picked.outcome == ColorPicker::Answer::Picked
+                                ? QStringLiteral(" %1").arg(picked.color)
+                                : QString());
+        });
+    }
     QVERIFY(answers.isEmpty()); // never before PickColor returns
-    QTRY_COMPARE(answers, (QList<qint32>{color, color}));
+    QTRY_COMPARE_WITH_TIMEOUT(answers, (QStringList{answer, answer}), 10000);
     QTest::qWait(100);
     QCOMPARE(answers.size(), 2);
 
@@ -113,6 +125,16 @@ void tst_PortalColorPicker::answersAsThePortalSays()
     const QByteArray second = portal.readLine();
     QVERIFY2(first.startsWith("PickColor  ") && first.size() > 12, first); // a token, no window
     QVERIFY2(first != second, "each question has its own token");
+    if (how.value(0) != QLatin1String("silent"))
+        return;
+    QStringList closed;
+    for (const QByteArray &asked : {first, second})
+        closed << QStringLiteral("Close ") + QString::fromLatin1(asked.split(' ').last()).trimmed();
+    QTRY_VERIFY(portal.canReadLine());
+    closed.removeOne(QString::fromLatin1(portal.readLine()).trimmed());
+    QTRY_VERIFY(portal.canReadLine());
+    closed.removeOne(QString::fromLatin1(portal.readLine()).trimmed());
+    QVERIFY2(closed.isEmpty(), "each question left unanswered is closed at the portal");
 }
 
 void tst_PortalColorPicker::noAnswerOnceTheWindowIsGone()
@@ -120,7 +142,7 @@ void tst_PortalColorPicker::noAnswerOnceTheWindowIsGone()
     PortalColorPicker picker(*connection);
     auto window = std::make_unique<QWidget>();
     bool answered = false;
-    picker.PickColor(window.get(), [&answered](qint32) { answered = true; });
+    picker.PickColor(window.get(), [&answered](ColorPicker::Answer) { answered = true; });
     window.reset();
     QTest::qWait(200);
     QVERIFY(!answered);

@@ -214,6 +214,7 @@ void TestForm1::exits()
         QCOMPARE(fakes->settings.writes, QStringList({"Pix=False", "Points=False", "Charac=False",
                                                       "Inch=True", "Milli=False", "Centi=False",
                                                       "Twips=False", "X_L=2250", "X_T=4500"}));
+        QCOMPARE(fakes->settings.saves.size(), 1); // all reach the store in one step
     } else {
         QVERIFY(fakes->settings.writes.isEmpty());
     }

@@ -1,115 +1,307 @@
 #include "settings/IniSettingsStore.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The real store on a private configuration directory.
 class TestIniSettingsStore : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void init();
+    void cleanup();
+
     void roundTripReachesTheFile();
     void twoStoresShareEveryWrite();
     void absentKeyGivesDefault();
     void garbageFileStillWorks();
     void handEditedCommaValue();
     void unwritableDirectoryLosesWritesSilently();
+    void storeLiesWhereXdgSays_data();
+    void storeLiesWhereXdgSays();
+    void onlyARegularFileIsAStore_data();
+    void onlyARegularFileIsAStore();
+    void symbolicLinkStaysALink();
+    void writeKeepsTheProgramsKeysOnly();
+    void largeStoreIsReadAsFarAsTheLimit();
 
 private:
     QString storeFile() const;
+    QMap<QString, QString> read(const QStringList &keys) const;
+    void save(const QList<QPair<QString, QString>> &keysAndTexts) const;
+    void writeFile(const QByteArray &text) const;
+    QByteArray fileText() const;
+
     std::unique_ptr<QTemporaryDir> home;
     QString app;
 };
 
-// QSettings resolves the configuration directory once per process, so every
-// test keeps to a store of its own name inside one private directory.
-void TestIniSettingsStore::initTestCase()
-{
-    home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", home->path().toLocal8Bit());
-}
-
 void TestIniSettingsStore::init()
 {
+    home = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", home->filePath("config").toLocal8Bit());
+    qputenv("HOME", home->path().toLocal8Bit());
     app = QString::fromLatin1(QTest::currentTestFunction());
+}
+
+void TestIniSettingsStore::cleanup()
+{
+    home.reset();
 }
 
 QString TestIniSettingsStore::storeFile() const
 {
-    return home->path() + QStringLiteral("/%1/%1.conf").arg(app);
+    return home->filePath(QStringLiteral("config/%1/%1.conf").arg(app));
+}
+
+QMap<QString, QString> TestIniSettingsStore::read(const QStringList &keys) const
+{
+    return IniSettingsStore().GetSettings(app, "Presets", keys);
+}
+
+void TestIniSettingsStore::save(const QList<QPair<QString, QString>> &keysAndTexts) const
+{
+    IniSettingsStore().SaveSettings(app, "Presets", keysAndTexts);
+}
+
+void TestIniSettingsStore::writeFile(const QByteArray &text) const
+{
+    QDir().mkpath(QFileInfo(storeFile()).path());
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+QByteArray TestIniSettingsStore::fileText() const
+{
+    QFile file(storeFile());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
 void TestIniSettingsStore::roundTripReachesTheFile()
 {
-    IniSettingsStore store;
-    store.SaveSetting(app, "Presets", "X_L", "-45");
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray contents = file.readAll();
-    QVERIFY(contents.contains("[Presets]"));
-    QVERIFY(contents.contains("X_L=-45"));
-    QCOMPARE(store.GetSetting(app, "Presets", "X_L", ""), QStringLiteral("-45"));
+    save({{"X_L", "-45"}, {"Pix", "True"}});
+    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=-45\n"));
+    QCOMPARE(read({"X_L", "Pix"}), (QMap<QString, QString>{{"X_L", "-45"}, {"Pix", "True"}}));
+    QCOMPARE(QFileInfo(storeFile()).permissions() & (QFile::ReadOwner | QFile::WriteOwner),
+             QFile::ReadOwner | QFile::WriteOwner);
 }
 
 void TestIniSettingsStore::twoStoresShareEveryWrite()
 {
     IniSettingsStore first;
     IniSettingsStore second;
-    first.SaveSetting(app, "Presets", "Pix", "True");
-    QCOMPARE(second.GetSetting(app, "Presets", "Pix", "x"), QStringLiteral("True"));
-    second.SaveSetting(app, "Presets", "Pix", "False");
-    QCOMPARE(first.GetSetting(app, "Presets", "Pix", "x"), QStringLiteral("False"));
+    first.SaveSettings(app, "Presets", {{"Pix", "True"}});
+    QCOMPARE(second.GetSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("True"));
+    second.SaveSettings(app, "Presets", {{"Pix", "False"}});
+    QCOMPARE(first.GetSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("False"));
 }
 
 void TestIniSettingsStore::absentKeyGivesDefault()
 {
-    IniSettingsStore store;
-    QCOMPARE(store.GetSetting(app, "Presets", "H1", "0"), QStringLiteral("0"));
-    QCOMPARE(store.GetSetting(app, "Presets", "X_T", ""), QString());
+    QVERIFY(read({"H1", "X_T"}).isEmpty());
+    save({{"H2", "7"}});
+    QCOMPARE(read({"H1", "H2", "X_T"}), (QMap<QString, QString>{{"H2", "7"}}));
 }
 
 void TestIniSettingsStore::garbageFileStillWorks()
 {
-    QDir().mkpath(QFileInfo(storeFile()).path());
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::WriteOnly));
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
         garbage.append(char((i * 7919) % 251));
-    file.write(garbage);
-    file.close();
-    IniSettingsStore store;
-    QCOMPARE(store.GetSetting(app, "Presets", "Pix", "True"), QStringLiteral("True"));
-    store.SaveSetting(app, "Presets", "Pix", "False");
-    QCOMPARE(IniSettingsStore().GetSetting(app, "Presets", "Pix", ""), QStringLiteral("False"));
+    writeFile(garbage);
+    QVERIFY(!read({"Pix"}).contains("Pix"));
+    save({{"Pix", "False"}});
+    QCOMPARE(read({"Pix"}).value("Pix"), QStringLiteral("False"));
 }
 
 void TestIniSettingsStore::handEditedCommaValue()
 {
-    QDir().mkpath(QFileInfo(storeFile()).path());
-    QFile file(storeFile());
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Presets]\nX_L=1, 5\nX_T=30\n");
-    file.close();
-    IniSettingsStore store;
-    QCOMPARE(store.GetSetting(app, "Presets", "X_L", ""), QStringLiteral("1, 5"));
-    QCOMPARE(store.GetSetting(app, "Presets", "X_T", ""), QStringLiteral("30"));
+    writeFile("[Presets]\nX_L=1, 5\nX_T=30\n");
+    QCOMPARE(read({"X_L", "X_T"}), (QMap<QString, QString>{{"X_L", "1, 5"}, {"X_T", "30"}}));
 }
 
 // A plain file where the store's directory should be: no user, root
 // included, can write there.
 void TestIniSettingsStore::unwritableDirectoryLosesWritesSilently()
 {
+    QDir().mkpath(QFileInfo(QFileInfo(storeFile()).path()).path());
     QFile blocker(QFileInfo(storeFile()).path());
     QVERIFY(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    IniSettingsStore store;
-    store.SaveSetting(app, "Presets", "Pix", "False");
-    QCOMPARE(store.GetSetting(app, "Presets", "Pix", "True"), QStringLiteral("True"));
+    save({{"Pix", "False"}});
+    QVERIFY(read({"Pix"}).isEmpty());
+    QCOMPARE(blocker.size(), 0);
+}
+
+// A relative XDG_CONFIG_HOME is ignored, as the base-directory rules say;
+// without a home that is an absolute path there is no store at all.
+void TestIniSettingsStore::storeLiesWhereXdgSays_data()
+{
+    QTest::addColumn<QString>("configHome"); // "-" unsets
+    QTest::addColumn<QString>("homeDir");    // "-" unsets; "." is the temporary home
+    QTest::addColumn<QString>("expected");   // relative to the temporary home, "" for none
+
+    QTest::newRow("XDG_CONFIG_HOME") << "config"
+                                     << "."
+                                     << "config/%1/%1.conf";
+    QTest::newRow("relative XDG_CONFIG_HOME") << "rel/config"
+                                              << "."
+                                              << ".config/%1/%1.conf";
+    QTest::newRow("empty XDG_CONFIG_HOME") << ""
+                                           << "."
+                                           << ".config/%1/%1.conf";
+    QTest::newRow("no XDG_CONFIG_HOME") << "-"
+                                        << "."
+                                        << ".config/%1/%1.conf";
+    QTest::newRow("no home at all") << "-"
+                                    << "-"
+                                    << "";
+    QTest::newRow("empty home") << "-"
+                                << ""
+                                << "";
+    QTest::newRow("relative home") << "-"
+                                   << "rel"
+                                   << "";
+    QTest::newRow("relative everything") << "rel/config"
+                                         << "rel"
+                                         << "";
+    QTest::newRow("no home, XDG_CONFIG_HOME") << "config"
+                                              << "-"
+                                              << "config/%1/%1.conf";
+}
+
+void TestIniSettingsStore::storeLiesWhereXdgSays()
+{
+    QFETCH(QString, configHome);
+    QFETCH(QString, homeDir);
+    QFETCH(QString, expected);
+
+    // Relative paths would be taken from the working directory.
+    const QString before = QDir::currentPath();
+    QDir::setCurrent(home->path());
+    const auto set = [this](const char *name, const QString &value) {
+        if (value == QLatin1String("-"))
+            qunsetenv(name);
+        else if (value.isEmpty() || value.startsWith(QLatin1String("rel")))
+            qputenv(name, value.toLocal8Bit());
+        else if (value == QLatin1String("."))
+            qputenv(name, home->path().toLocal8Bit());
+        else
+            qputenv(name, home->filePath(value).toLocal8Bit());
+    };
+    set("XDG_CONFIG_HOME", configHome);
+    set("HOME", homeDir);
+
+    save({{"X_L", "15"}});
+    const QMap<QString, QString> readBack = read({"X_L"});
+    QDir::setCurrent(before);
+
+    QStringList files;
+    QDirIterator all(home->path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (all.hasNext())
+        files << QDir(home->path()).relativeFilePath(all.next());
+    QCOMPARE(files, expected.isEmpty() ? QStringList() : QStringList{expected.arg(app)});
+    QCOMPARE(readBack.value("X_L"), expected.isEmpty() ? QString() : QStringLiteral("15"));
+    QCOMPARE(IniSettingsStore::FilePath(app).isEmpty(), expected.isEmpty());
+}
+
+// Anything but a regular file at the store's place is no store: reading it
+// gives nothing at once (a pipe nobody writes to included), and a write
+// leaves it as it is.
+void TestIniSettingsStore::onlyARegularFileIsAStore_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("pipe") << "pipe";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("link to a pipe") << "link to a pipe";
+    QTest::newRow("link to /dev/zero") << "link to /dev/zero";
+    QTest::newRow("dangling link") << "dangling link";
+}
+
+void TestIniSettingsStore::onlyARegularFileIsAStore()
+{
+    QFETCH(QString, kind);
+    const QByteArray path = QFile::encodeName(storeFile());
+    QDir().mkpath(QFileInfo(storeFile()).path());
+    const QByteArray pipe = QFile::encodeName(home->filePath("pipe"));
+    QCOMPARE(mkfifo(pipe.constData(), 0600), 0);
+    if (kind == "pipe")
+        QCOMPARE(mkfifo(path.constData(), 0600), 0);
+    else if (kind == "directory")
+        QVERIFY(QDir().mkdir(storeFile()));
+    else if (kind == "link to a pipe")
+        QCOMPARE(symlink(pipe.constData(), path.constData()), 0);
+    else if (kind == "link to /dev/zero")
+        QCOMPARE(symlink("/dev/zero", path.constData()), 0);
+    else
+        QCOMPARE(symlink("nothing/there", path.constData()), 0);
+    struct stat before = {};
+    QCOMPARE(lstat(path.constData(), &before), 0);
+
+    QVERIFY(read({"Pix"}).isEmpty());
+    save({{"Pix", "False"}});
+
+    struct stat after = {};
+    QCOMPARE(lstat(path.constData(), &after), 0);
+    QCOMPARE(after.st_ino, before.st_ino);
+    QCOMPARE(after.st_mode, before.st_mode);
+    QCOMPARE(QDir(QFileInfo(storeFile()).path())
+                 .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden | QDir::System),
+             QStringList{QFileInfo(storeFile()).fileName()});
+}
+
+void TestIniSettingsStore::symbolicLinkStaysALink()
+{
+    const QString target = home->filePath("elsewhere.conf");
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("[Presets]\nPix=False\n");
+    file.close();
+    QDir().mkpath(QFileInfo(storeFile()).path());
+    QVERIFY(QFile::link(target, storeFile()));
+
+    QCOMPARE(read({"Pix"}).value("Pix"), QStringLiteral("False"));
+    save({{"X_L", "30"}});
+    QVERIFY(QFileInfo(storeFile()).isSymLink());
+    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=False\nX_L=30\n"));
+}
+
+// Keys the program does not know are no business of its own: a write keeps
+// every key of the program's, written by any window or copy, and leaves
+// everything else out.
+void TestIniSettingsStore::writeKeepsTheProgramsKeysOnly()
+{
+    writeFile("[General]\nzz=1\n[Presets]\nS_L=1500\nJunk=1\nH3=7\n[Other]\nX_L=9\n"
+              "[Presets]\nM_T=45\n");
+    save({{"X_L", "30"}, {"Pix", "True"}});
+    QCOMPARE(fileText(), QByteArray("[Presets]\nH3=7\nM_T=45\nPix=True\nS_L=1500\nX_L=30\n"));
+}
+
+// The program's keys behind ~90 MB of junk are still read; beyond 128 MiB the
+// store is not read any further, so no window waits long whatever the file
+// holds. Holes cost the disk nothing.
+void TestIniSettingsStore::largeStoreIsReadAsFarAsTheLimit()
+{
+    writeFile("[Presets]\n");
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.resize(90 << 20));
+    QVERIFY(file.seek(90 << 20));
+    file.write("\n[Presets]\nX_L=1500\n");
+    QVERIFY(file.resize(200 << 20));
+    QVERIFY(file.seek(200 << 20));
+    file.write("\n[Presets]\nX_T=3000\n");
+    file.close();
+
+    QCOMPARE(read({"X_L", "X_T"}), (QMap<QString, QString>{{"X_L", "1500"}}));
+    save({{"Pix", "True"}});
+    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=1500\n"));
 }
 
 QTEST_GUILESS_MAIN(TestIniSettingsStore)

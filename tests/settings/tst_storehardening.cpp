@@ -57,6 +57,7 @@ private slots:
     void badKeyFallsBackAlone_data();
     void badKeyFallsBackAlone();
     void goodStoreIsApplied();
+    void eachWindowReadsItsKeysOnceWhenCreated();
 
 private:
     QString windowsCreatedFrom(const QMap<QString, QString> &store);
@@ -153,6 +154,33 @@ void TestStoreHardening::goodStoreIsApplied()
 {
     QCOMPARE(windowsCreatedFrom(goodStore),
              QStringLiteral(".xxxxxx ruler 100,200 spy 200,300 mixer 400,500 10 20 30 windows 3"));
+}
+
+// A window reads its keys in one read while it is created, and again each
+// time it is created anew; each closing path writes in one step.
+void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
+{
+    Form1 ruler;
+    ruler.show();
+    frmColor *spy = frmColor::ShowInstance();
+    Mixer *mixer = Mixer::ShowInstance();
+    QCOMPARE(frmColor::ShowInstance(), spy); // shown again, nothing read
+    const QStringList rulerKeys = unitKeys + QStringList{"X_L", "X_T"};
+    const QStringList spyKeys{"S_L", "S_T"};
+    QCOMPARE(fakes->settings.reads,
+             (QList<QStringList>{rulerKeys, spyKeys, {"M_L", "M_T", "H1", "H2", "H3"}}));
+
+    spy->move(100, 200);
+    spy->chameleonButton1_Click();
+    mixer->move(300, 400);
+    mixer->chameleonButton2_Click();
+    QCOMPARE(fakes->settings.saves,
+             (QList<QStringList>{
+                 {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    frmColor::ShowInstance()->close();
+    QCOMPARE(fakes->settings.reads.size(), 4);
+    QCOMPARE(fakes->settings.reads.last(), spyKeys);
 }
 
 QTEST_MAIN(TestStoreHardening)

@@ -2,17 +2,29 @@
 
 #include <QWidget>
 
-QString FakeSettingsStore::GetSetting(const QString &, const QString &section, const QString &key,
-                                      const QString &defaultText)
+QMap<QString, QString> FakeSettingsStore::GetSettings(const QString &, const QString &section,
+                                                      const QStringList &keys)
 {
-    return values.value(section + QLatin1Char('/') + key, defaultText);
+    reads << keys;
+    QMap<QString, QString> found;
+    for (const QString &key : keys) {
+        const auto value = values.constFind(section + QLatin1Char('/') + key);
+        if (value != values.cend())
+            found.insert(key, *value);
+    }
+    return found;
 }
 
-void FakeSettingsStore::SaveSetting(const QString &, const QString &section, const QString &key,
-                                    const QString &text)
+void FakeSettingsStore::SaveSettings(const QString &, const QString &section,
+                                     const QList<QPair<QString, QString>> &keysAndTexts)
 {
-    values.insert(section + QLatin1Char('/') + key, text);
-    writes << key + QLatin1Char('=') + text;
+    QStringList save;
+    for (const auto &[key, text] : keysAndTexts) {
+        values.insert(section + QLatin1Char('/') + key, text);
+        save << key + QLatin1Char('=') + text;
+    }
+    writes << save;
+    saves << save;
 }
 
 void FakeClipboard::Clear()
@@ -60,15 +72,15 @@ bool FakeScreenSampler::CanReadScreen()
     return readable;
 }
 
-void FakeColorPicker::PickColor(QWidget *window, std::function<void(qint32)> done)
+void FakeColorPicker::PickColor(QWidget *window, std::function<void(Answer)> done)
 {
     windows << window;
     open << std::move(done);
 }
 
-void FakeColorPicker::Answer(qint32 color)
+void FakeColorPicker::Reply(Answer answer)
 {
-    open.takeFirst()(color);
+    open.takeFirst()(answer);
 }
 
 void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)

@@ -19,17 +19,19 @@
 
 class QWidget;
 
-// An in-memory store that logs every write as "Key=Value".
+// An in-memory store that logs every read and every write.
 class FakeSettingsStore : public SettingsStore
 {
 public:
-    QString GetSetting(const QString &application, const QString &section, const QString &key,
-                       const QString &defaultText) override;
-    void SaveSetting(const QString &application, const QString &section, const QString &key,
-                     const QString &text) override;
+    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+                                       const QStringList &keys) override;
+    void SaveSettings(const QString &application, const QString &section,
+                      const QList<QPair<QString, QString>> &keysAndTexts) override;
 
     QMap<QString, QString> values; // "Section/Key" -> text
+    QList<QStringList> reads;      // the keys asked for by each read
     QStringList writes;            // "Key=Text" in the order written
+    QList<QStringList> saves;      // the writes of each save, which reach the store in one step
 };
 
 class FakeClipboard : public Clipboard
@@ -104,12 +106,12 @@ public:
 class FakeColorPicker : public ColorPicker
 {
 public:
-    void PickColor(QWidget *window, std::function<void(qint32)> done) override;
+    void PickColor(QWidget *window, std::function<void(Answer)> done) override;
     // Answers the oldest open question.
-    void Answer(qint32 color);
+    void Reply(Answer answer);
 
     QList<QWidget *> windows; // the window of each question asked
-    QList<std::function<void(qint32)>> open;
+    QList<std::function<void(Answer)>> open;
 };
 
 // Installs a full set of fakes for its lifetime and restores what was there.

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <xcb/xcb.h>
+
+// One text served on the CLIPBOARD selection of one connection, the way the
+// running program's clipboard serves it: as UTF8_STRING, text/plain (with
+// and without its charset), STRING and TEXT, with the TARGETS, MULTIPLE and
+// TIMESTAMP every owner must answer.
+class HeldSelection
+{
+public:
+    HeldSelection(xcb_connection_t *connection, const QByteArray &utf8);
+
+    // Fails when another client took the selection at once.
+    bool Own();
+    // Until another client owns the selection or the server goes away.
+    void Serve();
+
+private:
+    enum Name {
+        Clipboard,
+        Targets,
+        Multiple,
+        Timestamp,
+        AtomPair,
+        Utf8String,
+        Text,
+        TextPlain,
+        TextPlainUtf8,
+        NameCount
+    };
+
+    xcb_timestamp_t serverTime();
+    void answer(const xcb_selection_request_event_t &request);
+    bool put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target);
+    bool putEach(xcb_window_t requestor, xcb_atom_t pairsProperty);
+
+    xcb_connection_t *connection;
+    const QByteArray utf8;
+    const QByteArray latin1;
+    xcb_atom_t atoms[NameCount] = {};
+    xcb_window_t window = XCB_NONE;
+    xcb_timestamp_t ownedSince = XCB_CURRENT_TIME;
+};

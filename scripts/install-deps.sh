@@ -6,8 +6,9 @@ set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
     libxcb1-dev libxcb-randr0-dev libgl-dev fonts-dejavu-core)
-# The program opens its help page with xdg-open.
-runtime_packages=(xdg-utils)
+# The program opens its help page with xdg-open; its readouts are set in
+# Liberation Sans Narrow.
+runtime_packages=(xdg-utils fonts-liberation)
 # i3 is the tiling window manager the windows are tried under; appstream
 # validates the software-centre metadata. weston with XWayland is the Wayland
 # desktop, dbus-daemon the session bus of its colour picker; Xorg's dummy

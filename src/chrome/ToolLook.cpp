@@ -1,5 +1,6 @@
 #include "chrome/ToolLook.h"
 
+#include <QImage>
 #include <QLabel>
 
 namespace ToolLook {
@@ -38,9 +39,15 @@ void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role)
         widget->setAutoFillBackground(true);
 }
 
+// The format is named, so that no image plug-in is loaded to find it out.
+QImage assetImage(const char *name)
+{
+    return QImage(QStringLiteral(":/%1.png").arg(QLatin1String(name)), "PNG");
+}
+
 QPixmap asset(const char *name)
 {
-    return QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(name)));
+    return QPixmap::fromImage(assetImage(name));
 }
 
 QLabel *picture(QWidget *parent, const char *name, const char *assetName)

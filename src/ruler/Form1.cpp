@@ -15,7 +15,10 @@
 #include "platform/Shell.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/HelpPage.h"
+#include "ruler/ReadoutBox.h"
+#include "ruler/RulerFace.h"
 #include "ruler/ScaleUnit.h"
+#include "ruler/SliderPopup.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
 #include "settings/PresetKeys.h"
@@ -32,12 +35,10 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QToolTip>
 
 namespace {
 
@@ -62,7 +63,8 @@ QString text(double value)
 // The height readout stays empty while the vertical length is the start's.
 QString heightReadoutOf(const QString &verticalLength)
 {
-    return verticalLength == text(startLength) ? QString() : verticalLength;
+    static const QString startText = text(startLength);
+    return verticalLength == startText ? QString() : verticalLength;
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
@@ -85,34 +87,27 @@ QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
     return bar;
 }
 
-void showPicture(QLabel *label, const char *asset)
+void showPicture(QLabel *label, const QPixmap &picture)
 {
-    label->setPixmap(ToolLook::asset(asset));
+    label->setPixmap(picture);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
 {
     QLabel *picture = makeLabel(parent, name, geometry);
-    showPicture(picture, asset);
+    showPicture(picture, ToolLook::asset(asset));
     return picture;
 }
 
-QLineEdit *makeReadout(QWidget *parent, const char *name, const QRect &geometry, const QString &tip)
+ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
+                        const QString &tip)
 {
-    auto *readout = new QLineEdit(parent);
-    readout->setObjectName(QString::fromLatin1(name));
-    readout->setGeometry(geometry);
-    readout->setToolTip(tip);
-    readout->setFrame(true);
+    auto *readout = new ReadoutBox(parent, QString::fromLatin1(name), geometry, tip);
     QPalette palette = readout->palette();
     palette.setColor(QPalette::Base, ToolLook::panelBackground);
     palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
-    QFont font = readout->font();
-    font.setPointSizeF(8);
-    readout->setFont(font);
-    readout->setTextMargins(0, 0, 0, 0);
     return readout;
 }
 
@@ -122,11 +117,13 @@ Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Ombrix"));
-    setWindowIcon(QIcon(QStringLiteral(":/icon32.png")));
+    setWindowIcon(QIcon(ToolLook::asset("icon32")));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
+    // A longer ruler paints only what it gains, a shorter one nothing.
+    setAttribute(Qt::WA_StaticContents);
     resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
     FloatingWindow::Mark(this, FloatingWindow::Utility);
 
@@ -150,7 +147,8 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
-    Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), "ruler_face_h");
+    Image9 = makeLabel(this, "Image9", Twips::rect(0, 100, 24000, 1050));
+    showPicture(Image9, RulerFace::Horizontal());
     // The upright pictures are decoded when the ruler first turns vertical.
     Image10 = makeLabel(this, "Image10", Twips::rect(100, 0, 1050, 18000));
     Image10->hide();
@@ -522,8 +520,8 @@ void Form1::Option2_Click()
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - barInsetAfterTurn), Label4->y());
     Image9->hide();
     if (Image10->pixmap().isNull()) {
-        showPicture(Image10, "ruler_face_v");
-        showPicture(Image2, "title_v");
+        showPicture(Image10, RulerFace::Vertical());
+        showPicture(Image2, ToolLook::asset("title_v"));
     }
     Image10->show();
     Slider2->setFocus();
@@ -588,23 +586,39 @@ QString Form1::Text2() const
     return TextBox2->text();
 }
 
+// The unit routines build the readouts' texts; showReadouts writes them into
+// the boxes once the command is done, so that a box changes, and is
+// repainted, only when its text does.
 void Form1::ApplyTwips()
 {
     if (horizontal) {
-        TextBox1->setText(UnitFormats::singleText(WidthTwips()));
-        TextBox2->setText(heightReadoutOf(verticalLength));
+        texts.width = UnitFormats::singleText(WidthTwips());
+        texts.height = heightReadoutOf(verticalLength);
     } else {
-        TextBox2->setText(UnitFormats::singleText(HeightTwips()));
-        TextBox1->setText(horizontalLength);
+        texts.height = UnitFormats::singleText(HeightTwips());
+        texts.width = horizontalLength;
     }
 }
 
 void Form1::applyUnit(int unit)
 {
-    for (QLineEdit *readout : {TextBox1, TextBox2}) {
-        if (const std::optional<double> twips = UnitFormats::readoutValue(readout->text()))
-            readout->setText(ScaleUnits::unit(unit).readout(*twips));
+    for (QString *readout : {&texts.width, &texts.height}) {
+        if (const std::optional<double> twips = UnitFormats::readoutValue(*readout))
+            *readout = ScaleUnits::unit(unit).readout(*twips);
     }
+}
+
+void Form1::showReadouts()
+{
+    TextBox1->setText(texts.width);
+    TextBox2->setText(texts.height);
+}
+
+void Form1::setUnitName(int unit)
+{
+    const QLatin1String name(ScaleUnits::unit(unit).name);
+    if (unitName != name)
+        unitName = name;
 }
 
 void Form1::ApplyPixels()
@@ -634,28 +648,32 @@ void Form1::ApplyCentimeters()
 
 void Form1::mnuTwips_Click()
 {
-    mnuFile->mnuTwips->setChecked(true);
-    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
-        mnuFile->unitEntry(unit)->setChecked(false);
+    setTicks(ScaleUnits::Twips);
     ApplyTwips();
-    unitName = QStringLiteral("Twips");
+    setUnitName(ScaleUnits::Twips);
+    showReadouts();
 }
 
 // Every other unit starts again from twips, so choosing one twice, or one
-// after another, always converts the lengths themselves.
+// after another, always converts the lengths themselves. The ticks are set
+// once, to what the command leaves: only its own entry ticked.
 void Form1::unitCommand(int unit)
 {
-    mnuTwips_Click();
+    ApplyTwips();
     applyUnit(unit);
     setTicks(unit);
-    unitName = QString::fromLatin1(ScaleUnits::unit(unit).name);
+    setUnitName(unit);
+    showReadouts();
 }
 
+// Only the entries whose tick changes are touched.
 void Form1::setTicks(int onlyTicked)
 {
-    mnuFile->mnuTwips->setChecked(false);
-    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
-        mnuFile->unitEntry(unit)->setChecked(unit == onlyTicked);
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        QAction *entry = mnuFile->unitEntry(unit);
+        if (entry->isChecked() != (unit == onlyTicked))
+            entry->setChecked(unit == onlyTicked);
+    }
 }
 
 void Form1::mnuPix_Click()
@@ -727,7 +745,8 @@ void Form1::Slider1_MouseDown()
 void Form1::Slider1_MouseUp()
 {
     Timer1.stop();
-    QToolTip::hideText();
+    if (sliderPopup)
+        sliderPopup->hide();
 }
 
 void Form1::Slider2_MouseDown()
@@ -741,7 +760,8 @@ void Form1::Slider2_MouseDown()
 void Form1::Slider2_MouseUp()
 {
     Timer2.stop();
-    QToolTip::hideText();
+    if (sliderPopup)
+        sliderPopup->hide();
 }
 
 void Form1::Timer1_Timer()
@@ -749,6 +769,7 @@ void Form1::Timer1_Timer()
     resizeWindow(Twips::toPixels(Slider1->value()), height());
     ApplyTwips();
     RefreshUnit();
+    showReadouts();
     setSliderPopup(Slider1, withUnit(TextBox1));
 }
 
@@ -757,14 +778,18 @@ void Form1::Timer2_Timer()
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
     ApplyTwips();
     RefreshUnit();
+    showReadouts();
     setSliderPopup(Slider2, withUnit(TextBox2));
 }
 
 // The pop-up text stands beside the thumb while the slider is held, and
-// only then: it is no tooltip of the slider's.
+// only then: it is no tooltip of the slider's. It stays where it is while
+// its text stays the same.
 void Form1::setSliderPopup(QSlider *slider, const QString &popup)
 {
-    if (QToolTip::isVisible() && QToolTip::text() == popup)
+    if (!sliderPopup)
+        sliderPopup = new SliderPopup(this);
+    if (sliderPopup->isVisible() && sliderPopup->text() == popup)
         return;
     QStyleOptionSlider option;
     option.initFrom(slider);
@@ -775,10 +800,10 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
     option.upsideDown = slider->orientation() == Qt::Vertical;
     const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
                                                         QStyle::SC_SliderHandle, slider);
-    QToolTip::showText(slider->mapToGlobal(thumb.bottomRight()), popup, slider);
+    sliderPopup->ShowAt(slider->mapToGlobal(thumb.bottomRight()), popup);
 }
 
-QString Form1::withUnit(const QLineEdit *readout) const
+QString Form1::withUnit(const ReadoutBox *readout) const
 {
     return readout->text() + QLatin1Char(' ') + unitName;
 }

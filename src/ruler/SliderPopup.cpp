@@ -1,0 +1,82 @@
+#include "ruler/SliderPopup.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QStylePainter>
+#include <QToolTip>
+
+namespace {
+
+// Where a tooltip stands from the point it is shown at: right of and below
+// the tip of an arrow pointer of the usual size.
+constexpr QPoint tipOffset(2, 16);
+
+} // namespace
+
+SliderPopup::SliderPopup(QWidget *owner)
+    : QLabel(owner, Qt::ToolTip | Qt::BypassGraphicsProxyWidget)
+{
+    setObjectName(QStringLiteral("SliderPopup"));
+    setForegroundRole(QPalette::ToolTipText);
+    setBackgroundRole(QPalette::ToolTipBase);
+    setPalette(QToolTip::palette());
+    setFont(QToolTip::font());
+    ensurePolished();
+    setMargin(1 + style()->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth, nullptr, this));
+    setFrameStyle(QFrame::NoFrame);
+    setAlignment(Qt::AlignLeft);
+    setIndent(1);
+    setTextFormat(Qt::PlainText);
+    setWindowOpacity(style()->styleHint(QStyle::SH_ToolTipLabel_Opacity, nullptr, this) / 255.0);
+}
+
+void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
+{
+    if (isVisible() && popup == text())
+        return;
+    if (popup != text()) {
+        setText(popup);
+        resize(sizeHint() + QSize(1, 0));
+    }
+    const QPoint place = placeFor(globalPoint);
+    if (place != pos())
+        move(place);
+    if (!isVisible())
+        show();
+}
+
+// Kept on the screen of the point: flipped left of or above it where it
+// would run off the right or bottom edge.
+QPoint SliderPopup::placeFor(const QPoint &globalPoint) const
+{
+    QPoint place = globalPoint + tipOffset;
+    const QScreen *screen = QGuiApplication::screenAt(globalPoint);
+    if (!screen)
+        return place;
+    const QRect area = screen->geometry();
+    if (place.x() + width() > area.right() + 1)
+        place.rx() -= 4 + width();
+    if (place.y() + height() > area.bottom() + 1)
+        place.ry() -= 24 + height();
+    if (place.y() < area.top())
+        place.setY(area.top());
+    if (place.x() + width() > area.right() + 1)
+        place.setX(area.right() + 1 - width());
+    if (place.x() < area.left())
+        place.setX(area.left());
+    if (place.y() + height() > area.bottom() + 1)
+        place.setY(area.bottom() + 1 - height());
+    return place;
+}
+
+void SliderPopup::paintEvent(QPaintEvent *event)
+{
+    QStylePainter painter(this);
+    QStyleOptionFrame frame;
+    frame.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_PanelTipLabel, frame);
+    painter.end();
+    QLabel::paintEvent(event);
+}

@@ -12,6 +12,8 @@ void PortalColorPicker::PickColor(QWidget *window, std::function<void(qint32)> d
 {
     const QString token =
         QStringLiteral("ombrix%1_%2").arg(QCoreApplication::applicationPid()).arg(++questions);
-    auto *request = new PortalPickRequest(bus, token, window, std::move(done));
+    if (!bus)
+        bus = QDBusConnection::sessionBus();
+    auto *request = new PortalPickRequest(*bus, token, window, std::move(done));
     request->Ask();
 }

@@ -3,6 +3,7 @@
 #include "platform/ColorPicker.h"
 
 #include <QDBusConnection>
+#include <optional>
 
 // Asks the screenshot portal of the session bus (PickColor of
 // org.freedesktop.portal.Screenshot), the one way a program may learn a
@@ -10,11 +11,14 @@
 class PortalColorPicker : public ColorPicker
 {
 public:
-    explicit PortalColorPicker(const QDBusConnection &bus = QDBusConnection::sessionBus());
+    // Without a bus the session bus is taken, on the first question: the
+    // program's start does not wait for a bus that most sessions never ask.
+    PortalColorPicker() = default;
+    explicit PortalColorPicker(const QDBusConnection &bus);
 
     void PickColor(QWidget *window, std::function<void(qint32)> done) override;
 
 private:
-    QDBusConnection bus;
+    std::optional<QDBusConnection> bus;
     int questions = 0;
 };

@@ -59,22 +59,46 @@ bool listsMonitors(xcb_connection_t *server)
 
 } // namespace
 
-X11ScreenSampler::X11ScreenSampler()
+X11ScreenSampler::~X11ScreenSampler()
+{
+    if (connection)
+        xcb_disconnect(connection);
+}
+
+bool X11ScreenSampler::connected()
+{
+    if (!opened) {
+        opened = true;
+        if (!open() && connection) {
+            xcb_disconnect(connection);
+            connection = nullptr;
+        }
+    }
+    return connection != nullptr;
+}
+
+// Only where Qt itself talks to an X server, and to the same screen of it.
+bool X11ScreenSampler::open()
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t *server = x11->connection();
-    const xcb_setup_t *setup = xcb_get_setup(server);
-    xcb_screen_t *screen = xcb_setup_roots_iterator(setup).data;
+        return false;
+    int screenNumber = 0;
+    connection = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection))
+        return false;
+    const xcb_setup_t *setup = xcb_get_setup(connection);
+    auto screens = xcb_setup_roots_iterator(setup);
+    for (int i = 0; i < screenNumber && screens.rem; ++i)
+        xcb_screen_next(&screens);
+    xcb_screen_t *screen = screens.rem ? screens.data : nullptr;
     xcb_visualtype_t *visual = screen ? rootVisual(screen) : nullptr;
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
         !visual->green_mask || !visual->blue_mask)
-        return;
+        return false;
     bytesPerPixel = bytesPerPixelOfDepth(setup, screen->root_depth);
     if (bytesPerPixel < 1 || bytesPerPixel > 4)
-        return;
-    connection = server;
+        return false;
     root = screen->root;
     rootWidth = screen->width_in_pixels;
     rootHeight = screen->height_in_pixels;
@@ -82,13 +106,15 @@ X11ScreenSampler::X11ScreenSampler()
     redMask = visual->red_mask;
     greenMask = visual->green_mask;
     blueMask = visual->blue_mask;
-    randrMonitors = listsMonitors(server);
+    randrMonitors = listsMonitors(connection);
+    lastListed = MonitorLayout({{QRect(0, 0, rootWidth, rootHeight), false}});
+    return true;
 }
 
 // Both questions go out before either answer is awaited: one round trip.
 QPoint X11ScreenSampler::PointerPosition()
 {
-    if (!connection)
+    if (!connected())
         return QCursor::pos();
     const unsigned int monitorsAsked = askMonitors();
     xcb_query_pointer_reply_t *reply =
@@ -101,26 +127,30 @@ QPoint X11ScreenSampler::PointerPosition()
     return layout.FromRoot(rootPoint);
 }
 
+// The pixel goes out with the monitor list, where the last list put the
+// point; only if the new list puts it elsewhere is it asked for again.
 qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 {
-    if (!connection)
+    if (!connected())
         return -1;
-    const MonitorLayout layout = monitors(askMonitors());
+    const unsigned int monitorsAsked = askMonitors();
+    const QPoint guessed = lastListed.ToRoot(screenPoint);
+    unsigned int imageAsked = inRoot(guessed) ? askImage(guessed) : 0;
+    const MonitorLayout layout = monitors(monitorsAsked);
     const QPoint rootPoint = layout.ToRoot(screenPoint);
     // Parts of the root window may lie on no monitor; what GetImage returns
     // there is not a pixel anybody sees.
-    if (!inRoot(rootPoint) || !layout.Covers(rootPoint))
-        return -1;
-    xcb_get_image_reply_t *reply = rootImage(rootPoint);
-    if (!reply)
-        return -1;
-    const int length = xcb_get_image_data_length(reply);
-    qint32 colour = -1;
-    if (length >= bytesPerPixel) {
-        const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
-        colour = qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
-                        channel(pixel, blueMask) << 16);
+    const bool visible = inRoot(rootPoint) && layout.Covers(rootPoint);
+    if (imageAsked && (rootPoint != guessed || !visible)) {
+        xcb_discard_reply(connection, imageAsked);
+        imageAsked = 0;
     }
+    if (!visible)
+        return -1;
+    if (!imageAsked)
+        imageAsked = askImage(rootPoint);
+    xcb_get_image_reply_t *reply = imageReply(imageAsked);
+    const qint32 colour = colourOf(reply);
     std::free(reply);
     return colour;
 }
@@ -129,9 +159,9 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 // GetImage of the root window wherever it is asked, so one pixel tells.
 bool X11ScreenSampler::CanReadScreen()
 {
-    if (!connection)
+    if (!connected())
         return false;
-    xcb_get_image_reply_t *reply = rootImage(QPoint(0, 0));
+    xcb_get_image_reply_t *reply = imageReply(askImage(QPoint(0, 0)));
     std::free(reply);
     return reply != nullptr;
 }
@@ -142,7 +172,7 @@ unsigned int X11ScreenSampler::askMonitors() const
     return randrMonitors ? xcb_randr_get_monitors(connection, root, 1).sequence : 0;
 }
 
-MonitorLayout X11ScreenSampler::monitors(unsigned int asked) const
+MonitorLayout X11ScreenSampler::monitors(unsigned int asked)
 {
     const MonitorLayout wholeRoot({{QRect(0, 0, rootWidth, rootHeight), false}});
     if (!asked)
@@ -159,7 +189,8 @@ MonitorLayout X11ScreenSampler::monitors(unsigned int asked) const
                      monitor->primary != 0});
     }
     std::free(reply);
-    return MonitorLayout(list);
+    lastListed = MonitorLayout(list);
+    return lastListed;
 }
 
 bool X11ScreenSampler::inRoot(QPoint rootPoint) const
@@ -168,16 +199,29 @@ bool X11ScreenSampler::inRoot(QPoint rootPoint) const
            rootPoint.y() < rootHeight;
 }
 
-// Null when the server refuses.
-xcb_get_image_reply_t *X11ScreenSampler::rootImage(QPoint rootPoint) const
+unsigned int X11ScreenSampler::askImage(QPoint rootPoint) const
 {
-    const xcb_get_image_cookie_t cookie =
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
-                      qint16(rootPoint.y()), 1, 1, ~0u);
+    return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
+                         qint16(rootPoint.y()), 1, 1, ~0u)
+        .sequence;
+}
+
+// Null when the server refuses.
+xcb_get_image_reply_t *X11ScreenSampler::imageReply(unsigned int asked) const
+{
     xcb_generic_error_t *error = nullptr;
-    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, cookie, &error);
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, {asked}, &error);
     std::free(error);
     return reply;
+}
+
+qint32 X11ScreenSampler::colourOf(xcb_get_image_reply_t *reply) const
+{
+    if (!reply || xcb_get_image_data_length(reply) < bytesPerPixel)
+        return -1;
+    const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
+    return qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
+                  channel(pixel, blueMask) << 16);
 }
 
 // The pixel's bytes lie first in the image, in the server's byte order; the

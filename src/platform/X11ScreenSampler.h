@@ -6,28 +6,39 @@
 struct xcb_connection_t;
 struct xcb_get_image_reply_t;
 
-// Asks the X server directly: one QueryPointer for the pointer and one 1 x 1
-// GetImage of the root window for a pixel, each with one RandR GetMonitors
-// for the place of the primary monitor, which may change at any time (sent
-// with the QueryPointer, before the GetImage). Without
-// an X connection (another platform plugin), or on a root visual whose pixels
-// are not plain red, green and blue bits, every pixel is unreadable.
+// Asks the X server directly, on a connection of its own, so that the
+// answers wake only the thread that waits for them and not Qt's event
+// reader: one QueryPointer for the pointer and one 1 x 1 GetImage of the
+// root window for a pixel, each sent together with one RandR GetMonitors for
+// the place of the primary monitor, which may change at any time, and
+// waited for once. The pixel is asked for where the monitors last put the
+// point, and asked again only when the answer shows they have moved.
+// Without an X server under Qt (another platform plugin), or on a root
+// visual whose pixels are not plain red, green and blue bits, every pixel is
+// unreadable.
 class X11ScreenSampler : public ScreenSampler
 {
 public:
-    X11ScreenSampler();
+    X11ScreenSampler() = default;
+    ~X11ScreenSampler() override;
 
     QPoint PointerPosition() override;
     qint32 PixelColor(QPoint screenPoint) override;
     bool CanReadScreen() override;
 
 private:
+    // The connection is opened on the first question, not at the start.
+    bool connected();
+    bool open();
     unsigned int askMonitors() const;
-    MonitorLayout monitors(unsigned int asked) const;
+    unsigned int askImage(QPoint rootPoint) const;
+    MonitorLayout monitors(unsigned int asked);
     bool inRoot(QPoint rootPoint) const;
-    xcb_get_image_reply_t *rootImage(QPoint rootPoint) const;
+    xcb_get_image_reply_t *imageReply(unsigned int asked) const;
+    qint32 colourOf(xcb_get_image_reply_t *reply) const;
     quint32 pixelValue(const quint8 *data, int length) const;
 
+    bool opened = false;
     xcb_connection_t *connection = nullptr;
     quint32 root = 0;
     int rootWidth = 0, rootHeight = 0;
@@ -35,4 +46,6 @@ private:
     quint32 redMask = 0, greenMask = 0, blueMask = 0;
     bool leastSignificantFirst = true;
     bool randrMonitors = false;
+    // The monitors as last listed: where the next pixel is first asked for.
+    MonitorLayout lastListed;
 };

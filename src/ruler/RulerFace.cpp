@@ -3,6 +3,8 @@
 #include "chrome/ToolLook.h"
 
 #include <QImage>
+#include <algorithm>
+#include <cstring>
 
 namespace RulerFace {
 namespace {
@@ -37,11 +39,15 @@ QPixmap Horizontal()
     if (columns.width() != stripColumns)
         return QPixmap();
     QImage face(horizontalLength, columns.height(), QImage::Format_RGB32);
+    const int last = horizontalLength - 1;
     for (int y = 0; y < face.height(); ++y) {
         const auto *from = reinterpret_cast<const QRgb *>(columns.constScanLine(y));
         auto *to = reinterpret_cast<QRgb *>(face.scanLine(y));
-        for (int x = 0; x < face.width(); ++x)
-            to[x] = from[stripColumn(x, face.width())];
+        to[0] = from[0];
+        to[1] = from[1];
+        std::fill(to + edgeColumns, to + last - 1, from[edgeColumns]);
+        to[last - 1] = from[stripColumns - 2];
+        to[last] = from[stripColumns - 1];
     }
     return QPixmap::fromImage(face);
 }
@@ -53,13 +59,17 @@ QPixmap Vertical()
     const QImage columns = strip();
     if (columns.width() != stripColumns)
         return QPixmap();
-    QImage face(columns.height(), verticalLength, QImage::Format_RGB32);
-    for (int y = 0; y < face.height(); ++y) {
-        const int column = stripColumn(y, face.height());
-        auto *to = reinterpret_cast<QRgb *>(face.scanLine(y));
-        for (int x = 0; x < face.width(); ++x)
-            to[x] = columns.pixel(column, x);
+    const int thickness = columns.height();
+    QImage rows(thickness, stripColumns, QImage::Format_RGB32);
+    for (int column = 0; column < stripColumns; ++column) {
+        auto *row = reinterpret_cast<QRgb *>(rows.scanLine(column));
+        for (int x = 0; x < thickness; ++x)
+            row[x] = columns.pixel(column, x);
     }
+    QImage face(thickness, verticalLength, QImage::Format_RGB32);
+    const qsizetype rowBytes = thickness * qsizetype(sizeof(QRgb));
+    for (int y = 0; y < verticalLength; ++y)
+        std::memcpy(face.scanLine(y), rows.constScanLine(stripColumn(y, verticalLength)), rowBytes);
     return QPixmap::fromImage(face);
 }
 

@@ -93,6 +93,7 @@ private slots:
     void clearEmptiesReadouts();
     void orientationKeepsEachLength();
     void edgeBarPlacement();
+    void uprightFaceIsTheFaceTurned();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
     void leftDragKeepsPressPointUnderPointer_data();
@@ -700,6 +701,26 @@ void TestForm1::edgeBarPlacement()
     ruler.Timer1_Timer();
     QCOMPARE(bottom->y(), 77); // 1160 twips: flush after a resize
     QCOMPARE(bottom->width(), 500);
+}
+
+// The upright face is the horizontal one turned over its diagonal, light
+// above and left, dark below and right, with its own two dark end rows.
+void TestForm1::uprightFaceIsTheFaceTurned()
+{
+    Form1 ruler;
+    ruler.mnuVertical_Click();
+    const QImage across = ruler.findChild<QLabel *>("Image9")->pixmap().toImage();
+    const QImage upright = ruler.findChild<QLabel *>("Image10")->pixmap().toImage();
+    QCOMPARE(across.size(), QSize(1600, 70));
+    QCOMPARE(upright.size(), QSize(70, 1200));
+    for (int along = 0; along < 1200; ++along) {
+        const int acrossColumn = along < 1198 ? along : along + 400;
+        for (int side = 0; side < 70; ++side)
+            QCOMPARE(upright.pixel(side, along), across.pixel(acrossColumn, side));
+    }
+    QVERIFY(qGray(across.pixel(0, 35)) > qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(1599, 35)) < qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
 }
 
 void TestForm1::captionPicturesFollowRightEdge()

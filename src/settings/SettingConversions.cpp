@@ -107,9 +107,16 @@ std::optional<double> decimalFromText(const QString &text)
     const QString trimmed = text.trimmed();
     if (!isDecimal(trimmed))
         return std::nullopt;
-    bool ok = false;
-    const double number = trimmed.toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    // Only ASCII is left: the characters convert one for one.
+    char digits[64];
+    int length = 0;
+    for (const QChar c : trimmed) {
+        if (length > 0 || c != QLatin1Char('+'))
+            digits[length++] = char(c.unicode());
+    }
+    double number = 0;
+    const std::from_chars_result end = std::from_chars(digits, digits + length, number);
+    if (end.ec != std::errc() || end.ptr != digits + length || !std::isfinite(number))
         return std::nullopt;
     return number;
 }

@@ -551,9 +551,37 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
+    if (size() == QSize(widthPixels, heightPixels))
+        return;
+    // Qt repaints a window whose size changes whole: the controls the layout
+    // moves need not each mark where they were and where they go.
+    const QList<QWidget *> moved = visibleLaidOutControls();
+    for (QWidget *control : moved)
+        control->setUpdatesEnabled(false);
     FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
     if (size() != laidOutSize)
         Form_Resize();
+    for (QWidget *control : moved)
+        control->setUpdatesEnabled(true);
+}
+
+QList<QWidget *> Form1::visibleLaidOutControls() const
+{
+    QList<QWidget *> visible;
+    for (QWidget *control :
+         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+          static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
+          static_cast<QWidget *>(closeButton->normalPicture()),
+          static_cast<QWidget *>(closeButton->hoverPicture()),
+          static_cast<QWidget *>(closeButton->downPicture()),
+          static_cast<QWidget *>(minimizeButton->normalPicture()),
+          static_cast<QWidget *>(minimizeButton->hoverPicture()),
+          static_cast<QWidget *>(minimizeButton->downPicture()),
+          static_cast<QWidget *>(topToggle->Top_Y()), static_cast<QWidget *>(topToggle->Top_N())}) {
+        if (control->isVisible())
+            visible.append(control);
+    }
+    return visible;
 }
 
 // Size changes the ruler did not make itself (the window manager's) are laid

@@ -163,6 +163,7 @@ private:
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
+    QList<QWidget *> visibleLaidOutControls() const;
     void setSliderPopup(QSlider *slider, const QString &text);
     // A readout and the unit's name, as the pop-up texts, the menu captions
     // and the copy show them.

@@ -13,6 +13,29 @@ namespace {
 // the tip of an arrow pointer of the usual size.
 constexpr QPoint tipOffset(2, 16);
 
+// The text with every digit made a zero: in a font whose digits are all as
+// wide, texts of the same pattern take the same room.
+QString digitPattern(const QString &text)
+{
+    QString pattern = text;
+    for (QChar &c : pattern) {
+        if (c.isDigit())
+            c = QLatin1Char('0');
+    }
+    return pattern;
+}
+
+bool digitsAllAsWide(const QFont &font)
+{
+    const QFontMetrics metrics(font);
+    const int zero = metrics.horizontalAdvance(QLatin1Char('0'));
+    for (char digit = '1'; digit <= '9'; ++digit) {
+        if (metrics.horizontalAdvance(QLatin1Char(digit)) != zero)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 SliderPopup::SliderPopup(QWidget *owner)
@@ -30,6 +53,7 @@ SliderPopup::SliderPopup(QWidget *owner)
     setIndent(1);
     setTextFormat(Qt::PlainText);
     setWindowOpacity(style()->styleHint(QStyle::SH_ToolTipLabel_Opacity, nullptr, this) / 255.0);
+    sizedByPattern = digitsAllAsWide(font());
 }
 
 void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
@@ -38,13 +62,24 @@ void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
         return;
     if (popup != text()) {
         setText(popup);
-        resize(sizeHint() + QSize(1, 0));
+        fitText();
     }
     const QPoint place = placeFor(globalPoint);
     if (place != pos())
         move(place);
     if (!isVisible())
         show();
+}
+
+// Laying the text out to measure it costs more than all else a new length
+// does, so it is measured again only when its pattern of digits changes.
+void SliderPopup::fitText()
+{
+    const QString pattern = digitPattern(text());
+    if (sizedByPattern && pattern == sizedPattern)
+        return;
+    sizedPattern = pattern;
+    resize(sizeHint() + QSize(1, 0));
 }
 
 // Kept on the screen of the point: flipped left of or above it where it

@@ -19,5 +19,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
+
+    bool sizedByPattern = false;
+    QString sizedPattern;
 };

@@ -39,6 +39,7 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <utility>
 
 namespace {
 
@@ -281,8 +282,8 @@ void Form1::createTimers()
     }
     Timer4.setInterval(1000);
     Timer5.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(&Timer1, &QTimer::timeout, this, [this] { followTick(Timer1, &Form1::Timer1_Timer); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { followTick(Timer2, &Form1::Timer2_Timer); });
     connect(&Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
     connect(&Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
 }
@@ -484,6 +485,7 @@ void Form1::showNudgeButtons(bool horizontalRuler)
 void Form1::Option1_Click()
 {
     horizontal = true;
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(horizontalLength))
@@ -505,6 +507,7 @@ void Form1::Option1_Click()
 void Form1::Option2_Click()
 {
     horizontal = false;
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(verticalLength))
@@ -591,6 +594,7 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (size() != laidOutSize)
         Form_Resize();
+    wakeSleepingTimer();
 }
 
 // Restoring from the task bar does not change the size, but lays the window
@@ -753,17 +757,44 @@ void Form1::RefreshUnit()
 void Form1::Slider1_Change()
 {
     horizontalLength = QString::number(Slider1->value());
+    wakeSleepingTimer();
 }
 
 void Form1::Slider2_Change()
 {
     verticalLength = QString::number(Slider2->value());
+    wakeSleepingTimer();
+}
+
+// While the thumb is held still every tick finds nothing new. The slider's
+// timer then sleeps, instead of waking a thousand times a second to do
+// nothing, until the slider or the window's size changes: then it ticks as
+// before. Only what a tick shows is compared, so nothing a tick does is lost.
+void Form1::followTick(QTimer &timer, void (Form1::*tick)())
+{
+    const QString popupBefore = sliderPopup ? sliderPopup->text() : QString();
+    const QSize sizeBefore = size();
+    const QString widthBefore = Text1(), heightBefore = Text2(), unitBefore = unitName;
+    (this->*tick)();
+    if (size() == sizeBefore && Text1() == widthBefore && Text2() == heightBefore &&
+        unitName == unitBefore && sliderPopup && sliderPopup->text() == popupBefore &&
+        sliderPopup->isVisible()) {
+        timer.stop();
+        sleepingTimer = &timer;
+    }
+}
+
+void Form1::wakeSleepingTimer()
+{
+    if (QTimer *timer = std::exchange(sleepingTimer, nullptr))
+        timer->start();
 }
 
 // A running caption timer goes on as it is: restarting it at every press
 // would hold the caption back while the user presses again and again.
 void Form1::Slider1_MouseDown()
 {
+    sleepingTimer = nullptr;
     Timer1.start();
     Timer2.stop();
     if (!Timer4.isActive())
@@ -772,6 +803,7 @@ void Form1::Slider1_MouseDown()
 
 void Form1::Slider1_MouseUp()
 {
+    sleepingTimer = nullptr;
     Timer1.stop();
     if (sliderPopup)
         sliderPopup->hide();
@@ -779,6 +811,7 @@ void Form1::Slider1_MouseUp()
 
 void Form1::Slider2_MouseDown()
 {
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.start();
     if (!Timer5.isActive())
@@ -787,6 +820,7 @@ void Form1::Slider2_MouseDown()
 
 void Form1::Slider2_MouseUp()
 {
+    sleepingTimer = nullptr;
     Timer2.stop();
     if (sliderPopup)
         sliderPopup->hide();

@@ -165,6 +165,8 @@ private:
     void resizeWindow(int widthPixels, int heightPixels);
     QList<QWidget *> visibleLaidOutControls() const;
     void setSliderPopup(QSlider *slider, const QString &text);
+    void followTick(QTimer &timer, void (Form1::*tick)());
+    void wakeSleepingTimer();
     // A readout and the unit's name, as the pop-up texts, the menu captions
     // and the copy show them.
     QString withUnit(const ReadoutBox *readout) const;
@@ -202,6 +204,8 @@ private:
     QTimer Timer2;
     QTimer Timer4;
     QTimer Timer5;
+    // Timer1 or Timer2 while it sleeps with its slider held still.
+    QTimer *sleepingTimer = nullptr;
 
     // The readouts' texts while a unit command builds them.
     struct

@@ -7,6 +7,7 @@
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "window/FloatingWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -354,7 +355,12 @@ void TestForm1::sliderPressFollowsUntilRelease()
     QMouseEvent down(QEvent::Type(press), end, slider->mapToGlobal(end), Qt::LeftButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(slider, &down);
+    QTest::qWait(20); // held still: the ticks find nothing new, and the timer sleeps
     slider->setValue(4500);
+    QTRY_COMPARE(length(), 300);
+    // Another size given to the window while the thumb is held is taken back.
+    QTest::qWait(20);
+    FloatingWindow::Resize(&ruler, vertical ? QSize(84, 350) : QSize(350, 84));
     QTRY_COMPARE(length(), 300);
     QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
                    Qt::NoButton, Qt::NoModifier);

@@ -4,7 +4,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QStylePainter>
+#include <QPainter>
 #include <QToolTip>
 
 namespace {
@@ -106,12 +106,17 @@ QPoint SliderPopup::placeFor(const QPoint &globalPoint) const
     return place;
 }
 
+// The panel, as the style draws a tooltip's, is drawn once for each size.
 void SliderPopup::paintEvent(QPaintEvent *event)
 {
-    QStylePainter painter(this);
-    QStyleOptionFrame frame;
-    frame.initFrom(this);
-    painter.drawPrimitive(QStyle::PE_PanelTipLabel, frame);
-    painter.end();
+    if (panel.size() != size()) {
+        panel = QPixmap(size());
+        panel.fill(Qt::transparent);
+        QPainter onPanel(&panel);
+        QStyleOptionFrame frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_PanelTipLabel, &frame, &onPanel, this);
+    }
+    QPainter(this).drawPixmap(0, 0, panel);
     QLabel::paintEvent(event);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLabel>
+#include <QPixmap>
 
 // The short text a slider shows beside its thumb while it is held: one label
 // of the tooltip's look and place, moved and given new text as the thumb
@@ -22,6 +23,7 @@ private:
     void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
 
+    QPixmap panel;
     bool sizedByPattern = false;
     QString sizedPattern;
 };

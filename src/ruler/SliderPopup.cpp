@@ -1,10 +1,10 @@
 #include "ruler/SliderPopup.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleOptionFrame>
-#include <QPainter>
 #include <QToolTip>
 
 namespace {
@@ -107,7 +107,7 @@ QPoint SliderPopup::placeFor(const QPoint &globalPoint) const
 }
 
 // The panel, as the style draws a tooltip's, is drawn once for each size.
-void SliderPopup::paintEvent(QPaintEvent *event)
+void SliderPopup::paintEvent(QPaintEvent *)
 {
     if (panel.size() != size()) {
         panel = QPixmap(size());
@@ -117,6 +117,16 @@ void SliderPopup::paintEvent(QPaintEvent *event)
         frame.initFrom(this);
         style()->drawPrimitive(QStyle::PE_PanelTipLabel, &frame, &onPanel, this);
     }
-    QPainter(this).drawPixmap(0, 0, panel);
-    QLabel::paintEvent(event);
+    if (shaped.text() != text()) {
+        shaped = QStaticText(text());
+        shaped.setTextFormat(Qt::PlainText);
+        shaped.prepare(QTransform(), font());
+    }
+    // Where a label with these margins and indent puts its text.
+    const int inset = margin() + indent();
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, panel);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.setFont(font());
+    painter.drawStaticText(contentsRect().topLeft() + QPoint(inset, margin()), shaped);
 }

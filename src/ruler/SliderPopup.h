@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QStaticText>
 
 // The short text a slider shows beside its thumb while it is held: one label
 // of the tooltip's look and place, moved and given new text as the thumb
@@ -24,6 +25,7 @@ private:
     QPoint placeFor(const QPoint &globalPoint) const;
 
     QPixmap panel;
+    QStaticText shaped;
     bool sizedByPattern = false;
     QString sizedPattern;
 };

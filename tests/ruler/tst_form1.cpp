@@ -487,16 +487,19 @@ void TestForm1::popupLooksAndStandsAsATooltip()
     auto *popup = qobject_cast<SliderPopup *>(sliderPopup(ruler));
     QVERIFY(popup && popup->isVisible());
     // Anywhere on the screen, and where it must turn away from the corner.
+    const QStringList texts = {"301 Pixels", "1199.9 Points", "24000 Twips", "105,8 Millimeters"};
     for (const QPoint &corner : {QPoint(300, 200), QPoint(790, 790)}) {
-        popup->hide();
-        popup->ShowAt(corner, QStringLiteral("301 Pixels"));
-        QToolTip::showText(corner, QStringLiteral("301 Pixels"), &ruler);
-        QWidget *tip = shownToolTip();
-        QVERIFY(tip);
-        QCOMPARE(popup->geometry(), tip->geometry());
-        QCOMPARE(popup->grab().toImage(), tip->grab().toImage());
-        QToolTip::hideText();
-        QTRY_VERIFY(!shownToolTip());
+        for (const QString &text : texts) {
+            popup->hide();
+            popup->ShowAt(corner, text);
+            QToolTip::showText(corner, text, &ruler);
+            QWidget *tip = shownToolTip();
+            QVERIFY(tip);
+            QCOMPARE(popup->geometry(), tip->geometry());
+            QCOMPARE(popup->grab().toImage(), tip->grab().toImage());
+            QToolTip::hideText();
+            QTRY_VERIFY(!shownToolTip());
+        }
     }
 }
 

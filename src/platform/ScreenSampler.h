@@ -17,4 +17,16 @@ public:
     // False where the desktop lets no program read the screen: then every
     // pixel is -1 and only the desktop's own colour picker can help.
     virtual bool CanReadScreen() = 0;
+
+    // The pointer and the pixel under it, read one after the other.
+    struct Sample
+    {
+        QPoint pointer;
+        qint32 color = -1;
+    };
+    virtual Sample PointerAndPixel()
+    {
+        const QPoint pointer = PointerPosition();
+        return {pointer, PixelColor(pointer)};
+    }
 };

@@ -155,6 +155,33 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
     return colour;
 }
 
+// The monitor list that comes with the pointer places the pixel too: two
+// round trips and one list for the pair.
+ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
+{
+    if (!connected())
+        return ScreenSampler::PointerAndPixel();
+    const unsigned int monitorsAsked = askMonitors();
+    xcb_query_pointer_reply_t *reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    const MonitorLayout layout = monitors(monitorsAsked);
+    if (!reply)
+        return {QCursor::pos(), -1};
+    const QPoint rootPoint(reply->root_x, reply->root_y);
+    std::free(reply);
+    return {layout.FromRoot(rootPoint), pixelOfRoot(rootPoint, layout)};
+}
+
+qint32 X11ScreenSampler::pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const
+{
+    if (!inRoot(rootPoint) || !layout.Covers(rootPoint))
+        return -1;
+    xcb_get_image_reply_t *reply = imageReply(askImage(rootPoint));
+    const qint32 colour = colourOf(reply);
+    std::free(reply);
+    return colour;
+}
+
 // A server that keeps the screen from its clients, as XWayland does, fails
 // GetImage of the root window wherever it is asked, so one pixel tells.
 bool X11ScreenSampler::CanReadScreen()

@@ -25,6 +25,8 @@ public:
     QPoint PointerPosition() override;
     qint32 PixelColor(QPoint screenPoint) override;
     bool CanReadScreen() override;
+    // The pixel asked for with the monitor list the pointer came with.
+    Sample PointerAndPixel() override;
 
 private:
     // The connection is opened on the first question, not at the start.
@@ -32,6 +34,7 @@ private:
     bool open();
     unsigned int askMonitors() const;
     unsigned int askImage(QPoint rootPoint) const;
+    qint32 pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const;
     MonitorLayout monitors(unsigned int asked);
     bool inRoot(QPoint rootPoint) const;
     xcb_get_image_reply_t *imageReply(unsigned int asked) const;

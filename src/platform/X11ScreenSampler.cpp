@@ -112,19 +112,24 @@ bool X11ScreenSampler::open()
 }
 
 // Both questions go out before either answer is awaited: one round trip.
-QPoint X11ScreenSampler::PointerPosition()
+std::optional<QPoint> X11ScreenSampler::rootPointer(MonitorLayout &layout)
 {
-    if (!connected())
-        return QCursor::pos();
     const unsigned int monitorsAsked = askMonitors();
     xcb_query_pointer_reply_t *reply =
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
-    const MonitorLayout layout = monitors(monitorsAsked);
+    layout = monitors(monitorsAsked);
     if (!reply)
-        return QCursor::pos();
+        return std::nullopt;
     const QPoint rootPoint(reply->root_x, reply->root_y);
     std::free(reply);
-    return layout.FromRoot(rootPoint);
+    return rootPoint;
+}
+
+QPoint X11ScreenSampler::PointerPosition()
+{
+    MonitorLayout layout;
+    const std::optional<QPoint> rootPoint = connected() ? rootPointer(layout) : std::nullopt;
+    return rootPoint ? layout.FromRoot(*rootPoint) : QCursor::pos();
 }
 
 // The pixel goes out with the monitor list, where the last list put the
@@ -161,15 +166,11 @@ ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
 {
     if (!connected())
         return ScreenSampler::PointerAndPixel();
-    const unsigned int monitorsAsked = askMonitors();
-    xcb_query_pointer_reply_t *reply =
-        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
-    const MonitorLayout layout = monitors(monitorsAsked);
-    if (!reply)
+    MonitorLayout layout;
+    const std::optional<QPoint> rootPoint = rootPointer(layout);
+    if (!rootPoint)
         return {QCursor::pos(), -1};
-    const QPoint rootPoint(reply->root_x, reply->root_y);
-    std::free(reply);
-    return {layout.FromRoot(rootPoint), pixelOfRoot(rootPoint, layout)};
+    return {layout.FromRoot(*rootPoint), pixelOfRoot(*rootPoint, layout)};
 }
 
 qint32 X11ScreenSampler::pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const

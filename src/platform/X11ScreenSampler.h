@@ -3,6 +3,8 @@
 #include "platform/MonitorLayout.h"
 #include "platform/ScreenSampler.h"
 
+#include <optional>
+
 struct xcb_connection_t;
 struct xcb_get_image_reply_t;
 
@@ -32,6 +34,7 @@ private:
     // The connection is opened on the first question, not at the start.
     bool connected();
     bool open();
+    std::optional<QPoint> rootPointer(MonitorLayout &layout);
     unsigned int askMonitors() const;
     unsigned int askImage(QPoint rootPoint) const;
     qint32 pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const;

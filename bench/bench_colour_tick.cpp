@@ -1,7 +1,9 @@
 // Costs of the Color Spy's sampling on a real X server: one pixel read
 // through the screen sampler, one bare X round trip on a connection of its
-// own as the floor a pixel read cannot go below, and one whole tick of the
-// Spy. Prints one "name microseconds" line each, the median over batches.
+// own as the floor a pixel read cannot go below, one on Qt's connection
+// (whose answers go through Qt's event reader thread), and one whole tick
+// of the Spy. Prints one "name microseconds" line each, the median over
+// batches.
 //
 // With --capture it instead opens Color Spy, starts its capture and runs
 // until it is ended, for bench/run.sh to measure its share of a core.
@@ -71,6 +73,9 @@ int main(int argc, char **argv)
     const double roundTrip = medianMicroseconds([&] {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     });
+    xcb_connection_t *qts = x11->connection();
+    const double qtRoundTrip = medianMicroseconds(
+        [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
     frmColor *spy = frmColor::ShowInstance();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
@@ -80,6 +85,7 @@ int main(int argc, char **argv)
 
     std::printf("pixel_read_us %.1f\n", pixel);
     std::printf("x_round_trip_us %.1f\n", roundTrip);
+    std::printf("qt_round_trip_us %.1f\n", qtRoundTrip);
     std::printf("spy_tick_us %.1f\n", tick);
     return 0;
 }

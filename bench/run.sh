@@ -321,12 +321,13 @@ main() {
     i_bare_paint=$(per_call "$(cat "$TMP/instructions.bare-repaint" 2>/dev/null)" "$calls")
     i_start=$(cat "$TMP/instructions.start.ombrix" 2>/dev/null || true)
     i_start_text=$(cat "$TMP/instructions.start.text" 2>/dev/null || true)
-    local tick bare_resize redraw pixel round_trip spy
+    local tick bare_resize redraw pixel round_trip qt_round_trip spy
     tick=$(value_of ruler_tick_us "$TMP/calls")
     bare_resize=$(value_of bare_resize_us "$TMP/calls")
     redraw=$(value_of redraw_style3_73x23_us "$TMP/calls")
     pixel=$(value_of pixel_read_us "$TMP/calls")
     round_trip=$(value_of x_round_trip_us "$TMP/calls")
+    qt_round_trip=$(value_of qt_round_trip_us "$TMP/calls")
     spy=$(value_of spy_tick_us "$TMP/calls")
 
     local starts="Start-up to first mapped window (median of $STARTS)"
@@ -363,6 +364,8 @@ main() {
         "one \`Timer1_Timer\` tick ${tick:-—} µs" "$redraw" "$tick" ""
     row "Screen pixel read" "${pixel:-—} µs" "X round trip ${round_trip:-—} µs" "$pixel" \
         "$round_trip" "≤ 1.3×"
+    row "Screen pixel read" "${pixel:-—} µs" "X round trip on Qt's connection ${qt_round_trip:-—} µs" \
+        "$pixel" "$qt_round_trip" ""
     row "Color Spy tick" "${spy:-—} µs" "X round trip ${round_trip:-—} µs" "$spy" "$round_trip" ""
     row "Color Spy capturing, pointer moving, ${BUSY} s: share of a core" "${c_capture:-—} %" \
         "bare Qt window with a 100 ms timer ${c_timer100:-—} %" "$c_capture" "$c_timer100" "≤ 0.5 %"

@@ -5,7 +5,7 @@
 
 // Reads the pointer and the screen. Coordinates are screen pixels counted
 // from the primary monitor's top-left corner, negative left of or above it.
-// Nothing is cached between calls.
+// Every call reads the pointer and the pixel anew.
 class ScreenSampler
 {
 public:

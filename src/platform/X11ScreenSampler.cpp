@@ -108,6 +108,13 @@ bool X11ScreenSampler::open()
     blueMask = visual->blue_mask;
     randrMonitors = listsMonitors(connection);
     lastListed = MonitorLayout({{QRect(0, 0, rootWidth, rootHeight), false}});
+    if (randrMonitors) {
+        randrEvents = xcb_get_extension_data(connection, &xcb_randr_id)->first_event;
+        xcb_randr_select_input(
+            connection, root,
+            XCB_RANDR_NOTIFY_MASK_SCREEN_CHANGE | XCB_RANDR_NOTIFY_MASK_CRTC_CHANGE |
+                XCB_RANDR_NOTIFY_MASK_OUTPUT_CHANGE | XCB_RANDR_NOTIFY_MASK_OUTPUT_PROPERTY);
+    }
     return true;
 }
 
@@ -132,8 +139,9 @@ QPoint X11ScreenSampler::PointerPosition()
     return rootPoint ? layout.FromRoot(*rootPoint) : QCursor::pos();
 }
 
-// The pixel goes out with the monitor list, where the last list put the
-// point; only if the new list puts it elsewhere is it asked for again.
+// The pixel goes out with the monitor list where one is asked for, at the
+// place the last list gave the point; only if the new list puts it elsewhere
+// is it asked for again.
 qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 {
     if (!connected())
@@ -194,21 +202,47 @@ bool X11ScreenSampler::CanReadScreen()
     return reply != nullptr;
 }
 
-// The request's sequence number, 0 for none.
-unsigned int X11ScreenSampler::askMonitors() const
+// The request's sequence number; 0 where the list is not asked for: the
+// last list still holds.
+unsigned int X11ScreenSampler::askMonitors()
 {
-    return randrMonitors ? xcb_randr_get_monitors(connection, root, 1).sequence : 0;
+    if (!randrMonitors || !monitorsMayHaveChanged())
+        return 0;
+    monitorsChanged = false;
+    return xcb_randr_get_monitors(connection, root, 1).sequence;
 }
 
+// The server tells of every change of the screen, its outputs and their
+// places; the list is asked for again after such a notice, and at least
+// once a second all the same.
+bool X11ScreenSampler::monitorsMayHaveChanged()
+{
+    while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
+        if ((event->response_type & 0x7f) == randrEvents + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
+            const auto *screen = reinterpret_cast<xcb_randr_screen_change_notify_event_t *>(event);
+            rootWidth = screen->width;
+            rootHeight = screen->height;
+        }
+        monitorsChanged = true;
+        std::free(event);
+    }
+    return monitorsChanged || !listedAt.isValid() || listedAt.hasExpired(1000);
+}
+
+// The last list when none was asked for (or it was refused); the root
+// window as one monitor that is not primary without RandR 1.5.
 MonitorLayout X11ScreenSampler::monitors(unsigned int asked)
 {
-    const MonitorLayout wholeRoot({{QRect(0, 0, rootWidth, rootHeight), false}});
+    if (!randrMonitors)
+        return MonitorLayout({{QRect(0, 0, rootWidth, rootHeight), false}});
     if (!asked)
-        return wholeRoot;
+        return lastListed;
     xcb_randr_get_monitors_reply_t *reply =
         xcb_randr_get_monitors_reply(connection, {asked}, nullptr);
-    if (!reply)
-        return wholeRoot;
+    if (!reply) {
+        monitorsChanged = true;
+        return lastListed;
+    }
     QList<MonitorLayout::Monitor> list;
     for (auto each = xcb_randr_get_monitors_monitors_iterator(reply); each.rem;
          xcb_randr_monitor_info_next(&each)) {
@@ -218,6 +252,7 @@ MonitorLayout X11ScreenSampler::monitors(unsigned int asked)
     }
     std::free(reply);
     lastListed = MonitorLayout(list);
+    listedAt.start();
     return lastListed;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/MonitorLayout.h"
 #include "platform/ScreenSampler.h"
 
+#include <QElapsedTimer>
 #include <optional>
 
 struct xcb_connection_t;
@@ -11,10 +12,12 @@ struct xcb_get_image_reply_t;
 // Asks the X server directly, on a connection of its own, so that the
 // answers wake only the thread that waits for them and not Qt's event
 // reader: one QueryPointer for the pointer and one 1 x 1 GetImage of the
-// root window for a pixel, each sent together with one RandR GetMonitors for
-// the place of the primary monitor, which may change at any time, and
-// waited for once. The pixel is asked for where the monitors last put the
-// point, and asked again only when the answer shows they have moved.
+// root window for a pixel. The place of the primary monitor may change at
+// any time: RandR's list of monitors is asked for again, sent with the
+// pointer or the pixel and waited for once, whenever the server has told of
+// a change of its outputs, and at least once a second. The pixel is asked
+// for where the last list put the point, and asked again only when a new
+// list shows the monitors have moved.
 // Without an X server under Qt (another platform plugin), or on a root
 // visual whose pixels are not plain red, green and blue bits, every pixel is
 // unreadable.
@@ -35,7 +38,8 @@ private:
     bool connected();
     bool open();
     std::optional<QPoint> rootPointer(MonitorLayout &layout);
-    unsigned int askMonitors() const;
+    unsigned int askMonitors();
+    bool monitorsMayHaveChanged();
     unsigned int askImage(QPoint rootPoint) const;
     qint32 pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const;
     MonitorLayout monitors(unsigned int asked);
@@ -52,6 +56,10 @@ private:
     quint32 redMask = 0, greenMask = 0, blueMask = 0;
     bool leastSignificantFirst = true;
     bool randrMonitors = false;
-    // The monitors as last listed: where the next pixel is first asked for.
+    // The monitors as last listed, when, and whether the server has told of
+    // a change since.
     MonitorLayout lastListed;
+    QElapsedTimer listedAt;
+    bool monitorsChanged = false;
+    quint8 randrEvents = 0;
 };

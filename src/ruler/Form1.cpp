@@ -561,7 +561,8 @@ void Form1::resizeWindow(int widthPixels, int heightPixels)
     const QList<QWidget *> moved = visibleLaidOutControls();
     for (QWidget *control : moved)
         control->setUpdatesEnabled(false);
-    FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
+    // Fixed at every length, as at the start.
+    setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
     for (QWidget *control : moved)

@@ -7,7 +7,6 @@
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
-#include "window/FloatingWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -360,7 +359,7 @@ void TestForm1::sliderPressFollowsUntilRelease()
     QTRY_COMPARE(length(), 300);
     // Another size given to the window while the thumb is held is taken back.
     QTest::qWait(20);
-    FloatingWindow::Resize(&ruler, vertical ? QSize(84, 350) : QSize(350, 84));
+    ruler.setFixedSize(vertical ? QSize(84, 350) : QSize(350, 84));
     QTRY_COMPARE(length(), 300);
     QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
                    Qt::NoButton, Qt::NoModifier);

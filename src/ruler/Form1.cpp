@@ -123,8 +123,6 @@ Form1::Form1()
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
     setMouseTracking(true);
-    // A longer ruler paints only what it gains, a shorter one nothing.
-    setAttribute(Qt::WA_StaticContents);
     resize(Twips::toPixels(startLength), Twips::toPixels(thickness));
     FloatingWindow::Mark(this, FloatingWindow::Utility);
 

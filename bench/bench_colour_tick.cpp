@@ -1,7 +1,12 @@
 // Costs of the Color Spy's sampling on a real X server: one pixel read
-// through the screen sampler, one bare X round trip as the floor it cannot
-// go below, and one whole tick of the Spy. Prints one "name microseconds"
-// line each, the median over batches.
+// through the screen sampler, one bare X round trip on a connection of its
+// own as the floor a pixel read cannot go below, one on Qt's connection
+// (whose answers go through Qt's event reader thread), and one whole tick
+// of the Spy. Prints one "name microseconds" line each, the median over
+// batches.
+//
+// With --capture it instead opens Color Spy, starts its capture and runs
+// until it is ended, for bench/run.sh to measure its share of a core.
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
@@ -36,17 +41,31 @@ double medianMicroseconds(const std::function<void()> &operation)
     return perCall[batches / 2];
 }
 
+int capture()
+{
+    frmColor *spy = frmColor::ShowInstance();
+    spy->chameleonButton2_Click();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     if (!x11 || !x11->connection()) {
         std::fprintf(stderr, "bench_colour_tick needs an X server\n");
         return 1;
     }
-    xcb_connection_t *connection = x11->connection();
+    if (QApplication::arguments().contains(QStringLiteral("--capture")))
+        return capture();
+    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
+    if (xcb_connection_has_error(connection)) {
+        std::fprintf(stderr, "bench_colour_tick cannot open a connection of its own\n");
+        return 1;
+    }
     ScreenSampler *sampler = platform().sampler;
     volatile qint32 sink = 0;
 
@@ -54,14 +73,19 @@ int main(int argc, char **argv)
     const double roundTrip = medianMicroseconds([&] {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     });
+    xcb_connection_t *qts = x11->connection();
+    const double qtRoundTrip = medianMicroseconds(
+        [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
     frmColor *spy = frmColor::ShowInstance();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
     spy->Unload();
     QCoreApplication::processEvents();
+    xcb_disconnect(connection);
 
     std::printf("pixel_read_us %.1f\n", pixel);
     std::printf("x_round_trip_us %.1f\n", roundTrip);
+    std::printf("qt_round_trip_us %.1f\n", qtRoundTrip);
     std::printf("spy_tick_us %.1f\n", tick);
     return 0;
 }

@@ -5,10 +5,22 @@
 // events it causes are handled between calls, as the event loop would.
 //
 // Prints "ruler_tick_us <v>" and "bare_resize_us <v>", the median per call.
+//
+// With --instructions KIND COUNT it instead runs COUNT calls of one kind
+// with valgrind's callgrind collecting only inside them (run it under
+// valgrind --tool=callgrind --collect-atstart=no); bench/run.sh divides the
+// total by COUNT. Kinds:
+//   tick-still        a tick while the thumb is held still: nothing new
+//   tick              a tick that changes the length (the call alone)
+//   tick-repaint      the same, and the repaint it causes
+//   bare-resize       a resize of a window with the ruler's face (the call)
+//   bare-repaint      the same, and the repaint it causes
 #include "ruler/Form1.h"
+#include "ruler/RulerFace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -16,6 +28,11 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define OMBRIX_CALLGRIND 1
+#endif
 
 namespace {
 
@@ -43,6 +60,88 @@ double medianMicroseconds(const std::function<void(int)> &prepare,
     return double(nanoseconds[timedCalls / 2]) / 1000.0;
 }
 
+// A window of the ruler's size and colour showing the ruler's face where the
+// ruler shows it, and nothing else.
+struct BareWindow
+{
+    QWidget window;
+    QLabel face{&window};
+
+    BareWindow()
+    {
+        QPalette palette = window.palette();
+        palette.setColor(QPalette::Window, QColor(240, 232, 216));
+        window.setPalette(palette);
+        window.setAutoFillBackground(true);
+        face.setPixmap(RulerFace::Horizontal());
+        face.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        face.setGeometry(0, 7, 1600, 70);
+        window.resize(400, 84);
+        window.show();
+        QCoreApplication::processEvents();
+    }
+};
+
+void settle()
+{
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Runs call count times, collecting instructions only inside it; with
+// repaint the events it causes are handled inside too, else outside.
+void countInstructions(int count, bool repaint, const std::function<void(int)> &prepare,
+                       const std::function<void()> &call)
+{
+    for (int i = 0; i < warmUpCalls / 4 + count; ++i) {
+        prepare(i);
+        const bool counted = i >= warmUpCalls / 4;
+#ifdef OMBRIX_CALLGRIND
+        if (counted)
+            CALLGRIND_TOGGLE_COLLECT;
+#endif
+        call();
+        if (repaint)
+            QCoreApplication::processEvents();
+#ifdef OMBRIX_CALLGRIND
+        if (counted)
+            CALLGRIND_TOGGLE_COLLECT;
+#endif
+        settle();
+    }
+}
+
+int instructions(const QString &kind, int count)
+{
+#ifndef OMBRIX_CALLGRIND
+    std::fputs("bench_ruler_tick: built without valgrind's headers\n", stderr);
+    return 1;
+#endif
+    const bool repaint = kind.endsWith(QLatin1String("repaint"));
+    if (kind.startsWith(QLatin1String("tick"))) {
+        Form1 ruler;
+        ruler.show();
+        settle();
+        QSlider *slider = ruler.findChild<QSlider *>(QStringLiteral("Slider1"));
+        const bool still = kind == QLatin1String("tick-still");
+        ruler.Timer1_Timer(); // the pop-up is shown from the first tick on
+        countInstructions(
+            count, repaint, [&](int i) { slider->setValue(still || i % 2 ? 7500 : 6000); },
+            [&] { ruler.Timer1_Timer(); });
+        return 0;
+    }
+    if (kind.startsWith(QLatin1String("bare"))) {
+        BareWindow bare;
+        int width = 400;
+        countInstructions(
+            count, repaint, [&](int i) { width = i % 2 ? 500 : 400; },
+            [&] { bare.window.resize(width, 84); });
+        return 0;
+    }
+    std::fprintf(stderr, "bench_ruler_tick: no kind %s\n", qPrintable(kind));
+    return 2;
+}
+
 double rulerTick()
 {
     Form1 ruler;
@@ -57,13 +156,10 @@ double rulerTick()
 
 double bareResize()
 {
-    QWidget window;
-    window.resize(400, 84);
-    window.show();
-    QCoreApplication::processEvents();
+    BareWindow bare;
     int width = 400;
     return medianMicroseconds([&](int i) { width = i % 2 ? 500 : 400; },
-                              [&] { window.resize(width, 84); });
+                              [&] { bare.window.resize(width, 84); });
 }
 
 } // namespace
@@ -75,9 +171,13 @@ int main(int argc, char *argv[])
     QTemporaryDir configuration;
     qputenv("XDG_CONFIG_HOME", configuration.path().toLocal8Bit());
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    qputenv("QT_FONT_DPI", "96");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--instructions"))
+        return instructions(arguments.at(2), arguments.at(3).toInt());
     std::printf("ruler_tick_us %.2f\n", rulerTick());
     std::printf("bare_resize_us %.2f\n", bareResize());
     return 0;

@@ -4,16 +4,21 @@
 # prints a markdown table on stdout. Every figure is set against a reference
 # measured in the same run: a bare Qt window (bench_bare_window), KRuler (a
 # ruler of the same kind, installed with apt-get when missing) or what the
-# benchmark binary measures beside it.
+# benchmark binary measures beside it. Instruction counts come from
+# valgrind's callgrind (installed with apt-get when missing): unlike times,
+# they do not change with the load of a shared machine.
 #
 #   OMBRIX_BENCH_STARTS   starts per program for the start-up median (15)
 #   OMBRIX_BENCH_IDLE     seconds over which idle wake-ups are counted (10)
+#   OMBRIX_BENCH_BUSY     seconds over which a held thumb and a capture are
+#                         measured (5)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ROOT=$PWD
 BUILD=${OMBRIX_BENCH_BUILD_DIR:-$ROOT/build-bench}
 STARTS=${OMBRIX_BENCH_STARTS:-15}
 IDLE=${OMBRIX_BENCH_IDLE:-10}
+BUSY=${OMBRIX_BENCH_BUSY:-5}
 
 # shellcheck source=scripts/lib/xdesktop.sh
 source "$ROOT/scripts/lib/xdesktop.sh"
@@ -49,19 +54,20 @@ build() {
         { tail -n 40 "$TMP/build.log" >&2; exit 1; }
 }
 
-ensure_kruler() {
-    command -v kruler >/dev/null && return 0
-    say "installing kruler"
+# ensure_tool COMMAND PACKAGE: installs PACKAGE with apt-get when COMMAND is missing.
+ensure_tool() {
+    command -v "$1" >/dev/null && return 0
+    say "installing $2"
     local as_root=()
     ((EUID == 0)) || as_root=(sudo)
     if "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends \
-        kruler >"$TMP/apt.log" 2>&1 ||
+        "$2" >"$TMP/apt.log" 2>&1 ||
         { "${as_root[@]}" apt-get update >>"$TMP/apt.log" 2>&1 &&
             "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y \
-                --no-install-recommends kruler >>"$TMP/apt.log" 2>&1; }; then
+                --no-install-recommends "$2" >>"$TMP/apt.log" 2>&1; }; then
         return 0
     fi
-    say "kruler could not be installed; its columns stay empty"
+    say "$2 could not be installed; its figures stay empty"
     return 1
 }
 
@@ -117,6 +123,96 @@ idle_figures() {
     echo "$rss $((after - before))" >"$TMP/idle.$name"
 }
 
+# Nanoseconds on a core, all threads.
+cpu_ns() {
+    cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d\n", n }'
+}
+
+# busy_figures NAME ACTION COMMAND...: starts the program, waits for its
+# window, runs ACTION (a function given the pid; "none" for nothing), then
+# writes "percent_of_a_core wakeups_a_second" over BUSY seconds to
+# $TMP/busy.NAME and ends the program.
+busy_figures() {
+    local name=$1 action=$2 out pid cpu_before cpu_after before after
+    shift 2
+    out=$(MAP_WAIT_KEEP=1 run_fresh "$BUILD/bench/map_wait" "$@" 2>>"$TMP/programs.log") || return 0
+    pid=$(sed -n 2p <<<"$out")
+    KEPT+=("$pid")
+    sleep 1
+    [[ $action == none ]] || "$action" "$pid" || say "$name: $action failed"
+    sleep 1
+    cpu_before=$(cpu_ns "$pid")
+    before=$(voluntary_switches "$pid")
+    sleep "$BUSY"
+    cpu_after=$(cpu_ns "$pid")
+    after=$(voluntary_switches "$pid")
+    xdotool mouseup 1 2>/dev/null || true
+    kill -TERM "$pid" 2>/dev/null || true
+    awk -v c=$((cpu_after - cpu_before)) -v w=$((after - before)) -v s="$BUSY" \
+        'BEGIN { printf "%.3f %.0f\n", c / (s * 1e9) * 100, w / s }' >"$TMP/busy.$name"
+}
+
+# Presses the left button on the thumb of the ruler's slider and holds it.
+hold_thumb() {
+    local window x y
+    window=$(xdotool search --onlyvisible --pid "$1" 2>/dev/null | head -n 1)
+    [[ -n $window ]] || return 1
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    x=$((X + 124)) y=$((Y + 59)) # the thumb's centre at the start length, 6000 twips
+    xdotool mousemove "$x" "$y" mousedown 1
+}
+
+# Moves the pointer to and fro along the screen's bottom, clear of every
+# window, for as long as the measurement lasts.
+POINTER_MOVER=
+move_pointer() {
+    (
+        local x end=$((SECONDS + BUSY + 3))
+        while ((SECONDS < end)); do
+            for ((x = 600; x < 1200; x += 7)); do
+                xdotool mousemove "$x" 980 2>/dev/null
+                sleep 0.02
+            done
+        done
+    ) &
+    POINTER_MOVER=$!
+    KEPT+=("$POINTER_MOVER")
+}
+
+stop_pointer() {
+    [[ -z $POINTER_MOVER ]] || kill "$POINTER_MOVER" 2>/dev/null || true
+    POINTER_MOVER=
+}
+
+# instructions NAME COMMAND...: the instructions callgrind counts where the
+# command collects them, written to $TMP/instructions.NAME.
+instructions() {
+    local name=$1
+    shift
+    run_fresh valgrind --tool=callgrind --collect-atstart=no \
+        --callgrind-out-file="$TMP/callgrind.$name" "$@" >>"$TMP/programs.log" 2>&1 || return 0
+    awk '/^summary:/ { print $2 }' "$TMP/callgrind.$name" >"$TMP/instructions.$name"
+}
+
+# start_instructions NAME COMMAND...: instructions from exec to the first
+# map request, written to $TMP/instructions.start.NAME; for the program also
+# the share of them its settings store takes, in $TMP/store_share.
+start_instructions() {
+    local name=$1 file
+    shift
+    run_fresh timeout -s TERM 30 valgrind --tool=callgrind --dump-before=xcb_map_window \
+        --callgrind-out-file="$TMP/cgstart.$name.%p" "$@" >>"$TMP/programs.log" 2>&1 || true
+    local parts=("$TMP"/cgstart."$name".*.1)
+    file=${parts[0]}
+    [[ -e $file ]] || return 0
+    awk '/^summary:/ { print $2 }' "$file" >"$TMP/instructions.start.$name"
+    [[ $name == ombrix ]] || return 0
+    callgrind_annotate --inclusive=yes "$file" 2>/dev/null |
+        awk -v total="$(cat "$TMP/instructions.start.$name")" \
+            '/IniSettingsStore::GetSetting/ { gsub(",", "", $1); if ($1 > n) n = $1 }
+             END { if (n > 0) printf "%.1f\n", n / total * 100 }' >"$TMP/store_share"
+}
+
 # ---- table ------------------------------------------------------------------
 
 ratio() {
@@ -127,6 +223,14 @@ ms() {
     awk -v us="$1" 'BEGIN { if (us == "") print "—"; else printf "%.1f ms", us / 1000 }'
 }
 
+count() {
+    awk -v n="$1" 'BEGIN { if (n == "") print "—"; else if (n >= 1e6) printf "%.1f M", n / 1e6; else if (n >= 1e3) printf "%.1f k", n / 1e3; else printf "%d", n }'
+}
+
+per_call() {
+    awk -v n="$1" -v c="$2" 'BEGIN { if (n == "") print ""; else printf "%.0f\n", n / c }'
+}
+
 mib() {
     awk -v kb="$1" 'BEGIN { if (kb == "") print "—"; else printf "%.1f MiB", kb / 1024 }'
 }
@@ -135,10 +239,16 @@ value_of() {
     awk -v key="$1" '$1 == key { print $2 }' "$2" 2>/dev/null
 }
 
+# row MEASURE OMBRIX REFERENCE OMBRIX_NUMBER REFERENCE_NUMBER GOAL
+row() {
+    echo "| $1 | $2 | $3 | $(ratio "$4" "$5") | $6 |"
+}
+
 main() {
     build
-    local kruler=()
-    ensure_kruler && kruler=(kruler)
+    local kruler=() callgrind=1
+    ensure_tool kruler kruler && kruler=(kruler)
+    ensure_tool valgrind valgrind || callgrind=0
     xd_start_xvfb 1280x1024x24 "$TMP/xvfb.log" || exit 1
     xd_start_openbox "$TMP/openbox.log" || exit 1
     export XDG_RUNTIME_DIR=$TMP/runtime
@@ -159,6 +269,16 @@ main() {
     idle_figures text "${text[@]}"
     ((${#kruler[@]} == 0)) || idle_figures kruler "${kruler[@]}"
 
+    say "a held thumb and a capture with the pointer moving, ${BUSY} s each"
+    busy_figures held hold_thumb "${ombrix[@]}"
+    busy_figures timer1 none "${bare[@]}" --timer 1
+    move_pointer
+    busy_figures capture none "$BUILD/bench/bench_colour_tick" --capture
+    stop_pointer
+    move_pointer
+    busy_figures timer100 none "${bare[@]}" --timer 100
+    stop_pointer
+
     say "per-call benchmarks"
     local bench
     for bench in bench_ruler_tick bench_button_redraw bench_colour_tick; do
@@ -167,6 +287,16 @@ main() {
                 say "$bench failed"
         fi
     done
+
+    local calls=300 kind
+    if ((callgrind)); then
+        say "instruction counts with callgrind"
+        for kind in tick-still tick tick-repaint bare-resize bare-repaint; do
+            instructions "$kind" "$BUILD/bench/bench_ruler_tick" --instructions "$kind" "$calls"
+        done
+        start_instructions ombrix "${ombrix[@]}"
+        start_instructions text "${text[@]}"
+    fi
 
     local s_ombrix s_bare s_text s_kruler
     s_ombrix=$(median <"$TMP/start.ombrix" || true)
@@ -178,37 +308,75 @@ main() {
     read -r m_bare w_bare <"$TMP/idle.bare" || true
     read -r m_text w_text <"$TMP/idle.text" || true
     read -r m_kruler w_kruler <"$TMP/idle.kruler" 2>/dev/null || true
-
-    echo "| Measure | Ombrix | Reference | Ratio | Goal |"
-    echo "|---|---|---|---|---|"
-    echo "| Start-up to first mapped window (median of $STARTS) | $(ms "$s_ombrix") | bare Qt window $(ms "$s_bare") | $(ratio "$s_ombrix" "$s_bare") | ≤ 1.2× |"
-    echo "| Start-up to first mapped window (median of $STARTS) | $(ms "$s_ombrix") | bare Qt window with one line of text $(ms "$s_text") | $(ratio "$s_ombrix" "$s_text") | |"
-    echo "| Start-up to first mapped window (median of $STARTS) | $(ms "$s_ombrix") | KRuler $(ms "$s_kruler") | $(ratio "$s_ombrix" "$s_kruler") | < 0.5× |"
-    echo "| Resident memory 2 s after start | $(mib "$m_ombrix") | bare Qt window $(mib "$m_bare") | $(ratio "$m_ombrix" "$m_bare") | |"
-    echo "| Resident memory 2 s after start | $(mib "$m_ombrix") | bare Qt window with text $(mib "$m_text") | $(ratio "$m_ombrix" "$m_text") | |"
-    echo "| Resident memory 2 s after start | $(mib "$m_ombrix") | KRuler $(mib "$m_kruler") | $(ratio "$m_ombrix" "$m_kruler") | |"
-    echo "| Idle wake-ups in ${IDLE} s (voluntary context switches, all threads) | ${w_ombrix:-—} | bare Qt window ${w_bare:-—}; with text ${w_text:-—}; KRuler ${w_kruler:-—} | | 0 |"
-
-    local tick bare_resize
+    local c_held k_held c_timer1 k_timer1 c_capture k_capture c_timer100 k_timer100
+    read -r c_held k_held <"$TMP/busy.held" || true
+    read -r c_timer1 k_timer1 <"$TMP/busy.timer1" || true
+    read -r c_capture k_capture <"$TMP/busy.capture" || true
+    read -r c_timer100 k_timer100 <"$TMP/busy.timer100" || true
+    local i_still i_tick i_tick_paint i_bare i_bare_paint i_start i_start_text
+    i_still=$(per_call "$(cat "$TMP/instructions.tick-still" 2>/dev/null)" "$calls")
+    i_tick=$(per_call "$(cat "$TMP/instructions.tick" 2>/dev/null)" "$calls")
+    i_tick_paint=$(per_call "$(cat "$TMP/instructions.tick-repaint" 2>/dev/null)" "$calls")
+    i_bare=$(per_call "$(cat "$TMP/instructions.bare-resize" 2>/dev/null)" "$calls")
+    i_bare_paint=$(per_call "$(cat "$TMP/instructions.bare-repaint" 2>/dev/null)" "$calls")
+    i_start=$(cat "$TMP/instructions.start.ombrix" 2>/dev/null || true)
+    i_start_text=$(cat "$TMP/instructions.start.text" 2>/dev/null || true)
+    local tick bare_resize redraw pixel round_trip qt_round_trip spy
     tick=$(value_of ruler_tick_us "$TMP/calls")
     bare_resize=$(value_of bare_resize_us "$TMP/calls")
-    [[ -z $tick ]] ||
-        echo "| One \`Timer1_Timer\` tick (resize, layout, readouts) | $tick µs | bare resize of the same window $bare_resize µs | $(ratio "$tick" "$bare_resize") | |"
-    local redraw
     redraw=$(value_of redraw_style3_73x23_us "$TMP/calls")
-    [[ -z $redraw ]] ||
-        echo "| chameleonButton redraw, style 3, 73×23 | $redraw µs | one \`Timer1_Timer\` tick ${tick:-—} µs | $(ratio "$redraw" "$tick") | |"
-    local pixel round_trip spy
     pixel=$(value_of pixel_read_us "$TMP/calls")
     round_trip=$(value_of x_round_trip_us "$TMP/calls")
+    qt_round_trip=$(value_of qt_round_trip_us "$TMP/calls")
     spy=$(value_of spy_tick_us "$TMP/calls")
-    [[ -z $pixel ]] ||
-        echo "| Screen pixel read | $pixel µs | X round trip $round_trip µs | $(ratio "$pixel" "$round_trip") | |"
-    [[ -z $spy ]] ||
-        echo "| Color Spy tick | $spy µs | X round trip $round_trip µs | $(ratio "$spy" "$round_trip") | |"
+
+    local starts="Start-up to first mapped window (median of $STARTS)"
+    echo "| Measure | Ombrix | Reference | Ratio | Goal |"
+    echo "|---|---|---|---|---|"
+    row "$starts" "$(ms "$s_ombrix")" "bare Qt window $(ms "$s_bare")" "$s_ombrix" "$s_bare" ""
+    row "$starts" "$(ms "$s_ombrix")" "bare Qt window with one line of text $(ms "$s_text")" \
+        "$s_ombrix" "$s_text" "≤ 1.1×"
+    row "$starts" "$(ms "$s_ombrix")" "KRuler $(ms "$s_kruler")" "$s_ombrix" "$s_kruler" "≤ 0.35×"
+    row "Instructions from exec to the first map request (callgrind)" "$(count "$i_start")" \
+        "bare Qt window with one line of text $(count "$i_start_text")" "$i_start" "$i_start_text" ""
+    row "Resident memory 2 s after start" "$(mib "$m_ombrix")" "bare Qt window $(mib "$m_bare")" \
+        "$m_ombrix" "$m_bare" ""
+    row "Resident memory 2 s after start" "$(mib "$m_ombrix")" \
+        "bare Qt window with text $(mib "$m_text")" "$m_ombrix" "$m_text" "≤ 1.15×"
+    row "Resident memory 2 s after start" "$(mib "$m_ombrix")" "KRuler $(mib "$m_kruler")" \
+        "$m_ombrix" "$m_kruler" ""
+    echo "| Idle wake-ups in ${IDLE} s (voluntary context switches, all threads) | ${w_ombrix:-—} | bare Qt window ${w_bare:-—}; with text ${w_text:-—}; KRuler ${w_kruler:-—} | | 0 |"
+    row "Slider thumb held still ${BUSY} s: share of a core" "${c_held:-—} %" \
+        "bare Qt window with a 1 ms timer ${c_timer1:-—} %" "$c_held" "$c_timer1" "≤ 1 %"
+    row "Slider thumb held still ${BUSY} s: wake-ups a second" "${k_held:-—}" \
+        "bare Qt window with a 1 ms timer ${k_timer1:-—}" "$k_held" "$k_timer1" ""
+    row "\`Timer1_Timer\` with nothing new, instructions (callgrind)" "$(count "$i_still")" \
+        "a tick that changes the length $(count "$i_tick")" "$i_still" "$i_tick" ""
+    row "\`Timer1_Timer\` that changes the length, instructions (callgrind)" "$(count "$i_tick")" \
+        "bare resize of a window with the ruler's face $(count "$i_bare")" "$i_tick" "$i_bare" \
+        "≤ 40 k"
+    row "The same tick and the repaint it causes, instructions (callgrind)" \
+        "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
+        "$i_tick_paint" "$i_bare_paint" "≤ 3×"
+    row "One \`Timer1_Timer\` that changes the length (median time)" "${tick:-—} µs" \
+        "bare resize of that window ${bare_resize:-—} µs" "$tick" "$bare_resize" ""
+    row "chameleonButton redraw, style 3, 73×23" "${redraw:-—} µs" \
+        "one \`Timer1_Timer\` tick ${tick:-—} µs" "$redraw" "$tick" ""
+    row "Screen pixel read" "${pixel:-—} µs" "X round trip ${round_trip:-—} µs" "$pixel" \
+        "$round_trip" "≤ 1.3×"
+    row "Screen pixel read" "${pixel:-—} µs" "X round trip on Qt's connection ${qt_round_trip:-—} µs" \
+        "$pixel" "$qt_round_trip" ""
+    row "Color Spy tick" "${spy:-—} µs" "X round trip ${round_trip:-—} µs" "$spy" "$round_trip" ""
+    row "Color Spy capturing, pointer moving, ${BUSY} s: share of a core" "${c_capture:-—} %" \
+        "bare Qt window with a 100 ms timer ${c_timer100:-—} %" "$c_capture" "$c_timer100" "≤ 0.5 %"
+    row "Color Spy capturing, pointer moving: wake-ups a second" "${k_capture:-—}" \
+        "bare Qt window with a 100 ms timer ${k_timer100:-—}" "$k_capture" "$k_timer100" ""
 
     echo
+    [[ ! -s $TMP/store_share ]] ||
+        echo "The settings store's reading takes $(cat "$TMP/store_share") % of the instructions before the first map."
     echo "Machine: $(nproc) cores, $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo);" \
+        "load average $(cut -d' ' -f1-3 /proc/loadavg) at the end of the run;" \
         "$(dpkg-query -W -f='Xvfb ${Version}' xvfb 2>/dev/null || echo Xvfb) at 1280×1024×24 with openbox;" \
         "Qt $(pkg-config --modversion Qt6Core 2>/dev/null || qtpaths6 --qt-version 2>/dev/null || echo 6);" \
         "$(date -u +%Y-%m-%d)."

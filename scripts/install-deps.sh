@@ -7,9 +7,10 @@
 set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
-    libxcb1-dev libxcb-randr0-dev libgl-dev fonts-dejavu-core)
-# The program opens its help page with xdg-open.
-runtime_packages=(xdg-utils)
+    libxcb1-dev libxcb-randr0-dev libpng-dev libgl-dev fonts-dejavu-core)
+# The program opens its help page with xdg-open; its readouts are set in
+# Liberation Sans Narrow.
+runtime_packages=(xdg-utils fonts-liberation)
 # The private desktop scripts/run.sh starts where there is no display, and
 # its screenshot.
 desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)

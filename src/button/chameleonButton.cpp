@@ -190,8 +190,22 @@ void chameleonButton::Redraw(quint8 state, bool force)
         return;
     LastState = state;
     LastCaption = mLook.Caption;
-    ButtonPainter::paint(mPicture, mLook, state);
-    update();
+    if (isVisible()) {
+        mPendingLook.reset();
+        ButtonPainter::paint(mPicture, mLook, state);
+        update();
+    } else {
+        mPendingLook = mLook;
+    }
+}
+
+const QImage &chameleonButton::Picture() const
+{
+    if (mPendingLook) {
+        ButtonPainter::paint(mPicture, *mPendingLook, LastState);
+        mPendingLook.reset();
+    }
+    return mPicture;
 }
 
 void chameleonButton::UserControl_Resize()
@@ -331,7 +345,7 @@ void chameleonButton::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
     QPainter painter(this);
-    painter.drawImage(0, 0, mPicture);
+    painter.drawImage(0, 0, Picture());
 }
 
 void chameleonButton::resizeEvent(QResizeEvent *event)

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRegion>
 #include <QWidget>
+#include <optional>
 
 class PropertyBag;
 
@@ -60,7 +61,7 @@ public:
     // the state and caption are those of the latest drawing.
     void Redraw(quint8 state, bool force);
     // The latest drawing, as the widget shows it.
-    const QImage &Picture() const { return mPicture; }
+    const QImage &Picture() const;
 
 signals:
     void Click();
@@ -112,7 +113,11 @@ private:
     quint8 LastButton = MouseButton::Left;
     quint8 LastState = ButtonState::Up;
     QString LastCaption;
-    QImage mPicture;
+    // A button not yet shown draws when it is first painted or asked for its
+    // picture, with the look of its latest Redraw: the window it lies on is
+    // then mapped before any caption's font is loaded.
+    mutable QImage mPicture;
+    mutable std::optional<ButtonLook> mPendingLook;
     QString mAccessKeys;
     int mAccessKeyId = 0;
     // The release that ends a double-click brings no second click.

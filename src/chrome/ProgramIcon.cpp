@@ -1,5 +1,7 @@
 #include "chrome/ProgramIcon.h"
 
+#include "chrome/ToolLook.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QTimer>
@@ -7,9 +9,11 @@
 
 namespace {
 
-QString pictureOfSize(int pixels)
+// Decoded by ToolLook as every picture of the program is, without loading
+// Qt's image plug-ins.
+QPixmap pictureOfSize(int pixels)
 {
-    return QStringLiteral(":/icons/ombrix-%1.png").arg(pixels);
+    return ToolLook::asset(QByteArray("icons/ombrix-" + QByteArray::number(pixels)).constData());
 }
 
 // Watches a window for its first paint, then gives the program every size
@@ -46,7 +50,7 @@ QIcon AllSizes()
 {
     QIcon icon;
     for (int pixels : {16, 32, 48, 64, 128, 256})
-        icon.addFile(pictureOfSize(pixels), QSize(pixels, pixels));
+        icon.addPixmap(pictureOfSize(pixels));
     return icon;
 }
 

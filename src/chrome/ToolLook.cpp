@@ -1,6 +1,10 @@
 #include "chrome/ToolLook.h"
 
+#include <QFile>
+#include <QImage>
 #include <QLabel>
+#include <QSysInfo>
+#include <png.h>
 
 namespace ToolLook {
 
@@ -38,9 +42,34 @@ void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role)
         widget->setAutoFillBackground(true);
 }
 
+// Decoded by libpng itself: Qt's image reader loads every image-format
+// plug-in to ask whether it reads the file, even when told it is a PNG.
+QImage assetImage(const char *name)
+{
+    QFile file(QStringLiteral(":/%1.png").arg(QLatin1String(name)));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray bytes = file.readAll();
+    png_image png{};
+    png.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_memory(&png, bytes.constData(), size_t(bytes.size())))
+        return QImage();
+    const bool opaque = !(png.format & PNG_FORMAT_FLAG_ALPHA);
+    // QImage's 32-bit pixels as bytes in memory.
+    png.format = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? PNG_FORMAT_BGRA : PNG_FORMAT_ARGB;
+    QImage picture(int(png.width), int(png.height),
+                   opaque ? QImage::Format_RGB32 : QImage::Format_ARGB32);
+    if (picture.isNull() || !png_image_finish_read(&png, nullptr, picture.bits(),
+                                                   png_int_32(picture.bytesPerLine()), nullptr)) {
+        png_image_free(&png);
+        return QImage();
+    }
+    return picture;
+}
+
 QPixmap asset(const char *name)
 {
-    return QPixmap(QStringLiteral(":/%1.png").arg(QLatin1String(name)));
+    return QPixmap::fromImage(assetImage(name));
 }
 
 QLabel *picture(QWidget *parent, const char *name, const char *assetName)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPalette>
 #include <QPixmap>
 #include <QRect>
@@ -29,6 +30,7 @@ QFont sans(qreal points, bool bold = false);
 void paint(QWidget *widget, const QColor &color, QPalette::ColorRole role = QPalette::Window);
 // A picture of the resources, by its asset name.
 QPixmap asset(const char *name);
+QImage assetImage(const char *name);
 // A label showing an asset at its own size.
 QLabel *picture(QWidget *parent, const char *name, const char *assetName);
 // An asset stretched over place.

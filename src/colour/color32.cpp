@@ -104,9 +104,8 @@ Channels SplitChannels(qint32 value)
 
 Sample TakeSample()
 {
-    ScreenSampler *sampler = platform().sampler;
-    const QPoint pointer = sampler->PointerPosition();
-    return {pointer, sampler->PixelColor(pointer)};
+    const ScreenSampler::Sample sample = platform().sampler->PointerAndPixel();
+    return {sample.pointer, sample.color};
 }
 
 qint32 ReadPixelColor()

@@ -242,9 +242,12 @@ void frmColor::ShowSample(const color32::Sample &sample)
 }
 
 // An unreadable pixel is no colour; the swatch then shows its design colour.
+// The same colour again repaints nothing, as the labels do with the same text.
 void frmColor::PaintSwatch(qint32 color)
 {
-    paint(Picture1, color < 0 ? swatchDesignColor : ToolLook::colorOf(color));
+    const QColor swatch = color < 0 ? swatchDesignColor : ToolLook::colorOf(color);
+    if (Picture1->palette().color(QPalette::Window) != swatch)
+        paint(Picture1, swatch);
 }
 
 void frmColor::Picture1_KeyPress(int keyAscii)

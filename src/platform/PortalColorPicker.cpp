@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+PortalColorPicker::PortalColorPicker(std::chrono::milliseconds timeLimit) : timeLimit(timeLimit) {}
+
 PortalColorPicker::PortalColorPicker(const QDBusConnection &bus,
                                      std::chrono::milliseconds timeLimit)
     : bus(bus), timeLimit(timeLimit)
@@ -16,6 +18,8 @@ void PortalColorPicker::PickColor(QWidget *window, std::function<void(Answer)> d
 {
     const QString token =
         QStringLiteral("ombrix%1_%2").arg(QCoreApplication::applicationPid()).arg(++questions);
-    auto *request = new PortalPickRequest(bus, token, window, std::move(done));
+    if (!bus)
+        bus = QDBusConnection::sessionBus();
+    auto *request = new PortalPickRequest(*bus, token, window, std::move(done));
     request->Ask(timeLimit);
 }

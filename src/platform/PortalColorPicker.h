@@ -4,6 +4,7 @@
 
 #include <QDBusConnection>
 #include <chrono>
+#include <optional>
 
 // Asks the screenshot portal of the session bus (PickColor of
 // org.freedesktop.portal.Screenshot), the one way a program may learn a
@@ -13,14 +14,17 @@ class PortalColorPicker : public ColorPicker
 public:
     // A user picking takes seconds; a portal silent for the whole time limit
     // has dropped the question (it hung, or its answer was too large for
-    // the bus).
-    explicit PortalColorPicker(const QDBusConnection &bus = QDBusConnection::sessionBus(),
-                               std::chrono::milliseconds timeLimit = std::chrono::minutes(1));
+    // the bus). Without a bus the session bus is taken, on the first
+    // question: the program's start does not wait for a bus that most
+    // sessions never ask.
+    explicit PortalColorPicker(std::chrono::milliseconds timeLimit = std::chrono::minutes(1));
+    PortalColorPicker(const QDBusConnection &bus,
+                      std::chrono::milliseconds timeLimit = std::chrono::minutes(1));
 
     void PickColor(QWidget *window, std::function<void(Answer)> done) override;
 
 private:
-    QDBusConnection bus;
+    std::optional<QDBusConnection> bus;
     std::chrono::milliseconds timeLimit;
     int questions = 0;
 };

@@ -5,7 +5,7 @@
 
 // Reads the pointer and the screen. Coordinates are screen pixels counted
 // from the primary monitor's top-left corner, negative left of or above it.
-// Nothing is cached between calls.
+// Every call reads the pointer and the pixel anew.
 class ScreenSampler
 {
 public:
@@ -17,4 +17,16 @@ public:
     // False where the desktop lets no program read the screen: then every
     // pixel is -1 and only the desktop's own colour picker can help.
     virtual bool CanReadScreen() = 0;
+
+    // The pointer and the pixel under it, read one after the other.
+    struct Sample
+    {
+        QPoint pointer;
+        qint32 color = -1;
+    };
+    virtual Sample PointerAndPixel()
+    {
+        const QPoint pointer = PointerPosition();
+        return {pointer, PixelColor(pointer)};
+    }
 };

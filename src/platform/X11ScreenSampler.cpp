@@ -59,22 +59,46 @@ bool listsMonitors(xcb_connection_t *server)
 
 } // namespace
 
-X11ScreenSampler::X11ScreenSampler()
+X11ScreenSampler::~X11ScreenSampler()
+{
+    if (connection)
+        xcb_disconnect(connection);
+}
+
+bool X11ScreenSampler::connected()
+{
+    if (!opened) {
+        opened = true;
+        if (!open() && connection) {
+            xcb_disconnect(connection);
+            connection = nullptr;
+        }
+    }
+    return connection != nullptr;
+}
+
+// Only where Qt itself talks to an X server, and to the same screen of it.
+bool X11ScreenSampler::open()
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (!x11 || !x11->connection())
-        return;
-    xcb_connection_t *server = x11->connection();
-    const xcb_setup_t *setup = xcb_get_setup(server);
-    xcb_screen_t *screen = xcb_setup_roots_iterator(setup).data;
+        return false;
+    int screenNumber = 0;
+    connection = xcb_connect(nullptr, &screenNumber);
+    if (xcb_connection_has_error(connection))
+        return false;
+    const xcb_setup_t *setup = xcb_get_setup(connection);
+    auto screens = xcb_setup_roots_iterator(setup);
+    for (int i = 0; i < screenNumber && screens.rem; ++i)
+        xcb_screen_next(&screens);
+    xcb_screen_t *screen = screens.rem ? screens.data : nullptr;
     xcb_visualtype_t *visual = screen ? rootVisual(screen) : nullptr;
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
         !visual->green_mask || !visual->blue_mask)
-        return;
+        return false;
     bytesPerPixel = bytesPerPixelOfDepth(setup, screen->root_depth);
     if (bytesPerPixel < 1 || bytesPerPixel > 4)
-        return;
-    connection = server;
+        return false;
     root = screen->root;
     rootWidth = screen->width_in_pixels;
     rootHeight = screen->height_in_pixels;
@@ -82,45 +106,87 @@ X11ScreenSampler::X11ScreenSampler()
     redMask = visual->red_mask;
     greenMask = visual->green_mask;
     blueMask = visual->blue_mask;
-    randrMonitors = listsMonitors(server);
+    randrMonitors = listsMonitors(connection);
+    lastListed = MonitorLayout({{QRect(0, 0, rootWidth, rootHeight), false}});
+    if (randrMonitors) {
+        randrEvents = xcb_get_extension_data(connection, &xcb_randr_id)->first_event;
+        xcb_randr_select_input(
+            connection, root,
+            XCB_RANDR_NOTIFY_MASK_SCREEN_CHANGE | XCB_RANDR_NOTIFY_MASK_CRTC_CHANGE |
+                XCB_RANDR_NOTIFY_MASK_OUTPUT_CHANGE | XCB_RANDR_NOTIFY_MASK_OUTPUT_PROPERTY);
+    }
+    return true;
 }
 
 // Both questions go out before either answer is awaited: one round trip.
-QPoint X11ScreenSampler::PointerPosition()
+std::optional<QPoint> X11ScreenSampler::rootPointer(MonitorLayout &layout)
 {
-    if (!connection)
-        return QCursor::pos();
     const unsigned int monitorsAsked = askMonitors();
     xcb_query_pointer_reply_t *reply =
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
-    const MonitorLayout layout = monitors(monitorsAsked);
+    layout = monitors(monitorsAsked);
     if (!reply)
-        return QCursor::pos();
+        return std::nullopt;
     const QPoint rootPoint(reply->root_x, reply->root_y);
     std::free(reply);
-    return layout.FromRoot(rootPoint);
+    return rootPoint;
 }
 
+QPoint X11ScreenSampler::PointerPosition()
+{
+    MonitorLayout layout;
+    const std::optional<QPoint> rootPoint = connected() ? rootPointer(layout) : std::nullopt;
+    return rootPoint ? layout.FromRoot(*rootPoint) : QCursor::pos();
+}
+
+// The pixel goes out with the monitor list where one is asked for, at the
+// place the last list gave the point; only if the new list puts it elsewhere
+// is it asked for again.
 qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 {
-    if (!connection)
+    if (!connected())
         return -1;
-    const MonitorLayout layout = monitors(askMonitors());
+    const unsigned int monitorsAsked = askMonitors();
+    const QPoint guessed = lastListed.ToRoot(screenPoint);
+    unsigned int imageAsked = inRoot(guessed) ? askImage(guessed) : 0;
+    const MonitorLayout layout = monitors(monitorsAsked);
     const QPoint rootPoint = layout.ToRoot(screenPoint);
     // Parts of the root window may lie on no monitor; what GetImage returns
     // there is not a pixel anybody sees.
+    const bool visible = inRoot(rootPoint) && layout.Covers(rootPoint);
+    if (imageAsked && (rootPoint != guessed || !visible)) {
+        xcb_discard_reply(connection, imageAsked);
+        imageAsked = 0;
+    }
+    if (!visible)
+        return -1;
+    if (!imageAsked)
+        imageAsked = askImage(rootPoint);
+    xcb_get_image_reply_t *reply = imageReply(imageAsked);
+    const qint32 colour = colourOf(reply);
+    std::free(reply);
+    return colour;
+}
+
+// The monitor list that comes with the pointer places the pixel too: two
+// round trips and one list for the pair.
+ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
+{
+    if (!connected())
+        return ScreenSampler::PointerAndPixel();
+    MonitorLayout layout;
+    const std::optional<QPoint> rootPoint = rootPointer(layout);
+    if (!rootPoint)
+        return {QCursor::pos(), -1};
+    return {layout.FromRoot(*rootPoint), pixelOfRoot(*rootPoint, layout)};
+}
+
+qint32 X11ScreenSampler::pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const
+{
     if (!inRoot(rootPoint) || !layout.Covers(rootPoint))
         return -1;
-    xcb_get_image_reply_t *reply = rootImage(rootPoint);
-    if (!reply)
-        return -1;
-    const int length = xcb_get_image_data_length(reply);
-    qint32 colour = -1;
-    if (length >= bytesPerPixel) {
-        const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
-        colour = qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
-                        channel(pixel, blueMask) << 16);
-    }
+    xcb_get_image_reply_t *reply = imageReply(askImage(rootPoint));
+    const qint32 colour = colourOf(reply);
     std::free(reply);
     return colour;
 }
@@ -129,28 +195,54 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 // GetImage of the root window wherever it is asked, so one pixel tells.
 bool X11ScreenSampler::CanReadScreen()
 {
-    if (!connection)
+    if (!connected())
         return false;
-    xcb_get_image_reply_t *reply = rootImage(QPoint(0, 0));
+    xcb_get_image_reply_t *reply = imageReply(askImage(QPoint(0, 0)));
     std::free(reply);
     return reply != nullptr;
 }
 
-// The request's sequence number, 0 for none.
-unsigned int X11ScreenSampler::askMonitors() const
+// The request's sequence number; 0 where the list is not asked for: the
+// last list still holds.
+unsigned int X11ScreenSampler::askMonitors()
 {
-    return randrMonitors ? xcb_randr_get_monitors(connection, root, 1).sequence : 0;
+    if (!randrMonitors || !monitorsMayHaveChanged())
+        return 0;
+    monitorsChanged = false;
+    return xcb_randr_get_monitors(connection, root, 1).sequence;
 }
 
-MonitorLayout X11ScreenSampler::monitors(unsigned int asked) const
+// The server tells of every change of the screen, its outputs and their
+// places; the list is asked for again after such a notice, and at least
+// once a second all the same.
+bool X11ScreenSampler::monitorsMayHaveChanged()
 {
-    const MonitorLayout wholeRoot({{QRect(0, 0, rootWidth, rootHeight), false}});
+    while (xcb_generic_event_t *event = xcb_poll_for_event(connection)) {
+        if ((event->response_type & 0x7f) == randrEvents + XCB_RANDR_SCREEN_CHANGE_NOTIFY) {
+            const auto *screen = reinterpret_cast<xcb_randr_screen_change_notify_event_t *>(event);
+            rootWidth = screen->width;
+            rootHeight = screen->height;
+        }
+        monitorsChanged = true;
+        std::free(event);
+    }
+    return monitorsChanged || !listedAt.isValid() || listedAt.hasExpired(1000);
+}
+
+// The last list when none was asked for (or it was refused); the root
+// window as one monitor that is not primary without RandR 1.5.
+MonitorLayout X11ScreenSampler::monitors(unsigned int asked)
+{
+    if (!randrMonitors)
+        return MonitorLayout({{QRect(0, 0, rootWidth, rootHeight), false}});
     if (!asked)
-        return wholeRoot;
+        return lastListed;
     xcb_randr_get_monitors_reply_t *reply =
         xcb_randr_get_monitors_reply(connection, {asked}, nullptr);
-    if (!reply)
-        return wholeRoot;
+    if (!reply) {
+        monitorsChanged = true;
+        return lastListed;
+    }
     QList<MonitorLayout::Monitor> list;
     for (auto each = xcb_randr_get_monitors_monitors_iterator(reply); each.rem;
          xcb_randr_monitor_info_next(&each)) {
@@ -159,7 +251,9 @@ MonitorLayout X11ScreenSampler::monitors(unsigned int asked) const
                      monitor->primary != 0});
     }
     std::free(reply);
-    return MonitorLayout(list);
+    lastListed = MonitorLayout(list);
+    listedAt.start();
+    return lastListed;
 }
 
 bool X11ScreenSampler::inRoot(QPoint rootPoint) const
@@ -168,16 +262,29 @@ bool X11ScreenSampler::inRoot(QPoint rootPoint) const
            rootPoint.y() < rootHeight;
 }
 
-// Null when the server refuses.
-xcb_get_image_reply_t *X11ScreenSampler::rootImage(QPoint rootPoint) const
+unsigned int X11ScreenSampler::askImage(QPoint rootPoint) const
 {
-    const xcb_get_image_cookie_t cookie =
-        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
-                      qint16(rootPoint.y()), 1, 1, ~0u);
+    return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
+                         qint16(rootPoint.y()), 1, 1, ~0u)
+        .sequence;
+}
+
+// Null when the server refuses.
+xcb_get_image_reply_t *X11ScreenSampler::imageReply(unsigned int asked) const
+{
     xcb_generic_error_t *error = nullptr;
-    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, cookie, &error);
+    xcb_get_image_reply_t *reply = xcb_get_image_reply(connection, {asked}, &error);
     std::free(error);
     return reply;
+}
+
+qint32 X11ScreenSampler::colourOf(xcb_get_image_reply_t *reply) const
+{
+    if (!reply || xcb_get_image_data_length(reply) < bytesPerPixel)
+        return -1;
+    const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
+    return qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
+                  channel(pixel, blueMask) << 16);
 }
 
 // The pixel's bytes lie first in the image, in the server's byte order; the

@@ -3,31 +3,52 @@
 #include "platform/MonitorLayout.h"
 #include "platform/ScreenSampler.h"
 
+#include <QElapsedTimer>
+#include <optional>
+
 struct xcb_connection_t;
 struct xcb_get_image_reply_t;
 
-// Asks the X server directly: one QueryPointer for the pointer and one 1 x 1
-// GetImage of the root window for a pixel, each with one RandR GetMonitors
-// for the place of the primary monitor, which may change at any time (sent
-// with the QueryPointer, before the GetImage). Without
-// an X connection (another platform plugin), or on a root visual whose pixels
-// are not plain red, green and blue bits, every pixel is unreadable.
+// Asks the X server directly, on a connection of its own, so that the
+// answers wake only the thread that waits for them and not Qt's event
+// reader: one QueryPointer for the pointer and one 1 x 1 GetImage of the
+// root window for a pixel. The place of the primary monitor may change at
+// any time: RandR's list of monitors is asked for again, sent with the
+// pointer or the pixel and waited for once, whenever the server has told of
+// a change of its outputs, and at least once a second. The pixel is asked
+// for where the last list put the point, and asked again only when a new
+// list shows the monitors have moved.
+// Without an X server under Qt (another platform plugin), or on a root
+// visual whose pixels are not plain red, green and blue bits, every pixel is
+// unreadable.
 class X11ScreenSampler : public ScreenSampler
 {
 public:
-    X11ScreenSampler();
+    X11ScreenSampler() = default;
+    ~X11ScreenSampler() override;
 
     QPoint PointerPosition() override;
     qint32 PixelColor(QPoint screenPoint) override;
     bool CanReadScreen() override;
+    // The pixel asked for with the monitor list the pointer came with.
+    Sample PointerAndPixel() override;
 
 private:
-    unsigned int askMonitors() const;
-    MonitorLayout monitors(unsigned int asked) const;
+    // The connection is opened on the first question, not at the start.
+    bool connected();
+    bool open();
+    std::optional<QPoint> rootPointer(MonitorLayout &layout);
+    unsigned int askMonitors();
+    bool monitorsMayHaveChanged();
+    unsigned int askImage(QPoint rootPoint) const;
+    qint32 pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const;
+    MonitorLayout monitors(unsigned int asked);
     bool inRoot(QPoint rootPoint) const;
-    xcb_get_image_reply_t *rootImage(QPoint rootPoint) const;
+    xcb_get_image_reply_t *imageReply(unsigned int asked) const;
+    qint32 colourOf(xcb_get_image_reply_t *reply) const;
     quint32 pixelValue(const quint8 *data, int length) const;
 
+    bool opened = false;
     xcb_connection_t *connection = nullptr;
     quint32 root = 0;
     int rootWidth = 0, rootHeight = 0;
@@ -35,4 +56,10 @@ private:
     quint32 redMask = 0, greenMask = 0, blueMask = 0;
     bool leastSignificantFirst = true;
     bool randrMonitors = false;
+    // The monitors as last listed, when, and whether the server has told of
+    // a change since.
+    MonitorLayout lastListed;
+    QElapsedTimer listedAt;
+    bool monitorsChanged = false;
+    quint8 randrEvents = 0;
 };

@@ -15,7 +15,10 @@
 #include "platform/Shell.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/HelpPage.h"
+#include "ruler/ReadoutBox.h"
+#include "ruler/RulerFace.h"
 #include "ruler/ScaleUnit.h"
+#include "ruler/SliderPopup.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
 #include "settings/PresetKeys.h"
@@ -33,12 +36,11 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
-#include <QToolTip>
+#include <utility>
 
 namespace {
 
@@ -63,7 +65,8 @@ QString text(double value)
 // The height readout stays empty while the vertical length is the start's.
 QString heightReadoutOf(const QString &verticalLength)
 {
-    return verticalLength == text(startLength) ? QString() : verticalLength;
+    static const QString startText = text(startLength);
+    return verticalLength == startText ? QString() : verticalLength;
 }
 
 QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
@@ -86,34 +89,27 @@ QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
     return bar;
 }
 
-void showPicture(QLabel *label, const char *asset)
+void showPicture(QLabel *label, const QPixmap &picture)
 {
-    label->setPixmap(ToolLook::asset(asset));
+    label->setPixmap(picture);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
 QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
 {
     QLabel *picture = makeLabel(parent, name, geometry);
-    showPicture(picture, asset);
+    showPicture(picture, ToolLook::asset(asset));
     return picture;
 }
 
-QLineEdit *makeReadout(QWidget *parent, const char *name, const QRect &geometry, const QString &tip)
+ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
+                        const QString &tip)
 {
-    auto *readout = new QLineEdit(parent);
-    readout->setObjectName(QString::fromLatin1(name));
-    readout->setGeometry(geometry);
-    readout->setToolTip(tip);
-    readout->setFrame(true);
+    auto *readout = new ReadoutBox(parent, QString::fromLatin1(name), geometry, tip);
     QPalette palette = readout->palette();
     palette.setColor(QPalette::Base, ToolLook::panelBackground);
     palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
-    QFont font = readout->font();
-    font.setPointSizeF(8);
-    readout->setFont(font);
-    readout->setTextMargins(0, 0, 0, 0);
     return readout;
 }
 
@@ -154,7 +150,8 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
-    Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), "ruler_face_h");
+    Image9 = makeLabel(this, "Image9", Twips::rect(0, 100, 24000, 1050));
+    showPicture(Image9, RulerFace::Horizontal());
     // The upright pictures are decoded when the ruler first turns vertical.
     Image10 = makeLabel(this, "Image10", Twips::rect(100, 0, 1050, 18000));
     Image10->hide();
@@ -287,8 +284,8 @@ void Form1::createTimers()
     }
     Timer4.setInterval(1000);
     Timer5.setInterval(1000);
-    connect(&Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
-    connect(&Timer2, &QTimer::timeout, this, &Form1::Timer2_Timer);
+    connect(&Timer1, &QTimer::timeout, this, [this] { followTick(Timer1, &Form1::Timer1_Timer); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { followTick(Timer2, &Form1::Timer2_Timer); });
     connect(&Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
     connect(&Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
 }
@@ -495,6 +492,7 @@ void Form1::showNudgeButtons(bool horizontalRuler)
 void Form1::Option1_Click()
 {
     horizontal = true;
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(horizontalLength))
@@ -516,6 +514,7 @@ void Form1::Option1_Click()
 void Form1::Option2_Click()
 {
     horizontal = false;
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(verticalLength))
@@ -531,8 +530,8 @@ void Form1::Option2_Click()
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - barInsetAfterTurn), Label4->y());
     Image9->hide();
     if (Image10->pixmap().isNull()) {
-        showPicture(Image10, "ruler_face_v");
-        showPicture(Image2, "title_v");
+        showPicture(Image10, RulerFace::Vertical());
+        showPicture(Image2, ToolLook::asset("title_v"));
     }
     Image10->show();
     Slider2->setFocus();
@@ -562,10 +561,38 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    // A plain resize would stay within the size hints of the old size.
+    if (size() == QSize(widthPixels, heightPixels))
+        return;
+    // Qt repaints a window whose size changes whole: the controls the layout
+    // moves need not each mark where they were and where they go.
+    const QList<QWidget *> moved = visibleLaidOutControls();
+    for (QWidget *control : moved)
+        control->setUpdatesEnabled(false);
+    // Fixed at every length, as at the start.
     setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
+    for (QWidget *control : moved)
+        control->setUpdatesEnabled(true);
+}
+
+QList<QWidget *> Form1::visibleLaidOutControls() const
+{
+    QList<QWidget *> visible;
+    for (QWidget *control :
+         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
+          static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
+          static_cast<QWidget *>(closeButton->normalPicture()),
+          static_cast<QWidget *>(closeButton->hoverPicture()),
+          static_cast<QWidget *>(closeButton->downPicture()),
+          static_cast<QWidget *>(minimizeButton->normalPicture()),
+          static_cast<QWidget *>(minimizeButton->hoverPicture()),
+          static_cast<QWidget *>(minimizeButton->downPicture()),
+          static_cast<QWidget *>(topToggle->Top_Y()), static_cast<QWidget *>(topToggle->Top_N())}) {
+        if (control->isVisible())
+            visible.append(control);
+    }
+    return visible;
 }
 
 // Size changes the ruler did not make itself (the window manager's) are laid
@@ -575,6 +602,7 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (size() != laidOutSize)
         Form_Resize();
+    wakeSleepingTimer();
 }
 
 // Restoring from the task bar does not change the size, but lays the window
@@ -598,23 +626,39 @@ QString Form1::Text2() const
     return TextBox2->text();
 }
 
+// The unit routines build the readouts' texts; showReadouts writes them into
+// the boxes once the command is done, so that a box changes, and is
+// repainted, only when its text does.
 void Form1::ApplyTwips()
 {
     if (horizontal) {
-        TextBox1->setText(UnitFormats::singleText(WidthTwips()));
-        TextBox2->setText(heightReadoutOf(verticalLength));
+        texts.width = UnitFormats::singleText(WidthTwips());
+        texts.height = heightReadoutOf(verticalLength);
     } else {
-        TextBox2->setText(UnitFormats::singleText(HeightTwips()));
-        TextBox1->setText(horizontalLength);
+        texts.height = UnitFormats::singleText(HeightTwips());
+        texts.width = horizontalLength;
     }
 }
 
 void Form1::applyUnit(int unit)
 {
-    for (QLineEdit *readout : {TextBox1, TextBox2}) {
-        if (const std::optional<double> twips = UnitFormats::readoutValue(readout->text()))
-            readout->setText(ScaleUnits::unit(unit).readout(*twips));
+    for (QString *readout : {&texts.width, &texts.height}) {
+        if (const std::optional<double> twips = UnitFormats::readoutValue(*readout))
+            *readout = ScaleUnits::unit(unit).readout(*twips);
     }
+}
+
+void Form1::showReadouts()
+{
+    TextBox1->setText(texts.width);
+    TextBox2->setText(texts.height);
+}
+
+void Form1::setUnitName(int unit)
+{
+    const QLatin1String name(ScaleUnits::unit(unit).name);
+    if (unitName != name)
+        unitName = name;
 }
 
 void Form1::ApplyPixels()
@@ -644,28 +688,32 @@ void Form1::ApplyCentimeters()
 
 void Form1::mnuTwips_Click()
 {
-    mnuFile->mnuTwips->setChecked(true);
-    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
-        mnuFile->unitEntry(unit)->setChecked(false);
+    setTicks(ScaleUnits::Twips);
     ApplyTwips();
-    unitName = QStringLiteral("Twips");
+    setUnitName(ScaleUnits::Twips);
+    showReadouts();
 }
 
 // Every other unit starts again from twips, so choosing one twice, or one
-// after another, always converts the lengths themselves.
+// after another, always converts the lengths themselves. The ticks are set
+// once, to what the command leaves: only its own entry ticked.
 void Form1::unitCommand(int unit)
 {
-    mnuTwips_Click();
+    ApplyTwips();
     applyUnit(unit);
     setTicks(unit);
-    unitName = QString::fromLatin1(ScaleUnits::unit(unit).name);
+    setUnitName(unit);
+    showReadouts();
 }
 
+// Only the entries whose tick changes are touched.
 void Form1::setTicks(int onlyTicked)
 {
-    mnuFile->mnuTwips->setChecked(false);
-    for (int unit = 0; unit < ScaleUnits::Twips; ++unit)
-        mnuFile->unitEntry(unit)->setChecked(unit == onlyTicked);
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        QAction *entry = mnuFile->unitEntry(unit);
+        if (entry->isChecked() != (unit == onlyTicked))
+            entry->setChecked(unit == onlyTicked);
+    }
 }
 
 void Form1::mnuPix_Click()
@@ -717,17 +765,44 @@ void Form1::RefreshUnit()
 void Form1::Slider1_Change()
 {
     horizontalLength = QString::number(Slider1->value());
+    wakeSleepingTimer();
 }
 
 void Form1::Slider2_Change()
 {
     verticalLength = QString::number(Slider2->value());
+    wakeSleepingTimer();
+}
+
+// While the thumb is held still every tick finds nothing new. The slider's
+// timer then sleeps, instead of waking a thousand times a second to do
+// nothing, until the slider or the window's size changes: then it ticks as
+// before. Only what a tick shows is compared, so nothing a tick does is lost.
+void Form1::followTick(QTimer &timer, void (Form1::*tick)())
+{
+    const QString popupBefore = sliderPopup ? sliderPopup->text() : QString();
+    const QSize sizeBefore = size();
+    const QString widthBefore = Text1(), heightBefore = Text2(), unitBefore = unitName;
+    (this->*tick)();
+    if (size() == sizeBefore && Text1() == widthBefore && Text2() == heightBefore &&
+        unitName == unitBefore && sliderPopup && sliderPopup->text() == popupBefore &&
+        sliderPopup->isVisible()) {
+        timer.stop();
+        sleepingTimer = &timer;
+    }
+}
+
+void Form1::wakeSleepingTimer()
+{
+    if (QTimer *timer = std::exchange(sleepingTimer, nullptr))
+        timer->start();
 }
 
 // A running caption timer goes on as it is: restarting it at every press
 // would hold the caption back while the user presses again and again.
 void Form1::Slider1_MouseDown()
 {
+    sleepingTimer = nullptr;
     Timer1.start();
     Timer2.stop();
     if (!Timer4.isActive())
@@ -736,12 +811,15 @@ void Form1::Slider1_MouseDown()
 
 void Form1::Slider1_MouseUp()
 {
+    sleepingTimer = nullptr;
     Timer1.stop();
-    QToolTip::hideText();
+    if (sliderPopup)
+        sliderPopup->hide();
 }
 
 void Form1::Slider2_MouseDown()
 {
+    sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.start();
     if (!Timer5.isActive())
@@ -750,8 +828,10 @@ void Form1::Slider2_MouseDown()
 
 void Form1::Slider2_MouseUp()
 {
+    sleepingTimer = nullptr;
     Timer2.stop();
-    QToolTip::hideText();
+    if (sliderPopup)
+        sliderPopup->hide();
 }
 
 void Form1::Timer1_Timer()
@@ -759,6 +839,7 @@ void Form1::Timer1_Timer()
     resizeWindow(Twips::toPixels(Slider1->value()), height());
     ApplyTwips();
     RefreshUnit();
+    showReadouts();
     setSliderPopup(Slider1, withUnit(TextBox1));
 }
 
@@ -767,14 +848,18 @@ void Form1::Timer2_Timer()
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
     ApplyTwips();
     RefreshUnit();
+    showReadouts();
     setSliderPopup(Slider2, withUnit(TextBox2));
 }
 
 // The pop-up text stands beside the thumb while the slider is held, and
-// only then: it is no tooltip of the slider's.
+// only then: it is no tooltip of the slider's. It stays where it is while
+// its text stays the same.
 void Form1::setSliderPopup(QSlider *slider, const QString &popup)
 {
-    if (QToolTip::isVisible() && QToolTip::text() == popup)
+    if (!sliderPopup)
+        sliderPopup = new SliderPopup(this);
+    if (sliderPopup->isVisible() && sliderPopup->text() == popup)
         return;
     QStyleOptionSlider option;
     option.initFrom(slider);
@@ -785,10 +870,10 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
     option.upsideDown = slider->orientation() == Qt::Vertical;
     const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
                                                         QStyle::SC_SliderHandle, slider);
-    QToolTip::showText(slider->mapToGlobal(thumb.bottomRight()), popup, slider);
+    sliderPopup->ShowAt(slider->mapToGlobal(thumb.bottomRight()), popup);
 }
 
-QString Form1::withUnit(const QLineEdit *readout) const
+QString Form1::withUnit(const ReadoutBox *readout) const
 {
     return readout->text() + QLatin1Char(' ') + unitName;
 }

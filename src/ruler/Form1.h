@@ -14,8 +14,9 @@ class CaptionButton;
 class ContextMenu;
 class OnTopToggle;
 class QLabel;
-class QLineEdit;
 class QSlider;
+class ReadoutBox;
+class SliderPopup;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -157,6 +158,8 @@ private:
     void ApplyMillimeters();
     void ApplyCentimeters();
     void applyUnit(int unit);
+    void showReadouts();
+    void setUnitName(int unit);
     void unitCommand(int unit);
     void setTicks(int onlyTicked);
     void RefreshUnit();
@@ -165,10 +168,13 @@ private:
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
+    QList<QWidget *> visibleLaidOutControls() const;
     void setSliderPopup(QSlider *slider, const QString &text);
+    void followTick(QTimer &timer, void (Form1::*tick)());
+    void wakeSleepingTimer();
     // A readout and the unit's name, as the pop-up texts, the menu captions
     // and the copy show them.
-    QString withUnit(const QLineEdit *readout) const;
+    QString withUnit(const ReadoutBox *readout) const;
     QString widthCaption() const;
     QString heightCaption() const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
@@ -187,8 +193,9 @@ private:
     QLabel *Image2 = nullptr;
     QLabel *Image9 = nullptr;
     QLabel *Image10 = nullptr;
-    QLineEdit *TextBox1 = nullptr;
-    QLineEdit *TextBox2 = nullptr;
+    ReadoutBox *TextBox1 = nullptr;
+    ReadoutBox *TextBox2 = nullptr;
+    SliderPopup *sliderPopup = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
     // chameleonButton1..4, in this order.
@@ -202,7 +209,15 @@ private:
     QTimer Timer2;
     QTimer Timer4;
     QTimer Timer5;
+    // Timer1 or Timer2 while it sleeps with its slider held still.
+    QTimer *sleepingTimer = nullptr;
 
+    // The readouts' texts while a unit command builds them.
+    struct
+    {
+        QString width;
+        QString height;
+    } texts;
     QString unitName;         // Text5
     QString horizontalLength; // Text6
     QString verticalLength;   // Text7

@@ -46,8 +46,11 @@ QString singleText(float value, const QLocale &locale)
 
 std::optional<double> readoutValue(const QString &text, const QLocale &locale)
 {
-    QString plain = text.trimmed();
-    plain.replace(locale.decimalPoint(), QLatin1String("."));
+    const QString separator = locale.decimalPoint();
+    if (separator == QLatin1String(".") || !text.contains(separator))
+        return SettingConversions::decimalFromText(text);
+    QString plain = text;
+    plain.replace(separator, QLatin1String("."));
     return SettingConversions::decimalFromText(plain);
 }
 

@@ -1,6 +1,5 @@
 #include "settings/SettingConversions.h"
 
-#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -55,15 +54,69 @@ std::optional<qint16> int16FromText(const QString &text)
     return qint16(rounded);
 }
 
+namespace {
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+int digitsFrom(const QString &text, int at)
+{
+    int end = at;
+    while (end < text.size() && isDigit(text.at(end)))
+        ++end;
+    return end - at;
+}
+
+// A sign, digits with at most one decimal point among or before them, and an
+// exponent: "12", "-3.", ".5", "1e40". Nothing else, not even digit grouping.
+bool isDecimal(const QString &text)
+{
+    int at = 0;
+    if (at < text.size() && (text.at(at) == QLatin1Char('+') || text.at(at) == QLatin1Char('-')))
+        ++at;
+    const int whole = digitsFrom(text, at);
+    at += whole;
+    int fraction = 0;
+    if (at < text.size() && text.at(at) == QLatin1Char('.')) {
+        fraction = digitsFrom(text, at + 1);
+        at += 1 + fraction;
+    }
+    if (whole == 0 && fraction == 0)
+        return false;
+    if (at < text.size() && (text.at(at) == QLatin1Char('e') || text.at(at) == QLatin1Char('E'))) {
+        ++at;
+        if (at < text.size() &&
+            (text.at(at) == QLatin1Char('+') || text.at(at) == QLatin1Char('-')))
+            ++at;
+        const int exponent = digitsFrom(text, at);
+        if (exponent == 0)
+            return false;
+        at += exponent;
+    }
+    return at == text.size();
+}
+
+} // namespace
+
 std::optional<double> decimalFromText(const QString &text)
 {
-    static const QRegularExpression grammar(
-        QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?\\s*$"));
-    if (text.size() > 64 || !grammar.match(text).hasMatch())
+    if (text.size() > 64)
         return std::nullopt;
-    bool ok = false;
-    const double number = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(number))
+    const QString trimmed = text.trimmed();
+    if (!isDecimal(trimmed))
+        return std::nullopt;
+    // Only ASCII is left: the characters convert one for one.
+    char digits[64];
+    int length = 0;
+    for (const QChar c : trimmed) {
+        if (length > 0 || c != QLatin1Char('+'))
+            digits[length++] = char(c.unicode());
+    }
+    double number = 0;
+    const std::from_chars_result end = std::from_chars(digits, digits + length, number);
+    if (end.ec != std::errc() || end.ptr != digits + length || !std::isfinite(number))
         return std::nullopt;
     return number;
 }

@@ -3,7 +3,11 @@
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/ToolLook.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
@@ -50,6 +54,7 @@ private slots:
     void toggleKeepsItsPresses();
     void cascade_data();
     void cascade();
+    void picturesDecodeAsQtDecodesThem();
 };
 
 void TestCaptionChrome::buttonStates()
@@ -187,6 +192,24 @@ void TestCaptionChrome::cascade()
     for (int role = 0; role < 3; ++role)
         OnTopPeers::Unregister(OnTopPeers::Role(role), OnTopPeers::Peer(OnTopPeers::Role(role)));
     QVERIFY(!OnTopPeers::Peer(OnTopPeers::Ruler));
+}
+
+// The pictures are decoded without Qt's image reader, pixel for pixel as it
+// decodes them.
+void TestCaptionChrome::picturesDecodeAsQtDecodesThem()
+{
+    const QStringList pictures = QDir(QStringLiteral(":/")).entryList({QStringLiteral("*.png")});
+    QVERIFY(pictures.size() >= 10);
+    for (const QString &file : pictures) {
+        const QByteArray name = QFileInfo(file).completeBaseName().toLatin1();
+        const QImage ours = ToolLook::assetImage(name.constData());
+        const QImage qts(QStringLiteral(":/") + file);
+        QVERIFY2(!ours.isNull(), name.constData());
+        QVERIFY2(ours.convertToFormat(QImage::Format_ARGB32) ==
+                     qts.convertToFormat(QImage::Format_ARGB32),
+                 name.constData());
+        QCOMPARE(ours.hasAlphaChannel(), qts.hasAlphaChannel());
+    }
 }
 
 QTEST_MAIN(TestCaptionChrome)

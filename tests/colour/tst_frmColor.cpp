@@ -212,6 +212,13 @@ void tst_frmColor::tickFillsEveryReadoutFromOneSample()
         swatch);
     QCOMPARE(fakes->sampler.pointerReads, 1);
     QCOMPARE(fakes->sampler.pixelReads, 1);
+    // The same sample again repaints nothing in the window.
+    QVERIFY(QTest::qWaitForWindowExposed(spy));
+    QCoreApplication::processEvents();
+    PaintCounter painted(spy);
+    tick(pointer, color);
+    QCoreApplication::processEvents();
+    QCOMPARE(painted.paints, 0);
 }
 
 void tst_frmColor::enterBeforeStartCopiesEmptyValues()

@@ -135,6 +135,47 @@ check_orientation() {
     ruler_read_geometry
 }
 
+# readout_ink DX DY W H: the first and last column, counted from the box's
+# left edge, that hold the readouts' dark blue ink (whole or blended: far
+# more blue than red, unlike the beige box and its grey frame).
+readout_ink() {
+    import -window root -crop "$3x$4+$((X + $1))+$((Y + $2))" -depth 8 txt:- 2>/dev/null |
+        awk -F'[,:() ]+' 'NR > 1 && $5 - $3 > 60 { if (first == "" || $1 < first) first = $1; if ($1 > last) last = $1 }
+            END { print first, last }'
+}
+
+# choose_unit DOWNS NAME: Scale Mode's entry DOWNS below Pixels.
+choose_unit() {
+    local downs=() i
+    for ((i = 0; i < $1; i++)); do
+        downs+=(Down)
+    done
+    open_menu $RULER_FACE && open_submenu m
+    e2e_key "${downs[@]}" Return
+    e2e_assert "Scale Mode > $2 is chosen" e2e_wait_until 5 menus_closed
+}
+
+# The longest width readout, 24000 twips, shows whole from the box's left
+# edge: a line edit once scrolled it to "4000". Its ink is a digit wider
+# than that of the four digits of 1600 pixels, which once filled the box too.
+check_readout_whole() {
+    choose_unit 6 Twips
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $'Width:  24000 Twips\r\nHeight:   Twips' "the readouts in twips"
+    local first last four_first four_last
+    read -r first last < <(readout_ink 8 25 33 19)
+    choose_unit 0 Pixels
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_assert_clipboard $'Width:  1600 Pixels\r\nHeight:   Pixels' "the readouts in pixels"
+    read -r four_first four_last < <(readout_ink 8 25 33 19)
+    e2e_assert "the readouts' ink starts at the box's left edge (columns ${first:-none}, ${four_first:-none})" \
+        test "${first:-99}" -ge 2 -a "${first:-99}" -le 3 -a "${four_first:-99}" -ge 2 -a "${four_first:-99}" -le 3
+    e2e_assert "24000 ends inside the box's right edge (column ${last:-none})" \
+        test "${last:-99}" -le 30
+    e2e_assert "24000 is a digit wider than 1600 (ink to columns ${last:-none} and ${four_last:-none})" \
+        test $((${last:-0} - ${four_last:-0})) -ge 3
+}
+
 check_unit_kept() {
     open_menu $RULER_FACE && open_submenu m
     e2e_key Down Down Down Return
@@ -264,6 +305,7 @@ check_slider_drag
 check_exact_length_by_keys
 check_menu_captions
 check_orientation
+check_readout_whole
 check_unit_kept
 check_copy_outlives_program
 check_holder_serves_like_the_program

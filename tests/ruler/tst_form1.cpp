@@ -1,15 +1,20 @@
+#include "ChromeProbes.h"
 #include "FakeServices.h"
 #include "chrome/CaptionButton.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
+#include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
+#include "ruler/SliderPopup.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +30,22 @@ QString ticks(const Form1 &ruler)
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)
         result += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
     return result;
+}
+
+// The label beside the slider's thumb, or nullptr before the first tick.
+QLabel *sliderPopup(const Form1 &ruler)
+{
+    return ruler.findChild<QLabel *>(QStringLiteral("SliderPopup"));
+}
+
+// The tooltip Qt shows for a text at a point, or nullptr.
+QWidget *shownToolTip()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible())
+            return window;
+    }
+    return nullptr;
 }
 
 // The size hints that tiling window managers float a window by: smallest and
@@ -60,12 +81,20 @@ private slots:
     void unitCommands_data();
     void unitCommands();
     void refreshUnitOrder();
+    void tickWritesOnlyWhatChanged_data();
+    void tickWritesOnlyWhatChanged();
+    void popupLooksAndStandsAsATooltip();
+    void longestReadoutsFitTheirBoxes_data();
+    void longestReadoutsFitTheirBoxes();
+    void readoutDrawsAsATextBox();
+    void readoutTakesTyping();
     void noUnitTickedShowsTwips();
     void verticalLengthShownOnceChanged();
     void menuCaptionsOnTimer();
     void clearEmptiesReadouts();
     void orientationKeepsEachLength();
     void edgeBarPlacement();
+    void uprightFaceIsTheFaceTurned();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
     void leftDragKeepsPressPointUnderPointer_data();
@@ -249,11 +278,11 @@ void TestForm1::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.Text1(), QStringLiteral("301"));
     QCOMPARE(ruler.Text2(), QString());
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
-    QVERIFY(QToolTip::isVisible());
-    QCOMPARE(QToolTip::text(), QStringLiteral("301 Pixels"));
+    QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
+    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("301 Pixels"));
     QVERIFY(slider->toolTip().isEmpty()); // no hover text once let go
     ruler.Slider1_MouseUp();
-    QTRY_VERIFY(!QToolTip::isVisible());
+    QVERIFY(!sliderPopup(ruler)->isVisible());
     ruler.mnuCopy_Click();
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
     slider->setValue(24000);
@@ -332,7 +361,12 @@ void TestForm1::sliderPressFollowsUntilRelease()
     QMouseEvent down(QEvent::Type(press), end, slider->mapToGlobal(end), Qt::LeftButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(slider, &down);
+    QTest::qWait(20); // held still: the ticks find nothing new, and the timer sleeps
     slider->setValue(4500);
+    QTRY_COMPARE(length(), 300);
+    // Another size given to the window while the thumb is held is taken back.
+    QTest::qWait(20);
+    ruler.setFixedSize(vertical ? QSize(84, 350) : QSize(350, 84));
     QTRY_COMPARE(length(), 300);
     QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
                    Qt::NoButton, Qt::NoModifier);
@@ -391,6 +425,193 @@ void TestForm1::refreshUnitOrder()
     ruler.Timer1_Timer();
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
     QCOMPARE(ticks(ruler), QStringLiteral("x......"));
+}
+
+void TestForm1::tickWritesOnlyWhatChanged_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("next"); // the slider's position for the second tick
+    QTest::addColumn<bool>("newText");
+    QTest::newRow("pixels, held still") << int(ScaleUnits::Pixels) << 4520 << false;
+    QTest::newRow("pixels, within the pixel") << int(ScaleUnits::Pixels) << 4522 << false;
+    QTest::newRow("pixels, a pixel longer") << int(ScaleUnits::Pixels) << 4535 << true;
+    QTest::newRow("inches, a pixel longer, same tenth") << int(ScaleUnits::Inches) << 4535 << false;
+    QTest::newRow("twips, held still") << int(ScaleUnits::Twips) << 4520 << false;
+    QTest::newRow("twips, a pixel longer") << int(ScaleUnits::Twips) << 4535 << true;
+}
+
+// A tick with nothing new to show changes no tick mark, writes no readout and
+// repaints nothing; a new text repaints the pop-up once. (A window that
+// changes its size is repainted whole by Qt.)
+void TestForm1::tickWritesOnlyWhatChanged()
+{
+    QFETCH(int, unit);
+    QFETCH(int, next);
+    QFETCH(bool, newText);
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    ruler.menu()->unitEntry(unit)->trigger();
+    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    slider->setValue(4520);
+    ruler.Timer1_Timer();
+    QCoreApplication::processEvents();
+    const QString before = ruler.Text1();
+    const int widthBefore = ruler.width();
+    QList<QSignalSpy *> toggles;
+    for (int each = 0; each < ScaleUnits::Count; ++each)
+        toggles << new QSignalSpy(ruler.menu()->unitEntry(each), &QAction::changed);
+    PaintCounter window(&ruler);
+    PaintCounter readouts(ruler.findChild<QWidget *>("Text1"));
+    readouts.watch(ruler.findChild<QWidget *>("Text2"));
+    PaintCounter popup(sliderPopup(ruler));
+    slider->setValue(next);
+    ruler.Timer1_Timer();
+    ruler.Timer1_Timer();
+    QCoreApplication::processEvents();
+    for (QSignalSpy *spy : toggles)
+        QCOMPARE(spy->count(), 0);
+    qDeleteAll(toggles);
+    QCOMPARE(ruler.Text1() != before, newText);
+    if (next == 4520) // held still
+        QCOMPARE(window.paints, 0);
+    if (ruler.width() == widthBefore)
+        QCOMPARE(readouts.paints, 0);
+    QCOMPARE(popup.paints, newText ? 1 : 0);
+    QCOMPARE(sliderPopup(ruler)->text(), ruler.Text1() + QLatin1Char(' ') + ruler.Text5());
+}
+
+// The pop-up is drawn as Qt draws a tooltip, and stands where Qt would show
+// one for the same point.
+void TestForm1::popupLooksAndStandsAsATooltip()
+{
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    ruler.findChild<QSlider *>("Slider1")->setValue(4520);
+    ruler.Timer1_Timer();
+    auto *popup = qobject_cast<SliderPopup *>(sliderPopup(ruler));
+    QVERIFY(popup && popup->isVisible());
+    // Anywhere on the screen, and where it must turn away from the corner.
+    const QStringList texts = {"301 Pixels", "1199.9 Points", "24000 Twips", "105,8 Millimeters"};
+    for (const QPoint &corner : {QPoint(300, 200), QPoint(790, 790)}) {
+        for (const QString &text : texts) {
+            popup->hide();
+            popup->ShowAt(corner, text);
+            QToolTip::showText(corner, text, &ruler);
+            QWidget *tip = shownToolTip();
+            QVERIFY(tip);
+            QCOMPARE(popup->geometry(), tip->geometry());
+            QCOMPARE(popup->grab().toImage(), tip->grab().toImage());
+            QToolTip::hideText();
+            QTRY_VERIFY(!shownToolTip());
+        }
+    }
+}
+
+void TestForm1::longestReadoutsFitTheirBoxes_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<QString>("readout");
+    QTest::addColumn<int>("longest"); // twips
+    QTest::addColumn<QString>("locale");
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        for (const char *locale : {"C", "de_DE"}) {
+            const QByteArray name = ScaleUnits::unit(unit).name;
+            QTest::newRow(name + ", width, " + locale) << unit << "Text1" << 24000 << locale;
+            QTest::newRow(name + ", height, " + locale) << unit << "Text2" << 18000 << locale;
+        }
+    }
+}
+
+// Every text a readout can show, at every length either slider can set,
+// fits its box whole in the font the program gets, from the box's left edge.
+void TestForm1::longestReadoutsFitTheirBoxes()
+{
+    QFETCH(int, unit);
+    QFETCH(QString, readout);
+    QFETCH(int, longest);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    Form1 ruler;
+    auto *box = ruler.findChild<ReadoutBox *>(readout);
+    QVERIFY(box);
+    const QFontMetrics metrics(box->textFont());
+    QString widest;
+    for (int twips = 480; twips <= longest; ++twips) {
+        const QString text = ScaleUnits::unit(unit).readout(twips);
+        if (metrics.horizontalAdvance(text) > metrics.horizontalAdvance(widest))
+            widest = text;
+    }
+    QVERIFY2(metrics.horizontalAdvance(widest) <= box->textRoom().width(),
+             qPrintable(QStringLiteral("%1 takes %2 pixels in %3 %4 pt, the box has %5")
+                            .arg(widest)
+                            .arg(metrics.horizontalAdvance(widest))
+                            .arg(QFontInfo(box->textFont()).family())
+                            .arg(box->textFont().pointSizeF())
+                            .arg(box->textRoom().width())));
+    QVERIFY(box->textRoom().left() <= 2);
+}
+
+// Idle, a readout looks as a line edit of its size, font and colours shows
+// the same text; the longest text is drawn whole.
+void TestForm1::readoutDrawsAsATextBox()
+{
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    auto *box = ruler.findChild<ReadoutBox *>("Text1");
+    QLineEdit edit(&ruler);
+    edit.setGeometry(box->geometry().translated(0, 30));
+    edit.setPalette(box->palette());
+    edit.setFont(box->textFont());
+    edit.setTextMargins(-1, 0, -1, 0);
+    edit.setFocusPolicy(Qt::NoFocus);
+    edit.show();
+    for (const QString &text : {QStringLiteral("105.8"), QStringLiteral("1199.9")}) {
+        box->setText(text);
+        edit.setText(text);
+        edit.setCursorPosition(0);
+        QCOMPARE(box->grab().toImage(), edit.grab().toImage());
+    }
+    // The ink of "1199.9" starts at the box's left and ends inside its right.
+    const QImage drawn = box->grab().toImage();
+    int first = -1, last = -1;
+    for (int x = 0; x < drawn.width(); ++x) {
+        for (int y = 0; y < drawn.height(); ++y) {
+            // The dark blue ink, whole or blended: far more blue than red,
+            // unlike the beige panel and the grey frame.
+            const QColor pixel = drawn.pixelColor(x, y);
+            if (pixel.blue() - pixel.red() > 60) {
+                first = first < 0 ? x : first;
+                last = x;
+            }
+        }
+    }
+    QVERIFY2(first >= 2 && first <= 3, qPrintable(QString::number(first)));
+    QVERIFY2(last > first && last <= box->textRoom().right(), qPrintable(QString::number(last)));
+}
+
+// The user may still type into a readout; the copy takes what is shown, and
+// the next length shown replaces it.
+void TestForm1::readoutTakesTyping()
+{
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    ruler.Timer1_Timer();
+    auto *box = ruler.findChild<ReadoutBox *>("Text1");
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 3, box->height() / 2));
+    auto *editor = box->findChild<QLineEdit *>();
+    QVERIFY(editor && editor->hasFocus());
+    QTest::keyClicks(editor, "7");
+    QCOMPARE(ruler.Text1(), QStringLiteral("4007"));
+    ruler.mnuCopy_Click();
+    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  4007 Pixels\r\nHeight:   Pixels"));
+    ruler.findChild<QSlider *>("Slider1")->setFocus();
+    QVERIFY(!editor->isVisible());
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.Text1(), QStringLiteral("400"));
 }
 
 void TestForm1::noUnitTickedShowsTwips()
@@ -495,6 +716,26 @@ void TestForm1::edgeBarPlacement()
     ruler.Timer1_Timer();
     QCOMPARE(bottom->y(), 77); // 1160 twips: flush after a resize
     QCOMPARE(bottom->width(), 500);
+}
+
+// The upright face is the horizontal one turned over its diagonal, light
+// above and left, dark below and right, with its own two dark end rows.
+void TestForm1::uprightFaceIsTheFaceTurned()
+{
+    Form1 ruler;
+    ruler.mnuVertical_Click();
+    const QImage across = ruler.findChild<QLabel *>("Image9")->pixmap().toImage();
+    const QImage upright = ruler.findChild<QLabel *>("Image10")->pixmap().toImage();
+    QCOMPARE(across.size(), QSize(1600, 70));
+    QCOMPARE(upright.size(), QSize(70, 1200));
+    for (int along = 0; along < 1200; ++along) {
+        const int acrossColumn = along < 1198 ? along : along + 400;
+        for (int side = 0; side < 70; ++side)
+            QCOMPARE(upright.pixel(side, along), across.pixel(acrossColumn, side));
+    }
+    QVERIFY(qGray(across.pixel(0, 35)) > qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(1599, 35)) < qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
 }
 
 void TestForm1::captionPicturesFollowRightEdge()

@@ -21,3 +21,22 @@ void pressCaptionButton(QWidget *window, const QString &normalName)
     }
     QFAIL("no such caption button");
 }
+
+PaintCounter::PaintCounter(QWidget *widget)
+{
+    watch(widget);
+}
+
+void PaintCounter::watch(QWidget *widget)
+{
+    widget->installEventFilter(this);
+    for (QWidget *inside : widget->findChildren<QWidget *>())
+        inside->installEventFilter(this);
+}
+
+bool PaintCounter::eventFilter(QObject *, QEvent *event)
+{
+    if (event->type() == QEvent::Paint)
+        ++paints;
+    return false;
+}

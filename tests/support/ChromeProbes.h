@@ -2,6 +2,7 @@
 
 #include "chrome/OnTopPeer.h"
 
+#include <QObject>
 #include <QString>
 
 class QWidget;
@@ -20,4 +21,16 @@ public:
 
     bool onTop = true;
     int reasserts = 0;
+};
+
+// Counts the paint events a widget and every widget inside it receive.
+class PaintCounter : public QObject
+{
+public:
+    explicit PaintCounter(QWidget *widget);
+    void watch(QWidget *widget);
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 };

@@ -72,11 +72,6 @@ void save(const QImage &image, const char *name)
     }
 }
 
-QImage rotatedClockwise(const QImage &image)
-{
-    return image.transformed(QTransform().rotate(90));
-}
-
 QLinearGradient vertical(const QRectF &rect, const Shade &shade)
 {
     QLinearGradient gradient(rect.topLeft(), rect.bottomLeft());
@@ -227,6 +222,20 @@ QImage rulerFace(int width, int height)
     p.drawLine(0, height - 1, width - 1, height - 1);
     p.drawLine(width - 1, 0, width - 1, height - 1);
     return image;
+}
+
+// The face's columns are all alike but for two at either end: the program
+// builds its faces, horizontal and upright, from these five.
+QImage faceStrip(const QImage &face)
+{
+    const int last = face.width() - 1;
+    QImage strip = blank(5, face.height());
+    QPainter p(&strip);
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    const int columns[] = {0, 1, 2, last - 1, last};
+    for (int i = 0; i < 5; ++i)
+        p.drawImage(i, 0, face, columns[i], 0, 1, face.height());
+    return strip;
 }
 
 QFont boldFont(int pixels)
@@ -410,8 +419,7 @@ int main(int argc, char *argv[])
 
     titleStrips();
 
-    save(rulerFace(1600, 70), "ruler_face_h");
-    save(rotatedClockwise(rulerFace(1200, 70)).mirrored(true, false), "ruler_face_v");
+    save(faceStrip(rulerFace(1600, 70)), "ruler_face_strip");
     save(namePlate(false), "title_h");
     save(namePlate(true), "title_v");
     save(programIcon(), "icon32");

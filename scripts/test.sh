@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Ombrix and runs the whole test suite (unit
 # tests on Qt's offscreen platform, end-to-end tests on private Xvfb
-# displays).
+# displays), after checking the code's format and the scripts
+# (scripts/check-style.sh).
 #
 # In CI (CI=true), or when asked with --sanitize and/or --fuzz, it first
 # builds in build-sanitize with AddressSanitizer and UndefinedBehaviorSanitizer
@@ -29,6 +30,7 @@ done
 
 bash scripts/install-deps.sh --all
 status=0
+bash scripts/check-style.sh || status=1
 if $sanitize; then
     echo "test: unit tests under AddressSanitizer and UndefinedBehaviorSanitizer"
     cmake -S . -B build-sanitize -G Ninja -DOMBRIX_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug

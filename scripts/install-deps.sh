@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
-    libxcb1-dev libxcb-randr0-dev libgl-dev fonts-dejavu-core)
+    libxcb1-dev libxcb-randr0-dev libxcb-xkb-dev libgl-dev fonts-dejavu-core)
 # The program opens its help page with xdg-open.
 runtime_packages=(xdg-utils)
 # i3 is the tiling window manager the windows are tried under; appstream

@@ -1,4 +1,5 @@
 #include "platform/ClipboardHolder.h"
+#include "platform/KeyRepeat.h"
 #include "ruler/Form1.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    KeyRepeat::MakeDetectable();
     Form1 ruler;
     ruler.show();
     return app.exec();

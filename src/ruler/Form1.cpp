@@ -23,7 +23,9 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/PointerTravel.h"
 #include "window/ScrollKeys.h"
+#include "window/SliderThumb.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -35,9 +37,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QToolTip>
+#include <QWindow>
 
 namespace {
 
@@ -210,6 +211,7 @@ void Form1::createSliders()
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
         ScrollKeys::Install(slider);
+        PointerTravel::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);
@@ -553,9 +555,22 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
+    namePlace();
     FloatingWindow::Resize(this, QSize(widthPixels, heightPixels));
     if (size() != laidOutSize)
         Form_Resize();
+}
+
+// A window manager keeps a window that grows past the screen's edge on the
+// screen by moving it (openbox moved the edge the user had lined up), unless
+// the window names its place. Once the ruler is shown where the window
+// manager or the user put it, it gives Qt the place it stands at: Qt then
+// sends that place, as the program's own, with every size the ruler asks
+// for. The edge stays, and the ruler may run off the screen.
+void Form1::namePlace()
+{
+    if (isVisible())
+        windowHandle()->setPosition(windowHandle()->position());
 }
 
 // Size changes the ruler did not make itself (the window manager's) are laid
@@ -766,16 +781,7 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
 {
     if (QToolTip::isVisible() && QToolTip::text() == popup)
         return;
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.upsideDown = slider->orientation() == Qt::Vertical;
-    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                        QStyle::SC_SliderHandle, slider);
-    QToolTip::showText(slider->mapToGlobal(thumb.bottomRight()), popup, slider);
+    QToolTip::showText(slider->mapToGlobal(SliderThumb(slider).bottomRight()), popup, slider);
 }
 
 QString Form1::withUnit(const QLineEdit *readout) const

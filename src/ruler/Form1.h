@@ -160,6 +160,7 @@ private:
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
+    void namePlace();
     void setSliderPopup(QSlider *slider, const QString &text);
     // A readout and the unit's name, as the pop-up texts, the menu captions
     // and the copy show them.

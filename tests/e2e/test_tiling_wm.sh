@@ -37,14 +37,15 @@ check_floats() {
 }
 
 check_ruler_slider() {
-    local before after
+    local before after x y
     read -r _ _ before _ < <(e2e_geometry "$WID")
     local thumb_x thumb_y
     read -r thumb_x thumb_y <<<"$RULER_THUMB"
     e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
-    read -r _ _ after _ < <(e2e_geometry "$WID")
+    read -r x y after _ < <(e2e_geometry "$WID")
     e2e_assert "dragging the slider widens the ruler ($before to $after pixels)" \
         test "$after" -gt "$before"
+    e2e_assert_eq "$X $Y" "$x $y" "the widened ruler keeps its left edge"
     check_floats "$WID" "$after 84" UTILITY "the widened ruler"
 }
 

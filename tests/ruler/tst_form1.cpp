@@ -4,6 +4,7 @@
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
 #include "ruler/ScaleUnit.h"
+#include "window/SliderThumb.h"
 
 #include <QAction>
 #include <QApplication>
@@ -56,6 +57,8 @@ private slots:
     void sliderKeysAndWheel();
     void sliderPressFollowsUntilRelease_data();
     void sliderPressFollowsUntilRelease();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves_data();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves();
     void unitCommands_data();
     void unitCommands();
     void refreshUnitOrder();
@@ -333,6 +336,65 @@ void TestForm1::sliderPressFollowsUntilRelease()
     slider->setValue(3000);
     QTest::qWait(20); // a running 1 ms timer would have followed by now
     QCOMPARE(length(), 300);
+}
+
+void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("drift"); // of the window while the thumb is held
+    // A window manager pushes the lengthened ruler back onto the screen.
+    QTest::newRow("horizontal, pushed left") << false << QPoint(-40, 0);
+    QTest::newRow("vertical, pushed up") << true << QPoint(0, -40);
+    QTest::newRow("horizontal, moved right and down") << false << QPoint(25, 10);
+}
+
+// The pointer stands still while the window moves: the length stays; moved on
+// by as much again, the pointer lengthens the ruler by as much again. The
+// pop-up text follows the thumb.
+void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves()
+{
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, drift);
+    Form1 ruler;
+    ruler.move(300, 200);
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    const QPoint thumb = SliderThumb(slider).center();
+    const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
+    QPoint pointer = slider->mapToGlobal(thumb);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, slider->mapFromGlobal(pointer), pointer, Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(slider, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    const int start = slider->value();
+    pointer += step;
+    send(QEvent::MouseMove, Qt::LeftButton);
+    const int first = slider->value();
+    QVERIFY(first > start);
+    // The pop-up text stands beside the thumb, under the pointer.
+    vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
+    QWidget *popup = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        popup = window->inherits("QTipLabel") && window->isVisible() ? window : popup;
+    QVERIFY(popup);
+    const QPoint besideThePointer = popup->pos() - pointer;
+    QVERIFY2(
+        besideThePointer.manhattanLength() < 40,
+        qPrintable(QStringLiteral("%1,%2").arg(besideThePointer.x()).arg(besideThePointer.y())));
+
+    ruler.move(ruler.pos() + drift);
+    send(QEvent::MouseMove, Qt::LeftButton);
+    QCOMPARE(slider->value(), first);
+    pointer += step;
+    send(QEvent::MouseMove, Qt::LeftButton);
+    const int onePixel = (first - start) / 20 + 1;
+    QVERIFY2(qAbs((slider->value() - first) - (first - start)) <= onePixel,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(start).arg(first).arg(slider->value())));
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 void TestForm1::unitCommands_data()

@@ -114,8 +114,6 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar's wheel runs backwards by default, as its keys would.
-    bar->setInvertedControls(false);
     ScrollKeys::Install(bar);
     return bar;
 }

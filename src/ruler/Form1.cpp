@@ -199,10 +199,8 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(200, 840, 375, 4605));
     Slider2->setRange(480, 18000);
-    // The minimum at the top, as the ruler grows downwards; the wheel turned
-    // up moves the thumb up.
+    // The minimum at the top, as the ruler grows downwards.
     Slider2->setInvertedAppearance(true);
-    Slider2->setInvertedControls(true);
     Slider2->hide();
     for (QSlider *slider : {Slider1, Slider2}) {
         slider->setValue(int(startLength));

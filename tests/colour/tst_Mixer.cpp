@@ -27,6 +27,8 @@ private slots:
     void updateShowsTheMixedColour_data();
     void updateShowsTheMixedColour();
     void draggingUpdatesBeforeTheRelease();
+    void barsStepLikeTheirKeys_data();
+    void barsStepLikeTheirKeys();
     void padLeft_data();
     void padLeft();
     void creationRestoresEachStoredKey_data();
@@ -161,16 +163,49 @@ void tst_Mixer::draggingUpdatesBeforeTheRelease()
     QCOMPARE(swatchOf(mixer), QColor(200, 0, 0));
     red->setSliderDown(false);
     QCOMPARE(field("Text9"), QStringLiteral("200"));
+}
 
-    // Keys step as on any horizontal bar: Up and Page Up like Left.
-    const std::pair<Qt::Key, const char *> keys[] = {
-        {Qt::Key_Right, "201"}, {Qt::Key_Down, "202"}, {Qt::Key_PageDown, "203"},
-        {Qt::Key_Left, "202"},  {Qt::Key_Up, "201"},   {Qt::Key_PageUp, "200"},
-    };
-    for (const auto &[key, decimal] : keys) {
-        QTest::keyClick(red, key);
-        QCOMPARE(field("Text9"), QLatin1String(decimal));
+void tst_Mixer::barsStepLikeTheirKeys_data()
+{
+    QTest::addColumn<int>("key");      // 0: the wheel instead
+    QTest::addColumn<QPoint>("wheel"); // one notch: up (0, 120), tilted left (120, 0)
+    QTest::addColumn<int>("step");
+    // As on any horizontal bar: Up and Page Up like Left; the wheel turned up
+    // or tilted left like Up and Left.
+    QTest::newRow("Right") << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint() << 1;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << QPoint() << 1;
+    QTest::newRow("Left") << int(Qt::Key_Left) << QPoint() << -1;
+    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << QPoint() << -1;
+    QTest::newRow("Home") << int(Qt::Key_Home) << QPoint() << -200;
+    QTest::newRow("End") << int(Qt::Key_End) << QPoint() << 55;
+    QTest::newRow("wheel up") << 0 << QPoint(0, 120) << -1;
+    QTest::newRow("wheel down") << 0 << QPoint(0, -120) << 1;
+    QTest::newRow("wheel tilted left") << 0 << QPoint(120, 0) << -1;
+    QTest::newRow("wheel tilted right") << 0 << QPoint(-120, 0) << 1;
+    QTest::newRow("half a notch of a fine wheel") << 0 << QPoint(0, 60) << 0;
+}
+
+void tst_Mixer::barsStepLikeTheirKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QPoint, wheel);
+    QFETCH(int, step);
+
+    Mixer::ShowInstance();
+    QScrollBar *green = bar(2);
+    green->setValue(200);
+    if (key) {
+        QTest::keyClick(green, Qt::Key(key));
+    } else {
+        const QPointF middle = green->rect().center();
+        QWheelEvent notch(middle, green->mapToGlobal(middle), {}, wheel, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(green, &notch);
     }
+    QCOMPARE(green->value(), 200 + step);
+    QCOMPARE(field("Text7"), QStringLiteral("0,%1,0").arg(200 + step));
 }
 
 void tst_Mixer::padLeft_data()

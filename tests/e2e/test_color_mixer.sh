@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Color Mixer on the real program: opened from the ruler's menu with the
-# keyboard on its red bar, the End key takes red to 255, a dragged thumb
-# changes the swatch before it is let go, Alt+C copies the three notations,
-# and closed by its Close button or its close control it comes back where it
-# was with its colour.
+# keyboard on its red bar, the End key takes red to 255, the wheel steps it
+# like the keys, a dragged thumb changes the swatch before it is let go,
+# Alt+C copies the three notations, and closed by its Close button or its
+# close control it comes back where it was with its colour.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
+RED_BAR=(56 78 169 17)    # HScroll1: 840, 1180, 2535 x 255 twips in the window
 GREEN_BAR=(56 118 169 17) # HScroll2: 840, 1780, 2535 x 255 twips in the window
 GREEN_THUMB_AT_0=27       # the thumb's middle from the bar's left end, at 0
 CLOSE_BUTTON=(4435 3910 1100 350)
@@ -56,6 +57,24 @@ check_red_by_keyboard() {
     copy_mixer
     check_clipboard "$(mixer_lines 255,0,0 255 '#FF0000')" "Alt+C copies pure red"
     shoot "$MIXER" color-mixer
+}
+
+# wheel BUTTON COLOUR: one notch of the wheel (4 up, 5 down, 6 tilted left,
+# 7 tilted right) over the red bar, until the swatch shows the colour.
+wheel() {
+    move_in "$MIXER" $((RED_BAR[0] + RED_BAR[2] / 2)) $((RED_BAR[1] + RED_BAR[3] / 2))
+    xdotool click "$1"
+    e2e_assert "the wheel's button $1 over the red bar gives $2" \
+        e2e_wait_until 5 mixer_swatch_shows "$2"
+}
+
+# The wheel turned up or tilted left steps a bar towards its minimum, like
+# Up and Left; down or right towards its maximum.
+check_red_by_wheel() {
+    wheel 4 "#FE0000"
+    wheel 5 "#FF0000"
+    wheel 6 "#FE0000"
+    wheel 7 "#FF0000"
 }
 
 # The green thumb dragged to the right: the swatch changes while the button
@@ -111,5 +130,6 @@ check_close_and_reopen() {
 e2e_start_desktop
 check_first_open
 check_red_by_keyboard
+check_red_by_wheel
 check_thumb_drag
 check_close_and_reopen

@@ -267,25 +267,31 @@ void TestForm1::sliderTickFollowsInTickedUnit()
 void TestForm1::sliderKeysAndWheel_data()
 {
     QTest::addColumn<QString>("slider");
-    QTest::addColumn<int>("key"); // 0: the wheel turned up one notch
+    QTest::addColumn<int>("key");      // 0: the wheel turned one notch
+    QTest::addColumn<QPoint>("wheel"); // up (0, 120), tilted left (120, 0)
     QTest::addColumn<int>("step");
     // The upright slider has its minimum at the top: Up moves its thumb up.
-    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << -1;
-    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << -2;
-    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << 1;
-    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << 2;
-    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << -1;
-    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << 1;
-    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << -2;
-    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
-    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
-    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << QPoint() << -2;
+    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << QPoint() << 1;
+    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << QPoint() << -1;
+    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("horizontal, wheel up") << "Slider1" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, wheel down") << "Slider1" << 0 << QPoint(0, -120) << 2;
+    QTest::newRow("horizontal, wheel tilted left") << "Slider1" << 0 << QPoint(120, 0) << -2;
+    QTest::newRow("vertical, wheel tilted right") << "Slider2" << 0 << QPoint(-120, 0) << 2;
 }
 
 void TestForm1::sliderKeysAndWheel()
 {
     QFETCH(QString, slider);
     QFETCH(int, key);
+    QFETCH(QPoint, wheel);
     QFETCH(int, step);
     Form1 ruler;
     ruler.show();
@@ -296,9 +302,9 @@ void TestForm1::sliderKeysAndWheel()
         QTest::keyClick(control, Qt::Key(key));
     } else {
         const QPointF middle = control->rect().center();
-        QWheelEvent wheel(middle, control->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &wheel);
+        QApplication::sendEvent(control, &notch);
     }
     QCOMPARE(control->value(), 6000 + step);
 }

@@ -141,6 +141,11 @@ void ToolWindow::ResetCaptionButtons()
     minimizeControl->Reset();
 }
 
+QRect ToolWindow::TitleStrip() const
+{
+    return Image2->geometry();
+}
+
 void ToolWindow::Form_Resize()
 {
     ResetCaptionButtons();

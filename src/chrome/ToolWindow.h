@@ -70,6 +70,8 @@ protected:
     virtual void Form_Unload() {}
 
     void ResetCaptionButtons();
+    // The title strip's place in the window.
+    QRect TitleStrip() const;
     // Each edge on its own, from the window's two keys.
     void RestorePosition();
     void StorePosition();

@@ -11,6 +11,7 @@
 #include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/ShowIt.h"
 #include "window/TopIt.h"
 #include "window/Twips.h"
 
@@ -72,9 +73,7 @@ frmAbout::~frmAbout()
 frmAbout *frmAbout::ShowInstance()
 {
     frmAbout *box = instance ? instance : new frmAbout;
-    box->show();
-    box->raise();
-    box->activateWindow();
+    ShowIt(box);
     return box;
 }
 

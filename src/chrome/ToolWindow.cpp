@@ -6,6 +6,7 @@
 #include "settings/Presets.h"
 #include "window/DragIt.h"
 #include "window/FloatingWindow.h"
+#include "window/ShowIt.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -38,9 +39,7 @@ ToolWindow *ToolWindow::ShowOpen(OnTopPeers::Role role, const std::function<Tool
     ToolWindow *&window = openWindows()[role];
     if (!window)
         window = make();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowIt(window);
     return window;
 }
 

@@ -59,7 +59,8 @@ protected:
 
     // The open window of that role, or nullptr.
     static ToolWindow *Open(OnTopPeers::Role role);
-    // Makes the window of that role if none is open, then shows and activates it.
+    // Makes the window of that role if none is open, then restores it when
+    // minimised, shows and activates it.
     static ToolWindow *ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make);
 
     // Each time the window is shown, restored or otherwise resized.

@@ -93,6 +93,10 @@ void tst_Mixer::firstRunShowsBlack()
 {
     Mixer *mixer = Mixer::ShowInstance();
     QCOMPARE(Mixer::ShowInstance(), mixer);
+    mixer->showMinimized();
+    QCOMPARE(Mixer::ShowInstance(), mixer);
+    QVERIFY(!mixer->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(mixer));
     QCOMPARE(mixer->size(), QSize(387, 301));
     QVERIFY(mixer->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(!mixer->ShowsOnTop());

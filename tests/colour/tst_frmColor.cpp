@@ -464,6 +464,13 @@ void tst_frmColor::minimisedCaptureGoesOn()
     QVERIFY(spy->isMinimized());
     fakes->sampler.pixel = [](QPoint) { return 65280; };
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
+
+    // Chosen again from the ruler's menu, it comes back from the task bar.
+    QCOMPARE(frmColor::ShowInstance(), spy);
+    QVERIFY(!spy->isMinimized());
+    QVERIFY(spy->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    QVERIFY(spy->Capturing());
 }
 
 void tst_frmColor::takingOffTopReassertsTheOthers()

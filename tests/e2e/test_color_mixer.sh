@@ -2,8 +2,9 @@
 # Color Mixer on the real program: opened from the ruler's menu with the
 # keyboard on its red bar, the End key takes red to 255, the wheel steps it
 # like the keys, a dragged thumb changes the swatch before it is let go,
-# Alt+C copies the three notations, and closed by its Close button or its
-# close control it comes back where it was with its colour.
+# Alt+C copies the three notations, minimised it comes back when chosen again
+# from the ruler's menu, and closed by its Close button or its close control
+# it comes back where it was with its colour.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -15,6 +16,7 @@ GREEN_BAR=(56 118 169 17) # HScroll2: 840, 1780, 2535 x 255 twips in the window
 GREEN_THUMB_AT_0=27       # the thumb's middle from the bar's left end, at 0
 CLOSE_BUTTON=(4435 3910 1100 350)
 CLOSE_CONTROL=(5380 60 315 315)
+MINIMIZE_CONTROL=(5000 60 315 315)
 
 # mixer_lines TRIPLE DECIMAL HEX: the copied text.
 mixer_lines() {
@@ -105,6 +107,26 @@ check_thumb_drag() {
         e2e_wait_until 5 mixer_swatch_shows "#FF0000"
 }
 
+mixer_iconified() {
+    e2e_has_state "$MIXER" _NET_WM_STATE_HIDDEN ||
+        xwininfo -id "$MIXER" 2>/dev/null | grep -q 'Map State: IsUnMapped'
+}
+
+# Minimised by its control, the Mixer chosen again from the ruler's menu
+# comes back, with the keyboard.
+check_minimised_chosen_again() {
+    move_in "$MIXER" $(($(px "${MINIMIZE_CONTROL[0]}") + 5)) 10
+    click_in "$MIXER" "${MINIMIZE_CONTROL[@]}"
+    e2e_assert "the minimise control minimises the Mixer" e2e_wait_until 5 mixer_iconified
+    utilities_command m || e2e_fail "Utilities > Color Mixer is chosen again"
+    e2e_assert "chosen again, the Mixer is shown" e2e_wait_until 5 e2e_not_gone "$MIXER"
+    e2e_assert "and has the keyboard" e2e_wait_until 5 e2e_has_focus "$MIXER"
+}
+
+e2e_not_gone() {
+    ! e2e_window_gone "$1"
+}
+
 clipboard_matches() {
     [[ $(e2e_clipboard) =~ $1 ]]
 }
@@ -132,4 +154,5 @@ check_first_open
 check_red_by_keyboard
 check_red_by_wheel
 check_thumb_drag
+check_minimised_chosen_again
 check_close_and_reopen

@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QObject>
-#include <QPoint>
+#include <QPointF>
 
 class QAbstractSlider;
 
-// While a slider of a window is dragged, its thumb follows the pointer's
-// travel since the press, even when the window moves meanwhile. A window
+// While a slider is dragged, its thumb follows the pointer's travel on the
+// screen since the press, even when the window moves meanwhile. A window
 // manager that keeps a lengthened window on the screen moves it, and the
 // slider with it, under the still pointer: the thumb would run ahead of the
 // pointer, lengthen the window further, and the window manager move it again.
@@ -21,9 +21,9 @@ protected:
 
 private:
     explicit PointerTravel(QAbstractSlider *slider);
-    QPoint windowPlace() const;
 
     QAbstractSlider *slider;
-    QPoint placeAtPress;
+    QPointF pressedAt;       // in the slider
+    QPointF pressedOnScreen; // the same point on the screen
     bool resending = false;
 };

@@ -3,7 +3,7 @@
 # it, or when shellcheck finds anything in the scripts and the end-to-end
 # tests. scripts/test.sh runs it; it changes no file.
 set -uo pipefail
-cd "$(dirname "${BASH_SOURCE[0]}")/.."
+cd "$(dirname "${BASH_SOURCE[0]}")/.." || exit 1
 
 status=0
 mapfile -t sources < <(git ls-files '*.cpp' '*.h')

@@ -10,6 +10,7 @@
 #include "platform/Shell.h"
 #include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
+#include "window/ShowIt.h"
 #include "window/TopIt.h"
 #include "window/Twips.h"
 
@@ -70,9 +71,7 @@ frmAbout::~frmAbout()
 frmAbout *frmAbout::ShowInstance()
 {
     frmAbout *box = instance ? instance : new frmAbout;
-    box->show();
-    box->raise();
-    box->activateWindow();
+    ShowIt(box);
     return box;
 }
 

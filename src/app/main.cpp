@@ -1,5 +1,6 @@
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
+#include "platform/KeyRepeat.h"
 #include "ruler/Form1.h"
 
 #include <QApplication>
@@ -93,6 +94,7 @@ int main(int argc, char *argv[])
     // name; Wayland platforms and desktop integrations read it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::Small());
+    KeyRepeat::MakeDetectable();
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();

@@ -5,6 +5,7 @@
 #include "chrome/ToolLook.h"
 #include "settings/Presets.h"
 #include "window/DragIt.h"
+#include "window/ShowIt.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
@@ -37,9 +38,7 @@ ToolWindow *ToolWindow::ShowOpen(OnTopPeers::Role role, const std::function<Tool
     ToolWindow *&window = openWindows()[role];
     if (!window)
         window = make();
-    window->show();
-    window->raise();
-    window->activateWindow();
+    ShowIt(window);
     return window;
 }
 
@@ -144,6 +143,11 @@ void ToolWindow::ResetCaptionButtons()
 {
     closeControl->Reset();
     minimizeControl->Reset();
+}
+
+QRect ToolWindow::TitleStrip() const
+{
+    return Image2->geometry();
 }
 
 void ToolWindow::Form_Resize()

@@ -60,7 +60,8 @@ protected:
 
     // The open window of that role, or nullptr.
     static ToolWindow *Open(OnTopPeers::Role role);
-    // Makes the window of that role if none is open, then shows and activates it.
+    // Makes the window of that role if none is open, then restores it when
+    // minimised, shows and activates it.
     static ToolWindow *ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make);
 
     // Each time the window is shown, restored or otherwise resized.
@@ -74,6 +75,8 @@ protected:
     // The window's two keys and those it adds, read from the store in one go
     // while the window is created.
     Presets::Reading ReadPresets(const QStringList &moreKeys = {}) const;
+    // The title strip's place in the window.
+    QRect TitleStrip() const;
     // Each edge on its own, from the window's two keys.
     void RestorePosition(const Presets::Reading &presets);
     void StorePosition();

@@ -1,6 +1,7 @@
 #include "colour/Mixer.h"
 
 #include "button/chameleonButton.h"
+#include "chrome/GroupFrame.h"
 #include "chrome/ToolLook.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
@@ -12,7 +13,6 @@
 #include "window/Twips.h"
 
 #include <QFrame>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <optional>
@@ -61,7 +61,7 @@ Mixer::Mixer() : ToolWindow(mixerDesign)
 
 QGroupBox *Mixer::addGroup(QWidget *parent, const QString &title, QRect place)
 {
-    auto *group = new QGroupBox(title, parent);
+    auto *group = new GroupFrame(title, parent);
     group->setFont(ToolLook::tahoma(8));
     group->setGeometry(place);
     return group;
@@ -114,8 +114,6 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
-    // A scroll bar's wheel runs backwards by default, as its keys would.
-    bar->setInvertedControls(false);
     ScrollKeys::Install(bar);
     return bar;
 }

@@ -11,6 +11,7 @@
 #include "settings/PresetKeys.h"
 #include "window/Twips.h"
 
+#include <QCursor>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -177,6 +178,16 @@ void frmColor::Form_Resize()
 void frmColor::Image1_MouseMove()
 {
     Form_Resize();
+}
+
+// After Start the user moves out to the pixel to read, often across a readout
+// group, the hint or a button rather than the bare background: whichever way
+// the pointer leaves below the title strip, Enter then reaches Picture1.
+void frmColor::leaveEvent(QEvent *event)
+{
+    ToolWindow::leaveEvent(event);
+    if (mapFromGlobal(QCursor::pos()).y() > TitleStrip().bottom())
+        Picture1->setFocus();
 }
 
 bool frmColor::eventFilter(QObject *watched, QEvent *event)

@@ -39,6 +39,7 @@ protected:
     // Both also give Picture1 the keyboard focus.
     void Form_Resize() override;
     void Image1_MouseMove() override;
+    void leaveEvent(QEvent *event) override;
     // The sampling stops with the window; nothing is stored.
     void Form_Unload() override;
 

@@ -26,7 +26,9 @@
 #include "settings/SettingConversions.h"
 #include "window/DragIt.h"
 #include "window/OuterRect.h"
+#include "window/PointerTravel.h"
 #include "window/ScrollKeys.h"
+#include "window/SliderThumb.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -38,8 +40,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QSlider>
-#include <QStyle>
-#include <QStyleOptionSlider>
+#include <QWindow>
 #include <utility>
 
 namespace {
@@ -199,10 +200,8 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(200, 840, 375, 4605));
     Slider2->setRange(480, 18000);
-    // The minimum at the top, as the ruler grows downwards; the wheel turned
-    // up moves the thumb up.
+    // The minimum at the top, as the ruler grows downwards.
     Slider2->setInvertedAppearance(true);
-    Slider2->setInvertedControls(true);
     Slider2->hide();
     for (QSlider *slider : {Slider1, Slider2}) {
         slider->setValue(int(startLength));
@@ -211,6 +210,7 @@ void Form1::createSliders()
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
         ScrollKeys::Install(slider);
+        PointerTravel::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);
@@ -563,6 +563,7 @@ void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
     if (size() == QSize(widthPixels, heightPixels))
         return;
+    namePlace();
     // Qt repaints a window whose size changes whole: the controls the layout
     // moves need not each mark where they were and where they go.
     const QList<QWidget *> moved = visibleLaidOutControls();
@@ -593,6 +594,18 @@ QList<QWidget *> Form1::visibleLaidOutControls() const
             visible.append(control);
     }
     return visible;
+}
+
+// A window manager keeps a window that grows past the screen's edge on the
+// screen by moving it (openbox moved the edge the user had lined up), unless
+// the window names its place. Once the ruler is shown where the window
+// manager or the user put it, it gives Qt the place it stands at: Qt then
+// sends that place, as the program's own, with every size the ruler asks
+// for. The edge stays, and the ruler may run off the screen.
+void Form1::namePlace()
+{
+    if (isVisible())
+        windowHandle()->setPosition(windowHandle()->position());
 }
 
 // Size changes the ruler did not make itself (the window manager's) are laid
@@ -861,16 +874,7 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
         sliderPopup = new SliderPopup(this);
     if (sliderPopup->isVisible() && sliderPopup->text() == popup)
         return;
-    QStyleOptionSlider option;
-    option.initFrom(slider);
-    option.orientation = slider->orientation();
-    option.minimum = slider->minimum();
-    option.maximum = slider->maximum();
-    option.sliderPosition = slider->sliderPosition();
-    option.upsideDown = slider->orientation() == Qt::Vertical;
-    const QRect thumb = slider->style()->subControlRect(QStyle::CC_Slider, &option,
-                                                        QStyle::SC_SliderHandle, slider);
-    sliderPopup->ShowAt(slider->mapToGlobal(thumb.bottomRight()), popup);
+    sliderPopup->ShowAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), popup);
 }
 
 QString Form1::withUnit(const ReadoutBox *readout) const

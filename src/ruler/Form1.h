@@ -169,6 +169,7 @@ private:
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     QList<QWidget *> visibleLaidOutControls() const;
+    void namePlace();
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
     void wakeSleepingTimer();

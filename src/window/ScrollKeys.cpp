@@ -1,7 +1,9 @@
 #include "window/ScrollKeys.h"
 
 #include <QAbstractSlider>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QWheelEvent>
 
 void ScrollKeys::Install(QAbstractSlider *control)
 {
@@ -12,9 +14,18 @@ ScrollKeys::ScrollKeys(QAbstractSlider *control) : QObject(control) {}
 
 bool ScrollKeys::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    const auto *key = static_cast<QKeyEvent *>(event);
+    auto *control = static_cast<QAbstractSlider *>(watched);
+    if (event->type() == QEvent::KeyPress)
+        return key(control, static_cast<QKeyEvent *>(event));
+    if (event->type() == QEvent::Wheel) {
+        wheel(control, static_cast<QWheelEvent *>(event));
+        return true;
+    }
+    return false;
+}
+
+bool ScrollKeys::key(QAbstractSlider *control, const QKeyEvent *key)
+{
     if (key->modifiers() & ~Qt::KeypadModifier)
         return false;
     QAbstractSlider::SliderAction action = QAbstractSlider::SliderNoAction;
@@ -36,6 +47,23 @@ bool ScrollKeys::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
-    static_cast<QAbstractSlider *>(watched)->triggerAction(action);
+    control->triggerAction(action);
     return true;
+}
+
+// A notch goes as far as Qt's own wheel would: the desktop's lines a notch in
+// single steps, at most a page.
+void ScrollKeys::wheel(QAbstractSlider *control, const QWheelEvent *wheel)
+{
+    constexpr int notch = 120;
+    const QPoint turn = wheel->angleDelta();
+    int towardsMinimum = turn.y() != 0 ? turn.y() : turn.x();
+    if (wheel->inverted())
+        towardsMinimum = -towardsMinimum;
+    wheelRest += towardsMinimum;
+    const int notches = wheelRest / notch;
+    wheelRest -= notches * notch;
+    const int step =
+        qMin(QApplication::wheelScrollLines() * control->singleStep(), control->pageStep());
+    control->setValue(control->value() - notches * step);
 }

@@ -3,12 +3,16 @@
 #include <QObject>
 
 class QAbstractSlider;
+class QKeyEvent;
+class QWheelEvent;
 
-// The keys of a slider or scroll bar as the user expects them whatever its
-// orientation and look: Left, Up and Page Up step towards the minimum;
-// Right, Down and Page Down towards the maximum. Qt's own keys follow the
-// value, so on a horizontal bar Up would add, and on an upright slider with
-// its minimum at the top Up would move the thumb down.
+// The keys and the wheel of a slider or scroll bar as the user expects them
+// whatever its orientation and look: Left, Up, Page Up and the wheel turned
+// up or tilted left step towards the minimum; Right, Down, Page Down and the
+// wheel turned down or tilted right towards the maximum. Qt's own keys
+// follow the value, so on a horizontal bar Up would add, and on an upright
+// slider with its minimum at the top Up would move the thumb down; its
+// slider wheel adds when turned up but subtracts when tilted left.
 class ScrollKeys : public QObject
 {
 public:
@@ -20,4 +24,9 @@ protected:
 
 private:
     explicit ScrollKeys(QAbstractSlider *control);
+    bool key(QAbstractSlider *control, const QKeyEvent *key);
+    void wheel(QAbstractSlider *control, const QWheelEvent *wheel);
+
+    // Turns of a fine wheel that have not yet made up a whole notch.
+    int wheelRest = 0;
 };

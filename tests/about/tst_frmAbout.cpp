@@ -448,6 +448,10 @@ void tst_frmAbout::atMostOneInstance()
     frmAbout *second = frmAbout::ShowInstance();
     QCOMPARE(second, first);
     QVERIFY(first->isVisible());
+    first->showMinimized();
+    QCOMPARE(frmAbout::ShowInstance(), first);
+    QVERIFY(!first->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(first));
     QCOMPARE(fakes.band.calls.size(), 1);
 
     emit button(first, "chameleonButton3")->Click();

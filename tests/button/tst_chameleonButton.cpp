@@ -140,6 +140,7 @@ private slots:
     void accessKeyAfterSecondaryPress();
     void sharedAccessKeyOnlyMovesFocus();
     void disabledGivesNoClick();
+    void spaceClicksOnceDespiteAutoRepeat_data();
     void spaceClicksOnceDespiteAutoRepeat();
     void arrowsMoveFocus_data();
     void arrowsMoveFocus();
@@ -591,8 +592,20 @@ void tst_chameleonButton::disabledGivesNoClick()
     QCOMPARE(clicks.size(), 1);
 }
 
+void tst_chameleonButton::spaceClicksOnceDespiteAutoRepeat_data()
+{
+    // What the held key sends after its first press: r a release and p a
+    // press, both marked as repeated; P a press not marked.
+    QTest::addColumn<QString>("repeats");
+    QTest::newRow("releases and presses marked") << "rprprp";
+    // XKB's detectable auto-repeat, which the program asks the X server for.
+    QTest::newRow("presses alone, unmarked") << "PPP";
+}
+
+// One press look, KeyDown for every press, one Click on the real release.
 void tst_chameleonButton::spaceClicksOnceDespiteAutoRepeat()
 {
+    QFETCH(QString, repeats);
     Hosted h = hosted();
     h.button->setFocus();
     QSignalSpy clicks(h.button, &chameleonButton::Click);
@@ -601,13 +614,16 @@ void tst_chameleonButton::spaceClicksOnceDespiteAutoRepeat()
     sendKey(h.button, QEvent::KeyPress, Qt::Key_Space);
     QVERIFY(looksPressed(h.button));
     const qint64 pressed = h.button->Picture().cacheKey();
-    sendKey(h.button, QEvent::KeyRelease, Qt::Key_Space, true);
-    sendKey(h.button, QEvent::KeyPress, Qt::Key_Space, true);
+    for (const QChar event : repeats) {
+        const bool press = event.toLower() == QLatin1Char('p');
+        sendKey(h.button, press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
+                event.isLower());
+    }
     QCOMPARE(h.button->Picture().cacheKey(), pressed);
     QCOMPARE(clicks.size(), 0);
     sendKey(h.button, QEvent::KeyRelease, Qt::Key_Space);
     QCOMPARE(clicks.size(), 1);
-    QCOMPARE(downs, 2);
+    QCOMPARE(downs, 1 + int(repeats.count(QLatin1Char('p'), Qt::CaseInsensitive)));
     QVERIFY(!looksPressed(h.button));
 }
 

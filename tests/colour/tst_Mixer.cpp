@@ -5,6 +5,7 @@
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopPeers.h"
 #include "colour/Mixer.h"
+#include "window/Twips.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -27,6 +28,10 @@ private slots:
     void updateShowsTheMixedColour_data();
     void updateShowsTheMixedColour();
     void draggingUpdatesBeforeTheRelease();
+    void barsStepLikeTheirKeys_data();
+    void barsStepLikeTheirKeys();
+    void groupsAreFramedAsWindowsFramesThem_data();
+    void groupsAreFramedAsWindowsFramesThem();
     void padLeft_data();
     void padLeft();
     void creationRestoresEachStoredKey_data();
@@ -88,6 +93,10 @@ void tst_Mixer::firstRunShowsBlack()
 {
     Mixer *mixer = Mixer::ShowInstance();
     QCOMPARE(Mixer::ShowInstance(), mixer);
+    mixer->showMinimized();
+    QCOMPARE(Mixer::ShowInstance(), mixer);
+    QVERIFY(!mixer->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(mixer));
     QCOMPARE(mixer->size(), QSize(387, 301));
     QVERIFY(mixer->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(!mixer->ShowsOnTop());
@@ -161,16 +170,123 @@ void tst_Mixer::draggingUpdatesBeforeTheRelease()
     QCOMPARE(swatchOf(mixer), QColor(200, 0, 0));
     red->setSliderDown(false);
     QCOMPARE(field("Text9"), QStringLiteral("200"));
+}
 
-    // Keys step as on any horizontal bar: Up and Page Up like Left.
-    const std::pair<Qt::Key, const char *> keys[] = {
-        {Qt::Key_Right, "201"}, {Qt::Key_Down, "202"}, {Qt::Key_PageDown, "203"},
-        {Qt::Key_Left, "202"},  {Qt::Key_Up, "201"},   {Qt::Key_PageUp, "200"},
-    };
-    for (const auto &[key, decimal] : keys) {
-        QTest::keyClick(red, key);
-        QCOMPARE(field("Text9"), QLatin1String(decimal));
+void tst_Mixer::barsStepLikeTheirKeys_data()
+{
+    QTest::addColumn<int>("key");      // 0: the wheel instead
+    QTest::addColumn<QPoint>("wheel"); // one notch: up (0, 120), tilted left (120, 0)
+    QTest::addColumn<int>("step");
+    // As on any horizontal bar: Up and Page Up like Left; the wheel turned up
+    // or tilted left like Up and Left.
+    QTest::newRow("Right") << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("Down") << int(Qt::Key_Down) << QPoint() << 1;
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << QPoint() << 1;
+    QTest::newRow("Left") << int(Qt::Key_Left) << QPoint() << -1;
+    QTest::newRow("Up") << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("Page Up") << int(Qt::Key_PageUp) << QPoint() << -1;
+    QTest::newRow("Home") << int(Qt::Key_Home) << QPoint() << -200;
+    QTest::newRow("End") << int(Qt::Key_End) << QPoint() << 55;
+    QTest::newRow("wheel up") << 0 << QPoint(0, 120) << -1;
+    QTest::newRow("wheel down") << 0 << QPoint(0, -120) << 1;
+    QTest::newRow("wheel tilted left") << 0 << QPoint(120, 0) << -1;
+    QTest::newRow("wheel tilted right") << 0 << QPoint(-120, 0) << 1;
+    QTest::newRow("half a notch of a fine wheel") << 0 << QPoint(0, 60) << 0;
+}
+
+void tst_Mixer::barsStepLikeTheirKeys()
+{
+    QFETCH(int, key);
+    QFETCH(QPoint, wheel);
+    QFETCH(int, step);
+
+    Mixer::ShowInstance();
+    QScrollBar *green = bar(2);
+    green->setValue(200);
+    if (key) {
+        QTest::keyClick(green, Qt::Key(key));
+    } else {
+        const QPointF middle = green->rect().center();
+        QWheelEvent notch(middle, green->mapToGlobal(middle), {}, wheel, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(green, &notch);
     }
+    QCOMPARE(green->value(), 200 + step);
+    QCOMPARE(field("Text7"), QStringLiteral("0,%1,0").arg(200 + step));
+}
+
+void tst_Mixer::groupsAreFramedAsWindowsFramesThem_data()
+{
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QRect>("place"); // twips, in the window or the main group
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QRect>("fieldPlace"); // twips, in the group
+
+    QTest::newRow("main") << "Mix Colors" << QRect(120, 460, 5560, 3975) << "" << QRect();
+    QTest::newRow("scroll") << "Mix Red, Green, Blue" << QRect(120, 360, 3375, 2000) << ""
+                            << QRect();
+    QTest::newRow("colour") << "Color" << QRect(3600, 360, 1850, 2000) << "" << QRect();
+    QTest::newRow("RGB") << "RGB Value" << QRect(120, 2520, 2535, 615) << "Text7"
+                         << QRect(500, 210, 1575, 285);
+    QTest::newRow("hex") << "Hex Value" << QRect(2880, 2520, 2535, 615) << "Text8"
+                         << QRect(480, 210, 1575, 285);
+    QTest::newRow("decimal") << "Decimal Value" << QRect(120, 3240, 2535, 615) << "Text9"
+                             << QRect(500, 210, 1575, 285);
+}
+
+// An etched frame, a grey line with a white one inside it, whose top runs
+// through the middle of the title and stops short of it; the field lies
+// wholly inside the frame.
+void tst_Mixer::groupsAreFramedAsWindowsFramesThem()
+{
+    QFETCH(QString, title);
+    QFETCH(QRect, place);
+    QFETCH(QString, field);
+    QFETCH(QRect, fieldPlace);
+
+    Mixer *mixer = Mixer::ShowInstance();
+    QGroupBox *group = nullptr;
+    for (QGroupBox *candidate : mixer->findChildren<QGroupBox *>()) {
+        if (candidate->title() == title)
+            group = candidate;
+    }
+    QVERIFY(group);
+    QCOMPARE(group->geometry(), Twips::rect(place));
+
+    const QImage picture = group->grab().toImage();
+    const QColor shadow(128, 128, 128);
+    const int w = picture.width();
+    const int h = picture.height();
+    int top = 0;
+    while (top < h && QColor(picture.pixel(0, top)) != shadow)
+        ++top;
+    const QFontMetrics metrics(group->font());
+    QVERIFY2(qAbs(top - metrics.height() / 2) <= 1, qPrintable(QString::number(top)));
+    QCOMPARE(QColor(picture.pixel(0, h / 2)), shadow);
+    QCOMPARE(QColor(picture.pixel(1, h / 2)), QColor(Qt::white));
+    QCOMPARE(QColor(picture.pixel(w - 2, h / 2)), shadow);
+    QCOMPARE(QColor(picture.pixel(w - 1, h / 2)), QColor(Qt::white));
+    QCOMPARE(QColor(picture.pixel(w / 2, h - 2)), shadow);
+    QCOMPARE(QColor(picture.pixel(w / 2, h - 1)), QColor(Qt::white));
+    // The top line: before the title, interrupted from a pixel before it to
+    // a pixel after it (the white line shows it where the title's ink may
+    // be grey), on after it.
+    const int titleWidth = metrics.horizontalAdvance(title);
+    QCOMPARE(QColor(picture.pixel(3, top)), shadow);
+    QVERIFY(QColor(picture.pixel(6, top)) != shadow);
+    QVERIFY(QColor(picture.pixel(7 + titleWidth, top)) != shadow);
+    for (int x = 6; x <= 7 + titleWidth; ++x)
+        QVERIFY2(QColor(picture.pixel(x, top + 1)) != Qt::white, qPrintable(QString::number(x)));
+    QCOMPARE(QColor(picture.pixel(7 + titleWidth + 4, top)), shadow);
+    QCOMPARE(QColor(picture.pixel(7 + titleWidth + 4, top + 1)), QColor(Qt::white));
+
+    if (field.isEmpty())
+        return;
+    auto *fieldWidget = mixer->findChild<QLineEdit *>(field);
+    QCOMPARE(fieldWidget->parentWidget(), group);
+    QCOMPARE(fieldWidget->geometry(), Twips::rect(fieldPlace));
+    QVERIFY(fieldWidget->geometry().top() > top + 1);
+    QVERIFY(QRect(2, top + 2, w - 4, h - top - 4).contains(fieldWidget->geometry()));
 }
 
 void tst_Mixer::padLeft_data()

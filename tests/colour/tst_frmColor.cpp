@@ -44,6 +44,8 @@ private slots:
     void buttonsActOnTheirClick();
     void resetSurfacesReturnTheCaptionButtons_data();
     void resetSurfacesReturnTheCaptionButtons();
+    void leavingBelowTheTitleStripFocusesTheSwatch_data();
+    void leavingBelowTheTitleStripFocusesTheSwatch();
     void minimisedCaptureGoesOn();
     void takingOffTopReassertsTheOthers();
 
@@ -440,6 +442,39 @@ void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
 }
 
+void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch_data()
+{
+    QTest::addColumn<QPoint>("outside"); // the pointer once it has left, in the window
+    QTest::addColumn<bool>("focusesSwatch");
+
+    QTest::newRow("out of the right edge from a readout group") << QPoint(230, 270) << true;
+    QTest::newRow("out of the bottom from the Start button") << QPoint(50, 360) << true;
+    QTest::newRow("out of the left edge from the hint") << QPoint(-20, 297) << true;
+    QTest::newRow("just below the title strip") << QPoint(-3, 29) << true;
+    QTest::newRow("across the title strip") << QPoint(220, 28) << false;
+    QTest::newRow("over the top") << QPoint(100, -10) << false;
+}
+
+// After Start the focus is on the Start button; the user then moves the
+// pointer out to the pixel, whichever way.
+void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
+{
+    QFETCH(QPoint, outside);
+    QFETCH(bool, focusesSwatch);
+
+    frmColor *spy = openSpy();
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    QTest::mouseClick(start, Qt::LeftButton);
+    QVERIFY(spy->Capturing());
+    QCOMPARE(QApplication::focusWidget(), start);
+    QCursor::setPos(spy->mapToGlobal(outside));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(spy, &leave);
+    QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
+}
+
 void tst_frmColor::minimisedCaptureGoesOn()
 {
     frmColor *spy = openSpy();
@@ -448,6 +483,13 @@ void tst_frmColor::minimisedCaptureGoesOn()
     QVERIFY(spy->isMinimized());
     fakes->sampler.pixel = [](QPoint) { return 65280; };
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
+
+    // Chosen again from the ruler's menu, it comes back from the task bar.
+    QCOMPARE(frmColor::ShowInstance(), spy);
+    QVERIFY(!spy->isMinimized());
+    QVERIFY(spy->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(spy));
+    QVERIFY(spy->Capturing());
 }
 
 void tst_frmColor::takingOffTopReassertsTheOthers()

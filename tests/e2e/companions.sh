@@ -51,6 +51,7 @@ open_spy() {
 # Places in Color Spy.
 SPY_SWATCH=(98 46)     # middle of Picture1, 277, 540, 2400 x 320 twips
 SPY_BACKGROUND=(8 200) # left of the readout groups: Image1 only
+SPY_POSITION_GROUP=(100 270) # inside the group of X Pos and Y Pos
 SPY_START_BUTTON=(247 4740 1095 350)
 
 # spy_lines DECIMAL HEX RGB RED GREEN BLUE VB QB X Y: the text Color Spy copies.

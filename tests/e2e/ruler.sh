@@ -8,6 +8,7 @@
 
 RULER_FACE="100 40"      # on the horizontal face, clear of every control
 RULER_FACE_V="55 300"    # on the vertical face, below its title image
+RULER_FACE_V_TOP="70 100" # high on the vertical face, right of the nudge buttons
 RULER_THUMB="124 59"     # the centre of Slider1's thumb at its start position 6000
 RULER_THUMB_MAX_X=343    # the thumb's centre at the slider's maximum, 24000
 RULER_MOVE_LEFT="17 59"  # chameleonButton1, "Move left"
@@ -75,6 +76,20 @@ ruler_settles() {
     sleep 0.3 # anything else it shows by itself would be mapped by now
     [[ $(window_count) == 1 ]] || return 1
     ruler_read_geometry
+}
+
+# drag_thumb X Y DX: presses the horizontal slider's thumb at X Y (from the
+# ruler's corner), drags it DX pixels right in steps of 5 and lets go.
+drag_thumb() {
+    local x=$1 y=$2 dx=$3 i
+    e2e_move $(at "$x" "$y")
+    xdotool mousedown 1
+    e2e_pause
+    for ((i = 5; i <= dx; i += 5)); do
+        e2e_move $(at $((x + i)) "$y")
+    done
+    xdotool mouseup 1
+    e2e_pause
 }
 
 # window_count: the viewable windows of the program.

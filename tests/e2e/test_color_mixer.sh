@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
 # Color Mixer on the real program: opened from the ruler's menu with the
-# keyboard on its red bar, the End key takes red to 255, a dragged thumb
-# changes the swatch before it is let go, Alt+C copies the three notations
-# and Ctrl+A, Ctrl+C one field's alone, and closed by its Close button or its
-# close control it comes back where it was with its colour.
+# keyboard on its red bar, the End key takes red to 255, the wheel steps it
+# like the keys, a dragged thumb changes the swatch before it is let go,
+# Alt+C copies the three notations and Ctrl+A, Ctrl+C one field's alone,
+# minimised it comes back when chosen again from the ruler's menu, and closed
+# by its Close button or its close control it comes back where it was with
+# its colour.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
+RED_BAR=(56 78 169 17)    # HScroll1: 840, 1180, 2535 x 255 twips in the window
 GREEN_BAR=(56 118 169 17) # HScroll2: 840, 1780, 2535 x 255 twips in the window
 GREEN_THUMB_AT_0=27       # the thumb's middle from the bar's left end, at 0
 HEX_FIELD=(3480 3190 1575 285) # Text8 in the hex group
 CLOSE_BUTTON=(4435 3910 1100 350)
 CLOSE_CONTROL=(5380 60 315 315)
+MINIMIZE_CONTROL=(5000 60 315 315)
 
 # mixer_lines TRIPLE DECIMAL HEX: the copied text.
 mixer_lines() {
@@ -59,6 +63,24 @@ check_red_by_keyboard() {
     shoot "$MIXER" color-mixer
 }
 
+# wheel BUTTON COLOUR: one notch of the wheel (4 up, 5 down, 6 tilted left,
+# 7 tilted right) over the red bar, until the swatch shows the colour.
+wheel() {
+    move_in "$MIXER" $((RED_BAR[0] + RED_BAR[2] / 2)) $((RED_BAR[1] + RED_BAR[3] / 2))
+    xdotool click "$1"
+    e2e_assert "the wheel's button $1 over the red bar gives $2" \
+        e2e_wait_until 5 mixer_swatch_shows "$2"
+}
+
+# The wheel turned up or tilted left steps a bar towards its minimum, like
+# Up and Left; down or right towards its maximum.
+check_red_by_wheel() {
+    wheel 4 "#FE0000"
+    wheel 5 "#FF0000"
+    wheel 6 "#FE0000"
+    wheel 7 "#FF0000"
+}
+
 # The green thumb dragged to the right: the swatch changes while the button
 # is still down; after the release Home takes green back to 0.
 check_thumb_drag() {
@@ -95,6 +117,26 @@ check_field_copied_alone() {
     check_clipboard "#FF0000" "Ctrl+A, Ctrl+C in the Hex Value field copy its text alone"
 }
 
+mixer_iconified() {
+    e2e_has_state "$MIXER" _NET_WM_STATE_HIDDEN ||
+        xwininfo -id "$MIXER" 2>/dev/null | grep -q 'Map State: IsUnMapped'
+}
+
+# Minimised by its control, the Mixer chosen again from the ruler's menu
+# comes back, with the keyboard.
+check_minimised_chosen_again() {
+    move_in "$MIXER" $(($(px "${MINIMIZE_CONTROL[0]}") + 5)) 10
+    click_in "$MIXER" "${MINIMIZE_CONTROL[@]}"
+    e2e_assert "the minimise control minimises the Mixer" e2e_wait_until 5 mixer_iconified
+    utilities_command m || e2e_fail "Utilities > Color Mixer is chosen again"
+    e2e_assert "chosen again, the Mixer is shown" e2e_wait_until 5 e2e_not_gone "$MIXER"
+    e2e_assert "and has the keyboard" e2e_wait_until 5 e2e_has_focus "$MIXER"
+}
+
+e2e_not_gone() {
+    ! e2e_window_gone "$1"
+}
+
 clipboard_matches() {
     [[ $(e2e_clipboard) =~ $1 ]]
 }
@@ -120,6 +162,8 @@ check_close_and_reopen() {
 e2e_start_desktop
 check_first_open
 check_red_by_keyboard
+check_red_by_wheel
 check_thumb_drag
 check_field_copied_alone
+check_minimised_chosen_again
 check_close_and_reopen

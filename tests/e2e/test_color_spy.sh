@@ -95,6 +95,29 @@ check_samples() {
     check_clipboard "$red" "Enter copies the ten lines of pure red"
 }
 
+# After Start the pointer goes to the pixel without crossing the bare
+# background: from a readout group out over the right edge, or straight
+# from the Start button. Either way Enter then freezes and copies.
+check_enter_after_leaving() {
+    local blue_x=$1 blue_y=$2 red_x=$3 red_y=$4
+    e2e_set_clipboard "something else"
+    click_in "$SPY" "${SPY_START_BUTTON[@]}"
+    move_in "$SPY" "${SPY_POSITION_GROUP[@]}"
+    move_in "$SPY" 230 "${SPY_POSITION_GROUP[1]}"
+    sample_at "$blue_x" "$blue_y" "#123456"
+    press_enter_in_spy
+    check_clipboard "$(spy_lines 5649426 563412 123456 18 52 86 n/a n/a \
+        $((blue_x - ORIGIN[0])) $((blue_y - ORIGIN[1])))" \
+        "Enter copies after the pointer left across a readout group"
+    e2e_set_clipboard "something else"
+    click_in "$SPY" "${SPY_START_BUTTON[@]}"
+    sample_at "$red_x" "$red_y" "#FF0000"
+    press_enter_in_spy
+    check_clipboard "$(spy_lines 255 FF FF0000 255 0 0 vbRed 12 \
+        $((red_x - ORIGIN[0])) $((red_y - ORIGIN[1])))" \
+        "Enter copies after the pointer left straight from Start"
+}
+
 # check_without_primary X Y: once no monitor is primary, the next samples
 # count from the X screen's top-left.
 check_without_primary() {
@@ -126,5 +149,6 @@ read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens
 check_enter_before_start
 check_samples "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
+check_enter_after_leaving "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
 [[ -z ${OMBRIX_E2E_MONITORS:-} ]] || check_without_primary "$BLUE_X" "$BLUE_Y"
 check_close_and_reopen

@@ -231,12 +231,14 @@ check_ruler_pin() {
 
 # The slider lengthens the ruler, which floats at every length.
 check_slider_length() {
-    local thumb_x thumb_y before
+    local thumb_x thumb_y before place
     read -r thumb_x thumb_y <<<"$RULER_THUMB"
     before=$W
+    place="$X $Y"
     e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
     ruler_read_geometry
     e2e_assert "dragging the slider lengthens the ruler ($before to $W pixels)" test "$W" -gt "$before"
+    e2e_assert_eq "$place" "$X $Y" "the lengthened ruler keeps its left edge"
     check_window "$WID" "$W 84" "the lengthened ruler"
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
     check_clipboard "Width:  $W Pixels"$'\r\n'"Height:   Pixels" \

@@ -2,9 +2,9 @@
 # The ruler's commands under openbox: the context menu on a right press (no
 # move) and from the keyboard (the Menu key, Shift+F10) at the slider that
 # has the focus, wholly on the screen near its edge; the window dragged by
-# its face, the nudge buttons, the on-top pin (in place, same window),
-# minimising by the caption button and the restore, and the close button
-# released far off the window.
+# its face, the nudge buttons, Space held on a nudge button nudging once, the
+# on-top pin (in place, same window), minimising by the caption button and
+# the restore, and the close button released far off the window.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -99,6 +99,27 @@ check_nudges() {
     e2e_click $(at $RULER_MOVE_RIGHT)
     e2e_assert "Move right moves it back" e2e_wait_geometry "$WID" "$x0 $Y $W $H"
     ruler_read_geometry
+}
+
+# Space held on a push button: the keyboard repeats the key, yet the button
+# is pressed once and clicks once, when the key comes up.
+check_space_held() {
+    local x0=$X
+    sleep 0.6 # no double-click with the last click on the same button
+    e2e_click $(at $RULER_MOVE_RIGHT)
+    e2e_assert "a click on Move right moves the ruler and gives the button the keyboard" \
+        e2e_wait_geometry "$WID" "$((x0 + 1)) $Y $W $H"
+    xdotool keydown space
+    sleep 3
+    xdotool keyup space
+    e2e_assert "Space held for 3 s on Move right moves the ruler once" \
+        e2e_wait_geometry "$WID" "$((x0 + 2)) $Y $W $H"
+    sleep 0.3
+    e2e_assert_eq "$((x0 + 2)) $Y $W $H" "$(e2e_geometry "$WID")" "and only once"
+    e2e_click $(at $RULER_MOVE_LEFT)
+    sleep 0.6
+    e2e_click $(at $RULER_MOVE_LEFT)
+    e2e_assert "Move left twice takes it back" e2e_wait_geometry "$WID" "$x0 $Y $W $H"
 }
 
 no_above() {
@@ -200,6 +221,7 @@ check_menu_on_right_press
 check_menu_from_keyboard
 check_drag_by_face
 check_nudges
+check_space_held
 check_on_top_pin
 check_minimize
 check_close_released_off_window

@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Measuring with the ruler: the copy of the empty readouts right after the
-# start, a drag of the length slider that widens the window while the button
-# is held, the copy of the readouts in pixels, an exact length set with the
-# arrow keys and a press on the thumb, the turn to vertical and back,
-# a unit chosen from the menu and kept over a saving exit and a restart, and
-# the copy that outlives the program, served by its holder as the program
-# served it.
+# Measuring with the ruler: lengthened past the screen's edge by its slider
+# or its turn, it keeps its place; the copy of the empty readouts right after
+# the start, a drag of the length slider that widens the window while the
+# button is held, the copy of the readouts in pixels, an exact length set
+# with the arrow keys and a press on the thumb, the turn to vertical and
+# back, a unit chosen from the menu and kept over a saving exit and a
+# restart, and the copy that outlives the program, served by its holder as
+# the program served it.
+# shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
-# shellcheck source=tests/e2e/ruler.sh
-source "$(dirname "$0")/ruler.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
 
 # Wide enough for the longest ruler, 1600 pixels, left of the screen's edge.
 LEFT=20
 TOP=300
+SCREEN_W=1920
+SCREEN_H=1080
 
 ruler_width() {
     e2e_geometry "$WID" | cut -d' ' -f3
@@ -22,6 +26,44 @@ ruler_width() {
 
 width_above() {
     (($(ruler_width) > $1))
+}
+
+# The window manager places the ruler and moves it near the screen's right
+# edge (openbox then took it for a window to keep on the screen). Lengthened
+# past the edge, by the slider or by a turn, the ruler keeps the edge the
+# user lined up and runs off the screen, and its length follows the thumb as
+# anywhere else.
+check_edge_stays() {
+    local thumb_x thumb_y open_length growth x y w h
+    start_ruler
+    move_window "$WID" 20 300
+    ruler_read_geometry
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    drag_thumb "$thumb_x" "$thumb_y" 30
+    open_length=$(ruler_width)
+    growth=$((open_length - W))
+    e2e_assert "the thumb dragged 30 pixels lengthens the ruler ($growth pixels)" test "$growth" -gt 0
+    move_window "$WID" $((SCREEN_W - open_length - 10)) 300
+    ruler_read_geometry
+    drag_thumb $((thumb_x + 30)) "$thumb_y" 30
+    read -r x y w h < <(e2e_geometry "$WID")
+    e2e_assert_eq "$X $Y" "$x $y" "lengthened past the screen's edge, the ruler stays in place"
+    e2e_assert "it runs off the screen" test $((x + w)) -gt "$SCREEN_W"
+    # One pixel of the thumb's travel is about 5.5 pixels of length.
+    e2e_assert "the same travel lengthens it as much as in the open ($growth and $((w - open_length)) pixels)" \
+        test $((w - open_length - growth)) -ge -6 -a $((w - open_length - growth)) -le 6
+
+    # Low enough for 400 pixels to run off, high enough for the menu to open
+    # downwards from the pointer.
+    move_window "$WID" "$x" $((SCREEN_H - 350))
+    ruler_read_geometry
+    menu_command $RULER_FACE v
+    e2e_assert "turned vertical near the bottom, it stays in place and runs off the screen" \
+        e2e_wait_geometry "$WID" "$X $Y 84 400"
+    menu_command $RULER_FACE_V_TOP h Return
+    e2e_assert "turned back near the right edge, it stays in place with its length" \
+        e2e_wait_geometry "$WID" "$X $Y $w 84"
+    e2e_assert "Close is chosen" close_ruler
 }
 
 check_copy_after_start() {
@@ -299,7 +341,8 @@ MULTIPLE/TIMESTAMP INTEGER [1-9][0-9]*\$" "$(e2e_selection MULTIPLE STRING image
         "the holder answers MULTIPLE target by target"
 }
 
-e2e_start_desktop 1920x1080x24
+e2e_start_desktop "${SCREEN_W}x${SCREEN_H}x24"
+check_edge_stays
 check_copy_after_start
 check_slider_drag
 check_exact_length_by_keys

@@ -7,6 +7,7 @@
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "window/SliderThumb.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,6 +79,8 @@ private slots:
     void sliderKeysAndWheel();
     void sliderPressFollowsUntilRelease_data();
     void sliderPressFollowsUntilRelease();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves_data();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves();
     void unitCommands_data();
     void unitCommands();
     void refreshUnitOrder();
@@ -295,30 +298,36 @@ void TestForm1::sliderTickFollowsInTickedUnit()
 void TestForm1::sliderKeysAndWheel_data()
 {
     QTest::addColumn<QString>("slider");
-    QTest::addColumn<int>("key"); // 0: the wheel turned up one notch
+    QTest::addColumn<int>("key");      // 0: the wheel turned one notch
+    QTest::addColumn<QPoint>("wheel"); // up (0, 120), tilted left (120, 0)
     QTest::addColumn<int>("step");
     // The upright slider has its minimum at the top: Up moves its thumb up.
-    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << -1;
-    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << -2;
-    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << 1;
-    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << 2;
-    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << -1;
-    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << 1;
-    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << -2;
-    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << -1;
-    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << 2;
-    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << 1;
+    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << QPoint() << -2;
+    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << QPoint() << 1;
+    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << QPoint() << -1;
+    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("horizontal, wheel up") << "Slider1" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, wheel down") << "Slider1" << 0 << QPoint(0, -120) << 2;
+    QTest::newRow("horizontal, wheel tilted left") << "Slider1" << 0 << QPoint(120, 0) << -2;
+    QTest::newRow("vertical, wheel tilted right") << "Slider2" << 0 << QPoint(-120, 0) << 2;
     // The shortest and the longest ruler, as the help page promises.
-    QTest::newRow("horizontal, Home") << "Slider1" << int(Qt::Key_Home) << 480 - 6000;
-    QTest::newRow("horizontal, End") << "Slider1" << int(Qt::Key_End) << 24000 - 6000;
-    QTest::newRow("vertical, Home") << "Slider2" << int(Qt::Key_Home) << 480 - 6000;
-    QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << 18000 - 6000;
+    QTest::newRow("horizontal, Home") << "Slider1" << int(Qt::Key_Home) << QPoint() << 480 - 6000;
+    QTest::newRow("horizontal, End") << "Slider1" << int(Qt::Key_End) << QPoint() << 24000 - 6000;
+    QTest::newRow("vertical, Home") << "Slider2" << int(Qt::Key_Home) << QPoint() << 480 - 6000;
+    QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << QPoint() << 18000 - 6000;
 }
 
 void TestForm1::sliderKeysAndWheel()
 {
     QFETCH(QString, slider);
     QFETCH(int, key);
+    QFETCH(QPoint, wheel);
     QFETCH(int, step);
     Form1 ruler;
     ruler.show();
@@ -329,9 +338,9 @@ void TestForm1::sliderKeysAndWheel()
         QTest::keyClick(control, Qt::Key(key));
     } else {
         const QPointF middle = control->rect().center();
-        QWheelEvent wheel(middle, control->mapToGlobal(middle), {}, {0, 120}, Qt::NoButton,
+        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
                           Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &wheel);
+        QApplication::sendEvent(control, &notch);
     }
     QCOMPARE(control->value(), 6000 + step);
 }
@@ -374,6 +383,65 @@ void TestForm1::sliderPressFollowsUntilRelease()
     slider->setValue(3000);
     QTest::qWait(20); // a running 1 ms timer would have followed by now
     QCOMPARE(length(), 300);
+}
+
+void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("drift"); // of the window while the thumb is held
+    // A window manager pushes the lengthened ruler back onto the screen.
+    QTest::newRow("horizontal, pushed left") << false << QPoint(-40, 0);
+    QTest::newRow("vertical, pushed up") << true << QPoint(0, -40);
+    QTest::newRow("horizontal, moved right and down") << false << QPoint(25, 10);
+}
+
+// The pointer stands still while the window moves: the length stays; moved on
+// by as much again, the pointer lengthens the ruler by as much again. The
+// pop-up text follows the thumb.
+void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves()
+{
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, drift);
+    Form1 ruler;
+    ruler.move(300, 200);
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    const QPoint thumb = SliderThumb(slider).center();
+    const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
+    QPoint pointer = slider->mapToGlobal(thumb);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, slider->mapFromGlobal(pointer), pointer, Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QApplication::sendEvent(slider, &event);
+    };
+    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    const int start = slider->value();
+    pointer += step;
+    send(QEvent::MouseMove, Qt::LeftButton);
+    const int first = slider->value();
+    QVERIFY(first > start);
+    // The pop-up text stands beside the thumb, under the pointer.
+    vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
+    QWidget *popup = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        popup = window->inherits("QTipLabel") && window->isVisible() ? window : popup;
+    QVERIFY(popup);
+    const QPoint besideThePointer = popup->pos() - pointer;
+    QVERIFY2(
+        besideThePointer.manhattanLength() < 40,
+        qPrintable(QStringLiteral("%1,%2").arg(besideThePointer.x()).arg(besideThePointer.y())));
+
+    ruler.move(ruler.pos() + drift);
+    send(QEvent::MouseMove, Qt::LeftButton);
+    QCOMPARE(slider->value(), first);
+    pointer += step;
+    send(QEvent::MouseMove, Qt::LeftButton);
+    const int onePixel = (first - start) / 20 + 1;
+    QVERIFY2(qAbs((slider->value() - first) - (first - start)) <= onePixel,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(start).arg(first).arg(slider->value())));
+    send(QEvent::MouseButtonRelease, Qt::NoButton);
 }
 
 void TestForm1::unitCommands_data()

@@ -1,0 +1,34 @@
+#include "platform/KeyRepeat.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <xcb/xcb.h>
+// The XKB header names a structure member "explicit", a C++ keyword.
+#define explicit explicit_
+#include <xcb/xkb.h>
+#undef explicit
+
+namespace KeyRepeat {
+
+void MakeDetectable()
+{
+    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    if (!connection)
+        return;
+    xcb_xkb_use_extension_reply_t *use = xcb_xkb_use_extension_reply(
+        connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
+        nullptr);
+    const bool supported = use && use->supported;
+    std::free(use);
+    if (!supported)
+        return;
+    const uint32_t detectable = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    std::free(
+        xcb_xkb_per_client_flags_reply(connection,
+                                       xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD,
+                                                                detectable, detectable, 0, 0, 0),
+                                       nullptr));
+}
+
+} // namespace KeyRepeat

@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QRect>
+
+class QSlider;
+
+// Where the slider draws its thumb, in the slider's own coordinates.
+QRect SliderThumb(const QSlider *slider);

@@ -424,10 +424,8 @@ void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves()
     QVERIFY(first > start);
     // The pop-up text stands beside the thumb, under the pointer.
     vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
-    QWidget *popup = nullptr;
-    for (QWidget *window : QApplication::topLevelWidgets())
-        popup = window->inherits("QTipLabel") && window->isVisible() ? window : popup;
-    QVERIFY(popup);
+    QLabel *popup = sliderPopup(ruler);
+    QVERIFY(popup && popup->isVisible());
     const QPoint besideThePointer = popup->pos() - pointer;
     QVERIFY2(
         besideThePointer.manhattanLength() < 40,

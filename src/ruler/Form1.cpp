@@ -19,6 +19,7 @@
 #include "ruler/RulerFace.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "ruler/SurfacePainter.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
 #include "settings/PresetKeys.h"
@@ -37,6 +38,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
@@ -122,6 +124,8 @@ Form1::Form1()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
+    // Its background is painted with the pictures lying on it, in one pass.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     // Fixed at its size, here and at every length it takes: tiling window
     // managers (i3, sway) float a window whose smallest and largest sizes
@@ -150,6 +154,7 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
+    surfacePainter = new SurfacePainter(this);
     Image9 = makeLabel(this, "Image9", Twips::rect(0, 100, 24000, 1050));
     showPicture(Image9, RulerFace::Horizontal());
     // The upright pictures are decoded when the ruler first turns vertical.
@@ -183,6 +188,8 @@ void Form1::createControls()
         {Label3, [this] { Label3_DblClick(); }, true, false},
         {Label4, [this] { Label4_DblClick(); }, true, false},
     };
+    for (QLabel *label : {Image9, Image10, Label1, Label2, Label3, Label4, Image1, Image2})
+        surfacePainter->add(label);
     for (const Surface &surface : surfaces) {
         if (surface.widget != this)
             surface.widget->installEventFilter(this);
@@ -274,6 +281,13 @@ void Form1::createCaptionPictures()
     closeButton->downPicture()->setObjectName(QStringLiteral("Image5"));
     closeButton->moveTo(Twips::toPixels(5640), Twips::toPixels(captionTop));
     connect(closeButton, &CaptionButton::released, this, &Form1::Image6_MouseUp);
+    for (const CaptionButton *button : {minimizeButton, closeButton}) {
+        for (QLabel *picture :
+             {button->normalPicture(), button->hoverPicture(), button->downPicture()})
+            surfacePainter->add(picture);
+    }
+    surfacePainter->add(topToggle->Top_Y());
+    surfacePainter->add(topToggle->Top_N());
 }
 
 void Form1::createTimers()
@@ -1025,6 +1039,15 @@ void Form1::resetCaptionPictures()
 {
     closeButton->Reset();
     minimizeButton->Reset();
+}
+
+// ---- Painting ----
+
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), palette().window());
+    surfacePainter->paint(painter, event->rect());
 }
 
 // ---- Mouse on the window's surfaces ----

@@ -17,6 +17,7 @@ class QLabel;
 class QSlider;
 class ReadoutBox;
 class SliderPopup;
+class SurfacePainter;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -127,6 +128,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // What a surface of the window does with the mouse.
@@ -224,6 +226,7 @@ private:
     bool horizontal = true;   // Option1 selected
 
     std::vector<Surface> surfaces;
+    SurfacePainter *surfacePainter = nullptr;
     QSize laidOutSize;
     QPoint pressPosition;
     bool leftPressPending = false;

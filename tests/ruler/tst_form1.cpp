@@ -7,6 +7,7 @@
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "ruler/SurfacePainter.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
@@ -53,6 +55,61 @@ QWidget *shownToolTip()
 bool fixedAtItsSize(const QWidget &window)
 {
     return window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}
+
+// A window that paints the labels handed to its surface painter itself.
+class SurfaceWindow : public QWidget
+{
+public:
+    SurfaceWindow() { setAttribute(Qt::WA_OpaquePaintEvent); }
+    SurfacePainter surfaces{this};
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        painter.fillRect(event->rect(), palette().window());
+        surfaces.paint(painter, event->rect());
+    }
+};
+
+// Labels of every kind the ruler lays on its face: pictures aligned at the
+// top or in the middle, one cut off by its label, a filled bar whose text
+// runs past its edge, and a picture raised over another.
+QList<QLabel *> layLabels(QWidget &window)
+{
+    QPixmap picture(30, 20);
+    picture.fill(Qt::transparent);
+    {
+        QPainter onPicture(&picture);
+        onPicture.setRenderHint(QPainter::Antialiasing);
+        onPicture.setBrush(QColor(200, 30, 30, 220));
+        onPicture.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
+    window.setFixedSize(120, 60);
+    QPalette beige = window.palette();
+    beige.setColor(QPalette::Window, QColor(240, 232, 216));
+    window.setPalette(beige);
+    auto *top = new QLabel(&window);
+    top->setPixmap(picture);
+    top->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    top->setGeometry(15, 5, 40, 30);
+    auto *middle = new QLabel(&window);
+    middle->setPixmap(picture);
+    middle->setGeometry(30, 20, 50, 34);
+    auto *cut = new QLabel(&window);
+    cut->setPixmap(picture);
+    cut->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cut->setGeometry(95, 40, 12, 10);
+    auto *bar = new QLabel(QStringLiteral("Label3"), &window);
+    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bar->setAutoFillBackground(true);
+    QPalette blue = bar->palette();
+    blue.setColor(QPalette::Window, QColor(0, 0, 255));
+    bar->setPalette(blue);
+    bar->setGeometry(0, 0, 7, 60);
+    top->raise();
+    return {top, middle, cut, bar};
 }
 
 } // namespace
@@ -95,6 +152,7 @@ private slots:
     void orientationKeepsEachLength();
     void edgeBarPlacement();
     void uprightFaceIsTheFaceTurned();
+    void surfacesPaintAsLabels();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
     void leftDragKeepsPressPointUnderPointer_data();
@@ -736,6 +794,24 @@ void TestForm1::uprightFaceIsTheFaceTurned()
     QVERIFY(qGray(across.pixel(0, 35)) > qGray(across.pixel(800, 35)));
     QVERIFY(qGray(across.pixel(1599, 35)) < qGray(across.pixel(800, 35)));
     QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
+}
+
+// The window paints the labels lying on it as each label paints itself,
+// before and after one is hidden and another moved under the raised one.
+void TestForm1::surfacesPaintAsLabels()
+{
+    QWidget plain;
+    const QList<QLabel *> plainLabels = layLabels(plain);
+    SurfaceWindow painted;
+    const QList<QLabel *> paintedLabels = layLabels(painted);
+    for (QLabel *label : paintedLabels)
+        painted.surfaces.add(label);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    for (const QList<QLabel *> &labels : {plainLabels, paintedLabels}) {
+        labels.at(2)->hide();
+        labels.at(1)->move(20, 10);
+    }
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
 }
 
 void TestForm1::captionPicturesFollowRightEdge()

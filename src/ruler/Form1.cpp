@@ -14,6 +14,7 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Shell.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/FaceArea.h"
 #include "ruler/HelpPage.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/RulerFace.h"
@@ -71,37 +72,19 @@ QString heightReadoutOf(const QString &verticalLength)
     return verticalLength == startText ? QString() : verticalLength;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
+FaceArea *makeEdgeBar(QWidget *window, const char *name, const QRect &geometry)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setMouseTracking(true);
-    return label;
-}
-
-QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
-{
-    QLabel *bar = makeLabel(parent, name, geometry);
-    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    bar->setPalette(palette);
+    auto *bar = new FaceArea(window, QString::fromLatin1(name), geometry);
+    bar->setFill(QColor(0, 0, 255));
     return bar;
 }
 
-void showPicture(QLabel *label, const QPixmap &picture)
+FaceArea *makePicture(QWidget *window, const char *name, const QRect &geometry,
+                      const QPixmap &picture = QPixmap())
 {
-    label->setPixmap(picture);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
-{
-    QLabel *picture = makeLabel(parent, name, geometry);
-    showPicture(picture, ToolLook::asset(asset));
-    return picture;
+    auto *area = new FaceArea(window, QString::fromLatin1(name), geometry);
+    area->setPixmap(picture);
+    return area;
 }
 
 ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
@@ -155,10 +138,9 @@ Form1::~Form1()
 void Form1::createControls()
 {
     surfacePainter = new SurfacePainter(this);
-    Image9 = makeLabel(this, "Image9", Twips::rect(0, 100, 24000, 1050));
-    showPicture(Image9, RulerFace::Horizontal());
+    Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), RulerFace::Horizontal());
     // The upright pictures are decoded when the ruler first turns vertical.
-    Image10 = makeLabel(this, "Image10", Twips::rect(100, 0, 1050, 18000));
+    Image10 = makePicture(this, "Image10", Twips::rect(100, 0, 1050, 18000));
     Image10->hide();
     Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
     Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
@@ -168,8 +150,9 @@ void Form1::createControls()
     Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
     Label4->setText(QStringLiteral("Label4"));
     Label4->hide();
-    Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
-    Image2 = makeLabel(this, "Image2", Twips::rect(600, 2407, 510, 1470));
+    Image1 =
+        makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), ToolLook::asset("title_h"));
+    Image2 = makePicture(this, "Image2", Twips::rect(600, 2407, 510, 1470));
     TextBox1 = makeReadout(this, "Text1", Twips::rect(120, 380, 500, 285), QStringLiteral("Width"));
     TextBox2 =
         makeReadout(this, "Text2", Twips::rect(615, 380, 500, 285), QStringLiteral("Height"));
@@ -178,22 +161,16 @@ void Form1::createControls()
     createCaptionPictures();
 
     surfaces = {
-        {this, [this] { Form_DblClick(); }, false, true},
-        {Image1, [this] { Image1_DblClick(); }, true, true},
-        {Image2, [this] { Image2_DblClick(); }, true, true},
+        {nullptr, [this] { Form_DblClick(); }, false, true},
         {Image9, [this] { Image9_DblClick(); }, true, true},
         {Image10, [this] { Image10_DblClick(); }, true, true},
         {Label1, [this] { Label1_DblClick(); }, true, false},
         {Label2, nullptr, true, false},
         {Label3, [this] { Label3_DblClick(); }, true, false},
         {Label4, [this] { Label4_DblClick(); }, true, false},
+        {Image1, [this] { Image1_DblClick(); }, true, true},
+        {Image2, [this] { Image2_DblClick(); }, true, true},
     };
-    for (QLabel *label : {Image9, Image10, Label1, Label2, Label3, Label4, Image1, Image2})
-        surfacePainter->add(label);
-    for (const Surface &surface : surfaces) {
-        if (surface.widget != this)
-            surface.widget->installEventFilter(this);
-    }
 }
 
 void Form1::createSliders()
@@ -544,8 +521,8 @@ void Form1::Option2_Click()
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - barInsetAfterTurn), Label4->y());
     Image9->hide();
     if (Image10->pixmap().isNull()) {
-        showPicture(Image10, RulerFace::Vertical());
-        showPicture(Image2, ToolLook::asset("title_v"));
+        Image10->setPixmap(RulerFace::Vertical());
+        Image2->setPixmap(ToolLook::asset("title_v"));
     }
     Image10->show();
     Slider2->setFocus();
@@ -577,36 +554,10 @@ void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
     if (size() == QSize(widthPixels, heightPixels))
         return;
-    // Qt repaints a window whose size changes whole: the controls the layout
-    // moves need not each mark where they were and where they go.
-    const QList<QWidget *> moved = visibleLaidOutControls();
-    for (QWidget *control : moved)
-        control->setUpdatesEnabled(false);
     // Fixed at every length, as at the start.
     setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
-    for (QWidget *control : moved)
-        control->setUpdatesEnabled(true);
-}
-
-QList<QWidget *> Form1::visibleLaidOutControls() const
-{
-    QList<QWidget *> visible;
-    for (QWidget *control :
-         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-          static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
-          static_cast<QWidget *>(closeButton->normalPicture()),
-          static_cast<QWidget *>(closeButton->hoverPicture()),
-          static_cast<QWidget *>(closeButton->downPicture()),
-          static_cast<QWidget *>(minimizeButton->normalPicture()),
-          static_cast<QWidget *>(minimizeButton->hoverPicture()),
-          static_cast<QWidget *>(minimizeButton->downPicture()),
-          static_cast<QWidget *>(topToggle->Top_Y()), static_cast<QWidget *>(topToggle->Top_N())}) {
-        if (control->isVisible())
-            visible.append(control);
-    }
-    return visible;
 }
 
 // Size changes the ruler did not make itself (the window manager's) are laid
@@ -1043,10 +994,16 @@ void Form1::resetCaptionPictures()
 
 // ---- Painting ----
 
+// The background, the face's areas from the bottom, and the caption
+// pictures lying on them.
 void Form1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(event->rect(), palette().window());
+    for (const Surface &surface : surfaces) {
+        if (surface.area && surface.area->geometry().intersects(event->rect()))
+            surface.area->paint(painter);
+    }
     surfacePainter->paint(painter, event->rect());
 }
 
@@ -1093,9 +1050,9 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool click = leftPressPending && mouse->button() == Qt::LeftButton;
         leftPressPending = false;
-        if (surface.widget == Label2 && click)
+        if (surface.area == Label2 && click)
             Label2_Click();
-        else if (surface.widget == this && mouse->button() == Qt::RightButton)
+        else if (!surface.area && mouse->button() == Qt::RightButton)
             Form_Click();
         return true;
     }
@@ -1129,29 +1086,44 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Slider1 || watched == Slider2)
         return handleSliderEvent(watched, event);
-    for (const Surface &surface : surfaces) {
-        if (surface.widget == watched)
-            return handleSurfaceEvent(surface, event);
-    }
     return QWidget::eventFilter(watched, event);
 }
 
+// The topmost shown area at point, or the background.
+const Form1::Surface &Form1::surfaceAt(const QPointF &point) const
+{
+    const QPoint pixel = point.toPoint();
+    for (auto surface = surfaces.rbegin(); surface != surfaces.rend(); ++surface) {
+        if (surface->area && surface->area->contains(pixel))
+            return *surface;
+    }
+    return surfaces.front();
+}
+
+// As a widget under the pointer would, the surface pressed takes the moves
+// and the release that follow, wherever the pointer goes.
 void Form1::mousePressEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    pressedSurface = &surfaceAt(event->position());
+    handleSurfaceEvent(*pressedSurface, event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    const bool pressed = event->buttons() && pressedSurface;
+    handleSurfaceEvent(pressed ? *pressedSurface : surfaceAt(event->position()), event);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    const Surface &surface = pressedSurface ? *pressedSurface : surfaceAt(event->position());
+    if (!event->buttons())
+        pressedSurface = nullptr;
+    handleSurfaceEvent(surface, event);
 }
 
 void Form1::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    pressedSurface = &surfaceAt(event->position());
+    handleSurfaceEvent(*pressedSurface, event);
 }

@@ -12,6 +12,7 @@
 
 class CaptionButton;
 class ContextMenu;
+class FaceArea;
 class OnTopToggle;
 class QLabel;
 class QSlider;
@@ -131,10 +132,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What a surface of the window does with the mouse.
+    // What a surface of the window does with the mouse: an area of its face,
+    // or the window's own background (no area).
     struct Surface
     {
-        QWidget *widget;
+        FaceArea *area;
         std::function<void()> doubleClick; // empty: nothing
         bool opensMenuOnRightPress;
         bool resetsCaptions;
@@ -170,7 +172,6 @@ private:
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
-    QList<QWidget *> visibleLaidOutControls() const;
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
     void wakeSleepingTimer();
@@ -179,6 +180,7 @@ private:
     QString withUnit(const ReadoutBox *readout) const;
     QString widthCaption() const;
     QString heightCaption() const;
+    const Surface &surfaceAt(const QPointF &point) const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
     void leftPressOnHandle(QMouseEvent *event);
@@ -187,14 +189,14 @@ private:
     clsStyle *style = nullptr;
     ContextMenu *mnuFile = nullptr;
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *Image9 = nullptr;
-    QLabel *Image10 = nullptr;
+    FaceArea *Label1 = nullptr;
+    FaceArea *Label2 = nullptr;
+    FaceArea *Label3 = nullptr;
+    FaceArea *Label4 = nullptr;
+    FaceArea *Image1 = nullptr;
+    FaceArea *Image2 = nullptr;
+    FaceArea *Image9 = nullptr;
+    FaceArea *Image10 = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
     SliderPopup *sliderPopup = nullptr;
@@ -225,7 +227,10 @@ private:
     QString verticalLength;   // Text7
     bool horizontal = true;   // Option1 selected
 
+    // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;
+    // The surface a press landed on takes the mouse until its release.
+    const Surface *pressedSurface = nullptr;
     SurfacePainter *surfacePainter = nullptr;
     QSize laidOutSize;
     QPoint pressPosition;

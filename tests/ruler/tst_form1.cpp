@@ -3,6 +3,7 @@
 #include "chrome/CaptionButton.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/FaceArea.h"
 #include "ruler/Form1.h"
 #include "ruler/LengthText.h"
 #include "ruler/ReadoutBox.h"
@@ -59,18 +60,22 @@ bool fixedAtItsSize(const QWidget &window)
     return window.minimumSize() == window.size() && window.maximumSize() == window.size();
 }
 
-// A window that paints the labels handed to its surface painter itself.
+// A window that paints its face's areas, and the labels handed to its
+// surface painter over them, itself.
 class SurfaceWindow : public QWidget
 {
 public:
     SurfaceWindow() { setAttribute(Qt::WA_OpaquePaintEvent); }
     SurfacePainter surfaces{this};
+    QList<FaceArea *> areas;
 
 protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
         painter.fillRect(event->rect(), palette().window());
+        for (const FaceArea *area : std::as_const(areas))
+            area->paint(painter);
         surfaces.paint(painter, event->rect());
     }
 };
@@ -157,8 +162,11 @@ private slots:
     void edgeBarPlacement();
     void uprightFaceIsTheFaceTurned();
     void surfacesPaintAsLabels();
+    void faceAreasPaintAsLabels();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
+    void surfacesTakeTheMouse_data();
+    void surfacesTakeTheMouse();
     void leftDragKeepsPressPointUnderPointer_data();
     void leftDragKeepsPressPointUnderPointer();
     void takingOffTopLeavesBandOnce();
@@ -803,8 +811,8 @@ void TestForm1::orientationKeepsEachLength()
     QVERIFY(ruler.menu()->mnuHoriz->isVisible());
     QVERIFY(!ruler.menu()->mnuVertical->isVisible());
     QVERIFY(slider2->isVisible() && !slider1->isVisible());
-    QVERIFY(ruler.findChild<QLabel *>("Image10")->isVisible());
-    QVERIFY(!ruler.findChild<QLabel *>("Image9")->isVisible());
+    QVERIFY(ruler.findChild<FaceArea *>("Image10")->isVisible());
+    QVERIFY(!ruler.findChild<FaceArea *>("Image9")->isVisible());
     slider2->setValue(3000);
     ruler.mnuHoriz_Click();
     QCOMPARE(ruler.size(), QSize(600, 84));
@@ -817,13 +825,13 @@ void TestForm1::edgeBarPlacement()
 {
     Form1 ruler;
     ruler.show();
-    auto *bottom = ruler.findChild<QLabel *>("Label2");
+    auto *bottom = ruler.findChild<FaceArea *>("Label2");
     QCOMPARE(bottom->y(), 77); // showing the window lays it out flush with the bottom
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
-    auto *right = ruler.findChild<QLabel *>("Label4");
+    auto *right = ruler.findChild<FaceArea *>("Label4");
     QCOMPARE(right->text(), QStringLiteral("Label4"));
-    QCOMPARE(ruler.findChild<QLabel *>("Label3")->text(), QStringLiteral("Label3"));
+    QCOMPARE(ruler.findChild<FaceArea *>("Label3")->text(), QStringLiteral("Label3"));
     QVERIFY(bottom->text().isEmpty());
     QCOMPARE(right->x(), 77); // 1155 twips
     QCOMPARE(right->height(), 400);
@@ -841,8 +849,8 @@ void TestForm1::uprightFaceIsTheFaceTurned()
 {
     Form1 ruler;
     ruler.mnuVertical_Click();
-    const QImage across = ruler.findChild<QLabel *>("Image9")->pixmap().toImage();
-    const QImage upright = ruler.findChild<QLabel *>("Image10")->pixmap().toImage();
+    const QImage across = ruler.findChild<FaceArea *>("Image9")->pixmap().toImage();
+    const QImage upright = ruler.findChild<FaceArea *>("Image10")->pixmap().toImage();
     QCOMPARE(across.size(), QSize(1600, 70));
     QCOMPARE(upright.size(), QSize(70, 1200));
     for (int along = 0; along < 1200; ++along) {
@@ -870,6 +878,36 @@ void TestForm1::surfacesPaintAsLabels()
         labels.at(2)->hide();
         labels.at(1)->move(20, 10);
     }
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+}
+
+// The face's areas look as labels of their place, picture and text aligned
+// at the top left, and filled bars, would look.
+void TestForm1::faceAreasPaintAsLabels()
+{
+    QWidget plain;
+    QList<QLabel *> labels = layLabels(plain);
+    labels.at(1)->hide(); // an area aligns its picture at the top only
+    SurfaceWindow painted;
+    painted.setFixedSize(plain.size());
+    painted.setPalette(plain.palette());
+    for (const QLabel *label : std::as_const(labels)) {
+        if (label->isHidden())
+            continue;
+        auto *area = new FaceArea(&painted, label->objectName(), label->geometry());
+        area->setPixmap(label->pixmap());
+        area->setText(label->text());
+        if (label->autoFillBackground())
+            area->setFill(label->palette().color(QPalette::Window));
+        painted.areas.append(area);
+    }
+    // The window paints them in the order given: the raised label last.
+    painted.areas.move(0, painted.areas.size() - 1);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    labels.at(2)->move(60, 12);
+    painted.areas.at(0)->move(60, 12);
+    labels.at(3)->hide();
+    painted.areas.at(1)->hide();
     QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
 }
 
@@ -905,6 +943,66 @@ void TestForm1::nudgeMovesByTenTwips()
     QCOMPARE(ruler.pos(), QPoint(101, 100));
 }
 
+void TestForm1::surfacesTakeTheMouse_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("face") << false << QPoint(300, 15) << QPoint(300, 15) << true << true << true;
+    QTest::newRow("face, over the hidden upright face")
+        << false << QPoint(40, 15) << QPoint(40, 15) << true << true << true;
+    QTest::newRow("title image") << false << QPoint(160, 20) << QPoint(160, 20) << true << true
+                                 << true;
+    QTest::newRow("top edge bar") << false << QPoint(200, 3) << QPoint(200, 3) << true << true
+                                  << false;
+    QTest::newRow("top edge bar, a click")
+        << false << QPoint(200, 3) << QPoint(200, 3) << false << false << false;
+    QTest::newRow("bottom edge bar, a click")
+        << false << QPoint(200, 80) << QPoint(200, 80) << false << true << false;
+    QTest::newRow("bottom edge bar, released on the face")
+        << false << QPoint(200, 80) << QPoint(200, 75) << false << true << false;
+    QTest::newRow("face, released on the bottom edge bar")
+        << false << QPoint(200, 75) << QPoint(200, 80) << false << false << false;
+    QTest::newRow("upright face") << true << QPoint(40, 300) << QPoint(40, 300) << true << true
+                                  << false;
+    QTest::newRow("left edge bar")
+        << true << QPoint(3, 200) << QPoint(3, 200) << true << true << false;
+    QTest::newRow("right edge bar")
+        << true << QPoint(80, 200) << QPoint(80, 200) << true << true << false;
+}
+
+// The face's areas take the presses, clicks and double-clicks that land on
+// them, the topmost shown one first; the area pressed takes the release
+// wherever it comes.
+void TestForm1::surfacesTakeTheMouse()
+{
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(bool, twice);
+    QFETCH(bool, ends);
+    QFETCH(bool, saves);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto send = [&](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, ruler.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&ruler, &event);
+    };
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, release, Qt::NoButton);
+    if (twice) {
+        send(QEvent::MouseButtonDblClick, press, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, release, Qt::NoButton);
+    }
+    QCOMPARE(ended, ends);
+    QCOMPARE(!fakes->settings.writes.isEmpty(), saves);
+}
+
 void TestForm1::leftDragKeepsPressPointUnderPointer_data()
 {
     QTest::addColumn<QString>("surface");
@@ -914,7 +1012,7 @@ void TestForm1::leftDragKeepsPressPointUnderPointer_data()
     QTest::newRow("face, up and left") << "Image9" << QPoint(-8, -6) << true;
     QTest::newRow("title image") << "Image1" << QPoint(0, 15) << true;
     QTest::newRow("top edge bar") << "Label1" << QPoint(20, 3) << true;
-    QTest::newRow("background") << "Form1" << QPoint(11, 0) << true;
+    QTest::newRow("bottom edge bar") << "Label2" << QPoint(11, 0) << true;
     QTest::newRow("face, a jitter") << "Image9" << QPoint(3, 2) << false;
 }
 
@@ -928,18 +1026,17 @@ void TestForm1::leftDragKeepsPressPointUnderPointer()
     Form1 ruler;
     ruler.move(200, 150);
     ruler.show();
-    QWidget *handle =
-        surface == QLatin1String("Form1") ? &ruler : ruler.findChild<QWidget *>(surface);
+    const FaceArea *handle = ruler.findChild<FaceArea *>(surface);
     QVERIFY(handle);
-    const QPoint local(5, 5);
-    const QPoint press = handle->mapToGlobal(local);
+    const QPoint local = handle->geometry().topLeft() + QPoint(5, 3);
+    const QPoint press = ruler.mapToGlobal(local);
     QMouseEvent down(QEvent::MouseButtonPress, local, press, Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(handle, &down);
+    QApplication::sendEvent(&ruler, &down);
     QMouseEvent move(QEvent::MouseMove, local + travel, press + travel, Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(handle, &move);
-    QApplication::sendEvent(handle, &move);
+    QApplication::sendEvent(&ruler, &move);
+    QApplication::sendEvent(&ruler, &move);
     QCOMPARE(fakes->mover.moves, drags ? QList<QWidget *>{&ruler} : QList<QWidget *>());
     QCOMPARE(fakes->mover.continuedFrom, drags ? QList<QPoint>{press} : QList<QPoint>());
 }
@@ -1001,7 +1098,6 @@ void TestForm1::waysIntoTheMenu()
         }
     });
     menuWatch.start(0);
-    QWidget *face = ruler.findChild<QLabel *>("Image9");
     QWidget *focus = QApplication::focusWidget();
     QCOMPARE(focus, ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1"));
     const QPoint pointer = ruler.mapToGlobal(QPoint(100, 40));
@@ -1009,12 +1105,12 @@ void TestForm1::waysIntoTheMenu()
     if (way == QLatin1String("right press") || way == QLatin1String("right double-click")) {
         const auto type = way == QLatin1String("right press") ? QEvent::MouseButtonPress
                                                               : QEvent::MouseButtonDblClick;
-        QMouseEvent press(type, face->mapFromGlobal(QPointF(pointer)), QPointF(pointer),
+        QMouseEvent press(type, ruler.mapFromGlobal(QPointF(pointer)), QPointF(pointer),
                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(face, &press);
+        QCoreApplication::sendEvent(&ruler, &press);
     } else if (way == QLatin1String("mouse context")) {
-        QContextMenuEvent context(QContextMenuEvent::Mouse, face->mapFromGlobal(pointer), pointer);
-        QCoreApplication::sendEvent(face, &context);
+        QContextMenuEvent context(QContextMenuEvent::Mouse, ruler.mapFromGlobal(pointer), pointer);
+        QCoreApplication::sendEvent(&ruler, &context);
     } else if (way == QLatin1String("Menu")) {
         // As the platform sends it for the key: to the control with the focus.
         const QPoint global = ruler.mapToGlobal(at);

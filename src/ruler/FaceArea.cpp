@@ -1,0 +1,93 @@
+#include "ruler/FaceArea.h"
+
+#include <QPainter>
+#include <QStyle>
+#include <QWidget>
+
+FaceArea::FaceArea(QWidget *window, const QString &name, const QRect &geometry)
+    : QObject(window), window(window), place(geometry)
+{
+    setObjectName(name);
+}
+
+void FaceArea::move(int x, int y)
+{
+    setGeometry(QRect(QPoint(x, y), place.size()));
+}
+
+void FaceArea::resize(int width, int height)
+{
+    setGeometry(QRect(place.topLeft(), QSize(width, height)));
+}
+
+void FaceArea::setGeometry(const QRect &geometry)
+{
+    if (geometry == place)
+        return;
+    const QRect before = place;
+    place = geometry;
+    if (!hidden)
+        repaint(before | place);
+}
+
+bool FaceArea::isVisible() const
+{
+    return !hidden && window->isVisible();
+}
+
+void FaceArea::setVisible(bool visible)
+{
+    if (visible == !hidden)
+        return;
+    hidden = !visible;
+    repaint(place);
+}
+
+void FaceArea::setPixmap(const QPixmap &pixmap)
+{
+    picture = pixmap;
+    if (!hidden)
+        repaint(place);
+}
+
+void FaceArea::setFill(const QColor &color)
+{
+    fill = color;
+    if (!hidden)
+        repaint(place);
+}
+
+void FaceArea::setText(const QString &text)
+{
+    caption = text;
+    if (!hidden)
+        repaint(place);
+}
+
+// Only what the window shows of it.
+void FaceArea::repaint(const QRect &area)
+{
+    const QRect shown = area & window->rect();
+    if (!shown.isEmpty())
+        window->update(shown);
+}
+
+// As QLabel paints its fill, a picture aligned at its top left, or a plain
+// text there in the window's font and text colour (the style's text drawing
+// clips to the rectangle).
+void FaceArea::paint(QPainter &painter) const
+{
+    if (hidden)
+        return;
+    if (fill.isValid())
+        painter.fillRect(place, fill);
+    const int topLeft = Qt::AlignLeft | Qt::AlignTop;
+    if (!picture.isNull()) {
+        window->style()->drawItemPixmap(&painter, place, topLeft, picture);
+    } else if (!caption.isEmpty()) {
+        painter.setFont(window->font());
+        window->style()->drawItemText(&painter, place, topLeft | Qt::TextForceLeftToRight,
+                                      window->palette(), window->isEnabled(), caption,
+                                      QPalette::WindowText);
+    }
+}

@@ -706,7 +706,8 @@ void Form1::mnuCenti_Click()
     unitCommand(ScaleUnits::Centimeters);
 }
 
-void Form1::RefreshUnit()
+// Runs the command of the first ticked unit; false if none is ticked.
+bool Form1::RefreshUnit()
 {
     const std::pair<int, void (Form1::*)()> order[] = {
         {ScaleUnits::Centimeters, &Form1::mnuCenti_Click},
@@ -720,9 +721,19 @@ void Form1::RefreshUnit()
     for (const auto &[unit, command] : order) {
         if (isTicked(unit)) {
             (this->*command)();
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+// The lengths in the ticked unit. Every unit command builds the readouts
+// from twips itself; with no unit ticked they show twips.
+void Form1::refreshReadouts()
+{
+    if (!RefreshUnit())
+        ApplyTwips();
+    showReadouts();
 }
 
 // ---- Sliders, readouts and copy ----
@@ -802,18 +813,14 @@ void Form1::Slider2_MouseUp()
 void Form1::Timer1_Timer()
 {
     resizeWindow(Twips::toPixels(Slider1->value()), height());
-    ApplyTwips();
-    RefreshUnit();
-    showReadouts();
+    refreshReadouts();
     setSliderPopup(Slider1, withUnit(TextBox1));
 }
 
 void Form1::Timer2_Timer()
 {
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
-    ApplyTwips();
-    RefreshUnit();
-    showReadouts();
+    refreshReadouts();
     setSliderPopup(Slider2, withUnit(TextBox2));
 }
 

@@ -166,7 +166,8 @@ private:
     void setUnitName(int unit);
     void unitCommand(int unit);
     void setTicks(int onlyTicked);
-    void RefreshUnit();
+    bool RefreshUnit();
+    void refreshReadouts();
 
     void PopupMenu();
     void resetCaptionPictures();

@@ -72,6 +72,13 @@ void FaceArea::repaint(const QRect &area)
         window->update(shown);
 }
 
+bool FaceArea::coversItsPlace() const
+{
+    const bool picturesAll = !picture.hasAlphaChannel() && picture.width() >= place.width() &&
+                             picture.height() >= place.height();
+    return !hidden && (fill.isValid() || picturesAll);
+}
+
 // As QLabel paints its fill, a picture aligned at its top left, or a plain
 // text there in the window's font and text colour (the style's text drawing
 // clips to the rectangle).

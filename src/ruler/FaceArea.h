@@ -48,6 +48,9 @@ public:
     // Shown and at point.
     bool contains(const QPoint &point) const { return !hidden && place.contains(point); }
     void paint(QPainter &painter) const;
+    // Shown, and painting every pixel of its place: the window need not
+    // paint its background there.
+    bool coversItsPlace() const;
 
 private:
     void setGeometry(const QRect &geometry);

@@ -1001,12 +1001,18 @@ void Form1::resetCaptionPictures()
 
 // ---- Painting ----
 
-// The background, the face's areas from the bottom, and the caption
-// pictures lying on them.
+// The background where no area covers it, the face's areas from the
+// bottom, and the caption pictures lying on them.
 void Form1::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(event->rect(), palette().window());
+    QRegion background = event->region();
+    for (const Surface &surface : surfaces) {
+        if (surface.area && surface.area->coversItsPlace())
+            background -= surface.area->geometry();
+    }
+    for (const QRect &rect : background)
+        painter.fillRect(rect, palette().window());
     for (const Surface &surface : surfaces) {
         if (surface.area && surface.area->geometry().intersects(event->rect()))
             surface.area->paint(painter);

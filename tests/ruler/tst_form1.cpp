@@ -73,16 +73,23 @@ protected:
     void paintEvent(QPaintEvent *event) override
     {
         QPainter painter(this);
-        painter.fillRect(event->rect(), palette().window());
+        QRegion background = event->region();
+        for (const FaceArea *area : std::as_const(areas)) {
+            if (area->coversItsPlace())
+                background -= area->geometry();
+        }
+        for (const QRect &rect : background)
+            painter.fillRect(rect, palette().window());
         for (const FaceArea *area : std::as_const(areas))
             area->paint(painter);
         surfaces.paint(painter, event->rect());
     }
 };
 
-// Labels of every kind the ruler lays on its face: pictures aligned at the
-// top or in the middle, one cut off by its label, a filled bar whose text
-// runs past its edge, and a picture raised over another.
+// Labels of every kind the ruler lays on its face: pictures with soft edges
+// aligned at the top or in the middle, an opaque one cut off by its label, a
+// filled bar whose text runs past its edge, and a picture raised over
+// another.
 QList<QLabel *> layLabels(QWidget &window)
 {
     QPixmap picture(30, 20);
@@ -93,6 +100,12 @@ QList<QLabel *> layLabels(QWidget &window)
         onPicture.setBrush(QColor(200, 30, 30, 220));
         onPicture.drawEllipse(QRectF(0.5, 0.5, 29, 19));
     }
+    QPixmap opaque(30, 20);
+    opaque.fill(QColor(30, 120, 30));
+    {
+        QPainter onOpaque(&opaque);
+        onOpaque.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
     window.setFixedSize(120, 60);
     QPalette beige = window.palette();
     beige.setColor(QPalette::Window, QColor(240, 232, 216));
@@ -100,12 +113,12 @@ QList<QLabel *> layLabels(QWidget &window)
     auto *top = new QLabel(&window);
     top->setPixmap(picture);
     top->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    top->setGeometry(15, 5, 40, 30);
+    top->setGeometry(15, 5, 30, 20);
     auto *middle = new QLabel(&window);
     middle->setPixmap(picture);
     middle->setGeometry(30, 20, 50, 34);
     auto *cut = new QLabel(&window);
-    cut->setPixmap(picture);
+    cut->setPixmap(opaque);
     cut->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cut->setGeometry(95, 40, 12, 10);
     auto *bar = new QLabel(QStringLiteral("Label3"), &window);

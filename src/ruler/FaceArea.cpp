@@ -26,8 +26,7 @@ void FaceArea::setGeometry(const QRect &geometry)
         return;
     const QRect before = place;
     place = geometry;
-    if (!hidden)
-        repaint(before | place);
+    changed(before | place);
 }
 
 bool FaceArea::isVisible() const
@@ -46,22 +45,26 @@ void FaceArea::setVisible(bool visible)
 void FaceArea::setPixmap(const QPixmap &pixmap)
 {
     picture = pixmap;
-    if (!hidden)
-        repaint(place);
+    changed(place);
 }
 
 void FaceArea::setFill(const QColor &color)
 {
     fill = color;
-    if (!hidden)
-        repaint(place);
+    changed(place);
 }
 
 void FaceArea::setText(const QString &text)
 {
     caption = text;
+    changed(place);
+}
+
+// A hidden area changes nothing the window shows.
+void FaceArea::changed(const QRect &area)
+{
     if (!hidden)
-        repaint(place);
+        repaint(area);
 }
 
 // Only what the window shows of it.

@@ -54,6 +54,7 @@ public:
 
 private:
     void setGeometry(const QRect &geometry);
+    void changed(const QRect &area);
     void repaint(const QRect &area);
 
     QWidget *window;

@@ -207,10 +207,10 @@ start_instructions() {
     [[ -e $file ]] || return 0
     awk '/^summary:/ { print $2 }' "$file" >"$TMP/instructions.start.$name"
     [[ $name == ombrix ]] || return 0
-    callgrind_annotate --inclusive=yes "$file" 2>/dev/null |
+    callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null |
         awk -v total="$(cat "$TMP/instructions.start.$name")" \
             '/IniSettingsStore::GetSetting/ { gsub(",", "", $1); if ($1 > n) n = $1 }
-             END { if (n > 0) printf "%.1f\n", n / total * 100 }' >"$TMP/store_share"
+             END { if (n > 0) printf "%.2f\n", n / total * 100 }' >"$TMP/store_share"
 }
 
 # tick_shares FILE CALLS: where the changing tick and its repaint spend their
@@ -218,7 +218,7 @@ start_instructions() {
 tick_shares() {
     local file=$1 calls=$2
     [[ -e $file ]] || return 0
-    callgrind_annotate --inclusive=yes "$file" 2>/dev/null | awk -v calls="$calls" '
+    callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null | awk -v calls="$calls" '
         BEGIN {
             n = split("Form1::Timer1_Timer()|Form1::paintEvent(|SliderPopup::paintEvent(|" \
                       "ReadoutBox::paintEvent(|QSlider::paintEvent(|chameleonButton::paintEvent(",

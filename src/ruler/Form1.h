@@ -14,7 +14,6 @@ class CaptionButton;
 class ContextMenu;
 class FaceArea;
 class OnTopToggle;
-class QLabel;
 class QSlider;
 class ReadoutBox;
 class SliderPopup;

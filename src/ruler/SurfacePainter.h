@@ -10,11 +10,11 @@ class QWidget;
 
 // Paints the labels that lie flat on a window (the ruler's caption pictures)
 // as part of the window's own paint pass, each as the label would paint
-// itself. Qt repaints a window whole after every change of
-// its size; each child widget that paints itself costs a painter and a clip
-// of its own, many times what drawing its picture costs. The labels stay,
-// with their names, places, pictures and mouse handling; only their paint
-// events are taken over.
+// itself. Qt repaints a window whole after every change of its size; each
+// child widget that paints itself costs a painter and a clip of its own, many
+// times what drawing its picture costs. The labels stay, with their names,
+// places, pictures, tooltips and mouse handling; only their paint events are
+// taken over.
 //
 // The labels must lie below every child of the window that paints itself.
 class SurfacePainter : public QObject

@@ -15,8 +15,11 @@
 //   tick-repaint      the same, and the repaint it causes
 //   bare-resize       a resize of a window with the ruler's face (the call)
 //   bare-repaint      the same, and the repaint it causes
+//   popup-repaint     the slider's pop-up alone shown with a new length at a
+//                     new place, as a changing tick shows it, and repainted
 #include "ruler/Form1.h"
 #include "ruler/RulerFace.h"
+#include "ruler/SliderPopup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -128,6 +131,21 @@ int instructions(const QString &kind, int count)
         countInstructions(
             count, repaint, [&](int i) { slider->setValue(still || i % 2 ? 7500 : 6000); },
             [&] { ruler.Timer1_Timer(); });
+        return 0;
+    }
+    if (kind == QLatin1String("popup-repaint")) {
+        QWidget owner;
+        SliderPopup popup(&owner);
+        const QPoint thumb(300, 200);
+        popup.ShowAt(thumb, QStringLiteral("400 Pixels"));
+        settle();
+        bool longer = false;
+        countInstructions(
+            count, true, [&](int i) { longer = i % 2; },
+            [&] {
+                popup.ShowAt(thumb + QPoint(longer ? 20 : 0, 0),
+                             longer ? QStringLiteral("500 Pixels") : QStringLiteral("400 Pixels"));
+            });
         return 0;
     }
     if (kind.startsWith(QLatin1String("bare"))) {

@@ -207,10 +207,40 @@ start_instructions() {
     [[ -e $file ]] || return 0
     awk '/^summary:/ { print $2 }' "$file" >"$TMP/instructions.start.$name"
     [[ $name == ombrix ]] || return 0
-    callgrind_annotate --inclusive=yes "$file" 2>/dev/null |
+    callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null |
         awk -v total="$(cat "$TMP/instructions.start.$name")" \
             '/IniSettingsStore::GetSetting/ { gsub(",", "", $1); if ($1 > n) n = $1 }
-             END { if (n > 0) printf "%.1f\n", n / total * 100 }' >"$TMP/store_share"
+             END { if (n > 0) printf "%.2f\n", n / total * 100 }' >"$TMP/store_share"
+}
+
+# tick_shares FILE CALLS: where the changing tick and its repaint spend their
+# instructions (callgrind's inclusive counts, a tick's share), on one line.
+tick_shares() {
+    local file=$1 calls=$2
+    [[ -e $file ]] || return 0
+    callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null | awk -v calls="$calls" '
+        BEGIN {
+            n = split("Form1::Timer1_Timer()|Form1::paintEvent(|SliderPopup::paintEvent(|" \
+                      "ReadoutBox::paintEvent(|QSlider::paintEvent(|chameleonButton::paintEvent(",
+                      parts, "|")
+            split("the call|painting the window itself (background, face, bars, title and caption " \
+                  "pictures)|the pop-up|the two readouts|the slider|the two nudge buttons", labels, "|")
+        }
+        /PROGRAM TOTALS/ { total = $1; gsub(",", "", total) }
+        /^ *[0-9,]+ / {
+            count = $1; gsub(",", "", count)
+            for (i = 1; i <= n; i++)
+                if (index($0, parts[i]) && count + 0 > cost[i] + 0) cost[i] = count
+        }
+        END {
+            if (total == 0) exit
+            for (i = 1; i <= n; i++) {
+                printf "%s %.1f k; ", labels[i], cost[i] / calls / 1000
+                spent += cost[i]
+            }
+            printf "the rest, Qt repainting and flushing the two windows and handling the X " \
+                   "server\047s notices, %.1f k.\n", (total - spent) / calls / 1000
+        }'
 }
 
 # ---- table ------------------------------------------------------------------
@@ -291,7 +321,7 @@ main() {
     local calls=300 kind
     if ((callgrind)); then
         say "instruction counts with callgrind"
-        for kind in tick-still tick tick-repaint bare-resize bare-repaint; do
+        for kind in tick-still tick tick-repaint popup-repaint bare-resize bare-repaint; do
             instructions "$kind" "$BUILD/bench/bench_ruler_tick" --instructions "$kind" "$calls"
         done
         start_instructions ombrix "${ombrix[@]}"
@@ -313,10 +343,11 @@ main() {
     read -r c_timer1 k_timer1 <"$TMP/busy.timer1" || true
     read -r c_capture k_capture <"$TMP/busy.capture" || true
     read -r c_timer100 k_timer100 <"$TMP/busy.timer100" || true
-    local i_still i_tick i_tick_paint i_bare i_bare_paint i_start i_start_text
+    local i_still i_tick i_tick_paint i_popup i_bare i_bare_paint i_start i_start_text
     i_still=$(per_call "$(cat "$TMP/instructions.tick-still" 2>/dev/null)" "$calls")
     i_tick=$(per_call "$(cat "$TMP/instructions.tick" 2>/dev/null)" "$calls")
     i_tick_paint=$(per_call "$(cat "$TMP/instructions.tick-repaint" 2>/dev/null)" "$calls")
+    i_popup=$(per_call "$(cat "$TMP/instructions.popup-repaint" 2>/dev/null)" "$calls")
     i_bare=$(per_call "$(cat "$TMP/instructions.bare-resize" 2>/dev/null)" "$calls")
     i_bare_paint=$(per_call "$(cat "$TMP/instructions.bare-repaint" 2>/dev/null)" "$calls")
     i_start=$(cat "$TMP/instructions.start.ombrix" 2>/dev/null || true)
@@ -358,21 +389,31 @@ main() {
     row "The same tick and the repaint it causes, instructions (callgrind)" \
         "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
         "$i_tick_paint" "$i_bare_paint" "≤ 3×"
+    row "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
+        "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \
+        "$i_tick_paint" ""
     row "One \`Timer1_Timer\` that changes the length (median time)" "${tick:-—} µs" \
         "bare resize of that window ${bare_resize:-—} µs" "$tick" "$bare_resize" ""
     row "chameleonButton redraw, style 3, 73×23" "${redraw:-—} µs" \
         "one \`Timer1_Timer\` tick ${tick:-—} µs" "$redraw" "$tick" ""
-    row "Screen pixel read" "${pixel:-—} µs" "X round trip ${round_trip:-—} µs" "$pixel" \
-        "$round_trip" "≤ 1.3×"
-    row "Screen pixel read" "${pixel:-—} µs" "X round trip on Qt's connection ${qt_round_trip:-—} µs" \
-        "$pixel" "$qt_round_trip" ""
-    row "Color Spy tick" "${spy:-—} µs" "X round trip ${round_trip:-—} µs" "$spy" "$round_trip" ""
+    row "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
+        "one GetInputFocus round trip on Qt's connection, the issue's reference ${qt_round_trip:-—} µs" \
+        "$pixel" "$qt_round_trip" "≤ 1.3×"
+    row "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
+        "one GetInputFocus round trip on a connection of the bench's own, the floor ${round_trip:-—} µs" \
+        "$pixel" "$round_trip" ""
+    row "Color Spy tick" "${spy:-—} µs" \
+        "one GetInputFocus round trip on a connection of the bench's own ${round_trip:-—} µs" \
+        "$spy" "$round_trip" ""
     row "Color Spy capturing, pointer moving, ${BUSY} s: share of a core" "${c_capture:-—} %" \
         "bare Qt window with a 100 ms timer ${c_timer100:-—} %" "$c_capture" "$c_timer100" "≤ 0.5 %"
     row "Color Spy capturing, pointer moving: wake-ups a second" "${k_capture:-—}" \
         "bare Qt window with a 100 ms timer ${k_timer100:-—}" "$k_capture" "$k_timer100" ""
 
     echo
+    local shares
+    shares=$(tick_shares "$TMP/callgrind.tick-repaint" "$calls")
+    [[ -z $shares ]] || echo "Where the changing tick and its repaint go, instructions a tick: $shares"
     [[ ! -s $TMP/store_share ]] ||
         echo "The settings store's reading takes $(cat "$TMP/store_share") % of the instructions before the first map."
     echo "Machine: $(nproc) cores, $(awk -F': ' '/^model name/ { print $2; exit }' /proc/cpuinfo);" \

@@ -59,7 +59,6 @@ float coordinate(qreal value)
 chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
 {
     setFocusPolicy(Qt::StrongFocus);
-    setAttribute(Qt::WA_OpaquePaintEvent);
     UserControl_Initialize();
     InitProperties();
 }

@@ -14,11 +14,13 @@
 #include "platform/ProgramEnd.h"
 #include "platform/Shell.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/FaceArea.h"
 #include "ruler/HelpPage.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/RulerFace.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "ruler/SurfacePainter.h"
 #include "ruler/TextEditor.h"
 #include "ruler/UnitFormats.h"
 #include "settings/PresetKeys.h"
@@ -39,6 +41,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSlider>
 #include <QWindow>
 #include <utility>
@@ -70,37 +73,19 @@ QString heightReadoutOf(const QString &verticalLength)
     return verticalLength == startText ? QString() : verticalLength;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
+FaceArea *makeEdgeBar(QWidget *window, const char *name, const QRect &geometry)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setMouseTracking(true);
-    return label;
-}
-
-QLabel *makeEdgeBar(QWidget *parent, const char *name, const QRect &geometry)
-{
-    QLabel *bar = makeLabel(parent, name, geometry);
-    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    bar->setAutoFillBackground(true);
-    QPalette palette = bar->palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    bar->setPalette(palette);
+    auto *bar = new FaceArea(window, QString::fromLatin1(name), geometry);
+    bar->setFill(QColor(0, 0, 255));
     return bar;
 }
 
-void showPicture(QLabel *label, const QPixmap &picture)
+FaceArea *makePicture(QWidget *window, const char *name, const QRect &geometry,
+                      const QPixmap &picture = QPixmap())
 {
-    label->setPixmap(picture);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-}
-
-QLabel *makePicture(QWidget *parent, const char *name, const QRect &geometry, const char *asset)
-{
-    QLabel *picture = makeLabel(parent, name, geometry);
-    showPicture(picture, ToolLook::asset(asset));
-    return picture;
+    auto *area = new FaceArea(window, QString::fromLatin1(name), geometry);
+    area->setPixmap(picture);
+    return area;
 }
 
 ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
@@ -123,6 +108,8 @@ Form1::Form1()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
+    // Its background is painted with the pictures lying on it, in one pass.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     // Fixed at its size, here and at every length it takes: tiling window
     // managers (i3, sway) float a window whose smallest and largest sizes
@@ -151,10 +138,10 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
-    Image9 = makeLabel(this, "Image9", Twips::rect(0, 100, 24000, 1050));
-    showPicture(Image9, RulerFace::Horizontal());
+    surfacePainter = new SurfacePainter(this);
+    Image9 = makePicture(this, "Image9", Twips::rect(0, 100, 24000, 1050), RulerFace::Horizontal());
     // The upright pictures are decoded when the ruler first turns vertical.
-    Image10 = makeLabel(this, "Image10", Twips::rect(100, 0, 1050, 18000));
+    Image10 = makePicture(this, "Image10", Twips::rect(100, 0, 1050, 18000));
     Image10->hide();
     Label1 = makeEdgeBar(this, "Label1", Twips::rect(0, 0, 6000, edgeBarHeight));
     Label2 = makeEdgeBar(this, "Label2", Twips::rect(0, 1140, 6000, edgeBarHeight));
@@ -164,8 +151,9 @@ void Form1::createControls()
     Label4 = makeEdgeBar(this, "Label4", Twips::rect(1200, 0, rightBarWidth, 1215));
     Label4->setText(QStringLiteral("Label4"));
     Label4->hide();
-    Image1 = makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), "title_h");
-    Image2 = makeLabel(this, "Image2", Twips::rect(600, 2407, 510, 1470));
+    Image1 =
+        makePicture(this, "Image1", Twips::rect(2250, 180, 1470, 510), ToolLook::asset("title_h"));
+    Image2 = makePicture(this, "Image2", Twips::rect(600, 2407, 510, 1470));
     TextBox1 = makeReadout(this, "Text1", Twips::rect(120, 380, 500, 285), QStringLiteral("Width"));
     TextBox2 =
         makeReadout(this, "Text2", Twips::rect(615, 380, 500, 285), QStringLiteral("Height"));
@@ -174,20 +162,16 @@ void Form1::createControls()
     createCaptionPictures();
 
     surfaces = {
-        {this, [this] { Form_DblClick(); }, false, true},
-        {Image1, [this] { Image1_DblClick(); }, true, true},
-        {Image2, [this] { Image2_DblClick(); }, true, true},
+        {nullptr, [this] { Form_DblClick(); }, false, true},
         {Image9, [this] { Image9_DblClick(); }, true, true},
         {Image10, [this] { Image10_DblClick(); }, true, true},
         {Label1, [this] { Label1_DblClick(); }, true, false},
         {Label2, nullptr, true, false},
         {Label3, [this] { Label3_DblClick(); }, true, false},
         {Label4, [this] { Label4_DblClick(); }, true, false},
+        {Image1, [this] { Image1_DblClick(); }, true, true},
+        {Image2, [this] { Image2_DblClick(); }, true, true},
     };
-    for (const Surface &surface : surfaces) {
-        if (surface.widget != this)
-            surface.widget->installEventFilter(this);
-    }
 }
 
 void Form1::createSliders()
@@ -274,6 +258,13 @@ void Form1::createCaptionPictures()
     closeButton->downPicture()->setObjectName(QStringLiteral("Image5"));
     closeButton->moveTo(Twips::toPixels(5640), Twips::toPixels(captionTop));
     connect(closeButton, &CaptionButton::released, this, &Form1::Image6_MouseUp);
+    for (const CaptionButton *button : {minimizeButton, closeButton}) {
+        for (QLabel *picture :
+             {button->normalPicture(), button->hoverPicture(), button->downPicture()})
+            surfacePainter->add(picture);
+    }
+    surfacePainter->add(topToggle->Top_Y());
+    surfacePainter->add(topToggle->Top_N());
 }
 
 void Form1::createTimers()
@@ -530,8 +521,8 @@ void Form1::Option2_Click()
     Label4->move(Twips::toPixels(WidthTwips() - rightBarWidth - barInsetAfterTurn), Label4->y());
     Image9->hide();
     if (Image10->pixmap().isNull()) {
-        showPicture(Image10, RulerFace::Vertical());
-        showPicture(Image2, ToolLook::asset("title_v"));
+        Image10->setPixmap(RulerFace::Vertical());
+        Image2->setPixmap(ToolLook::asset("title_v"));
     }
     Image10->show();
     Slider2->setFocus();
@@ -564,36 +555,10 @@ void Form1::resizeWindow(int widthPixels, int heightPixels)
     if (size() == QSize(widthPixels, heightPixels))
         return;
     namePlace();
-    // Qt repaints a window whose size changes whole: the controls the layout
-    // moves need not each mark where they were and where they go.
-    const QList<QWidget *> moved = visibleLaidOutControls();
-    for (QWidget *control : moved)
-        control->setUpdatesEnabled(false);
     // Fixed at every length, as at the start.
     setFixedSize(widthPixels, heightPixels);
     if (size() != laidOutSize)
         Form_Resize();
-    for (QWidget *control : moved)
-        control->setUpdatesEnabled(true);
-}
-
-QList<QWidget *> Form1::visibleLaidOutControls() const
-{
-    QList<QWidget *> visible;
-    for (QWidget *control :
-         {static_cast<QWidget *>(Label1), static_cast<QWidget *>(Label2),
-          static_cast<QWidget *>(Label3), static_cast<QWidget *>(Label4),
-          static_cast<QWidget *>(closeButton->normalPicture()),
-          static_cast<QWidget *>(closeButton->hoverPicture()),
-          static_cast<QWidget *>(closeButton->downPicture()),
-          static_cast<QWidget *>(minimizeButton->normalPicture()),
-          static_cast<QWidget *>(minimizeButton->hoverPicture()),
-          static_cast<QWidget *>(minimizeButton->downPicture()),
-          static_cast<QWidget *>(topToggle->Top_Y()), static_cast<QWidget *>(topToggle->Top_N())}) {
-        if (control->isVisible())
-            visible.append(control);
-    }
-    return visible;
 }
 
 // A window manager keeps a window that grows past the screen's edge on the
@@ -754,7 +719,8 @@ void Form1::mnuCenti_Click()
     unitCommand(ScaleUnits::Centimeters);
 }
 
-void Form1::RefreshUnit()
+// Runs the command of the first ticked unit; false if none is ticked.
+bool Form1::RefreshUnit()
 {
     const std::pair<int, void (Form1::*)()> order[] = {
         {ScaleUnits::Centimeters, &Form1::mnuCenti_Click},
@@ -768,9 +734,19 @@ void Form1::RefreshUnit()
     for (const auto &[unit, command] : order) {
         if (isTicked(unit)) {
             (this->*command)();
-            return;
+            return true;
         }
     }
+    return false;
+}
+
+// The lengths in the ticked unit. Every unit command builds the readouts
+// from twips itself; with no unit ticked they show twips.
+void Form1::refreshReadouts()
+{
+    if (!RefreshUnit())
+        ApplyTwips();
+    showReadouts();
 }
 
 // ---- Sliders, readouts and copy ----
@@ -850,18 +826,14 @@ void Form1::Slider2_MouseUp()
 void Form1::Timer1_Timer()
 {
     resizeWindow(Twips::toPixels(Slider1->value()), height());
-    ApplyTwips();
-    RefreshUnit();
-    showReadouts();
+    refreshReadouts();
     setSliderPopup(Slider1, withUnit(TextBox1));
 }
 
 void Form1::Timer2_Timer()
 {
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
-    ApplyTwips();
-    RefreshUnit();
-    showReadouts();
+    refreshReadouts();
     setSliderPopup(Slider2, withUnit(TextBox2));
 }
 
@@ -1031,6 +1003,27 @@ void Form1::resetCaptionPictures()
     minimizeButton->Reset();
 }
 
+// ---- Painting ----
+
+// The background where no area covers it, the face's areas from the
+// bottom, and the caption pictures lying on them.
+void Form1::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    QRegion background = event->region();
+    for (const Surface &surface : surfaces) {
+        if (surface.area && surface.area->coversItsPlace())
+            background -= surface.area->geometry();
+    }
+    for (const QRect &rect : background)
+        painter.fillRect(rect, palette().window());
+    for (const Surface &surface : surfaces) {
+        if (surface.area && surface.area->geometry().intersects(event->rect()))
+            surface.area->paint(painter);
+    }
+    surfacePainter->paint(painter, event->rect());
+}
+
 // ---- Mouse on the window's surfaces ----
 
 // A left press drags the window once the pointer has moved a little, so that
@@ -1074,9 +1067,9 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
         auto *mouse = static_cast<QMouseEvent *>(event);
         const bool click = leftPressPending && mouse->button() == Qt::LeftButton;
         leftPressPending = false;
-        if (surface.widget == Label2 && click)
+        if (surface.area == Label2 && click)
             Label2_Click();
-        else if (surface.widget == this && mouse->button() == Qt::RightButton)
+        else if (!surface.area && mouse->button() == Qt::RightButton)
             Form_Click();
         return true;
     }
@@ -1110,29 +1103,44 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Slider1 || watched == Slider2)
         return handleSliderEvent(watched, event);
-    for (const Surface &surface : surfaces) {
-        if (surface.widget == watched)
-            return handleSurfaceEvent(surface, event);
-    }
     return QWidget::eventFilter(watched, event);
 }
 
+// The topmost shown area at point, or the background.
+const Form1::Surface &Form1::surfaceAt(const QPointF &point) const
+{
+    const QPoint pixel = point.toPoint();
+    for (auto surface = surfaces.rbegin(); surface != surfaces.rend(); ++surface) {
+        if (surface->area && surface->area->contains(pixel))
+            return *surface;
+    }
+    return surfaces.front();
+}
+
+// As a widget under the pointer would, the surface pressed takes the moves
+// and the release that follow, wherever the pointer goes.
 void Form1::mousePressEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    pressedSurface = &surfaceAt(event->position());
+    handleSurfaceEvent(*pressedSurface, event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    const bool pressed = event->buttons() && pressedSurface;
+    handleSurfaceEvent(pressed ? *pressedSurface : surfaceAt(event->position()), event);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    const Surface &surface = pressedSurface ? *pressedSurface : surfaceAt(event->position());
+    if (!event->buttons())
+        pressedSurface = nullptr;
+    handleSurfaceEvent(surface, event);
 }
 
 void Form1::mouseDoubleClickEvent(QMouseEvent *event)
 {
-    handleSurfaceEvent(surfaces.front(), event);
+    pressedSurface = &surfaceAt(event->position());
+    handleSurfaceEvent(*pressedSurface, event);
 }

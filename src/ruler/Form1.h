@@ -12,11 +12,12 @@
 
 class CaptionButton;
 class ContextMenu;
+class FaceArea;
 class OnTopToggle;
-class QLabel;
 class QSlider;
 class ReadoutBox;
 class SliderPopup;
+class SurfacePainter;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -127,12 +128,14 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What a surface of the window does with the mouse.
+    // What a surface of the window does with the mouse: an area of its face,
+    // or the window's own background (no area).
     struct Surface
     {
-        QWidget *widget;
+        FaceArea *area;
         std::function<void()> doubleClick; // empty: nothing
         bool opensMenuOnRightPress;
         bool resetsCaptions;
@@ -162,13 +165,13 @@ private:
     void setUnitName(int unit);
     void unitCommand(int unit);
     void setTicks(int onlyTicked);
-    void RefreshUnit();
+    bool RefreshUnit();
+    void refreshReadouts();
 
     void PopupMenu();
     void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
-    QList<QWidget *> visibleLaidOutControls() const;
     void namePlace();
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
@@ -178,6 +181,7 @@ private:
     QString withUnit(const ReadoutBox *readout) const;
     QString widthCaption() const;
     QString heightCaption() const;
+    const Surface &surfaceAt(const QPointF &point) const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
     void leftPressOnHandle(QMouseEvent *event);
@@ -186,14 +190,14 @@ private:
     clsStyle *style = nullptr;
     ContextMenu *mnuFile = nullptr;
 
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
-    QLabel *Label3 = nullptr;
-    QLabel *Label4 = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Image2 = nullptr;
-    QLabel *Image9 = nullptr;
-    QLabel *Image10 = nullptr;
+    FaceArea *Label1 = nullptr;
+    FaceArea *Label2 = nullptr;
+    FaceArea *Label3 = nullptr;
+    FaceArea *Label4 = nullptr;
+    FaceArea *Image1 = nullptr;
+    FaceArea *Image2 = nullptr;
+    FaceArea *Image9 = nullptr;
+    FaceArea *Image10 = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
     SliderPopup *sliderPopup = nullptr;
@@ -224,7 +228,11 @@ private:
     QString verticalLength;   // Text7
     bool horizontal = true;   // Option1 selected
 
+    // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;
+    // The surface a press landed on takes the mouse until its release.
+    const Surface *pressedSurface = nullptr;
+    SurfacePainter *surfacePainter = nullptr;
     QSize laidOutSize;
     QPoint pressPosition;
     bool leftPressPending = false;

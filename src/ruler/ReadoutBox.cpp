@@ -59,7 +59,6 @@ void ReadoutBox::setText(const QString &text)
     if (text == shown)
         return;
     shown = text;
-    drawn = QStaticText();
     if (editor)
         editor->setText(text);
     update();
@@ -119,23 +118,15 @@ void ReadoutBox::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, emptyBox());
     if (shown.isEmpty())
         return;
-    if (!fontChosen) {
-        font = textFont();
-        fontChosen = true;
-    }
-    if (drawn.text() != shown) {
-        drawn = QStaticText(shown);
-        drawn.setTextFormat(Qt::PlainText);
-        drawn.prepare(QTransform(), font);
-    }
+    if (!drawn)
+        drawn.emplace(textFont());
     // Vertically centred as a line edit centres its line.
     const QRect room = textRoom();
-    const int lineHeight = QFontMetrics(font).height();
+    const int lineHeight = QFontMetrics(drawn->font()).height();
     const int top = room.y() + (room.height() - lineHeight + 1) / 2;
     painter.setClipRect(room);
-    painter.setFont(font);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawStaticText(room.x(), top, drawn);
+    drawn->draw(painter, QPointF(room.x(), top), shown);
 }
 
 // The user may type into a readout as into any text box; what is typed is
@@ -150,10 +141,8 @@ void ReadoutBox::startEditing()
         editor->setTextMargins(-marginGivenBack, 0, -marginGivenBack, 0);
         editor->setGeometry(rect());
         editor->installEventFilter(this);
-        connect(editor, &QLineEdit::textEdited, this, [this](const QString &text) {
-            shown = text;
-            drawn = QStaticText();
-        });
+        connect(editor, &QLineEdit::textEdited, this,
+                [this](const QString &text) { shown = text; });
     }
     editor->setText(shown);
     editor->show();
@@ -221,5 +210,5 @@ void ReadoutBox::changeEvent(QEvent *event)
         event->type() == QEvent::EnabledChange)
         box = QPixmap();
     if (event->type() == QEvent::LocaleChange || event->type() == QEvent::StyleChange)
-        fontChosen = false;
+        drawn.reset();
 }

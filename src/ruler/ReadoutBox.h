@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QPixmap>
-#include <QStaticText>
 #include <QWidget>
+#include <optional>
+
+#include "ruler/LengthText.h"
 
 class QLineEdit;
 
@@ -45,9 +47,8 @@ private:
     void forwardToEditor(QMouseEvent *event);
 
     QString shown;
-    QStaticText drawn;
-    QFont font;
-    bool fontChosen = false;
+    // Empty until the font is chosen, at the first text drawn.
+    std::optional<LengthText> drawn;
     QPixmap box;
     QLineEdit *editor = nullptr;
 };

@@ -117,16 +117,12 @@ void SliderPopup::paintEvent(QPaintEvent *)
         frame.initFrom(this);
         style()->drawPrimitive(QStyle::PE_PanelTipLabel, &frame, &onPanel, this);
     }
-    if (shaped.text() != text()) {
-        shaped = QStaticText(text());
-        shaped.setTextFormat(Qt::PlainText);
-        shaped.prepare(QTransform(), font());
-    }
+    if (!shaped || shaped->font() != font())
+        shaped.emplace(font());
     // Where a label with these margins and indent puts its text.
     const int inset = margin() + indent();
     QPainter painter(this);
     painter.drawPixmap(0, 0, panel);
     painter.setPen(palette().color(foregroundRole()));
-    painter.setFont(font());
-    painter.drawStaticText(contentsRect().topLeft() + QPoint(inset, margin()), shaped);
+    shaped->draw(painter, contentsRect().topLeft() + QPoint(inset, margin()), text());
 }

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "ruler/LengthText.h"
+
 #include <QLabel>
 #include <QPixmap>
-#include <QStaticText>
+#include <optional>
 
 // The short text a slider shows beside its thumb while it is held: one label
 // of the tooltip's look and place, moved and given new text as the thumb
@@ -25,7 +27,7 @@ private:
     QPoint placeFor(const QPoint &globalPoint) const;
 
     QPixmap panel;
-    QStaticText shaped;
+    std::optional<LengthText> shaped;
     bool sizedByPattern = false;
     QString sizedPattern;
 };

@@ -3,10 +3,13 @@
 #include "chrome/CaptionButton.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/FaceArea.h"
 #include "ruler/Form1.h"
+#include "ruler/LengthText.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
+#include "ruler/SurfacePainter.h"
 #include "window/SliderThumb.h"
 
 #include <QAction>
@@ -15,8 +18,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStaticText>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -56,6 +61,78 @@ bool fixedAtItsSize(const QWidget &window)
     return window.minimumSize() == window.size() && window.maximumSize() == window.size();
 }
 
+// A window that paints its face's areas, and the labels handed to its
+// surface painter over them, itself.
+class SurfaceWindow : public QWidget
+{
+public:
+    SurfaceWindow() { setAttribute(Qt::WA_OpaquePaintEvent); }
+    SurfacePainter surfaces{this};
+    QList<FaceArea *> areas;
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        QPainter painter(this);
+        QRegion background = event->region();
+        for (const FaceArea *area : std::as_const(areas)) {
+            if (area->coversItsPlace())
+                background -= area->geometry();
+        }
+        for (const QRect &rect : background)
+            painter.fillRect(rect, palette().window());
+        for (const FaceArea *area : std::as_const(areas))
+            area->paint(painter);
+        surfaces.paint(painter, event->rect());
+    }
+};
+
+// Labels of every kind the ruler lays on its face: pictures with soft edges
+// aligned at the top or in the middle, an opaque one cut off by its label, a
+// filled bar whose text runs past its edge, and a picture raised over
+// another.
+QList<QLabel *> layLabels(QWidget &window)
+{
+    QPixmap picture(30, 20);
+    picture.fill(Qt::transparent);
+    {
+        QPainter onPicture(&picture);
+        onPicture.setRenderHint(QPainter::Antialiasing);
+        onPicture.setBrush(QColor(200, 30, 30, 220));
+        onPicture.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
+    QPixmap opaque(30, 20);
+    opaque.fill(QColor(30, 120, 30));
+    {
+        QPainter onOpaque(&opaque);
+        onOpaque.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
+    window.setFixedSize(120, 60);
+    QPalette beige = window.palette();
+    beige.setColor(QPalette::Window, QColor(240, 232, 216));
+    window.setPalette(beige);
+    auto *top = new QLabel(&window);
+    top->setPixmap(picture);
+    top->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    top->setGeometry(15, 5, 30, 20);
+    auto *middle = new QLabel(&window);
+    middle->setPixmap(picture);
+    middle->setGeometry(30, 20, 50, 34);
+    auto *cut = new QLabel(&window);
+    cut->setPixmap(opaque);
+    cut->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cut->setGeometry(95, 40, 12, 10);
+    auto *bar = new QLabel(QStringLiteral("Label3"), &window);
+    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bar->setAutoFillBackground(true);
+    QPalette blue = bar->palette();
+    blue.setColor(QPalette::Window, QColor(0, 0, 255));
+    bar->setPalette(blue);
+    bar->setGeometry(0, 0, 7, 60);
+    top->raise();
+    return {top, middle, cut, bar};
+}
+
 } // namespace
 
 class TestForm1 : public QObject
@@ -90,6 +167,8 @@ private slots:
     void longestReadoutsFitTheirBoxes_data();
     void longestReadoutsFitTheirBoxes();
     void readoutDrawsAsATextBox();
+    void lengthTextDrawsAsStaticText_data();
+    void lengthTextDrawsAsStaticText();
     void readoutTakesTyping();
     void noUnitTickedShowsTwips();
     void verticalLengthShownOnceChanged();
@@ -98,8 +177,12 @@ private slots:
     void orientationKeepsEachLength();
     void edgeBarPlacement();
     void uprightFaceIsTheFaceTurned();
+    void surfacesPaintAsLabels();
+    void faceAreasPaintAsLabels();
     void captionPicturesFollowRightEdge();
     void nudgeMovesByTenTwips();
+    void surfacesTakeTheMouse_data();
+    void surfacesTakeTheMouse();
     void leftDragKeepsPressPointUnderPointer_data();
     void leftDragKeepsPressPointUnderPointer();
     void takingOffTopLeavesBandOnce();
@@ -658,6 +741,61 @@ void TestForm1::readoutDrawsAsATextBox()
     QVERIFY2(last > first && last <= box->textRoom().right(), qPrintable(QString::number(last)));
 }
 
+void TestForm1::lengthTextDrawsAsStaticText_data()
+{
+    QTest::addColumn<QString>("font");
+    QTest::addColumn<QString>("locale");
+    for (const char *font : {"readout", "pop-up", "kerned"}) {
+        for (const char *locale : {"C", "de_DE"})
+            QTest::newRow(QByteArray(font) + ", " + locale) << font << locale;
+    }
+}
+
+// Every length a readout or the pop-up shows, in every unit, with the pairs
+// that fonts kern ("11", "P."), and texts that are no lengths, look as Qt
+// draws them laid out whole, in the readouts' and the pop-up's fonts and in
+// one that kerns digits.
+void TestForm1::lengthTextDrawsAsStaticText()
+{
+    QFETCH(QString, font);
+    QFETCH(QString, locale);
+    QLocale::setDefault(QLocale(locale));
+    Form1 ruler;
+    QFont chosen = QToolTip::font();
+    if (font == QLatin1String("readout")) {
+        chosen = ruler.findChild<ReadoutBox *>("Text1")->textFont();
+    } else if (font == QLatin1String("kerned")) {
+        chosen.setFamilies(
+            {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
+        chosen.setPointSizeF(11);
+    }
+    QStringList texts = {QString(), " Pixels", "400 ", "12 abc", "abc", "-3.5", "1 1  1"};
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        for (int twips : {480, 4515, 6000, 11111, 16665, 17985, 24000}) {
+            const QString length = ScaleUnits::unit(unit).readout(twips);
+            texts << length
+                  << length + QLatin1Char(' ') + QLatin1String(ScaleUnits::unit(unit).name);
+        }
+    }
+    LengthText placed(chosen);
+    QStaticText whole;
+    whole.setTextFormat(Qt::PlainText);
+    for (const QString &text : texts) {
+        QImage expected(260, 30, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(QColor(248, 236, 224));
+        QImage drawn = expected;
+        QPainter onExpected(&expected);
+        onExpected.setPen(QColor(0, 0, 192));
+        onExpected.setFont(chosen);
+        whole.setText(text);
+        onExpected.drawStaticText(QPointF(3, 2), whole);
+        QPainter onDrawn(&drawn);
+        onDrawn.setPen(QColor(0, 0, 192));
+        placed.draw(onDrawn, QPointF(3, 2), text);
+        QVERIFY2(drawn == expected, qPrintable(text));
+    }
+}
+
 // The user may still type into a readout; the copy takes what is shown, and
 // the next length shown replaces it.
 void TestForm1::readoutTakesTyping()
@@ -752,8 +890,8 @@ void TestForm1::orientationKeepsEachLength()
     QVERIFY(ruler.menu()->mnuHoriz->isVisible());
     QVERIFY(!ruler.menu()->mnuVertical->isVisible());
     QVERIFY(slider2->isVisible() && !slider1->isVisible());
-    QVERIFY(ruler.findChild<QLabel *>("Image10")->isVisible());
-    QVERIFY(!ruler.findChild<QLabel *>("Image9")->isVisible());
+    QVERIFY(ruler.findChild<FaceArea *>("Image10")->isVisible());
+    QVERIFY(!ruler.findChild<FaceArea *>("Image9")->isVisible());
     slider2->setValue(3000);
     ruler.mnuHoriz_Click();
     QCOMPARE(ruler.size(), QSize(600, 84));
@@ -766,13 +904,13 @@ void TestForm1::edgeBarPlacement()
 {
     Form1 ruler;
     ruler.show();
-    auto *bottom = ruler.findChild<QLabel *>("Label2");
+    auto *bottom = ruler.findChild<FaceArea *>("Label2");
     QCOMPARE(bottom->y(), 77); // showing the window lays it out flush with the bottom
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
-    auto *right = ruler.findChild<QLabel *>("Label4");
+    auto *right = ruler.findChild<FaceArea *>("Label4");
     QCOMPARE(right->text(), QStringLiteral("Label4"));
-    QCOMPARE(ruler.findChild<QLabel *>("Label3")->text(), QStringLiteral("Label3"));
+    QCOMPARE(ruler.findChild<FaceArea *>("Label3")->text(), QStringLiteral("Label3"));
     QVERIFY(bottom->text().isEmpty());
     QCOMPARE(right->x(), 77); // 1155 twips
     QCOMPARE(right->height(), 400);
@@ -790,8 +928,8 @@ void TestForm1::uprightFaceIsTheFaceTurned()
 {
     Form1 ruler;
     ruler.mnuVertical_Click();
-    const QImage across = ruler.findChild<QLabel *>("Image9")->pixmap().toImage();
-    const QImage upright = ruler.findChild<QLabel *>("Image10")->pixmap().toImage();
+    const QImage across = ruler.findChild<FaceArea *>("Image9")->pixmap().toImage();
+    const QImage upright = ruler.findChild<FaceArea *>("Image10")->pixmap().toImage();
     QCOMPARE(across.size(), QSize(1600, 70));
     QCOMPARE(upright.size(), QSize(70, 1200));
     for (int along = 0; along < 1200; ++along) {
@@ -802,6 +940,54 @@ void TestForm1::uprightFaceIsTheFaceTurned()
     QVERIFY(qGray(across.pixel(0, 35)) > qGray(across.pixel(800, 35)));
     QVERIFY(qGray(across.pixel(1599, 35)) < qGray(across.pixel(800, 35)));
     QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
+}
+
+// The window paints the labels lying on it as each label paints itself,
+// before and after one is hidden and another moved under the raised one.
+void TestForm1::surfacesPaintAsLabels()
+{
+    QWidget plain;
+    const QList<QLabel *> plainLabels = layLabels(plain);
+    SurfaceWindow painted;
+    const QList<QLabel *> paintedLabels = layLabels(painted);
+    for (QLabel *label : paintedLabels)
+        painted.surfaces.add(label);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    for (const QList<QLabel *> &labels : {plainLabels, paintedLabels}) {
+        labels.at(2)->hide();
+        labels.at(1)->move(20, 10);
+    }
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+}
+
+// The face's areas look as labels of their place, picture and text aligned
+// at the top left, and filled bars, would look.
+void TestForm1::faceAreasPaintAsLabels()
+{
+    QWidget plain;
+    QList<QLabel *> labels = layLabels(plain);
+    labels.at(1)->hide(); // an area aligns its picture at the top only
+    SurfaceWindow painted;
+    painted.setFixedSize(plain.size());
+    painted.setPalette(plain.palette());
+    for (const QLabel *label : std::as_const(labels)) {
+        if (label->isHidden())
+            continue;
+        auto *area = new FaceArea(&painted, label->objectName(), label->geometry());
+        area->setPixmap(label->pixmap());
+        area->setText(label->text());
+        if (label->autoFillBackground())
+            area->setFill(label->palette().color(QPalette::Window));
+        painted.areas.append(area);
+    }
+    // The window paints them in the order given: the raised label last.
+    painted.areas.move(0, painted.areas.size() - 1);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    labels.at(2)->move(60, 12);
+    painted.areas.at(0)->move(60, 12);
+    labels.at(3)->hide();
+    painted.areas.at(1)->hide();
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
 }
 
 void TestForm1::captionPicturesFollowRightEdge()
@@ -836,6 +1022,66 @@ void TestForm1::nudgeMovesByTenTwips()
     QCOMPARE(ruler.pos(), QPoint(101, 100));
 }
 
+void TestForm1::surfacesTakeTheMouse_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<QPoint>("release");
+    QTest::addColumn<bool>("twice");
+    QTest::addColumn<bool>("ends");
+    QTest::addColumn<bool>("saves");
+    QTest::newRow("face") << false << QPoint(300, 15) << QPoint(300, 15) << true << true << true;
+    QTest::newRow("face, over the hidden upright face")
+        << false << QPoint(40, 15) << QPoint(40, 15) << true << true << true;
+    QTest::newRow("title image") << false << QPoint(160, 20) << QPoint(160, 20) << true << true
+                                 << true;
+    QTest::newRow("top edge bar") << false << QPoint(200, 3) << QPoint(200, 3) << true << true
+                                  << false;
+    QTest::newRow("top edge bar, a click")
+        << false << QPoint(200, 3) << QPoint(200, 3) << false << false << false;
+    QTest::newRow("bottom edge bar, a click")
+        << false << QPoint(200, 80) << QPoint(200, 80) << false << true << false;
+    QTest::newRow("bottom edge bar, released on the face")
+        << false << QPoint(200, 80) << QPoint(200, 75) << false << true << false;
+    QTest::newRow("face, released on the bottom edge bar")
+        << false << QPoint(200, 75) << QPoint(200, 80) << false << false << false;
+    QTest::newRow("upright face") << true << QPoint(40, 300) << QPoint(40, 300) << true << true
+                                  << false;
+    QTest::newRow("left edge bar")
+        << true << QPoint(3, 200) << QPoint(3, 200) << true << true << false;
+    QTest::newRow("right edge bar")
+        << true << QPoint(80, 200) << QPoint(80, 200) << true << true << false;
+}
+
+// The face's areas take the presses, clicks and double-clicks that land on
+// them, the topmost shown one first; the area pressed takes the release
+// wherever it comes.
+void TestForm1::surfacesTakeTheMouse()
+{
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, press);
+    QFETCH(QPoint, release);
+    QFETCH(bool, twice);
+    QFETCH(bool, ends);
+    QFETCH(bool, saves);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto send = [&](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
+        QMouseEvent event(type, at, ruler.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        QApplication::sendEvent(&ruler, &event);
+    };
+    send(QEvent::MouseButtonPress, press, Qt::LeftButton);
+    send(QEvent::MouseButtonRelease, release, Qt::NoButton);
+    if (twice) {
+        send(QEvent::MouseButtonDblClick, press, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, release, Qt::NoButton);
+    }
+    QCOMPARE(ended, ends);
+    QCOMPARE(!fakes->settings.writes.isEmpty(), saves);
+}
+
 void TestForm1::leftDragKeepsPressPointUnderPointer_data()
 {
     QTest::addColumn<QString>("surface");
@@ -845,7 +1091,7 @@ void TestForm1::leftDragKeepsPressPointUnderPointer_data()
     QTest::newRow("face, up and left") << "Image9" << QPoint(-8, -6) << true;
     QTest::newRow("title image") << "Image1" << QPoint(0, 15) << true;
     QTest::newRow("top edge bar") << "Label1" << QPoint(20, 3) << true;
-    QTest::newRow("background") << "Form1" << QPoint(11, 0) << true;
+    QTest::newRow("bottom edge bar") << "Label2" << QPoint(11, 0) << true;
     QTest::newRow("face, a jitter") << "Image9" << QPoint(3, 2) << false;
 }
 
@@ -859,18 +1105,17 @@ void TestForm1::leftDragKeepsPressPointUnderPointer()
     Form1 ruler;
     ruler.move(200, 150);
     ruler.show();
-    QWidget *handle =
-        surface == QLatin1String("Form1") ? &ruler : ruler.findChild<QWidget *>(surface);
+    const FaceArea *handle = ruler.findChild<FaceArea *>(surface);
     QVERIFY(handle);
-    const QPoint local(5, 5);
-    const QPoint press = handle->mapToGlobal(local);
+    const QPoint local = handle->geometry().topLeft() + QPoint(5, 3);
+    const QPoint press = ruler.mapToGlobal(local);
     QMouseEvent down(QEvent::MouseButtonPress, local, press, Qt::LeftButton, Qt::LeftButton,
                      Qt::NoModifier);
-    QApplication::sendEvent(handle, &down);
+    QApplication::sendEvent(&ruler, &down);
     QMouseEvent move(QEvent::MouseMove, local + travel, press + travel, Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(handle, &move);
-    QApplication::sendEvent(handle, &move);
+    QApplication::sendEvent(&ruler, &move);
+    QApplication::sendEvent(&ruler, &move);
     QCOMPARE(fakes->mover.moves, drags ? QList<QWidget *>{&ruler} : QList<QWidget *>());
     QCOMPARE(fakes->mover.continuedFrom, drags ? QList<QPoint>{press} : QList<QPoint>());
 }
@@ -932,7 +1177,6 @@ void TestForm1::waysIntoTheMenu()
         }
     });
     menuWatch.start(0);
-    QWidget *face = ruler.findChild<QLabel *>("Image9");
     QWidget *focus = QApplication::focusWidget();
     QCOMPARE(focus, ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1"));
     const QPoint pointer = ruler.mapToGlobal(QPoint(100, 40));
@@ -940,12 +1184,12 @@ void TestForm1::waysIntoTheMenu()
     if (way == QLatin1String("right press") || way == QLatin1String("right double-click")) {
         const auto type = way == QLatin1String("right press") ? QEvent::MouseButtonPress
                                                               : QEvent::MouseButtonDblClick;
-        QMouseEvent press(type, face->mapFromGlobal(QPointF(pointer)), QPointF(pointer),
+        QMouseEvent press(type, ruler.mapFromGlobal(QPointF(pointer)), QPointF(pointer),
                           Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(face, &press);
+        QCoreApplication::sendEvent(&ruler, &press);
     } else if (way == QLatin1String("mouse context")) {
-        QContextMenuEvent context(QContextMenuEvent::Mouse, face->mapFromGlobal(pointer), pointer);
-        QCoreApplication::sendEvent(face, &context);
+        QContextMenuEvent context(QContextMenuEvent::Mouse, ruler.mapFromGlobal(pointer), pointer);
+        QCoreApplication::sendEvent(&ruler, &context);
     } else if (way == QLatin1String("Menu")) {
         // As the platform sends it for the key: to the control with the focus.
         const QPoint global = ruler.mapToGlobal(at);

@@ -114,6 +114,11 @@ void Form1::createControls()
     TextBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), QStringLiteral("Width"));
     TextBox2 =
         makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), QStringLiteral("Height"));
+    // What the user types is what the copy and the menu captions then take.
+    connect(TextBox1, &ReadoutBox::edited, this,
+            [this](const QString &text) { measurement.setText1(text); });
+    connect(TextBox2, &ReadoutBox::edited, this,
+            [this](const QString &text) { measurement.setText2(text); });
     createSliders();
     createNudgeButtons();
     createCaptionPictures();

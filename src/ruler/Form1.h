@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chrome/OnTopPeer.h"
+#include "ruler/Measurement.h"
 
 #include <QPoint>
 #include <QString>
@@ -103,13 +104,13 @@ public:
     void Form_MouseMove();
 
     // The hidden state the readouts are built from, as text.
-    QString Text1() const;
-    QString Text2() const;
-    QString Text5() const { return unitName; }
-    QString Text6() const { return horizontalLength; }
-    QString Text7() const { return verticalLength; }
-    bool isHorizontal() const { return horizontal; }
-    bool isTicked(int unit) const;
+    QString Text1() const { return measurement.Text1(); }
+    QString Text2() const { return measurement.Text2(); }
+    QString Text5() const { return measurement.Text5(); }
+    QString Text6() const { return measurement.Text6(); }
+    QString Text7() const { return measurement.Text7(); }
+    bool isHorizontal() const { return measurement.isHorizontal(); }
+    bool isTicked(int unit) const { return measurement.isTicked(unit); }
     ContextMenu *menu() const { return mnuFile; }
 
     // The window's outer edges and size in twips, as the windowing system reports them.
@@ -153,20 +154,11 @@ private:
     void SavePresets();
     void saveAndEnd();
 
-    void ApplyTwips();
-    void ApplyPixels();
-    void ApplyPoints();
-    void ApplyCharacters();
-    void ApplyInches();
-    void ApplyMillimeters();
-    void ApplyCentimeters();
-    void applyUnit(int unit);
-    void showReadouts();
-    void setUnitName(int unit);
+    float lengthTwips() const;
     void unitCommand(int unit);
-    void setTicks(int onlyTicked);
-    bool RefreshUnit();
     void refreshReadouts();
+    void showReadouts();
+    void showTicks();
 
     void PopupMenu();
     void resetCaptionPictures();
@@ -176,11 +168,6 @@ private:
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
     void wakeSleepingTimer();
-    // A readout and the unit's name, as the pop-up texts, the menu captions
-    // and the copy show them.
-    QString withUnit(const ReadoutBox *readout) const;
-    QString widthCaption() const;
-    QString heightCaption() const;
     const Surface &surfaceAt(const QPointF &point) const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
@@ -217,16 +204,8 @@ private:
     // Timer1 or Timer2 while it sleeps with its slider held still.
     QTimer *sleepingTimer = nullptr;
 
-    // The readouts' texts while a unit command builds them.
-    struct
-    {
-        QString width;
-        QString height;
-    } texts;
-    QString unitName;         // Text5
-    QString horizontalLength; // Text6
-    QString verticalLength;   // Text7
-    bool horizontal = true;   // Option1 selected
+    // The lengths, readouts, unit name and unit ticks the controls show.
+    Measurement measurement;
 
     // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;

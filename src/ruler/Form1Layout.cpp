@@ -71,13 +71,13 @@ void Form1::showNudgeButtons(bool horizontalRuler)
 
 void Form1::Option1_Click()
 {
-    horizontal = true;
+    measurement.setHorizontal(true);
     sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
-    if (const std::optional<double> length = UnitFormats::readoutValue(horizontalLength))
+    if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text6()))
         resizeWindow(Twips::toPixels(*length), Twips::toPixels(RulerDesign::thickness));
-    Slider1->setValue(horizontalLength.toInt());
+    Slider1->setValue(measurement.Text6().toInt());
     Slider1->show();
     Slider2->hide();
     Label3->hide();
@@ -94,13 +94,13 @@ void Form1::Option1_Click()
 
 void Form1::Option2_Click()
 {
-    horizontal = false;
+    measurement.setHorizontal(false);
     sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
-    if (const std::optional<double> length = UnitFormats::readoutValue(verticalLength))
+    if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text7()))
         resizeWindow(Twips::toPixels(RulerDesign::thickness), Twips::toPixels(*length));
-    Slider2->setValue(verticalLength.toInt());
+    Slider2->setValue(measurement.Text7().toInt());
     Slider1->hide();
     Slider2->show();
     Label1->hide();

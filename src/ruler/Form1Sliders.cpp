@@ -5,7 +5,6 @@
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
 #include "ruler/ContextMenu.h"
-#include "ruler/ReadoutBox.h"
 #include "ruler/SliderPopup.h"
 #include "window/SliderThumb.h"
 #include "window/Twips.h"
@@ -16,13 +15,13 @@
 
 void Form1::Slider1_Change()
 {
-    horizontalLength = QString::number(Slider1->value());
+    measurement.setHorizontalLength(Slider1->value());
     wakeSleepingTimer();
 }
 
 void Form1::Slider2_Change()
 {
-    verticalLength = QString::number(Slider2->value());
+    measurement.setVerticalLength(Slider2->value());
     wakeSleepingTimer();
 }
 
@@ -34,10 +33,10 @@ void Form1::followTick(QTimer &timer, void (Form1::*tick)())
 {
     const QString popupBefore = sliderPopup ? sliderPopup->text() : QString();
     const QSize sizeBefore = size();
-    const QString widthBefore = Text1(), heightBefore = Text2(), unitBefore = unitName;
+    const QString widthBefore = Text1(), heightBefore = Text2(), unitBefore = Text5();
     (this->*tick)();
     if (size() == sizeBefore && Text1() == widthBefore && Text2() == heightBefore &&
-        unitName == unitBefore && sliderPopup && sliderPopup->text() == popupBefore &&
+        Text5() == unitBefore && sliderPopup && sliderPopup->text() == popupBefore &&
         sliderPopup->isVisible()) {
         timer.stop();
         sleepingTimer = &timer;
@@ -90,14 +89,14 @@ void Form1::Timer1_Timer()
 {
     resizeWindow(Twips::toPixels(Slider1->value()), height());
     refreshReadouts();
-    setSliderPopup(Slider1, withUnit(TextBox1));
+    setSliderPopup(Slider1, measurement.withUnit(measurement.Text1()));
 }
 
 void Form1::Timer2_Timer()
 {
     resizeWindow(width(), Twips::toPixels(Slider2->value()));
     refreshReadouts();
-    setSliderPopup(Slider2, withUnit(TextBox2));
+    setSliderPopup(Slider2, measurement.withUnit(measurement.Text2()));
 }
 
 // The pop-up text stands beside the thumb while the slider is held, and
@@ -112,36 +111,21 @@ void Form1::setSliderPopup(QSlider *slider, const QString &popup)
     sliderPopup->ShowAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), popup);
 }
 
-QString Form1::withUnit(const ReadoutBox *readout) const
-{
-    return readout->text() + QLatin1Char(' ') + unitName;
-}
-
-QString Form1::widthCaption() const
-{
-    return QStringLiteral("Width:  ") + withUnit(TextBox1);
-}
-
-QString Form1::heightCaption() const
-{
-    return QStringLiteral("Height:  ") + withUnit(TextBox2);
-}
-
 void Form1::Timer4_Timer()
 {
-    mnuFile->mnuWidth->setText(widthCaption());
+    mnuFile->mnuWidth->setText(measurement.widthCaption());
 }
 
 void Form1::Timer5_Timer()
 {
-    mnuFile->mnuHeight->setText(heightCaption());
+    mnuFile->mnuHeight->setText(measurement.heightCaption());
 }
 
 void Form1::mnuCopy_Click()
 {
     Clipboard &clipboard = *platform().clipboard;
     clipboard.Clear();
-    clipboard.SetText(widthCaption() + QStringLiteral("\r\n") + heightCaption());
+    clipboard.SetText(measurement.copyText());
 }
 
 void Form1::mnuCopy2_Click()
@@ -151,6 +135,6 @@ void Form1::mnuCopy2_Click()
 
 void Form1::mnuClear_Click()
 {
-    TextBox1->clear();
-    TextBox2->clear();
+    measurement.Clear();
+    showReadouts();
 }

@@ -6,7 +6,6 @@
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/ProgramEnd.h"
-#include "ruler/ContextMenu.h"
 #include "ruler/FaceArea.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/ScaleUnit.h"
@@ -17,7 +16,6 @@
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
-#include <QAction>
 #include <QCloseEvent>
 
 void Form1::Form_Load()
@@ -31,8 +29,8 @@ void Form1::Form_Load()
     const Presets::Reading presets(storedKeys());
     loadUnitTicks(presets);
     presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
-    horizontalLength = QString::number(RulerDesign::startLength);
-    verticalLength = QString::number(RulerDesign::startLength);
+    measurement.setHorizontalLength(RulerDesign::startLength);
+    measurement.setVerticalLength(RulerDesign::startLength);
 }
 
 // The unit ticks and the place: everything the ruler reads, in one read.
@@ -51,8 +49,9 @@ void Form1::loadUnitTicks(const Presets::Reading &presets)
         const std::optional<bool> tick = SettingConversions::truthFromText(
             presets.Get(QLatin1String(ScaleUnits::unit(unit).key), defaultText));
         if (tick)
-            mnuFile->unitEntry(unit)->setChecked(*tick);
+            measurement.setTicked(unit, *tick);
     }
+    showTicks();
 }
 
 void Form1::SavePresets()

@@ -124,15 +124,15 @@ void Form1::createControls()
     createCaptionPictures();
 
     surfaces = {
-        {nullptr, [this] { Form_DblClick(); }, false, true},
-        {Image9, [this] { Image9_DblClick(); }, true, true},
-        {Image10, [this] { Image10_DblClick(); }, true, true},
-        {Label1, [this] { Label1_DblClick(); }, true, false},
-        {Label2, nullptr, true, false},
-        {Label3, [this] { Label3_DblClick(); }, true, false},
-        {Label4, [this] { Label4_DblClick(); }, true, false},
-        {Image1, [this] { Image1_DblClick(); }, true, true},
-        {Image2, [this] { Image2_DblClick(); }, true, true},
+        {nullptr, &Form1::Form_DblClick, false, &Form1::Form_MouseMove},
+        {Image9, &Form1::Image9_DblClick, true, &Form1::Image9_MouseMove},
+        {Image10, &Form1::Image10_DblClick, true, &Form1::Image10_MouseMove},
+        {Label1, &Form1::Label1_DblClick, true, nullptr},
+        {Label2, nullptr, true, nullptr},
+        {Label3, &Form1::Label3_DblClick, true, nullptr},
+        {Label4, &Form1::Label4_DblClick, true, nullptr},
+        {Image1, &Form1::Image1_DblClick, true, &Form1::Image1_MouseMove},
+        {Image2, &Form1::Image2_DblClick, true, &Form1::Image2_MouseMove},
     };
 }
 

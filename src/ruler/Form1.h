@@ -9,7 +9,6 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 class CaptionButton;
 class ContextMenu;
@@ -102,6 +101,10 @@ public:
     void Image7_MouseUp();
     void Form_Click();
     void Form_MouseMove();
+    void Image1_MouseMove();
+    void Image2_MouseMove();
+    void Image9_MouseMove();
+    void Image10_MouseMove();
 
     // The hidden state the readouts are built from, as text.
     QString Text1() const { return measurement.Text1(); }
@@ -137,9 +140,9 @@ private:
     struct Surface
     {
         FaceArea *area;
-        std::function<void()> doubleClick; // empty: nothing
+        void (Form1::*doubleClick)(); // nullptr: nothing
         bool opensMenuOnRightPress;
-        bool resetsCaptions;
+        void (Form1::*mouseMove)(); // with no button held; nullptr: nothing
     };
 
     void createControls();
@@ -161,7 +164,6 @@ private:
     void showTicks();
 
     void PopupMenu();
-    void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     void namePlace();

@@ -104,9 +104,28 @@ void Form1::Form_Click()
     PopupMenu();
 }
 
+// The pointer moving over the background, a title image or a face clears
+// any hover or press look left on the two caption buttons.
 void Form1::Form_MouseMove()
 {
-    resetCaptionPictures();
+    closeButton->Reset();
+    minimizeButton->Reset();
+}
+void Form1::Image1_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image2_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image9_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image10_MouseMove()
+{
+    Form_MouseMove();
 }
 
 void Form1::PopupMenu()
@@ -120,10 +139,4 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard)
         mnuFile->popUpAt(event->globalPos());
-}
-
-void Form1::resetCaptionPictures()
-{
-    closeButton->Reset();
-    minimizeButton->Reset();
 }

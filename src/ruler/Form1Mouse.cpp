@@ -42,8 +42,8 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
         return true;
     }
     case QEvent::MouseMove:
-        if (surface.resetsCaptions && !(static_cast<QMouseEvent *>(event)->buttons()))
-            resetCaptionPictures();
+        if (surface.mouseMove && !(static_cast<QMouseEvent *>(event)->buttons()))
+            (this->*surface.mouseMove)();
         followPressForDrag(static_cast<QMouseEvent *>(event));
         return true;
     case QEvent::MouseButtonRelease: {
@@ -61,7 +61,7 @@ bool Form1::handleSurfaceEvent(const Surface &surface, QEvent *event)
         // double-click; it opens the menu all the same.
         auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && surface.doubleClick)
-            surface.doubleClick();
+            (this->*surface.doubleClick)();
         else if (mouse->button() == Qt::RightButton && surface.opensMenuOnRightPress)
             PopupMenu();
         return true;

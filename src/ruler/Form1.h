@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 class CaptionButton;
 class ContextMenu;
@@ -25,7 +26,9 @@ class Reading;
 }
 
 // The ruler: a borderless strip above all other windows whose own length is
-// the measurement. Its lengths and positions are twips (15 to a pixel).
+// the measurement. Its lengths and positions are twips (15 to a pixel). The
+// texts it shows of the measurement are built by a Measurement; the class is
+// defined in Form1.cpp (the controls) and in one Form1*.cpp file a concern.
 class Form1 : public QWidget, public OnTopPeer
 {
     Q_OBJECT

@@ -55,6 +55,19 @@ ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry
     return readout;
 }
 
+// A caption button whose normal, hover and down pictures bear the names
+// given, at its design place.
+CaptionButton *makeCaptionButton(QWidget *window, CaptionButton::Kind kind,
+                                 const std::array<const char *, 3> &names, int leftTwips)
+{
+    auto *button = new CaptionButton(kind, window);
+    button->normalPicture()->setObjectName(QString::fromLatin1(names[0]));
+    button->hoverPicture()->setObjectName(QString::fromLatin1(names[1]));
+    button->downPicture()->setObjectName(QString::fromLatin1(names[2]));
+    button->moveTo(Twips::toPixels(leftTwips), Twips::toPixels(RulerDesign::captionTop));
+    return button;
+}
+
 } // namespace
 
 Form1::Form1()
@@ -208,20 +221,11 @@ void Form1::createCaptionPictures()
     connect(topToggle, &OnTopToggle::Top_N_Clicked, this, &Form1::Top_N_Click);
     connect(topToggle, &OnTopToggle::Top_Y_Clicked, this, &Form1::Top_Y_Click);
 
-    minimizeButton = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeButton->normalPicture()->setObjectName(QStringLiteral("Image4"));
-    minimizeButton->hoverPicture()->setObjectName(QStringLiteral("Image7"));
-    minimizeButton->downPicture()->setObjectName(QStringLiteral("Image8"));
-    minimizeButton->moveTo(Twips::toPixels(RulerDesign::minimizeLeft),
-                           Twips::toPixels(RulerDesign::captionTop));
+    minimizeButton = makeCaptionButton(this, CaptionButton::Minimize,
+                                       {"Image4", "Image7", "Image8"}, RulerDesign::minimizeLeft);
     connect(minimizeButton, &CaptionButton::released, this, &Form1::Image7_MouseUp);
-
-    closeButton = new CaptionButton(CaptionButton::Close, this);
-    closeButton->normalPicture()->setObjectName(QStringLiteral("Image3"));
-    closeButton->hoverPicture()->setObjectName(QStringLiteral("Image6"));
-    closeButton->downPicture()->setObjectName(QStringLiteral("Image5"));
-    closeButton->moveTo(Twips::toPixels(RulerDesign::closeLeft),
-                        Twips::toPixels(RulerDesign::captionTop));
+    closeButton = makeCaptionButton(this, CaptionButton::Close, {"Image3", "Image6", "Image5"},
+                                    RulerDesign::closeLeft);
     connect(closeButton, &CaptionButton::released, this, &Form1::Image6_MouseUp);
     for (const CaptionButton *button : {minimizeButton, closeButton}) {
         for (QLabel *picture :

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "chrome/OnTopPeer.h"
+#include "ruler/Measurement.h"
 
 #include <QPoint>
 #include <QString>
@@ -8,7 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
-#include <functional>
+#include <vector>
 
 class CaptionButton;
 class ContextMenu;
@@ -25,7 +26,9 @@ class Reading;
 }
 
 // The ruler: a borderless strip above all other windows whose own length is
-// the measurement. Its lengths and positions are twips (15 to a pixel).
+// the measurement. Its lengths and positions are twips (15 to a pixel). The
+// texts it shows of the measurement are built by a Measurement; the class is
+// defined in Form1.cpp (the controls) and in one Form1*.cpp file a concern.
 class Form1 : public QWidget, public OnTopPeer
 {
     Q_OBJECT
@@ -101,15 +104,19 @@ public:
     void Image7_MouseUp();
     void Form_Click();
     void Form_MouseMove();
+    void Image1_MouseMove();
+    void Image2_MouseMove();
+    void Image9_MouseMove();
+    void Image10_MouseMove();
 
     // The hidden state the readouts are built from, as text.
-    QString Text1() const;
-    QString Text2() const;
-    QString Text5() const { return unitName; }
-    QString Text6() const { return horizontalLength; }
-    QString Text7() const { return verticalLength; }
-    bool isHorizontal() const { return horizontal; }
-    bool isTicked(int unit) const;
+    QString Text1() const { return measurement.Text1(); }
+    QString Text2() const { return measurement.Text2(); }
+    QString Text5() const { return measurement.Text5(); }
+    QString Text6() const { return measurement.Text6(); }
+    QString Text7() const { return measurement.Text7(); }
+    bool isHorizontal() const { return measurement.isHorizontal(); }
+    bool isTicked(int unit) const { return measurement.isTicked(unit); }
     ContextMenu *menu() const { return mnuFile; }
 
     // The window's outer edges and size in twips, as the windowing system reports them.
@@ -136,9 +143,9 @@ private:
     struct Surface
     {
         FaceArea *area;
-        std::function<void()> doubleClick; // empty: nothing
+        void (Form1::*doubleClick)(); // nullptr: nothing
         bool opensMenuOnRightPress;
-        bool resetsCaptions;
+        void (Form1::*mouseMove)(); // with no button held; nullptr: nothing
     };
 
     void createControls();
@@ -153,34 +160,19 @@ private:
     void SavePresets();
     void saveAndEnd();
 
-    void ApplyTwips();
-    void ApplyPixels();
-    void ApplyPoints();
-    void ApplyCharacters();
-    void ApplyInches();
-    void ApplyMillimeters();
-    void ApplyCentimeters();
-    void applyUnit(int unit);
-    void showReadouts();
-    void setUnitName(int unit);
+    float lengthTwips() const;
     void unitCommand(int unit);
-    void setTicks(int onlyTicked);
-    bool RefreshUnit();
     void refreshReadouts();
+    void showReadouts();
+    void showTicks();
 
     void PopupMenu();
-    void resetCaptionPictures();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     void namePlace();
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
     void wakeSleepingTimer();
-    // A readout and the unit's name, as the pop-up texts, the menu captions
-    // and the copy show them.
-    QString withUnit(const ReadoutBox *readout) const;
-    QString widthCaption() const;
-    QString heightCaption() const;
     const Surface &surfaceAt(const QPointF &point) const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
@@ -217,16 +209,8 @@ private:
     // Timer1 or Timer2 while it sleeps with its slider held still.
     QTimer *sleepingTimer = nullptr;
 
-    // The readouts' texts while a unit command builds them.
-    struct
-    {
-        QString width;
-        QString height;
-    } texts;
-    QString unitName;         // Text5
-    QString horizontalLength; // Text6
-    QString verticalLength;   // Text7
-    bool horizontal = true;   // Option1 selected
+    // The lengths, readouts, unit name and unit ticks the controls show.
+    Measurement measurement;
 
     // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;

@@ -141,8 +141,10 @@ void ReadoutBox::startEditing()
         editor->setTextMargins(-marginGivenBack, 0, -marginGivenBack, 0);
         editor->setGeometry(rect());
         editor->installEventFilter(this);
-        connect(editor, &QLineEdit::textEdited, this,
-                [this](const QString &text) { shown = text; });
+        connect(editor, &QLineEdit::textEdited, this, [this](const QString &text) {
+            shown = text;
+            emit edited(text);
+        });
     }
     editor->setText(shown);
     editor->show();

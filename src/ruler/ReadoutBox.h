@@ -29,6 +29,10 @@ public:
     // The part of the box the text is drawn in.
     QRect textRoom() const;
 
+signals:
+    // The user typed into the box; text is what it now holds.
+    void edited(const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;

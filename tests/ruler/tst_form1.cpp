@@ -1030,27 +1030,31 @@ void TestForm1::surfacesTakeTheMouse_data()
     QTest::addColumn<bool>("twice");
     QTest::addColumn<bool>("ends");
     QTest::addColumn<bool>("saves");
-    QTest::newRow("face") << false << QPoint(300, 15) << QPoint(300, 15) << true << true << true;
+    QTest::addColumn<bool>("resets"); // a move over it: the caption buttons normal again
+    QTest::newRow("face") << false << QPoint(300, 15) << QPoint(300, 15) << true << true << true
+                          << true;
     QTest::newRow("face, over the hidden upright face")
-        << false << QPoint(40, 15) << QPoint(40, 15) << true << true << true;
+        << false << QPoint(40, 15) << QPoint(40, 15) << true << true << true << true;
     QTest::newRow("title image") << false << QPoint(160, 20) << QPoint(160, 20) << true << true
-                                 << true;
+                                 << true << true;
     QTest::newRow("top edge bar") << false << QPoint(200, 3) << QPoint(200, 3) << true << true
-                                  << false;
+                                  << false << false;
     QTest::newRow("top edge bar, a click")
-        << false << QPoint(200, 3) << QPoint(200, 3) << false << false << false;
+        << false << QPoint(200, 3) << QPoint(200, 3) << false << false << false << false;
     QTest::newRow("bottom edge bar, a click")
-        << false << QPoint(200, 80) << QPoint(200, 80) << false << true << false;
+        << false << QPoint(200, 80) << QPoint(200, 80) << false << true << false << false;
     QTest::newRow("bottom edge bar, released on the face")
-        << false << QPoint(200, 80) << QPoint(200, 75) << false << true << false;
+        << false << QPoint(200, 80) << QPoint(200, 75) << false << true << false << false;
     QTest::newRow("face, released on the bottom edge bar")
-        << false << QPoint(200, 75) << QPoint(200, 80) << false << false << false;
+        << false << QPoint(200, 75) << QPoint(200, 80) << false << false << false << true;
     QTest::newRow("upright face") << true << QPoint(40, 300) << QPoint(40, 300) << true << true
-                                  << false;
+                                  << false << true;
+    QTest::newRow("upright title image")
+        << true << QPoint(50, 200) << QPoint(50, 200) << true << true << false << true;
     QTest::newRow("left edge bar")
-        << true << QPoint(3, 200) << QPoint(3, 200) << true << true << false;
+        << true << QPoint(3, 200) << QPoint(3, 200) << true << true << false << false;
     QTest::newRow("right edge bar")
-        << true << QPoint(80, 200) << QPoint(80, 200) << true << true << false;
+        << true << QPoint(80, 200) << QPoint(80, 200) << true << true << false << false;
 }
 
 // The face's areas take the presses, clicks and double-clicks that land on
@@ -1064,14 +1068,25 @@ void TestForm1::surfacesTakeTheMouse()
     QFETCH(bool, twice);
     QFETCH(bool, ends);
     QFETCH(bool, saves);
+    QFETCH(bool, resets);
     Form1 ruler;
     ruler.show();
     if (vertical)
         ruler.mnuVertical_Click();
     auto send = [&](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, at, ruler.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+        const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, ruler.mapToGlobal(at), button, buttons, Qt::NoModifier);
         QApplication::sendEvent(&ruler, &event);
     };
+    for (const char *normal : {"Image3", "Image4"}) { // their hover pictures shown
+        QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(), Qt::NoButton, {}, {});
+        QApplication::sendEvent(ruler.findChild<QLabel *>(normal), &over);
+    }
+    QVERIFY(!ruler.findChild<QLabel *>("Image6")->isHidden());
+    QVERIFY(!ruler.findChild<QLabel *>("Image7")->isHidden());
+    send(QEvent::MouseMove, press, Qt::NoButton);
+    QCOMPARE(ruler.findChild<QLabel *>("Image6")->isHidden(), resets);
+    QCOMPARE(ruler.findChild<QLabel *>("Image7")->isHidden(), resets);
     send(QEvent::MouseButtonPress, press, Qt::LeftButton);
     send(QEvent::MouseButtonRelease, release, Qt::NoButton);
     if (twice) {

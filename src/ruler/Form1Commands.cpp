@@ -1,0 +1,142 @@
+// Form1: the arrow buttons, the shell's and the companions' commands, the
+// on-top switch, minimising and the context menu.
+#include "ruler/Form1.h"
+
+#include "about/frmAbout.h"
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopPeers.h"
+#include "chrome/OnTopToggle.h"
+#include "colour/Mixer.h"
+#include "colour/frmColor.h"
+#include "platform/PlatformServices.h"
+#include "platform/Shell.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/HelpPage.h"
+#include "ruler/RulerDesign.h"
+#include "ruler/TextEditor.h"
+#include "window/Twips.h"
+
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+
+void Form1::nudge(double dxTwips, double dyTwips)
+{
+    move(Twips::toPixels(LeftTwips() + dxTwips), Twips::toPixels(TopTwips() + dyTwips));
+}
+
+void Form1::chameleonButton1_Click()
+{
+    nudge(-RulerDesign::nudgeStep, 0);
+}
+void Form1::chameleonButton2_Click()
+{
+    nudge(0, -RulerDesign::nudgeStep);
+}
+void Form1::chameleonButton3_Click()
+{
+    nudge(0, RulerDesign::nudgeStep);
+}
+void Form1::chameleonButton4_Click()
+{
+    nudge(RulerDesign::nudgeStep, 0);
+}
+
+void Form1::mnuNew_Click()
+{
+    platform().shell->StartProgram(QCoreApplication::applicationFilePath(), {});
+}
+
+void Form1::mnuHelp_Click()
+{
+    platform().shell->Open(HelpPage::path());
+}
+
+void Form1::mnuNotepad_Click()
+{
+    const QString editor = TextEditor::find();
+    if (!editor.isEmpty())
+        platform().shell->StartProgram(editor, {});
+}
+
+void Form1::mnuSpy_Click()
+{
+    frmColor::ShowInstance();
+}
+
+void Form1::mnuMix_Click()
+{
+    Mixer::ShowInstance();
+}
+
+void Form1::mnuAbout_Click()
+{
+    frmAbout::ShowInstance();
+}
+
+bool Form1::ShowsOnTop() const
+{
+    return topToggle->ShowsOnTop();
+}
+
+void Form1::Command1_Click()
+{
+    topToggle->PutOnTop();
+}
+
+void Form1::Top_N_Click()
+{
+    topToggle->PutOnTop();
+}
+
+void Form1::Top_Y_Click()
+{
+    topToggle->TakeOffTop();
+    OnTopPeers::ReassertOthers(OnTopPeers::Ruler);
+}
+
+void Form1::Image7_MouseUp()
+{
+    showMinimized();
+}
+
+void Form1::Form_Click()
+{
+    PopupMenu();
+}
+
+// The pointer moving over the background, a title image or a face clears
+// any hover or press look left on the two caption buttons.
+void Form1::Form_MouseMove()
+{
+    closeButton->Reset();
+    minimizeButton->Reset();
+}
+void Form1::Image1_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image2_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image9_MouseMove()
+{
+    Form_MouseMove();
+}
+void Form1::Image10_MouseMove()
+{
+    Form_MouseMove();
+}
+
+void Form1::PopupMenu()
+{
+    mnuFile->popUpAtPointer();
+}
+
+// The keyboard's way into the menu, the Menu key or Shift+F10, opens it at
+// the control with the focus; the mouse's are the presses on the surfaces.
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (event->reason() == QContextMenuEvent::Keyboard)
+        mnuFile->popUpAt(event->globalPos());
+}

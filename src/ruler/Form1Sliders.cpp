@@ -1,0 +1,140 @@
+// Form1: the length sliders, the readouts they keep up to date, the menu
+// captions and the copy.
+#include "ruler/Form1.h"
+
+#include "platform/Clipboard.h"
+#include "platform/PlatformServices.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/SliderPopup.h"
+#include "window/SliderThumb.h"
+#include "window/Twips.h"
+
+#include <QAction>
+#include <QSlider>
+#include <utility>
+
+void Form1::Slider1_Change()
+{
+    measurement.setHorizontalLength(Slider1->value());
+    wakeSleepingTimer();
+}
+
+void Form1::Slider2_Change()
+{
+    measurement.setVerticalLength(Slider2->value());
+    wakeSleepingTimer();
+}
+
+// While the thumb is held still every tick finds nothing new. The slider's
+// timer then sleeps, instead of waking a thousand times a second to do
+// nothing, until the slider or the window's size changes: then it ticks as
+// before. Only what a tick shows is compared, so nothing a tick does is lost.
+void Form1::followTick(QTimer &timer, void (Form1::*tick)())
+{
+    const QString popupBefore = sliderPopup ? sliderPopup->text() : QString();
+    const QSize sizeBefore = size();
+    const QString widthBefore = Text1(), heightBefore = Text2(), unitBefore = Text5();
+    (this->*tick)();
+    if (size() == sizeBefore && Text1() == widthBefore && Text2() == heightBefore &&
+        Text5() == unitBefore && sliderPopup && sliderPopup->text() == popupBefore &&
+        sliderPopup->isVisible()) {
+        timer.stop();
+        sleepingTimer = &timer;
+    }
+}
+
+void Form1::wakeSleepingTimer()
+{
+    if (QTimer *timer = std::exchange(sleepingTimer, nullptr))
+        timer->start();
+}
+
+// A running caption timer goes on as it is: restarting it at every press
+// would hold the caption back while the user presses again and again.
+void Form1::Slider1_MouseDown()
+{
+    sleepingTimer = nullptr;
+    Timer1.start();
+    Timer2.stop();
+    if (!Timer4.isActive())
+        Timer4.start();
+}
+
+void Form1::Slider1_MouseUp()
+{
+    sleepingTimer = nullptr;
+    Timer1.stop();
+    if (sliderPopup)
+        sliderPopup->hide();
+}
+
+void Form1::Slider2_MouseDown()
+{
+    sleepingTimer = nullptr;
+    Timer1.stop();
+    Timer2.start();
+    if (!Timer5.isActive())
+        Timer5.start();
+}
+
+void Form1::Slider2_MouseUp()
+{
+    sleepingTimer = nullptr;
+    Timer2.stop();
+    if (sliderPopup)
+        sliderPopup->hide();
+}
+
+void Form1::Timer1_Timer()
+{
+    resizeWindow(Twips::toPixels(Slider1->value()), height());
+    refreshReadouts();
+    setSliderPopup(Slider1, measurement.withUnit(measurement.Text1()));
+}
+
+void Form1::Timer2_Timer()
+{
+    resizeWindow(width(), Twips::toPixels(Slider2->value()));
+    refreshReadouts();
+    setSliderPopup(Slider2, measurement.withUnit(measurement.Text2()));
+}
+
+// The pop-up text stands beside the thumb while the slider is held, and
+// only then: it is no tooltip of the slider's. It stays where it is while
+// its text stays the same.
+void Form1::setSliderPopup(QSlider *slider, const QString &popup)
+{
+    if (!sliderPopup)
+        sliderPopup = new SliderPopup(this);
+    if (sliderPopup->isVisible() && sliderPopup->text() == popup)
+        return;
+    sliderPopup->ShowAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), popup);
+}
+
+void Form1::Timer4_Timer()
+{
+    mnuFile->mnuWidth->setText(measurement.widthCaption());
+}
+
+void Form1::Timer5_Timer()
+{
+    mnuFile->mnuHeight->setText(measurement.heightCaption());
+}
+
+void Form1::mnuCopy_Click()
+{
+    Clipboard &clipboard = *platform().clipboard;
+    clipboard.Clear();
+    clipboard.SetText(measurement.copyText());
+}
+
+void Form1::mnuCopy2_Click()
+{
+    mnuCopy_Click();
+}
+
+void Form1::mnuClear_Click()
+{
+    measurement.Clear();
+    showReadouts();
+}

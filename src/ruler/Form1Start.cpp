@@ -1,0 +1,138 @@
+// Form1: start-up, the presets it reads and saves, and its exits.
+#include "ruler/Form1.h"
+
+#include "about/frmAbout.h"
+#include "chrome/OnTopToggle.h"
+#include "colour/Mixer.h"
+#include "colour/frmColor.h"
+#include "platform/ProgramEnd.h"
+#include "ruler/FaceArea.h"
+#include "ruler/RulerDesign.h"
+#include "ruler/ScaleUnit.h"
+#include "settings/PresetKeys.h"
+#include "settings/Presets.h"
+#include "settings/SettingConversions.h"
+#include "window/OuterRect.h"
+#include "window/Twips.h"
+#include "window/clsStyle.h"
+
+#include <QCloseEvent>
+
+void Form1::Form_Load()
+{
+    topToggle->PutOnTop();
+    style = new clsStyle;
+    style->setClient(this);
+    style->setTitlebar(0);
+    Label2->move(0, Twips::toPixels(HeightTwips() - RulerDesign::edgeBarHeight -
+                                    RulerDesign::barInsetAfterTurn));
+    const Presets::Reading presets(storedKeys());
+    loadUnitTicks(presets);
+    presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
+    measurement.setHorizontalLength(RulerDesign::startLength);
+    measurement.setVerticalLength(RulerDesign::startLength);
+}
+
+// The unit ticks and the place: everything the ruler reads, in one read.
+QStringList Form1::storedKeys()
+{
+    QStringList keys;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
+        keys << QLatin1String(ScaleUnits::unit(unit).key);
+    return keys << PresetKeys::X_L << PresetKeys::X_T;
+}
+
+void Form1::loadUnitTicks(const Presets::Reading &presets)
+{
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        const QString defaultText = SettingConversions::truthText(unit == ScaleUnits::Pixels);
+        const std::optional<bool> tick = SettingConversions::truthFromText(
+            presets.Get(QLatin1String(ScaleUnits::unit(unit).key), defaultText));
+        if (tick)
+            measurement.setTicked(unit, *tick);
+    }
+    showTicks();
+}
+
+void Form1::SavePresets()
+{
+    QList<QPair<QString, QString>> presets;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
+                        SettingConversions::truthText(isTicked(unit))});
+    }
+    presets.append({PresetKeys::X_L, Presets::EdgeText(OuterRect(this).x())});
+    presets.append({PresetKeys::X_T, Presets::EdgeText(OuterRect(this).y())});
+    Presets::SavePresets(presets);
+}
+
+// ---- Exits ----
+
+void Form1::saveAndEnd()
+{
+    SavePresets();
+    EndProgram();
+}
+
+void Form1::mnuClose_Click()
+{
+    saveAndEnd();
+}
+void Form1::Image6_MouseUp()
+{
+    saveAndEnd();
+}
+void Form1::Image1_DblClick()
+{
+    saveAndEnd();
+}
+void Form1::Image9_DblClick()
+{
+    saveAndEnd();
+}
+void Form1::Form_DblClick()
+{
+    EndProgram();
+}
+void Form1::Image2_DblClick()
+{
+    EndProgram();
+}
+void Form1::Image10_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label1_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label3_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label4_DblClick()
+{
+    EndProgram();
+}
+void Form1::Label2_Click()
+{
+    EndProgram();
+}
+
+// The platform closing the ruler saves its presets and unloads every other
+// window, each with its own unloading; the program ends with the last one.
+void Form1::Form_Unload()
+{
+    SavePresets();
+    if (frmColor *spy = frmColor::Instance())
+        spy->Unload();
+    if (Mixer *mixer = Mixer::Instance())
+        mixer->Unload();
+    frmAbout::Unload();
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    Form_Unload();
+    event->accept();
+}

@@ -81,6 +81,30 @@ void Measurement::ApplyCentimeters()
     convertReadouts(ScaleUnits::Centimeters);
 }
 
+void Measurement::applyUnit(int unit)
+{
+    switch (unit) {
+    case ScaleUnits::Pixels:
+        ApplyPixels();
+        break;
+    case ScaleUnits::Points:
+        ApplyPoints();
+        break;
+    case ScaleUnits::Characters:
+        ApplyCharacters();
+        break;
+    case ScaleUnits::Inches:
+        ApplyInches();
+        break;
+    case ScaleUnits::Millimeters:
+        ApplyMillimeters();
+        break;
+    case ScaleUnits::Centimeters:
+        ApplyCentimeters();
+        break;
+    }
+}
+
 // Twips ticked and every other entry unticked, the lengths in twips.
 void Measurement::twipsCommand(float reportedLength)
 {
@@ -98,11 +122,7 @@ void Measurement::unitCommand(int unit, float reportedLength)
     twipsCommand(reportedLength);
     if (unit == ScaleUnits::Twips)
         return;
-    static constexpr void (Measurement::*conversions[])() = {
-        &Measurement::ApplyPixels, &Measurement::ApplyPoints,      &Measurement::ApplyCharacters,
-        &Measurement::ApplyInches, &Measurement::ApplyMillimeters, &Measurement::ApplyCentimeters,
-    };
-    (this->*conversions[unit])();
+    applyUnit(unit);
     ticks[ScaleUnits::Twips] = false;
     for (int each = ScaleUnits::Pixels; each < ScaleUnits::Twips; ++each)
         ticks[each] = each == unit;

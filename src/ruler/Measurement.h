@@ -70,6 +70,7 @@ public:
 private:
     void twipsCommand(float reportedLength);
     void convertReadouts(int unit);
+    void applyUnit(int unit);
 
     QString width;            // Text1
     QString height;           // Text2

@@ -19,7 +19,7 @@
 
 namespace {
 
-const ToolWindow::Design mixerDesign = {
+const CompanionWindow::Design mixerDesign = {
     OnTopPeers::Mixer,
     "Mixer",
     QStringLiteral("Color Mixer"),
@@ -53,7 +53,7 @@ Mixer *Mixer::ShowInstance()
     return static_cast<Mixer *>(ShowOpen(OnTopPeers::Mixer, [] { return new Mixer; }));
 }
 
-Mixer::Mixer() : ToolWindow(mixerDesign)
+Mixer::Mixer() : CompanionWindow(mixerDesign)
 {
     buildBody();
     Form_Load();

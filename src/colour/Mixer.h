@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chrome/ToolWindow.h"
+#include "chrome/CompanionWindow.h"
 
 class QFrame;
 class QGroupBox;
@@ -11,7 +11,7 @@ class chameleonButton;
 // Color Mixer: builds a colour from red, green and blue scroll bars and shows
 // it as a swatch and in three notations. At most one is open. It remembers its
 // colour on every unload and its place when the user closes it.
-class Mixer : public ToolWindow
+class Mixer : public CompanionWindow
 {
     Q_OBJECT
 public:

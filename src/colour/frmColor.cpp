@@ -23,7 +23,7 @@ namespace {
 
 const QColor swatchDesignColor(248, 240, 224);
 
-const ToolWindow::Design spyDesign = {
+const CompanionWindow::Design spyDesign = {
     OnTopPeers::Spy,
     "frmColor",
     QStringLiteral("Color Spy"),
@@ -52,7 +52,7 @@ frmColor *frmColor::ShowInstance()
     return static_cast<frmColor *>(ShowOpen(OnTopPeers::Spy, [] { return new frmColor; }));
 }
 
-frmColor::frmColor() : ToolWindow(spyDesign)
+frmColor::frmColor() : CompanionWindow(spyDesign)
 {
     buildSwatch();
     buildReadouts();
@@ -171,7 +171,7 @@ void frmColor::Form_Load()
 
 void frmColor::Form_Resize()
 {
-    ToolWindow::Form_Resize();
+    CompanionWindow::Form_Resize();
     Picture1->setFocus();
 }
 
@@ -185,7 +185,7 @@ void frmColor::Image1_MouseMove()
 // the pointer leaves below the title strip, Enter then reaches Picture1.
 void frmColor::leaveEvent(QEvent *event)
 {
-    ToolWindow::leaveEvent(event);
+    CompanionWindow::leaveEvent(event);
     if (mapFromGlobal(QCursor::pos()).y() > TitleStrip().bottom())
         Picture1->setFocus();
 }
@@ -200,7 +200,7 @@ bool frmColor::eventFilter(QObject *watched, QEvent *event)
         Picture1_KeyPress(keyAscii);
         return enter;
     }
-    return ToolWindow::eventFilter(watched, event);
+    return CompanionWindow::eventFilter(watched, event);
 }
 
 bool frmColor::Capturing() const

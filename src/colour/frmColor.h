@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chrome/ToolWindow.h"
+#include "chrome/CompanionWindow.h"
 
 #include <QList>
 
@@ -15,7 +15,7 @@ struct Sample;
 
 // Color Spy: samples the screen pixel under the pointer ten times a second
 // while capture is on and shows it in eight notations. At most one is open.
-class frmColor : public ToolWindow
+class frmColor : public CompanionWindow
 {
     Q_OBJECT
 public:

@@ -146,7 +146,7 @@ Form1::Form1()
 Form1::~Form1()
 {
     OnTopPeers::Unregister(OnTopPeers::Ruler, this);
-    delete style;
+    delete frameControl;
 }
 
 void Form1::createControls()
@@ -322,9 +322,9 @@ void Form1::connectMenu()
 void Form1::Form_Load()
 {
     topToggle->PutOnTop();
-    style = new clsStyle;
-    style->setClient(this);
-    style->setTitlebar(0);
+    frameControl = new clsStyle;
+    frameControl->setClient(this);
+    frameControl->setTitlebar(0);
     Label2->move(0, Twips::toPixels(HeightTwips() - edgeBarHeight - barInsetAfterTurn));
     const Presets::Reading presets(storedKeys());
     loadUnitTicks(presets);

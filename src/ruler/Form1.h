@@ -183,7 +183,7 @@ private:
     void leftPressOnHandle(QMouseEvent *event);
     bool followPressForDrag(QMouseEvent *event);
 
-    clsStyle *style = nullptr;
+    clsStyle *frameControl = nullptr; // takes the title bar away
     ContextMenu *mnuFile = nullptr;
 
     QLabel *Label1 = nullptr;

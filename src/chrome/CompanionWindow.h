@@ -19,11 +19,11 @@ class QLabel;
 // pin that keeps the other pinned windows in the band, minimise and close
 // controls that every show, restore and resize returns to normal, and a
 // place kept under two keys when the user closes it.
-class ToolWindow : public QWidget, public OnTopPeer
+class CompanionWindow : public QWidget, public OnTopPeer
 {
     Q_OBJECT
 public:
-    // What sets one tool window apart; places and sizes in twips.
+    // What sets one companion window apart; places and sizes in twips.
     struct Design
     {
         OnTopPeers::Role role;
@@ -55,14 +55,15 @@ public:
     void Hilite_Min_MouseUp();
 
 protected:
-    explicit ToolWindow(const Design &design);
-    ~ToolWindow() override;
+    explicit CompanionWindow(const Design &design);
+    ~CompanionWindow() override;
 
     // The open window of that role, or nullptr.
-    static ToolWindow *Open(OnTopPeers::Role role);
+    static CompanionWindow *Open(OnTopPeers::Role role);
     // Makes the window of that role if none is open, then restores it when
     // minimised, shows and activates it.
-    static ToolWindow *ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make);
+    static CompanionWindow *ShowOpen(OnTopPeers::Role role,
+                                     const std::function<CompanionWindow *()> &make);
 
     // Each time the window is shown, restored or otherwise resized.
     virtual void Form_Resize();

@@ -43,7 +43,7 @@ double medianMicroseconds(const std::function<void()> &operation)
 
 int capture()
 {
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     spy->chameleonButton2_Click();
     return QApplication::exec();
 }
@@ -76,10 +76,10 @@ int main(int argc, char **argv)
     xcb_connection_t *qts = x11->connection();
     const double qtRoundTrip = medianMicroseconds(
         [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
-    spy->Unload();
+    spy->close();
     QCoreApplication::processEvents();
     xcb_disconnect(connection);
 

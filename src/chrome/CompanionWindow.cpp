@@ -5,13 +5,11 @@
 #include "chrome/ToolLook.h"
 #include "settings/Presets.h"
 #include "window/DragIt.h"
-#include "window/ShowIt.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <array>
 
 using Twips::toPixels;
 
@@ -20,28 +18,7 @@ namespace {
 constexpr int captionTop = 60;
 constexpr int titleStripHeight = 435;
 
-std::array<CompanionWindow *, 3> &openWindows()
-{
-    static std::array<CompanionWindow *, 3> open = {};
-    return open;
-}
-
 } // namespace
-
-CompanionWindow *CompanionWindow::Open(OnTopPeers::Role role)
-{
-    return openWindows()[role];
-}
-
-CompanionWindow *CompanionWindow::ShowOpen(OnTopPeers::Role role,
-                                           const std::function<CompanionWindow *()> &make)
-{
-    CompanionWindow *&window = openWindows()[role];
-    if (!window)
-        window = make();
-    ShowIt(window);
-    return window;
-}
 
 CompanionWindow::CompanionWindow(const Design &design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), design(design)
@@ -54,7 +31,7 @@ CompanionWindow::CompanionWindow(const Design &design)
     setFixedSize(toPixels(design.size.width()), toPixels(design.size.height()));
     buildTitleStrip();
     buildCaptionControls();
-    OnTopPeers::Register(design.role, this);
+    OpenWindows::Register(design.role, this);
 }
 
 CompanionWindow::~CompanionWindow()
@@ -65,9 +42,7 @@ CompanionWindow::~CompanionWindow()
 // Closed, the window must neither be re-asserted nor be shown again.
 void CompanionWindow::forget()
 {
-    OnTopPeers::Unregister(design.role, this);
-    if (openWindows()[design.role] == this)
-        openWindows()[design.role] = nullptr;
+    OpenWindows::Forget(design.role, this);
 }
 
 void CompanionWindow::buildTitleStrip()
@@ -114,11 +89,6 @@ void CompanionWindow::StorePosition()
     Presets::StorePosition(this, design.leftKey, design.topKey);
 }
 
-void CompanionWindow::Unload()
-{
-    close();
-}
-
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
     if (!unloaded) {
@@ -132,7 +102,7 @@ void CompanionWindow::closeEvent(QCloseEvent *event)
 void CompanionWindow::Hilite_X_MouseUp()
 {
     StorePosition();
-    Unload();
+    close();
 }
 
 void CompanionWindow::Hilite_Min_MouseUp()
@@ -219,5 +189,5 @@ void CompanionWindow::Top_N_Click()
 void CompanionWindow::Top_Y_Click()
 {
     onTop->TakeOffTop();
-    OnTopPeers::ReassertOthers(design.role);
+    OpenWindows::ReassertOthers(design.role);
 }

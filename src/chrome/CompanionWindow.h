@@ -1,14 +1,13 @@
 #pragma once
 
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
+#include "chrome/OpenWindows.h"
 #include "settings/Presets.h"
 
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 class CaptionButton;
 class OnTopToggle;
@@ -26,7 +25,7 @@ public:
     // What sets one companion window apart; places and sizes in twips.
     struct Design
     {
-        OnTopPeers::Role role;
+        OpenWindows::Role role;
         const char *name;
         QString title;
         QSize size;
@@ -42,9 +41,6 @@ public:
         QString topKey;
     };
 
-    // Runs the window's own unloading and destroys it.
-    void Unload();
-
     bool ShowsOnTop() const override;
     // Puts the window back in the top-most band.
     void Command1_Click() override;
@@ -57,13 +53,6 @@ public:
 protected:
     explicit CompanionWindow(const Design &design);
     ~CompanionWindow() override;
-
-    // The open window of that role, or nullptr.
-    static CompanionWindow *Open(OnTopPeers::Role role);
-    // Makes the window of that role if none is open, then restores it when
-    // minimised, shows and activates it.
-    static CompanionWindow *ShowOpen(OnTopPeers::Role role,
-                                     const std::function<CompanionWindow *()> &make);
 
     // Each time the window is shown, restored or otherwise resized.
     virtual void Form_Resize();

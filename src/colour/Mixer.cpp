@@ -20,7 +20,7 @@
 namespace {
 
 const CompanionWindow::Design mixerDesign = {
-    OnTopPeers::Mixer,
+    Mixer::role,
     "Mixer",
     QStringLiteral("Color Mixer"),
     QSize(5805, 4515),
@@ -42,16 +42,6 @@ QString hexOf(int channel)
 }
 
 } // namespace
-
-Mixer *Mixer::Instance()
-{
-    return static_cast<Mixer *>(Open(OnTopPeers::Mixer));
-}
-
-Mixer *Mixer::ShowInstance()
-{
-    return static_cast<Mixer *>(ShowOpen(OnTopPeers::Mixer, [] { return new Mixer; }));
-}
 
 Mixer::Mixer() : CompanionWindow(mixerDesign)
 {
@@ -224,5 +214,5 @@ void Mixer::chameleonButton1_Click()
 void Mixer::chameleonButton2_Click()
 {
     StorePosition();
-    Unload();
+    close();
 }

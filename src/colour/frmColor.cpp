@@ -24,7 +24,7 @@ namespace {
 const QColor swatchDesignColor(248, 240, 224);
 
 const CompanionWindow::Design spyDesign = {
-    OnTopPeers::Spy,
+    frmColor::role,
     "frmColor",
     QStringLiteral("Color Spy"),
     QSize(2955, 5235),
@@ -41,16 +41,6 @@ const CompanionWindow::Design spyDesign = {
 };
 
 } // namespace
-
-frmColor *frmColor::Instance()
-{
-    return static_cast<frmColor *>(Open(OnTopPeers::Spy));
-}
-
-frmColor *frmColor::ShowInstance()
-{
-    return static_cast<frmColor *>(ShowOpen(OnTopPeers::Spy, [] { return new frmColor; }));
-}
 
 frmColor::frmColor() : CompanionWindow(spyDesign)
 {
@@ -223,7 +213,7 @@ void frmColor::chameleonButton1_Click()
 {
     Timer1->stop();
     StorePosition();
-    Unload();
+    close();
 }
 
 void frmColor::Form_Unload()

@@ -19,10 +19,8 @@ class frmColor : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // The open Color Spy, or nullptr.
-    static frmColor *Instance();
-    // Creates the Color Spy if it is not open, then shows and activates it.
-    static frmColor *ShowInstance();
+    // Opened at most once, through OpenWindows::Show.
+    static constexpr OpenWindows::Role role = OpenWindows::Spy;
 
     // Puts the ten readouts on the clipboard.
     void Command2_Click();
@@ -44,6 +42,7 @@ protected:
     void Form_Unload() override;
 
 private:
+    friend frmColor *OpenWindows::Show<frmColor>();
     frmColor();
 
     void buildSwatch();

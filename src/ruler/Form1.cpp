@@ -4,8 +4,8 @@
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
@@ -135,7 +135,7 @@ Form1::Form1()
     mnuFile = new ContextMenu(this);
     connectMenu();
     createTimers();
-    OnTopPeers::Register(OnTopPeers::Ruler, this);
+    OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
     // The slider holds the keyboard focus from the start, as after every
     // switch to horizontal: the arrow keys set the length, and no text cursor
@@ -145,7 +145,7 @@ Form1::Form1()
 
 Form1::~Form1()
 {
-    OnTopPeers::Unregister(OnTopPeers::Ruler, this);
+    OpenWindows::Forget(OpenWindows::Ruler, this);
     delete frameControl;
 }
 
@@ -448,11 +448,7 @@ void Form1::Label2_Click()
 void Form1::Form_Unload()
 {
     SavePresets();
-    if (frmColor *spy = frmColor::Instance())
-        spy->Unload();
-    if (Mixer *mixer = Mixer::Instance())
-        mixer->Unload();
-    frmAbout::Unload();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
 }
 
 void Form1::closeEvent(QCloseEvent *event)
@@ -963,17 +959,17 @@ void Form1::mnuNotepad_Click()
 
 void Form1::mnuSpy_Click()
 {
-    frmColor::ShowInstance();
+    OpenWindows::Show<frmColor>();
 }
 
 void Form1::mnuMix_Click()
 {
-    Mixer::ShowInstance();
+    OpenWindows::Show<Mixer>();
 }
 
 void Form1::mnuAbout_Click()
 {
-    frmAbout::ShowInstance();
+    OpenWindows::Show<frmAbout>();
 }
 
 bool Form1::ShowsOnTop() const
@@ -994,7 +990,7 @@ void Form1::Top_N_Click()
 void Form1::Top_Y_Click()
 {
     topToggle->TakeOffTop();
-    OnTopPeers::ReassertOthers(OnTopPeers::Ruler);
+    OpenWindows::ReassertOthers(OpenWindows::Ruler);
 }
 
 void Form1::Image7_MouseUp()

@@ -68,15 +68,15 @@ private slots:
 
 void tst_frmAbout::cleanup()
 {
-    frmAbout::Unload();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
     settle();
-    QCOMPARE(frmAbout::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
 }
 
 void tst_frmAbout::openingTexts()
 {
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Ombrix"));
     QCOMPARE(label(box, "Label1")->text(), QStringLiteral("Drevani's Ombrix 1.0"));
     QCOMPARE(label(box, "lblTitle")->text(), QStringLiteral("Ombrix"));
@@ -94,7 +94,7 @@ void tst_frmAbout::openingTexts()
 void tst_frmAbout::opensOnTopAndBorderless()
 {
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(fakes.band.topMost.contains(box));
     QCOMPARE(fakes.band.calls, QStringList{QStringLiteral("frmAbout:on")});
     QVERIFY(box->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -131,7 +131,7 @@ void tst_frmAbout::elementPlaces()
     QFETCH(QString, name);
     QFETCH(QRect, place);
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     auto *element = box->findChild<QWidget *>(name);
     QVERIFY(element);
     QCOMPARE(element->geometry(), place);
@@ -170,7 +170,7 @@ void tst_frmAbout::controls()
     QFETCH(QString, tip);
     QFETCH(QString, caption);
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     auto *element = box->findChild<QWidget *>(name);
     QVERIFY(element);
     QCOMPARE(element->toolTip(), tip);
@@ -191,7 +191,7 @@ void tst_frmAbout::controls()
 void tst_frmAbout::panelsHoldTheirParagraphs()
 {
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     const QString description = label(box, "lblDescription")->text();
     const QString disclaimer = label(box, "lblDisclaimer")->text();
     QVERIFY(description.contains(QStringLiteral("web site")));
@@ -223,7 +223,7 @@ void tst_frmAbout::linksOpenPages()
     QFETCH(QString, name);
     QFETCH(QString, page);
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     if (auto *push = button(box, name.toLatin1().constData()))
         emit push->Click();
@@ -248,7 +248,7 @@ void tst_frmAbout::accessKeysOpenPages()
     QFETCH(Qt::Key, key);
     QFETCH(QString, page);
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowActive(box));
     QTest::keyClick(box, key, Qt::AltModifier);
     QCOMPARE(fakes.shell.opened, QStringList{page});
@@ -257,7 +257,7 @@ void tst_frmAbout::accessKeysOpenPages()
 void tst_frmAbout::rightClickOnPicturesOpensNothing()
 {
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QTest::mouseClick(label(box, "picIcon"), Qt::RightButton);
     QTest::mouseClick(label(box, "Image1"), Qt::MiddleButton);
     // A press on the picture that ends outside it is no click.
@@ -304,7 +304,7 @@ void tst_frmAbout::sysInfo()
     source.toolDirectory = toolDirectory;
     source.files = QSet<QString>(files.begin(), files.end());
     const FakeMessageShower &shower = fakes.messages;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
 
     box->StartSysInfo();
 
@@ -315,7 +315,7 @@ void tst_frmAbout::sysInfo()
     if (message)
         QCOMPARE(shower.parents.value(0), box);
     QVERIFY(fakes.shell.opened.isEmpty());
-    QCOMPARE(frmAbout::Instance(), box);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
@@ -324,7 +324,7 @@ void tst_frmAbout::sysInfoButtonRunsStartSysInfo()
     ScopedFakeServices fakes;
     FakeSysInfoSource &source = fakes.sysInfo;
     const FakeMessageShower &shower = fakes.messages;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     emit button(box, "chameleonButton4")->Click();
     QCOMPARE(shower.messages, QStringList{unavailableMessage});
     source.toolPath = QStringLiteral("/usr/bin/kinfocenter");
@@ -339,7 +339,7 @@ void tst_frmAbout::desktopMessageHasOneOkButton()
     ScopedFakeServices fakes;
     QtMessageShower desktop;
     platform().messages = &desktop;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QString title;
     QString text;
     int buttonCount = 0;
@@ -359,7 +359,7 @@ void tst_frmAbout::desktopMessageHasOneOkButton()
     QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     QCOMPARE(buttonCount, 1);
     QCOMPARE(answer, QMessageBox::Ok);
-    QCOMPARE(frmAbout::Instance(), box);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
@@ -368,13 +368,13 @@ void tst_frmAbout::unloadWhileMessageIsOpen()
     ScopedFakeServices fakes;
     QtMessageShower desktop;
     platform().messages = &desktop;
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
     QPointer<QWidget> message;
     bool seen = false;
     QTimer::singleShot(0, [&] {
         message = QApplication::activeModalWidget();
         seen = qobject_cast<QMessageBox *>(message) != nullptr;
-        frmAbout::Unload();
+        OpenWindows::UnloadOthers(OpenWindows::Ruler);
     });
     box->StartSysInfo();
     QVERIFY(seen);
@@ -402,7 +402,7 @@ void tst_frmAbout::dragHandles()
     QFETCH(Qt::MouseButton, mouseButton);
     QFETCH(bool, moves);
     ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QTest::mousePress(box->findChild<QWidget *>(name), mouseButton, {}, QPoint(3, 3));
     QCOMPARE(fakes.mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
 }
@@ -421,7 +421,7 @@ void tst_frmAbout::closePaths()
     QFETCH(bool, byCaptionPicture);
     QFETCH(Qt::MouseButton, mouseButton);
     ScopedFakeServices fakes;
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     if (byCaptionPicture) {
         QWindow *window = box->windowHandle();
@@ -433,7 +433,7 @@ void tst_frmAbout::closePaths()
     } else {
         emit button(box, "chameleonButton3")->Click();
     }
-    QCOMPARE(frmAbout::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
     settle();
     QVERIFY(box.isNull());
     QVERIFY(fakes.settings.writes.isEmpty());
@@ -442,23 +442,23 @@ void tst_frmAbout::closePaths()
 void tst_frmAbout::atMostOneInstance()
 {
     ScopedFakeServices fakes;
-    QCOMPARE(frmAbout::Instance(), nullptr);
-    frmAbout *first = frmAbout::ShowInstance();
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    frmAbout *first = OpenWindows::Show<frmAbout>();
     first->hide();
-    frmAbout *second = frmAbout::ShowInstance();
+    frmAbout *second = OpenWindows::Show<frmAbout>();
     QCOMPARE(second, first);
     QVERIFY(first->isVisible());
     first->showMinimized();
-    QCOMPARE(frmAbout::ShowInstance(), first);
+    QCOMPARE(OpenWindows::Show<frmAbout>(), first);
     QVERIFY(!first->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(first));
     QCOMPARE(fakes.band.calls.size(), 1);
 
     emit button(first, "chameleonButton3")->Click();
     settle();
-    frmAbout *third = frmAbout::ShowInstance();
+    frmAbout *third = OpenWindows::Show<frmAbout>();
     QVERIFY(third);
-    QCOMPARE(frmAbout::Instance(), third);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), third);
     QCOMPARE(fakes.band.calls.size(), 2);
 }
 
@@ -466,11 +466,12 @@ void tst_frmAbout::unloadDestroysAndStoresNothing()
 {
     ScopedFakeServices fakes;
     fakes.settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
-    frmAbout::Unload();
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    settle();
     QVERIFY(box.isNull());
-    QCOMPARE(frmAbout::Instance(), nullptr);
-    frmAbout::Unload();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
     QVERIFY(fakes.settings.writes.isEmpty());
     QCOMPARE(fakes.settings.values.size(), 1);
 }

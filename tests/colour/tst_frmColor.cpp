@@ -3,7 +3,7 @@
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
+#include "chrome/OpenWindows.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 
@@ -71,37 +71,34 @@ void tst_frmColor::cleanup()
 
 void tst_frmColor::unloadAll()
 {
-    if (frmColor::Instance())
-        frmColor::Instance()->Unload();
-    if (Mixer::Instance())
-        Mixer::Instance()->Unload();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 frmColor *tst_frmColor::openSpy()
 {
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     spy->move(100, 200);
     return spy;
 }
 
 QLabel *tst_frmColor::readout(const char *name)
 {
-    return frmColor::Instance()->findChild<QLabel *>(QLatin1String(name));
+    return OpenWindows::Find<frmColor>()->findChild<QLabel *>(QLatin1String(name));
 }
 
 void tst_frmColor::tick(QPoint pointer, qint32 color)
 {
     fakes->sampler.pointer = pointer;
     fakes->sampler.pixel = [color](QPoint) { return color; };
-    frmColor::Instance()->Timer1_Timer();
+    OpenWindows::Find<frmColor>()->Timer1_Timer();
 }
 
 void tst_frmColor::opensOnceAsDesigned()
 {
-    frmColor *spy = frmColor::ShowInstance();
-    QCOMPARE(frmColor::Instance(), spy);
-    QCOMPARE(frmColor::ShowInstance(), spy);
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    QCOMPARE(OpenWindows::Find<frmColor>(), spy);
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
     QCOMPARE(spy->size(), QSize(197, 349));
     QVERIFY(spy->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(spy->isWindow());
@@ -115,11 +112,11 @@ void tst_frmColor::opensOnceAsDesigned()
         QColor(248, 240, 224));
 
     QPointer<frmColor> first = spy;
-    spy->Unload();
-    QCOMPARE(frmColor::Instance(), nullptr);
+    spy->close();
+    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(first.isNull());
-    QVERIFY(frmColor::ShowInstance() != nullptr);
+    QVERIFY(OpenWindows::Show<frmColor>() != nullptr);
 }
 
 void tst_frmColor::restoresEachStoredEdge_data()
@@ -155,13 +152,13 @@ void tst_frmColor::restoresEachStoredEdge()
     QFETCH(QPoint, stored);
 
     // A lone stored edge is applied to the place the system gave the shown window.
-    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
-    const QPoint placed = frmColor::Instance()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
+    const QPoint placed = OpenWindows::Find<frmColor>()->pos();
     unloadAll();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
-    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
-    const QPoint position = frmColor::Instance()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
+    const QPoint position = OpenWindows::Find<frmColor>()->pos();
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
@@ -359,19 +356,19 @@ void tst_frmColor::closePathsStoreThePosition()
         pressCaptionButton(spy, QStringLiteral("close_normal"));
         break;
     case 2:
-        spy->Unload();
+        OpenWindows::UnloadOthers(OpenWindows::Ruler);
         break;
     default:
         spy->close();
     }
     QVERIFY(!spy->Capturing());
-    QCOMPARE(frmColor::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(spy.isNull());
 
     if (!writes.isEmpty())
-        QCOMPARE(frmColor::ShowInstance()->pos(), QPoint(100, 200));
+        QCOMPARE(OpenWindows::Show<frmColor>()->pos(), QPoint(100, 200));
 }
 
 void tst_frmColor::buttonsActOnTheirClick_data()
@@ -401,7 +398,7 @@ void tst_frmColor::buttonsActOnTheirClick()
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else
         QTest::mouseClick(spy->findChild<QWidget *>(button), Qt::LeftButton);
-    QCOMPARE(frmColor::Instance() == spy, stillOpen);
+    QCOMPARE(OpenWindows::Find<frmColor>() == spy, stillOpen);
     if (stillOpen)
         QCOMPARE(spy->Capturing(), capturing);
     else
@@ -485,7 +482,7 @@ void tst_frmColor::minimisedCaptureGoesOn()
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
 
     // Chosen again from the ruler's menu, it comes back from the task bar.
-    QCOMPARE(frmColor::ShowInstance(), spy);
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
     QVERIFY(!spy->isMinimized());
     QVERIFY(spy->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(spy));
@@ -495,8 +492,8 @@ void tst_frmColor::minimisedCaptureGoesOn()
 void tst_frmColor::takingOffTopReassertsTheOthers()
 {
     PeerProbe ruler;
-    OnTopPeers::Register(OnTopPeers::Ruler, &ruler);
-    Mixer *mixer = Mixer::ShowInstance();
+    OpenWindows::Register(OpenWindows::Ruler, &ruler);
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     frmColor *spy = openSpy();
 
     spy->Top_N_Click();
@@ -513,13 +510,13 @@ void tst_frmColor::takingOffTopReassertsTheOthers()
     QCOMPARE(fakes->band.calls, (QStringList{"frmColor:off", "Mixer:on"}));
 
     // A closed Mixer is neither re-asserted nor opened again.
-    mixer->Unload();
+    mixer->close();
     spy->Command1_Click();
     QVERIFY(fakes->band.IsTopMost(spy));
     spy->Top_Y_Click();
-    QCOMPARE(Mixer::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
     QCOMPARE(ruler.reasserts, 2);
-    OnTopPeers::Unregister(OnTopPeers::Ruler, &ruler);
+    OpenWindows::Forget(OpenWindows::Ruler, &ruler);
 }
 
 QTEST_MAIN(tst_frmColor)

@@ -1,6 +1,7 @@
 #include "ChromeProbes.h"
 #include "FakeServices.h"
 #include "chrome/CaptionButton.h"
+#include "chrome/OpenWindows.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
@@ -252,14 +253,23 @@ void TestForm1::exits()
     }
 }
 
+// ... and unloads every other open window, each with its own unloading: the
+// Mixer stores its colour.
 void TestForm1::platformCloseSavesWithoutEnding()
 {
     Form1 ruler;
     ruler.show();
+    ruler.mnuSpy_Click();
+    ruler.mnuMix_Click();
+    ruler.mnuAbout_Click();
     ruler.close();
     QVERIFY(!ended);
-    QCOMPARE(fakes->settings.writes.size(), 9);
+    QCOMPARE(fakes->settings.writes.size(), 12);
     QCOMPARE(fakes->settings.writes.first(), QStringLiteral("Pix=True"));
+    QCOMPARE(fakes->settings.writes.mid(9), QStringList({"H1=0", "H2=0", "H3=0"}));
+    for (auto role : {OpenWindows::Spy, OpenWindows::Mixer, OpenWindows::About})
+        QCOMPARE(OpenWindows::Find(role), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestForm1::copyBeforeAnything()

@@ -91,9 +91,9 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
             state += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
         state += QStringLiteral(" ruler %1,%2").arg(ruler.x()).arg(ruler.y());
 
-        frmColor *spy = frmColor::ShowInstance();
+        frmColor *spy = OpenWindows::Show<frmColor>();
         state += QStringLiteral(" spy %1,%2").arg(spy->x()).arg(spy->y());
-        Mixer *mixer = Mixer::ShowInstance();
+        Mixer *mixer = OpenWindows::Show<Mixer>();
         state += QStringLiteral(" mixer %1,%2").arg(mixer->x()).arg(mixer->y());
         for (const char *name : {"HScroll1", "HScroll2", "HScroll3"}) {
             auto *bar = mixer->findChild<QScrollBar *>(QLatin1String(name));
@@ -162,9 +162,9 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
 {
     Form1 ruler;
     ruler.show();
-    frmColor *spy = frmColor::ShowInstance();
-    Mixer *mixer = Mixer::ShowInstance();
-    QCOMPARE(frmColor::ShowInstance(), spy); // shown again, nothing read
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy); // shown again, nothing read
     const QStringList rulerKeys = unitKeys + QStringList{"X_L", "X_T"};
     const QStringList spyKeys{"S_L", "S_T"};
     QCOMPARE(fakes->settings.reads,
@@ -178,7 +178,7 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
              (QList<QStringList>{
                  {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    frmColor::ShowInstance()->close();
+    OpenWindows::Show<frmColor>()->close();
     QCOMPARE(fakes->settings.reads.size(), 4);
     QCOMPARE(fakes->settings.reads.last(), spyKeys);
 }

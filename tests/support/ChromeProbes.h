@@ -4,8 +4,7 @@
 
 #include <QObject>
 #include <QString>
-
-class QWidget;
+#include <QWidget>
 
 // Moves over the window's caption button whose normal picture has this
 // name, presses it with the right button and releases: the press-and-release
@@ -13,7 +12,7 @@ class QWidget;
 void pressCaptionButton(QWidget *window, const QString &normalName);
 
 // A window of the on-top cascade that counts the times it is asked back on top.
-class PeerProbe : public OnTopPeer
+class PeerProbe : public QWidget, public OnTopPeer
 {
 public:
     bool ShowsOnTop() const override { return onTop; }

@@ -7,7 +7,9 @@
 #include "platform/QtMessageShower.h"
 #include "platform/QtTopMostBand.h"
 #include "platform/QtWindowMover.h"
-#include "platform/X11ScreenSampler.h"
+#include "platform/x11/X11ScreenSampler.h"
+#include "platform/x11/X11WindowMenu.h"
+#include "platform/x11/X11WindowPlace.h"
 #include "settings/IniSettingsStore.h"
 
 namespace {
@@ -39,6 +41,8 @@ PlatformServices &platform()
     orReal<DesktopSysInfoSource>(services.sysInfo);
     orReal<QtMessageShower>(services.messages);
     orReal<PortalColorPicker>(services.colorPicker);
+    orReal<X11WindowMenu>(services.windowMenu);
+    orReal<X11WindowPlace>(services.windowPlace);
     return services;
 }
 

@@ -14,6 +14,7 @@ private slots:
     void titlebarKeepsOuterRectangle();
     void topMostGoesThroughTheBand();
     void autoDragOnlyOnBackgroundLeftPress();
+    void autoSysMenuOnlyOnBackgroundRightRelease();
     void packPoint_data();
     void packPoint();
 };
@@ -124,6 +125,30 @@ void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
     QCOMPARE(fakes.mover.moves.size(), 1);
     QTest::mousePress(&child, Qt::LeftButton, {}, QPoint(10, 10));
     QCOMPARE(fakes.mover.moves.size(), 1);
+}
+
+// At the pointer, and narrowed to 16 bits as the packed point carries it.
+void TestClsStyle::autoSysMenuOnlyOnBackgroundRightRelease()
+{
+    ScopedFakeServices fakes;
+    QWidget window;
+    window.resize(200, 100);
+    QWidget child(&window);
+    child.setGeometry(0, 0, 50, 50);
+    window.show();
+    clsStyle style;
+    style.setClient(&window);
+    QTest::mouseRelease(&window, Qt::RightButton, {}, QPoint(100, 80));
+    QVERIFY(fakes.windowMenu.windows.isEmpty()); // AutoSysMenu is off at first
+    style.setAutoSysMenu(-1);
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, QPoint(100, 80));
+    QTest::mouseRelease(&child, Qt::RightButton, {}, QPoint(10, 10));
+    QVERIFY(fakes.windowMenu.windows.isEmpty());
+    QTest::mouseRelease(&window, Qt::RightButton, {}, QPoint(100, 80));
+    QCOMPARE(fakes.windowMenu.windows, QList<QWidget *>{&window});
+    QCOMPARE(fakes.windowMenu.points, QList<QPoint>{QCursor::pos()});
+    style.ShowSysMenu(0x12345, -2);
+    QCOMPARE(fakes.windowMenu.points.last(), QPoint(0x2345, -2));
 }
 
 void TestClsStyle::packPoint_data()

@@ -7,6 +7,7 @@
 //
 // With --capture it instead opens Color Spy, starts its capture and runs
 // until it is ended, for bench/run.sh to measure its share of a core.
+#include "app/RealPlatform.h"
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
@@ -59,6 +60,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_colour_tick needs an X server\n");
         return 1;
     }
+    RealPlatform::Install();
     if (QApplication::arguments().contains(QStringLiteral("--capture")))
         return capture();
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);

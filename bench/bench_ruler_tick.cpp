@@ -15,6 +15,7 @@
 //   tick-repaint      the same, and the repaint it causes
 //   bare-resize       a resize of a window with the ruler's face (the call)
 //   bare-repaint      the same, and the repaint it causes
+#include "app/RealPlatform.h"
 #include "ruler/Form1.h"
 #include "ruler/RulerFace.h"
 
@@ -175,6 +176,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    RealPlatform::Install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--instructions"))
         return instructions(arguments.at(2), arguments.at(3).toInt());

@@ -1,3 +1,4 @@
+#include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
 #include "platform/x11/KeyRepeat.h"
@@ -88,6 +89,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::Small());
     KeyRepeat::MakeDetectable();
+    RealPlatform::Install();
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();

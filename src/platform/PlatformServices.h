@@ -13,8 +13,8 @@ class WindowMenu;
 class WindowPlace;
 
 // The platform services the windows use, in one place so that tests can put
-// fakes in for any of them. Members left null are filled with the real
-// implementation on first use.
+// fakes in for any of them. The program installs the real ones as it starts
+// (RealPlatform, in app/), the unit tests their fakes.
 struct PlatformServices
 {
     SettingsStore *settings = nullptr;

@@ -1,7 +1,5 @@
 #include "ChromeProbes.h"
 
-#include "chrome/CaptionButton.h"
-
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -9,17 +7,16 @@
 
 void pressCaptionButton(QWidget *window, const QString &normalName)
 {
-    for (CaptionButton *button : window->findChildren<CaptionButton *>()) {
-        if (button->normalPicture()->objectName() != normalName)
-            continue;
-        QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton,
-                         Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(button->normalPicture(), &move);
-        QTest::mousePress(button->hoverPicture(), Qt::RightButton);
-        QTest::mouseRelease(button->downPicture(), Qt::RightButton);
-        return;
-    }
-    QFAIL("no such caption button");
+    const QString kind = normalName.section(QLatin1Char('_'), 0, 0);
+    auto *normal = window->findChild<QLabel *>(normalName);
+    auto *hover = window->findChild<QLabel *>(kind + QStringLiteral("_hover"));
+    auto *down = window->findChild<QLabel *>(kind + QStringLiteral("_down"));
+    QVERIFY2(normal && hover && down, "no such caption button");
+    QMouseEvent move(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(normal, &move);
+    QTest::mousePress(hover, Qt::RightButton);
+    QTest::mouseRelease(down, Qt::RightButton);
 }
 
 PaintCounter::PaintCounter(QWidget *widget)

@@ -6,12 +6,12 @@
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TopMostBand.h"
 #include "platform/WindowMenu.h"
 #include "platform/WindowMover.h"
 #include "platform/WindowPlace.h"
-#include "settings/SettingsStore.h"
 
 #include <QMap>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
 #include "chrome/OnTopToggle.h"
@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-class TestCaptionChrome : public QObject
+class TestCaptionChrome : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -95,12 +95,12 @@ void TestCaptionChrome::releaseActsWhereverAndWhicheverButton()
     window.show();
     QSignalSpy released(&minimize, &CaptionButton::released);
     QTest::mouseMove(minimize.normalPicture(), QPoint(5, 5));
-    QTest::mousePress(minimize.hoverPicture(), Qt::MouseButton(button), {}, QPoint(5, 5));
+    press(minimize.hoverPicture(), Qt::MouseButton(button), QPoint(5, 5));
     QCOMPARE(minimize.state(), CaptionButton::Down);
     QCOMPARE(released.count(), 0);
     // The down picture holds the mouse until the release.
     QCOMPARE(QWidget::mouseGrabber(), minimize.downPicture());
-    QTest::mouseRelease(minimize.downPicture(), Qt::MouseButton(button), {}, releaseAt);
+    release(minimize.downPicture(), Qt::MouseButton(button), releaseAt);
     QCOMPARE(released.count(), 1);
     QVERIFY(!QWidget::mouseGrabber());
 }
@@ -118,7 +118,6 @@ void TestCaptionChrome::normalPictureTakesNoPress()
 
 void TestCaptionChrome::toggleSwitchesTheBand()
 {
-    ScopedFakeServices fakes;
     QWidget window;
     window.setObjectName("window");
     OnTopToggle toggle(&window, &window);
@@ -132,7 +131,7 @@ void TestCaptionChrome::toggleSwitchesTheBand()
     QVERIFY(toggle.ShowsOnTop());
     QVERIFY(toggle.Top_N()->isHidden());
     toggle.TakeOffTop();
-    QCOMPARE(fakes.band.calls, QStringList({"window:on", "window:off"}));
+    QCOMPARE(fakes->band.calls, QStringList({"window:on", "window:off"}));
     QCOMPARE(toggle.Top_Y()->toolTip(), QStringLiteral("On Top"));
     QCOMPARE(toggle.Top_N()->toolTip(), QStringLiteral("Not On Top"));
 }
@@ -141,7 +140,6 @@ void TestCaptionChrome::toggleSwitchesTheBand()
 // (or a drag) of the window beneath it.
 void TestCaptionChrome::toggleKeepsItsPresses()
 {
-    ScopedFakeServices fakes;
     PressRecordingWindow window;
     OnTopToggle toggle(&window, &window);
     window.show();
@@ -149,12 +147,12 @@ void TestCaptionChrome::toggleKeepsItsPresses()
     // A double-click as it arrives: press, release, double-click, release.
     for (QLabel *picture : {toggle.Top_N(), toggle.Top_Y()}) {
         picture->show();
-        QTest::mousePress(picture, Qt::LeftButton);
-        QTest::mouseRelease(picture, Qt::LeftButton);
-        QTest::mouseDClick(picture, Qt::LeftButton);
-        QTest::mouseRelease(picture, Qt::LeftButton);
-        QTest::mousePress(picture, Qt::RightButton);
-        QTest::mouseRelease(picture, Qt::RightButton);
+        press(picture, Qt::LeftButton);
+        release(picture, Qt::LeftButton);
+        doubleClick(picture, Qt::LeftButton);
+        release(picture, Qt::LeftButton);
+        press(picture, Qt::RightButton);
+        release(picture, Qt::RightButton);
     }
     QCOMPARE(clicked.count(), 2);
     QCOMPARE(window.presses, QStringList());

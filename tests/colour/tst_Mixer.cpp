@@ -1,5 +1,4 @@
-#include "ChromeProbes.h"
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
@@ -11,19 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QtTest>
-#include <memory>
 
-class tst_Mixer : public QObject
+class tst_Mixer : public WindowTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void firstRunShowsBlack();
     void updateShowsTheMixedColour_data();
     void updateShowsTheMixedColour();
@@ -48,31 +42,16 @@ private:
     QScrollBar *bar(int index) const;
     QString field(const char *name) const;
     void setColor(int red, int green, int blue);
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
-
-void tst_Mixer::init()
-{
-    fakes = std::make_unique<ScopedFakeServices>();
-}
-
-void tst_Mixer::cleanup()
-{
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    fakes.reset();
-}
 
 QScrollBar *tst_Mixer::bar(int index) const
 {
-    return OpenWindows::Find<Mixer>()->findChild<QScrollBar *>(
-        QStringLiteral("HScroll%1").arg(index));
+    return named<QScrollBar>(OpenWindows::Find<Mixer>(), QStringLiteral("HScroll%1").arg(index));
 }
 
 QString tst_Mixer::field(const char *name) const
 {
-    return OpenWindows::Find<Mixer>()->findChild<QLineEdit *>(QLatin1String(name))->text();
+    return named<QLineEdit>(OpenWindows::Find<Mixer>(), name)->text();
 }
 
 void tst_Mixer::setColor(int red, int green, int blue)
@@ -84,9 +63,7 @@ void tst_Mixer::setColor(int red, int green, int blue)
 
 QColor swatchOf(const Mixer *mixer)
 {
-    return mixer->findChild<QFrame *>(QStringLiteral("Picture2"))
-        ->palette()
-        .color(QPalette::Window);
+    return named<QFrame>(mixer, "Picture2")->palette().color(QPalette::Window);
 }
 
 void tst_Mixer::firstRunShowsBlack()
@@ -282,7 +259,7 @@ void tst_Mixer::groupsAreFramedAsWindowsFramesThem()
 
     if (field.isEmpty())
         return;
-    auto *fieldWidget = mixer->findChild<QLineEdit *>(field);
+    auto *fieldWidget = named<QLineEdit>(mixer, field);
     QCOMPARE(fieldWidget->parentWidget(), group);
     QCOMPARE(fieldWidget->geometry(), Twips::rect(fieldPlace));
     QVERIFY(fieldWidget->geometry().top() > top + 1);
@@ -427,7 +404,7 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
     }
     QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     QVERIFY(mixer.isNull());
 
     // Reopened, it shows the colour again; the place only when it was stored.
@@ -457,11 +434,11 @@ void tst_Mixer::buttonsActOnTheirClick()
 
     Mixer *mixer = OpenWindows::Show<Mixer>();
     QVERIFY(QTest::qWaitForWindowActive(mixer));
-    QCOMPARE(mixer->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
+    QCOMPARE(named<chameleonButton>(mixer, button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
     else
-        QTest::mouseClick(mixer->findChild<QWidget *>(button), Qt::LeftButton);
+        QTest::mouseClick(named(mixer, button), Qt::LeftButton);
     QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
     QCOMPARE(OpenWindows::Find<Mixer>() == mixer, copied);
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);

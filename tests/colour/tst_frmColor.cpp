@@ -1,5 +1,4 @@
-#include "ChromeProbes.h"
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
@@ -9,10 +8,8 @@
 
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -21,13 +18,10 @@ const char *readoutNames[] = {"Label1", "Label2", "Label3",  "Label4",  "Label5"
 
 } // namespace
 
-class tst_frmColor : public QObject
+class tst_frmColor : public WindowTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void opensOnceAsDesigned();
     void restoresEachStoredEdge_data();
     void restoresEachStoredEdge();
@@ -53,27 +47,7 @@ private:
     frmColor *openSpy();
     QLabel *readout(const char *name);
     void tick(QPoint pointer, qint32 color);
-    void unloadAll();
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
-
-void tst_frmColor::init()
-{
-    fakes = std::make_unique<ScopedFakeServices>();
-}
-
-void tst_frmColor::cleanup()
-{
-    unloadAll();
-    fakes.reset();
-}
-
-void tst_frmColor::unloadAll()
-{
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 frmColor *tst_frmColor::openSpy()
 {
@@ -84,7 +58,7 @@ frmColor *tst_frmColor::openSpy()
 
 QLabel *tst_frmColor::readout(const char *name)
 {
-    return OpenWindows::Find<frmColor>()->findChild<QLabel *>(QLatin1String(name));
+    return named<QLabel>(OpenWindows::Find<frmColor>(), name);
 }
 
 void tst_frmColor::tick(QPoint pointer, qint32 color)
@@ -107,14 +81,13 @@ void tst_frmColor::opensOnceAsDesigned()
     QVERIFY(!spy->Capturing());
     for (const char *name : readoutNames)
         QVERIFY2(readout(name)->text().isEmpty(), name);
-    QCOMPARE(
-        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
-        QColor(248, 240, 224));
+    QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window),
+             QColor(248, 240, 224));
 
     QPointer<frmColor> first = spy;
     spy->close();
     QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     QVERIFY(first.isNull());
     QVERIFY(OpenWindows::Show<frmColor>() != nullptr);
 }
@@ -154,7 +127,7 @@ void tst_frmColor::restoresEachStoredEdge()
     // A lone stored edge is applied to the place the system gave the shown window.
     QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
     const QPoint placed = OpenWindows::Find<frmColor>()->pos();
-    unloadAll();
+    OpenWindows::Find<frmColor>()->close();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
     QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
@@ -206,9 +179,7 @@ void tst_frmColor::tickFillsEveryReadoutFromOneSample()
     tick(pointer, color);
     for (int i = 0; i < readouts.size(); ++i)
         QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    QCOMPARE(
-        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
-        swatch);
+    QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window), swatch);
     QCOMPARE(fakes->sampler.pointerReads, 1);
     QCOMPARE(fakes->sampler.pixelReads, 1);
     // The same sample again repaints nothing in the window.
@@ -223,7 +194,7 @@ void tst_frmColor::tickFillsEveryReadoutFromOneSample()
 void tst_frmColor::enterBeforeStartCopiesEmptyValues()
 {
     frmColor *spy = openSpy();
-    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
     QCOMPARE(fakes->clipboard.clears, 1);
     QCOMPARE(
         fakes->clipboard.text,
@@ -234,7 +205,7 @@ void tst_frmColor::enterBeforeStartCopiesEmptyValues()
 void tst_frmColor::enterFreezesThenCopiesTheReadouts()
 {
     frmColor *spy = openSpy();
-    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QFrame *swatch = named<QFrame>(spy, "Picture1");
     spy->chameleonButton2_Click();
     QVERIFY(spy->Capturing());
     tick(QPoint(100, 200), 0);
@@ -259,7 +230,7 @@ void tst_frmColor::enterFreezesThenCopiesTheReadouts()
 void tst_frmColor::otherKeysLeaveCaptureRunning()
 {
     frmColor *spy = openSpy();
-    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QFrame *swatch = named<QFrame>(spy, "Picture1");
     spy->chameleonButton2_Click();
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
         QTest::keyClick(swatch, key);
@@ -317,14 +288,14 @@ void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
     QCOMPARE(fakes->sampler.pixelReads, 0);
     for (int i = 0; i < readouts.size(); ++i)
         QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    auto *label = spy->findChild<QLabel *>(QStringLiteral("Label21"));
+    auto *label = named<QLabel>(spy, "Label21");
     QCOMPARE(label->text(), hint);
     const QRect text = QFontMetrics(label->font())
                            .boundingRect(label->rect(), Qt::AlignCenter | Qt::TextWordWrap, hint);
     QVERIFY2(label->rect().contains(text) && spy->rect().contains(label->geometry()),
              "the hint is shown whole");
 
-    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
     QCOMPARE(fakes->clipboard.text.section(QStringLiteral("\r\n"), 0, 0),
              QStringLiteral("Decimal - ") + readouts.first());
 }
@@ -364,7 +335,7 @@ void tst_frmColor::closePathsStoreThePosition()
     QVERIFY(!spy->Capturing());
     QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     QVERIFY(spy.isNull());
 
     if (!writes.isEmpty())
@@ -393,11 +364,11 @@ void tst_frmColor::buttonsActOnTheirClick()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QCOMPARE(spy->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
+    QCOMPARE(named<chameleonButton>(spy, button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else
-        QTest::mouseClick(spy->findChild<QWidget *>(button), Qt::LeftButton);
+        QTest::mouseClick(named(spy, button), Qt::LeftButton);
     QCOMPARE(OpenWindows::Find<frmColor>() == spy, stillOpen);
     if (stillOpen)
         QCOMPARE(spy->Capturing(), capturing);
@@ -421,20 +392,18 @@ void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QWidget *swatch = named<QFrame>(spy, "Picture1");
     QCOMPARE(QApplication::focusWidget(), swatch);
-    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    QWidget *start = named(spy, "chameleonButton2");
     start->setFocus();
     CaptionButton *close = nullptr;
     for (CaptionButton *button : spy->findChildren<CaptionButton *>())
         close =
             button->normalPicture()->objectName() == QLatin1String("close_normal") ? button : close;
-    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(close->normalPicture(), &over);
+    moveOver(close->normalPicture(), QPoint(5, 5));
     QCOMPARE(close->state(), CaptionButton::Hover);
 
-    QCoreApplication::sendEvent(spy->findChild<QWidget *>(surface), &over);
+    moveOver(named(spy, surface), QPoint(5, 5));
     QCOMPARE(close->state(), CaptionButton::Normal);
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
 }
@@ -461,8 +430,8 @@ void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
-    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    QWidget *swatch = named<QFrame>(spy, "Picture1");
+    QWidget *start = named(spy, "chameleonButton2");
     QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(spy->Capturing());
     QCOMPARE(QApplication::focusWidget(), start);

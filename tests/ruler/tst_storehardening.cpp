@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/ProgramEnd.h"
@@ -47,12 +47,11 @@ QString designText(const QString &key)
 
 } // namespace
 
-class TestStoreHardening : public QObject
+class TestStoreHardening : public WindowTest
 {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void badKeyFallsBackAlone_data();
     void badKeyFallsBackAlone();
@@ -61,19 +60,12 @@ private slots:
 
 private:
     QString windowsCreatedFrom(const QMap<QString, QString> &store);
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
 
 void TestStoreHardening::init()
 {
-    fakes = std::make_unique<ScopedFakeServices>();
+    WindowTest::init();
     setProgramEnd([] { QFAIL("no exit is taken"); });
-}
-
-void TestStoreHardening::cleanup()
-{
-    fakes.reset();
 }
 
 // Creates the three windows from the store and describes what they show.
@@ -96,7 +88,7 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
         Mixer *mixer = OpenWindows::Show<Mixer>();
         state += QStringLiteral(" mixer %1,%2").arg(mixer->x()).arg(mixer->y());
         for (const char *name : {"HScroll1", "HScroll2", "HScroll3"}) {
-            auto *bar = mixer->findChild<QScrollBar *>(QLatin1String(name));
+            auto *bar = named<QScrollBar>(mixer, name);
             state += QLatin1Char(' ') + (bar ? QString::number(bar->value()) : QStringLiteral("?"));
         }
         int shown = 0;
@@ -107,7 +99,7 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
         spy->close();
         mixer->close();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     return state;
 }
 
@@ -177,7 +169,7 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
     QCOMPARE(fakes->settings.saves,
              (QList<QStringList>{
                  {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     OpenWindows::Show<frmColor>()->close();
     QCOMPARE(fakes->settings.reads.size(), 4);
     QCOMPARE(fakes->settings.reads.last(), spyKeys);

@@ -13,8 +13,7 @@ private slots:
     void features();
     void titlebarKeepsOuterRectangle();
     void topMostGoesThroughTheBand();
-    void autoDragOnlyOnBackgroundLeftPress();
-    void autoSysMenuOnlyOnBackgroundRightRelease();
+    void backgroundGestures();
     void packPoint_data();
     void packPoint();
 };
@@ -105,7 +104,10 @@ void TestClsStyle::topMostGoesThroughTheBand()
     QCOMPARE(fakes->band.calls, QStringList({"w:on", "w:off"}));
 }
 
-void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
+// A left press drags, a right release opens the window manager's menu at the
+// pointer (narrowed to 16 bits as the packed point carries it): each only on
+// the background and once switched on.
+void TestClsStyle::backgroundGestures()
 {
     QWidget window;
     window.resize(200, 100);
@@ -123,18 +125,7 @@ void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
     QCOMPARE(fakes->mover.moves.size(), 1);
     press(&child, Qt::LeftButton, QPoint(10, 10));
     QCOMPARE(fakes->mover.moves.size(), 1);
-}
 
-// At the pointer, and narrowed to 16 bits as the packed point carries it.
-void TestClsStyle::autoSysMenuOnlyOnBackgroundRightRelease()
-{
-    QWidget window;
-    window.resize(200, 100);
-    QWidget child(&window);
-    child.setGeometry(0, 0, 50, 50);
-    window.show();
-    clsStyle style;
-    style.setClient(&window);
     release(&window, Qt::RightButton, QPoint(100, 80));
     QVERIFY(fakes->windowMenu.windows.isEmpty()); // AutoSysMenu is off at first
     style.setAutoSysMenu(-1);

@@ -203,10 +203,11 @@ void tst_frmAbout::linksOpenPages()
     QFETCH(QString, page);
     frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
-    if (auto *push = named<chameleonButton>(box, name))
+    QWidget *control = named(box, name);
+    if (auto *push = qobject_cast<chameleonButton *>(control))
         emit push->Click();
     else
-        QTest::mouseClick(named(box, name), Qt::LeftButton);
+        QTest::mouseClick(control, Qt::LeftButton);
     QCOMPARE(fakes->shell.opened, QStringList{page});
     QVERIFY(fakes->shell.started.isEmpty());
     QVERIFY(page.startsWith(QStringLiteral("https://")));

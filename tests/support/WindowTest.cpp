@@ -25,14 +25,6 @@ void WindowTest::cleanup()
     fakes.reset();
 }
 
-QWidget *namedWidget(const QObject *window, const QString &name)
-{
-    auto *control = window->findChild<QWidget *>(name);
-    if (!control)
-        QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
-    return control;
-}
-
 void press(QWidget *control, Qt::MouseButton button, QPoint at)
 {
     QTest::mousePress(control, button, {}, at);

@@ -6,6 +6,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QString>
+#include <QTest>
 #include <QWidget>
 #include <memory>
 
@@ -26,12 +27,14 @@ protected:
     bool ended = false;
 };
 
-// The control of that name inside the window; null, and the running test
-// fails, when there is none.
-QWidget *namedWidget(const QObject *window, const QString &name);
+// The control of that name and kind inside the window; null, and the running
+// test fails, when there is none.
 template <typename Control = QWidget> Control *named(const QObject *window, const QString &name)
 {
-    return qobject_cast<Control *>(namedWidget(window, name));
+    auto *control = window->findChild<Control *>(name);
+    if (!control)
+        QTest::qFail(qPrintable(QStringLiteral("no control named ") + name), __FILE__, __LINE__);
+    return control;
 }
 
 // A press, a release or a double-click of one mouse button, and the pointer

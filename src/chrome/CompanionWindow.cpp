@@ -36,12 +36,6 @@ CompanionWindow::CompanionWindow(const Design &design)
 
 CompanionWindow::~CompanionWindow()
 {
-    forget();
-}
-
-// Closed, the window must neither be re-asserted nor be shown again.
-void CompanionWindow::forget()
-{
     OpenWindows::Forget(design.role, this);
 }
 
@@ -91,10 +85,11 @@ void CompanionWindow::StorePosition()
 
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
+    // Closed, the window must neither be re-asserted nor be shown again.
     if (!unloaded) {
         unloaded = true;
         Form_Unload();
-        forget();
+        OpenWindows::Forget(design.role, this);
     }
     event->accept();
 }

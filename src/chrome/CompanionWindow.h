@@ -81,7 +81,6 @@ private:
     void buildTitleStrip();
     void buildCaptionControls();
     bool isDragHandle(QObject *watched) const;
-    void forget();
 
     const Design design;
     QLabel *Image1 = nullptr;

@@ -7,6 +7,7 @@
 //
 // With --capture it instead opens Color Spy, starts its capture and runs
 // until it is ended, for bench/run.sh to measure its share of a core.
+#include "app/RealPlatform.h"
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
@@ -43,7 +44,7 @@ double medianMicroseconds(const std::function<void()> &operation)
 
 int capture()
 {
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     spy->chameleonButton2_Click();
     return QApplication::exec();
 }
@@ -59,6 +60,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_colour_tick needs an X server\n");
         return 1;
     }
+    RealPlatform::Install();
     if (QApplication::arguments().contains(QStringLiteral("--capture")))
         return capture();
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
@@ -76,10 +78,10 @@ int main(int argc, char **argv)
     xcb_connection_t *qts = x11->connection();
     const double qtRoundTrip = medianMicroseconds(
         [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
-    spy->Unload();
+    spy->close();
     QCoreApplication::processEvents();
     xcb_disconnect(connection);
 

@@ -17,6 +17,7 @@
 //   bare-repaint      the same, and the repaint it causes
 //   popup-repaint     the slider's pop-up alone shown with a new length at a
 //                     new place, as a changing tick shows it, and repainted
+#include "app/RealPlatform.h"
 #include "ruler/Form1.h"
 #include "ruler/RulerFace.h"
 #include "ruler/SliderPopup.h"
@@ -193,6 +194,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
+    RealPlatform::Install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--instructions"))
         return instructions(arguments.at(2), arguments.at(3).toInt());

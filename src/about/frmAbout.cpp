@@ -10,7 +10,6 @@
 #include "platform/Shell.h"
 #include "platform/SysInfoSource.h"
 #include "window/DragIt.h"
-#include "window/ShowIt.h"
 #include "window/TopIt.h"
 #include "window/Twips.h"
 
@@ -21,8 +20,6 @@
 
 using ToolLook::picture;
 using Twips::toPixels;
-
-frmAbout *frmAbout::instance = nullptr;
 
 namespace {
 
@@ -45,9 +42,9 @@ const QString unavailable = QStringLiteral("System Information Is Unavailable At
 
 } // namespace
 
-frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+frmAbout::frmAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
 {
-    instance = this;
+    OpenWindows::Register(role, this);
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setFixedSize(toPixels(5760), toPixels(4395));
@@ -64,32 +61,13 @@ frmAbout::frmAbout(QWidget *parent) : QWidget(parent, Qt::Window | Qt::Frameless
 
 frmAbout::~frmAbout()
 {
-    if (instance == this)
-        instance = nullptr;
-}
-
-frmAbout *frmAbout::ShowInstance()
-{
-    frmAbout *box = instance ? instance : new frmAbout;
-    ShowIt(box);
-    return box;
-}
-
-frmAbout *frmAbout::Instance()
-{
-    return instance;
-}
-
-void frmAbout::Unload()
-{
-    delete instance;
+    OpenWindows::Forget(role, this);
 }
 
 void frmAbout::closeEvent(QCloseEvent *event)
 {
     // Closing destroys the box; from now on a new opening makes a new one.
-    if (instance == this)
-        instance = nullptr;
+    OpenWindows::Forget(role, this);
     event->accept();
 }
 

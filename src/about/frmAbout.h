@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chrome/OpenWindows.h"
+
 #include <QWidget>
 
 class AboutCloseButton;
@@ -13,15 +15,9 @@ class frmAbout : public QWidget
 {
     Q_OBJECT
 public:
-    explicit frmAbout(QWidget *parent = nullptr);
+    // Opened at most once, through OpenWindows::Show.
+    static constexpr OpenWindows::Role role = OpenWindows::About;
     ~frmAbout() override;
-
-    // Creates the box if none is open, otherwise shows the open one again.
-    static frmAbout *ShowInstance();
-    // The open box, or null.
-    static frmAbout *Instance();
-    // Closes and destroys the open box, if any.
-    static void Unload();
 
     AboutCloseButton *closeButton() const { return closer; }
 
@@ -32,6 +28,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    friend frmAbout *OpenWindows::Show<frmAbout>();
+    frmAbout();
+
     void Form_Load();
     void BuildTitleStrip();
     void BuildPictures();
@@ -59,6 +58,4 @@ private:
     QLabel *Label1 = nullptr;
     QLabel *picIcon = nullptr;
     QLabel *Image1 = nullptr;
-
-    static frmAbout *instance;
 };

@@ -1,14 +1,16 @@
+#include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
-#include "platform/KeyRepeat.h"
+#include "platform/x11/KeyRepeat.h"
+#include "platform/x11/X11Connection.h"
 #include "ruler/Form1.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <cstdio>
+#include <memory>
 #include <vector>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -32,19 +34,6 @@ void readCommandLine(int &argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(commandLine);
-}
-
-// Qt's X11 plugin aborts when it cannot reach a display; the caller says so in
-// one line and leaves with an error instead. The probe's connection is kept
-// open until Qt has its own: a server that starts over when its last client
-// leaves (Xvfb's default) would otherwise be resetting just as Qt connects.
-xcb_connection_t *probeXDisplay()
-{
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    if (!xcb_connection_has_error(connection))
-        return connection;
-    xcb_disconnect(connection);
-    return nullptr;
 }
 
 // The command line for Qt, with its platform fixed to xcb: Qt takes the
@@ -75,7 +64,12 @@ int main(int argc, char *argv[])
     qunsetenv("QT_SCALE_FACTOR");
     qunsetenv("QT_SCREEN_SCALE_FACTORS");
     qputenv("QT_FONT_DPI", "96");
-    xcb_connection_t *probe = probeXDisplay();
+    // Qt's X11 plugin aborts when it cannot reach a display; this says so in
+    // one line and leaves with an error instead. The probe's connection is
+    // kept open until Qt has its own: a server that starts over when its last
+    // client leaves (Xvfb's default) would otherwise be resetting just as Qt
+    // connects.
+    std::unique_ptr<X11Connection> probe = X11Connection::Open();
     if (!probe) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
                    "needed)\n",
@@ -86,7 +80,7 @@ int main(int argc, char *argv[])
     std::vector<char *> arguments = argumentsOnX11(argc, argv);
     int argumentCount = int(arguments.size()) - 1;
     QApplication app(argumentCount, arguments.data());
-    xcb_disconnect(probe);
+    probe.reset();
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as
@@ -95,6 +89,7 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::Small());
     KeyRepeat::MakeDetectable();
+    RealPlatform::Install();
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();

@@ -19,8 +19,8 @@
 
 namespace {
 
-const ToolWindow::Design mixerDesign = {
-    OnTopPeers::Mixer,
+const CompanionWindow::Design mixerDesign = {
+    Mixer::role,
     "Mixer",
     QStringLiteral("Color Mixer"),
     QSize(5805, 4515),
@@ -43,17 +43,7 @@ QString hexOf(int channel)
 
 } // namespace
 
-Mixer *Mixer::Instance()
-{
-    return static_cast<Mixer *>(Open(OnTopPeers::Mixer));
-}
-
-Mixer *Mixer::ShowInstance()
-{
-    return static_cast<Mixer *>(ShowOpen(OnTopPeers::Mixer, [] { return new Mixer; }));
-}
-
-Mixer::Mixer() : ToolWindow(mixerDesign)
+Mixer::Mixer() : CompanionWindow(mixerDesign)
 {
     buildBody();
     Form_Load();
@@ -224,5 +214,5 @@ void Mixer::chameleonButton1_Click()
 void Mixer::chameleonButton2_Click()
 {
     StorePosition();
-    Unload();
+    close();
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chrome/ToolWindow.h"
+#include "chrome/CompanionWindow.h"
 
 class QFrame;
 class QGroupBox;
@@ -11,14 +11,12 @@ class chameleonButton;
 // Color Mixer: builds a colour from red, green and blue scroll bars and shows
 // it as a swatch and in three notations. At most one is open. It remembers its
 // colour on every unload and its place when the user closes it.
-class Mixer : public ToolWindow
+class Mixer : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // The open Color Mixer, or nullptr.
-    static Mixer *Instance();
-    // Creates the Color Mixer if it is not open, then shows and activates it.
-    static Mixer *ShowInstance();
+    // Opened at most once, through OpenWindows::Show.
+    static constexpr OpenWindows::Role role = OpenWindows::Mixer;
 
     // value, with fill put in front until it is at least width characters long.
     static QString PadLeft(const QString &value, int width, const QString &fill);
@@ -34,6 +32,7 @@ protected:
     void Form_Unload() override;
 
 private:
+    friend Mixer *OpenWindows::Show<Mixer>();
     Mixer();
 
     void buildBody();

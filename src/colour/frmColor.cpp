@@ -23,8 +23,8 @@ namespace {
 
 const QColor swatchDesignColor(248, 240, 224);
 
-const ToolWindow::Design spyDesign = {
-    OnTopPeers::Spy,
+const CompanionWindow::Design spyDesign = {
+    frmColor::role,
     "frmColor",
     QStringLiteral("Color Spy"),
     QSize(2955, 5235),
@@ -42,17 +42,7 @@ const ToolWindow::Design spyDesign = {
 
 } // namespace
 
-frmColor *frmColor::Instance()
-{
-    return static_cast<frmColor *>(Open(OnTopPeers::Spy));
-}
-
-frmColor *frmColor::ShowInstance()
-{
-    return static_cast<frmColor *>(ShowOpen(OnTopPeers::Spy, [] { return new frmColor; }));
-}
-
-frmColor::frmColor() : ToolWindow(spyDesign)
+frmColor::frmColor() : CompanionWindow(spyDesign)
 {
     buildSwatch();
     buildReadouts();
@@ -171,7 +161,7 @@ void frmColor::Form_Load()
 
 void frmColor::Form_Resize()
 {
-    ToolWindow::Form_Resize();
+    CompanionWindow::Form_Resize();
     Picture1->setFocus();
 }
 
@@ -185,7 +175,7 @@ void frmColor::Image1_MouseMove()
 // the pointer leaves below the title strip, Enter then reaches Picture1.
 void frmColor::leaveEvent(QEvent *event)
 {
-    ToolWindow::leaveEvent(event);
+    CompanionWindow::leaveEvent(event);
     if (mapFromGlobal(QCursor::pos()).y() > TitleStrip().bottom())
         Picture1->setFocus();
 }
@@ -200,7 +190,7 @@ bool frmColor::eventFilter(QObject *watched, QEvent *event)
         Picture1_KeyPress(keyAscii);
         return enter;
     }
-    return ToolWindow::eventFilter(watched, event);
+    return CompanionWindow::eventFilter(watched, event);
 }
 
 bool frmColor::Capturing() const
@@ -223,7 +213,7 @@ void frmColor::chameleonButton1_Click()
 {
     Timer1->stop();
     StorePosition();
-    Unload();
+    close();
 }
 
 void frmColor::Form_Unload()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "chrome/ToolWindow.h"
+#include "chrome/CompanionWindow.h"
 
 #include <QList>
 
@@ -15,14 +15,12 @@ struct Sample;
 
 // Color Spy: samples the screen pixel under the pointer ten times a second
 // while capture is on and shows it in eight notations. At most one is open.
-class frmColor : public ToolWindow
+class frmColor : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // The open Color Spy, or nullptr.
-    static frmColor *Instance();
-    // Creates the Color Spy if it is not open, then shows and activates it.
-    static frmColor *ShowInstance();
+    // Opened at most once, through OpenWindows::Show.
+    static constexpr OpenWindows::Role role = OpenWindows::Spy;
 
     // Puts the ten readouts on the clipboard.
     void Command2_Click();
@@ -44,6 +42,7 @@ protected:
     void Form_Unload() override;
 
 private:
+    friend frmColor *OpenWindows::Show<frmColor>();
     frmColor();
 
     void buildSwatch();

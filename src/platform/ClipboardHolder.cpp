@@ -1,6 +1,6 @@
 #include "platform/ClipboardHolder.h"
 
-#include "platform/HeldSelection.h"
+#include "platform/x11/HeldSelection.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <unistd.h>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -137,17 +136,6 @@ bool ClipboardHolder::Requested(int argc, char *argv[])
 
 int ClipboardHolder::Serve()
 {
-    const QByteArray utf8 = readAll(STDIN_FILENO);
-    xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
-    // Larger than one request would need the incremental transfer, which a
-    // copy of the program's own never does.
-    const bool fits = !xcb_connection_has_error(connection) && !utf8.isEmpty() &&
-                      utf8.size() < qsizetype(xcb_get_maximum_request_length(connection)) * 4 - 64;
-    if (fits) {
-        HeldSelection selection(connection, utf8);
-        if (selection.Own())
-            selection.Serve();
-    }
-    xcb_disconnect(connection);
+    HeldSelection::HoldUntilTaken(readAll(STDIN_FILENO));
     return 0;
 }

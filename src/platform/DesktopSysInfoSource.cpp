@@ -1,9 +1,11 @@
 #include "platform/DesktopSysInfoSource.h"
 
-#include "about/SysInfoLookup.h"
-
 #include <QFileInfo>
 #include <QStandardPaths>
+
+DesktopSysInfoSource::DesktopSysInfoSource(const QStringList &knownTools) : knownTools(knownTools)
+{
+}
 
 bool DesktopSysInfoSource::GetKeyValue(SysInfoKey key, QString &text)
 {
@@ -12,7 +14,7 @@ bool DesktopSysInfoSource::GetKeyValue(SysInfoKey key, QString &text)
         text = QStringLiteral("/usr/bin");
         return true;
     }
-    for (const QString &tool : SysInfoLookup::KnownTools()) {
+    for (const QString &tool : knownTools) {
         text = QStandardPaths::findExecutable(tool);
         if (!text.isEmpty())
             return true;

@@ -9,10 +9,12 @@ class WindowMover;
 class SysInfoSource;
 class MessageShower;
 class ColorPicker;
+class WindowMenu;
+class WindowPlace;
 
 // The platform services the windows use, in one place so that tests can put
-// fakes in for any of them. Members left null are filled with the real
-// implementation on first use.
+// fakes in for any of them. The program installs the real ones as it starts
+// (RealPlatform, in app/), the unit tests their fakes.
 struct PlatformServices
 {
     SettingsStore *settings = nullptr;
@@ -24,6 +26,8 @@ struct PlatformServices
     SysInfoSource *sysInfo = nullptr;
     MessageShower *messages = nullptr;
     ColorPicker *colorPicker = nullptr;
+    WindowMenu *windowMenu = nullptr;
+    WindowPlace *windowPlace = nullptr;
 };
 
 // The services in force.

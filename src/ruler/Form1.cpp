@@ -3,8 +3,8 @@
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/FaceArea.h"
@@ -92,7 +92,7 @@ Form1::Form1()
     mnuFile = new ContextMenu(this);
     connectMenu();
     createTimers();
-    OnTopPeers::Register(OnTopPeers::Ruler, this);
+    OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
     // The slider holds the keyboard focus from the start, as after every
     // switch to horizontal: the arrow keys set the length, and no text cursor
@@ -102,8 +102,8 @@ Form1::Form1()
 
 Form1::~Form1()
 {
-    OnTopPeers::Unregister(OnTopPeers::Ruler, this);
-    delete style;
+    OpenWindows::Forget(OpenWindows::Ruler, this);
+    delete frameControl;
 }
 
 void Form1::createControls()

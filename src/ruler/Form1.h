@@ -179,7 +179,7 @@ private:
     void leftPressOnHandle(QMouseEvent *event);
     bool followPressForDrag(QMouseEvent *event);
 
-    clsStyle *style = nullptr;
+    clsStyle *frameControl = nullptr; // takes the title bar away
     ContextMenu *mnuFile = nullptr;
 
     FaceArea *Label1 = nullptr;

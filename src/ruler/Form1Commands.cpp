@@ -4,8 +4,8 @@
 
 #include "about/frmAbout.h"
 #include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/OpenWindows.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
@@ -60,17 +60,17 @@ void Form1::mnuNotepad_Click()
 
 void Form1::mnuSpy_Click()
 {
-    frmColor::ShowInstance();
+    OpenWindows::Show<frmColor>();
 }
 
 void Form1::mnuMix_Click()
 {
-    Mixer::ShowInstance();
+    OpenWindows::Show<Mixer>();
 }
 
 void Form1::mnuAbout_Click()
 {
-    frmAbout::ShowInstance();
+    OpenWindows::Show<frmAbout>();
 }
 
 bool Form1::ShowsOnTop() const
@@ -91,7 +91,7 @@ void Form1::Top_N_Click()
 void Form1::Top_Y_Click()
 {
     topToggle->TakeOffTop();
-    OnTopPeers::ReassertOthers(OnTopPeers::Ruler);
+    OpenWindows::ReassertOthers(OpenWindows::Ruler);
 }
 
 void Form1::Image7_MouseUp()

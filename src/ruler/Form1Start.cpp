@@ -1,10 +1,8 @@
 // Form1: start-up, the presets it reads and saves, and its exits.
 #include "ruler/Form1.h"
 
-#include "about/frmAbout.h"
 #include "chrome/OnTopToggle.h"
-#include "colour/Mixer.h"
-#include "colour/frmColor.h"
+#include "chrome/OpenWindows.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/FaceArea.h"
 #include "ruler/RulerDesign.h"
@@ -21,9 +19,9 @@
 void Form1::Form_Load()
 {
     topToggle->PutOnTop();
-    style = new clsStyle;
-    style->setClient(this);
-    style->setTitlebar(0);
+    frameControl = new clsStyle;
+    frameControl->setClient(this);
+    frameControl->setTitlebar(0);
     Label2->move(0, Twips::toPixels(HeightTwips() - RulerDesign::edgeBarHeight -
                                     RulerDesign::barInsetAfterTurn));
     const Presets::Reading presets(storedKeys());
@@ -124,11 +122,7 @@ void Form1::Label2_Click()
 void Form1::Form_Unload()
 {
     SavePresets();
-    if (frmColor *spy = frmColor::Instance())
-        spy->Unload();
-    if (Mixer *mixer = Mixer::Instance())
-        mixer->Unload();
-    frmAbout::Unload();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

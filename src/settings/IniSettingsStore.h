@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/SettingsStore.h"
+#include "platform/SettingsStore.h"
 
 // The store as an INI file under the user's configuration directory,
 // $XDG_CONFIG_HOME/<application>/<application>.conf. Each call reads the file

@@ -1,8 +1,8 @@
 #include "settings/Presets.h"
 
 #include "platform/PlatformServices.h"
+#include "platform/SettingsStore.h"
 #include "settings/SettingConversions.h"
-#include "settings/SettingsStore.h"
 #include "window/OuterRect.h"
 #include "window/PlacedEdge.h"
 #include "window/Twips.h"

@@ -2,15 +2,14 @@
 
 #include "platform/PlatformServices.h"
 #include "platform/TopMostBand.h"
+#include "platform/WindowMenu.h"
 #include "window/DragIt.h"
 #include "window/TopIt.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
-#include <xcb/xcb.h>
 
 namespace {
 
@@ -186,33 +185,13 @@ quint32 clsStyle::packPoint(qint32 x, qint32 y)
     return quint32(high) << 16 | low;
 }
 
-// X11 has no system-menu message; window managers that offer the menu answer
-// _GTK_SHOW_WINDOW_MENU sent to the root window.
+// The point goes to the window manager as the packed parameter holds it.
 void clsStyle::ShowSysMenu(qint32 x, qint32 y)
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!mClient || !x11 || !mHwnd)
+    if (!mClient || !mHwnd)
         return;
     const quint32 packed = packPoint(x, y);
-    xcb_connection_t *connection = x11->connection();
-    const QByteArray name("_GTK_SHOW_WINDOW_MENU");
-    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, name.size(), name.constData()), nullptr);
-    if (!atom)
-        return;
-    xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
-    xcb_client_message_event_t message = {};
-    message.response_type = XCB_CLIENT_MESSAGE;
-    message.format = 32;
-    message.window = mHwnd;
-    message.type = atom->atom;
-    message.data.data32[1] = quint32(qint16(packed & 0xffff));
-    message.data.data32[2] = quint32(qint16(packed >> 16));
-    free(atom);
-    xcb_send_event(connection, 0, screen->root,
-                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                   reinterpret_cast<const char *>(&message));
-    xcb_flush(connection);
+    platform().windowMenu->PopUp(mClient, QPoint(qint16(packed & 0xffff), qint16(packed >> 16)));
 }
 
 bool clsStyle::onBackground(QEvent *event) const

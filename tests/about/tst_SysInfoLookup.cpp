@@ -103,7 +103,7 @@ void tst_SysInfoLookup::desktopSourceFindsKnownToolOnPath()
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", (first.path() + ':' + second.path()).toLocal8Bit());
 
-    DesktopSysInfoSource source;
+    DesktopSysInfoSource source(SysInfoLookup::KnownTools());
     QString text;
     const bool found = source.GetKeyValue(SysInfoKey::ToolPath, text);
     qputenv("PATH", savedPath);
@@ -116,7 +116,7 @@ void tst_SysInfoLookup::desktopSourceWithoutToolOnPath()
     QTemporaryDir empty;
     const QByteArray savedPath = qgetenv("PATH");
     qputenv("PATH", empty.path().toLocal8Bit());
-    DesktopSysInfoSource source;
+    DesktopSysInfoSource source(SysInfoLookup::KnownTools());
     QString text = QStringLiteral("stale");
     const bool found = source.GetKeyValue(SysInfoKey::ToolPath, text);
     qputenv("PATH", savedPath);
@@ -142,7 +142,7 @@ void tst_SysInfoLookup::desktopFileExists()
     writeFile(dir.filePath("tool"), true);
     writeFile(dir.filePath("notes"), false);
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    QCOMPARE(DesktopSysInfoSource().FileExists(dir.filePath(entry)), exists);
+    QCOMPARE(DesktopSysInfoSource({}).FileExists(dir.filePath(entry)), exists);
 }
 
 QTEST_GUILESS_MAIN(tst_SysInfoLookup)

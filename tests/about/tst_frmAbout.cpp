@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "about/AboutCloseButton.h"
 #include "about/AboutLinks.h"
 #include "about/frmAbout.h"
@@ -18,25 +18,9 @@ namespace {
 const QString unavailableMessage =
     QStringLiteral("Ombrix|System Information Is Unavailable At This Time");
 
-chameleonButton *button(frmAbout *box, const char *name)
-{
-    return box->findChild<chameleonButton *>(QString::fromLatin1(name));
-}
-
-QLabel *label(frmAbout *box, const char *name)
-{
-    return box->findChild<QLabel *>(QString::fromLatin1(name));
-}
-
-// Runs the deletions that closing the box has queued.
-void settle()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
-class tst_frmAbout : public QObject
+class tst_frmAbout : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -66,21 +50,20 @@ private slots:
     void unloadDestroysAndStoresNothing();
 };
 
+// Closed whichever way, the box is forgotten.
 void tst_frmAbout::cleanup()
 {
-    frmAbout::Unload();
-    settle();
-    QCOMPARE(frmAbout::Instance(), nullptr);
+    WindowTest::cleanup();
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
 }
 
 void tst_frmAbout::openingTexts()
 {
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Ombrix"));
-    QCOMPARE(label(box, "Label1")->text(), QStringLiteral("Drevani's Ombrix 1.0"));
-    QCOMPARE(label(box, "lblTitle")->text(), QStringLiteral("Ombrix"));
-    const QString version = label(box, "lblVersion")->text();
+    QCOMPARE(named<QLabel>(box, "Label1")->text(), QStringLiteral("Drevani's Ombrix 1.0"));
+    QCOMPARE(named<QLabel>(box, "lblTitle")->text(), QStringLiteral("Ombrix"));
+    const QString version = named<QLabel>(box, "lblVersion")->text();
     QCOMPARE(version, QStringLiteral("Version %1.%2.%3")
                           .arg(OMBRIX_VERSION_MAJOR)
                           .arg(OMBRIX_VERSION_MINOR)
@@ -93,10 +76,9 @@ void tst_frmAbout::openingTexts()
 
 void tst_frmAbout::opensOnTopAndBorderless()
 {
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    QVERIFY(fakes.band.topMost.contains(box));
-    QCOMPARE(fakes.band.calls, QStringList{QStringLiteral("frmAbout:on")});
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    QVERIFY(fakes->band.topMost.contains(box));
+    QCOMPARE(fakes->band.calls, QStringList{QStringLiteral("frmAbout:on")});
     QVERIFY(box->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(box->size(), QSize(384, 293));
     QCOMPARE(box->palette().color(QPalette::Window), QColor(240, 232, 216));
@@ -130,9 +112,8 @@ void tst_frmAbout::elementPlaces()
 {
     QFETCH(QString, name);
     QFETCH(QRect, place);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    auto *element = box->findChild<QWidget *>(name);
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    auto *element = named(box, name);
     QVERIFY(element);
     QCOMPARE(element->geometry(), place);
     if (auto *picture = qobject_cast<QLabel *>(element); picture && name.startsWith("img"))
@@ -169,9 +150,8 @@ void tst_frmAbout::controls()
     QFETCH(QString, name);
     QFETCH(QString, tip);
     QFETCH(QString, caption);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    auto *element = box->findChild<QWidget *>(name);
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    auto *element = named(box, name);
     QVERIFY(element);
     QCOMPARE(element->toolTip(), tip);
     // Only the two pictures show the hand.
@@ -190,19 +170,18 @@ void tst_frmAbout::controls()
 
 void tst_frmAbout::panelsHoldTheirParagraphs()
 {
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    const QString description = label(box, "lblDescription")->text();
-    const QString disclaimer = label(box, "lblDisclaimer")->text();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    const QString description = named<QLabel>(box, "lblDescription")->text();
+    const QString disclaimer = named<QLabel>(box, "lblDisclaimer")->text();
     QVERIFY(description.contains(QStringLiteral("web site")));
     QVERIFY(description.contains(QStringLiteral("mailing list")));
     QVERIFY(disclaimer.contains(QStringLiteral("Unauthorised reproduction or distribution")));
-    QCOMPARE(label(box, "lblDescription")->parentWidget()->objectName(),
+    QCOMPARE(named<QLabel>(box, "lblDescription")->parentWidget()->objectName(),
              QStringLiteral("fraDescription"));
-    QCOMPARE(label(box, "lblDisclaimer")->parentWidget()->objectName(),
+    QCOMPARE(named<QLabel>(box, "lblDisclaimer")->parentWidget()->objectName(),
              QStringLiteral("fraDisclaimer"));
     for (const char *name : {"lblDescription", "lblDisclaimer"}) {
-        QLabel *paragraph = label(box, name);
+        QLabel *paragraph = named<QLabel>(box, name);
         // Each paragraph fits its panel without being cut off.
         QVERIFY2(paragraph->heightForWidth(paragraph->width()) <= paragraph->height(), name);
     }
@@ -222,15 +201,15 @@ void tst_frmAbout::linksOpenPages()
 {
     QFETCH(QString, name);
     QFETCH(QString, page);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
-    if (auto *push = button(box, name.toLatin1().constData()))
+    QWidget *control = named(box, name);
+    if (auto *push = qobject_cast<chameleonButton *>(control))
         emit push->Click();
     else
-        QTest::mouseClick(box->findChild<QWidget *>(name), Qt::LeftButton);
-    QCOMPARE(fakes.shell.opened, QStringList{page});
-    QVERIFY(fakes.shell.started.isEmpty());
+        QTest::mouseClick(control, Qt::LeftButton);
+    QCOMPARE(fakes->shell.opened, QStringList{page});
+    QVERIFY(fakes->shell.started.isEmpty());
     QVERIFY(page.startsWith(QStringLiteral("https://")));
     QVERIFY(box->isVisible());
 }
@@ -247,23 +226,21 @@ void tst_frmAbout::accessKeysOpenPages()
 {
     QFETCH(Qt::Key, key);
     QFETCH(QString, page);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowActive(box));
     QTest::keyClick(box, key, Qt::AltModifier);
-    QCOMPARE(fakes.shell.opened, QStringList{page});
+    QCOMPARE(fakes->shell.opened, QStringList{page});
 }
 
 void tst_frmAbout::rightClickOnPicturesOpensNothing()
 {
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    QTest::mouseClick(label(box, "picIcon"), Qt::RightButton);
-    QTest::mouseClick(label(box, "Image1"), Qt::MiddleButton);
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    QTest::mouseClick(named(box, "picIcon"), Qt::RightButton);
+    QTest::mouseClick(named(box, "Image1"), Qt::MiddleButton);
     // A press on the picture that ends outside it is no click.
-    QTest::mousePress(label(box, "picIcon"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(label(box, "picIcon"), Qt::LeftButton, {}, QPoint(200, 5));
-    QVERIFY(fakes.shell.opened.isEmpty());
+    press(named(box, "picIcon"), Qt::LeftButton, QPoint(5, 5));
+    release(named(box, "picIcon"), Qt::LeftButton, QPoint(200, 5));
+    QVERIFY(fakes->shell.opened.isEmpty());
 }
 
 void tst_frmAbout::sysInfo_data()
@@ -297,49 +274,46 @@ void tst_frmAbout::sysInfo()
     QFETCH(QString, started);
     QFETCH(bool, message);
 
-    ScopedFakeServices fakes;
-    fakes.shell.startSucceeds = startSucceeds;
-    FakeSysInfoSource &source = fakes.sysInfo;
+    fakes->shell.startSucceeds = startSucceeds;
+    FakeSysInfoSource &source = fakes->sysInfo;
     source.toolPath = toolPath;
     source.toolDirectory = toolDirectory;
     source.files = QSet<QString>(files.begin(), files.end());
-    const FakeMessageShower &shower = fakes.messages;
-    frmAbout *box = frmAbout::ShowInstance();
+    const FakeMessageShower &shower = fakes->messages;
+    frmAbout *box = OpenWindows::Show<frmAbout>();
 
     box->StartSysInfo();
 
     const QList<QStringList> expectedStarts =
         started.isEmpty() ? QList<QStringList>() : QList<QStringList>{QStringList{started}};
-    QCOMPARE(fakes.shell.started, expectedStarts);
+    QCOMPARE(fakes->shell.started, expectedStarts);
     QCOMPARE(shower.messages, message ? QStringList{unavailableMessage} : QStringList());
     if (message)
         QCOMPARE(shower.parents.value(0), box);
-    QVERIFY(fakes.shell.opened.isEmpty());
-    QCOMPARE(frmAbout::Instance(), box);
+    QVERIFY(fakes->shell.opened.isEmpty());
+    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
 void tst_frmAbout::sysInfoButtonRunsStartSysInfo()
 {
-    ScopedFakeServices fakes;
-    FakeSysInfoSource &source = fakes.sysInfo;
-    const FakeMessageShower &shower = fakes.messages;
-    frmAbout *box = frmAbout::ShowInstance();
-    emit button(box, "chameleonButton4")->Click();
+    FakeSysInfoSource &source = fakes->sysInfo;
+    const FakeMessageShower &shower = fakes->messages;
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    emit named<chameleonButton>(box, "chameleonButton4")->Click();
     QCOMPARE(shower.messages, QStringList{unavailableMessage});
     source.toolPath = QStringLiteral("/usr/bin/kinfocenter");
-    emit button(box, "chameleonButton4")->Click();
-    QCOMPARE(fakes.shell.started, QList<QStringList>{QStringList{"/usr/bin/kinfocenter"}});
+    emit named<chameleonButton>(box, "chameleonButton4")->Click();
+    QCOMPARE(fakes->shell.started, QList<QStringList>{QStringList{"/usr/bin/kinfocenter"}});
     QCOMPARE(shower.messages.size(), 1);
 }
 
 // The box's own message box, seen from inside its modal loop and answered there.
 void tst_frmAbout::desktopMessageHasOneOkButton()
 {
-    ScopedFakeServices fakes;
     QtMessageShower desktop;
     platform().messages = &desktop;
-    frmAbout *box = frmAbout::ShowInstance();
+    frmAbout *box = OpenWindows::Show<frmAbout>();
     QString title;
     QString text;
     int buttonCount = 0;
@@ -359,22 +333,21 @@ void tst_frmAbout::desktopMessageHasOneOkButton()
     QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     QCOMPARE(buttonCount, 1);
     QCOMPARE(answer, QMessageBox::Ok);
-    QCOMPARE(frmAbout::Instance(), box);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
 void tst_frmAbout::unloadWhileMessageIsOpen()
 {
-    ScopedFakeServices fakes;
     QtMessageShower desktop;
     platform().messages = &desktop;
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
     QPointer<QWidget> message;
     bool seen = false;
     QTimer::singleShot(0, [&] {
         message = QApplication::activeModalWidget();
         seen = qobject_cast<QMessageBox *>(message) != nullptr;
-        frmAbout::Unload();
+        OpenWindows::UnloadOthers(OpenWindows::Ruler);
     });
     box->StartSysInfo();
     QVERIFY(seen);
@@ -401,10 +374,9 @@ void tst_frmAbout::dragHandles()
     QFETCH(QString, name);
     QFETCH(Qt::MouseButton, mouseButton);
     QFETCH(bool, moves);
-    ScopedFakeServices fakes;
-    frmAbout *box = frmAbout::ShowInstance();
-    QTest::mousePress(box->findChild<QWidget *>(name), mouseButton, {}, QPoint(3, 3));
-    QCOMPARE(fakes.mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
+    frmAbout *box = OpenWindows::Show<frmAbout>();
+    press(named(box, name), mouseButton, QPoint(3, 3));
+    QCOMPARE(fakes->mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
 }
 
 void tst_frmAbout::closePaths_data()
@@ -420,8 +392,7 @@ void tst_frmAbout::closePaths()
 {
     QFETCH(bool, byCaptionPicture);
     QFETCH(Qt::MouseButton, mouseButton);
-    ScopedFakeServices fakes;
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     if (byCaptionPicture) {
         QWindow *window = box->windowHandle();
@@ -431,48 +402,47 @@ void tst_frmAbout::closePaths()
         // Released far away from the button: it still closes.
         QTest::mouseRelease(window, mouseButton, {}, QPoint(30, 250));
     } else {
-        emit button(box, "chameleonButton3")->Click();
+        emit named<chameleonButton>(box, "chameleonButton3")->Click();
     }
-    QCOMPARE(frmAbout::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
     settle();
     QVERIFY(box.isNull());
-    QVERIFY(fakes.settings.writes.isEmpty());
+    QVERIFY(fakes->settings.writes.isEmpty());
 }
 
 void tst_frmAbout::atMostOneInstance()
 {
-    ScopedFakeServices fakes;
-    QCOMPARE(frmAbout::Instance(), nullptr);
-    frmAbout *first = frmAbout::ShowInstance();
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    frmAbout *first = OpenWindows::Show<frmAbout>();
     first->hide();
-    frmAbout *second = frmAbout::ShowInstance();
+    frmAbout *second = OpenWindows::Show<frmAbout>();
     QCOMPARE(second, first);
     QVERIFY(first->isVisible());
     first->showMinimized();
-    QCOMPARE(frmAbout::ShowInstance(), first);
+    QCOMPARE(OpenWindows::Show<frmAbout>(), first);
     QVERIFY(!first->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(first));
-    QCOMPARE(fakes.band.calls.size(), 1);
+    QCOMPARE(fakes->band.calls.size(), 1);
 
-    emit button(first, "chameleonButton3")->Click();
+    emit named<chameleonButton>(first, "chameleonButton3")->Click();
     settle();
-    frmAbout *third = frmAbout::ShowInstance();
+    frmAbout *third = OpenWindows::Show<frmAbout>();
     QVERIFY(third);
-    QCOMPARE(frmAbout::Instance(), third);
-    QCOMPARE(fakes.band.calls.size(), 2);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), third);
+    QCOMPARE(fakes->band.calls.size(), 2);
 }
 
 void tst_frmAbout::unloadDestroysAndStoresNothing()
 {
-    ScopedFakeServices fakes;
-    fakes.settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
-    QPointer<frmAbout> box = frmAbout::ShowInstance();
-    frmAbout::Unload();
+    fakes->settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
+    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    settle();
     QVERIFY(box.isNull());
-    QCOMPARE(frmAbout::Instance(), nullptr);
-    frmAbout::Unload();
-    QVERIFY(fakes.settings.writes.isEmpty());
-    QCOMPARE(fakes.settings.values.size(), 1);
+    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    QVERIFY(fakes->settings.writes.isEmpty());
+    QCOMPARE(fakes->settings.values.size(), 1);
 }
 
 QTEST_MAIN(tst_frmAbout)

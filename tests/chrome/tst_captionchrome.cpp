@@ -1,8 +1,8 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
 #include "chrome/OnTopToggle.h"
+#include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
 
 #include <QDir>
@@ -15,7 +15,7 @@
 namespace {
 
 // A window of the cascade that records when it is asked back on top.
-class FakePeer : public OnTopPeer
+class FakePeer : public QWidget, public OnTopPeer
 {
 public:
     FakePeer(QStringList &log, const QString &name, bool onTop) : log(log), name(name), onTop(onTop)
@@ -42,7 +42,7 @@ protected:
 
 } // namespace
 
-class TestCaptionChrome : public QObject
+class TestCaptionChrome : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -95,12 +95,12 @@ void TestCaptionChrome::releaseActsWhereverAndWhicheverButton()
     window.show();
     QSignalSpy released(&minimize, &CaptionButton::released);
     QTest::mouseMove(minimize.normalPicture(), QPoint(5, 5));
-    QTest::mousePress(minimize.hoverPicture(), Qt::MouseButton(button), {}, QPoint(5, 5));
+    press(minimize.hoverPicture(), Qt::MouseButton(button), QPoint(5, 5));
     QCOMPARE(minimize.state(), CaptionButton::Down);
     QCOMPARE(released.count(), 0);
     // The down picture holds the mouse until the release.
     QCOMPARE(QWidget::mouseGrabber(), minimize.downPicture());
-    QTest::mouseRelease(minimize.downPicture(), Qt::MouseButton(button), {}, releaseAt);
+    release(minimize.downPicture(), Qt::MouseButton(button), releaseAt);
     QCOMPARE(released.count(), 1);
     QVERIFY(!QWidget::mouseGrabber());
 }
@@ -118,7 +118,6 @@ void TestCaptionChrome::normalPictureTakesNoPress()
 
 void TestCaptionChrome::toggleSwitchesTheBand()
 {
-    ScopedFakeServices fakes;
     QWidget window;
     window.setObjectName("window");
     OnTopToggle toggle(&window, &window);
@@ -132,7 +131,7 @@ void TestCaptionChrome::toggleSwitchesTheBand()
     QVERIFY(toggle.ShowsOnTop());
     QVERIFY(toggle.Top_N()->isHidden());
     toggle.TakeOffTop();
-    QCOMPARE(fakes.band.calls, QStringList({"window:on", "window:off"}));
+    QCOMPARE(fakes->band.calls, QStringList({"window:on", "window:off"}));
     QCOMPARE(toggle.Top_Y()->toolTip(), QStringLiteral("On Top"));
     QCOMPARE(toggle.Top_N()->toolTip(), QStringLiteral("Not On Top"));
 }
@@ -141,7 +140,6 @@ void TestCaptionChrome::toggleSwitchesTheBand()
 // (or a drag) of the window beneath it.
 void TestCaptionChrome::toggleKeepsItsPresses()
 {
-    ScopedFakeServices fakes;
     PressRecordingWindow window;
     OnTopToggle toggle(&window, &window);
     window.show();
@@ -149,12 +147,12 @@ void TestCaptionChrome::toggleKeepsItsPresses()
     // A double-click as it arrives: press, release, double-click, release.
     for (QLabel *picture : {toggle.Top_N(), toggle.Top_Y()}) {
         picture->show();
-        QTest::mousePress(picture, Qt::LeftButton);
-        QTest::mouseRelease(picture, Qt::LeftButton);
-        QTest::mouseDClick(picture, Qt::LeftButton);
-        QTest::mouseRelease(picture, Qt::LeftButton);
-        QTest::mousePress(picture, Qt::RightButton);
-        QTest::mouseRelease(picture, Qt::RightButton);
+        press(picture, Qt::LeftButton);
+        release(picture, Qt::LeftButton);
+        doubleClick(picture, Qt::LeftButton);
+        release(picture, Qt::LeftButton);
+        press(picture, Qt::RightButton);
+        release(picture, Qt::RightButton);
     }
     QCOMPARE(clicked.count(), 2);
     QCOMPARE(window.presses, QStringList());
@@ -163,14 +161,16 @@ void TestCaptionChrome::toggleKeepsItsPresses()
 void TestCaptionChrome::cascade_data()
 {
     QTest::addColumn<int>("from");
-    QTest::addColumn<QString>("open"); // r, s, m: open and on top; R, S, M: open, not on top
+    // r, s, m: open and on top; R, S, M: open, not on top; a: the About box, which has no pin
+    QTest::addColumn<QString>("open");
     QTest::addColumn<QStringList>("reasserted");
-    QTest::newRow("ruler, all on top") << int(OnTopPeers::Ruler) << "rsm" << QStringList{"s", "m"};
-    QTest::newRow("spy, all on top") << int(OnTopPeers::Spy) << "rsm" << QStringList{"r", "m"};
-    QTest::newRow("mixer, all on top") << int(OnTopPeers::Mixer) << "rsm" << QStringList{"r", "s"};
-    QTest::newRow("spy closed") << int(OnTopPeers::Ruler) << "rm" << QStringList{"m"};
-    QTest::newRow("others off the top") << int(OnTopPeers::Spy) << "RsM" << QStringList{};
-    QTest::newRow("only the ruler") << int(OnTopPeers::Ruler) << "r" << QStringList{};
+    using OpenWindows::Mixer, OpenWindows::Ruler, OpenWindows::Spy;
+    QTest::newRow("ruler, all on top") << int(Ruler) << "rsma" << QStringList{"s", "m"};
+    QTest::newRow("spy, all on top") << int(Spy) << "rsm" << QStringList{"r", "m"};
+    QTest::newRow("mixer, all on top") << int(Mixer) << "rsma" << QStringList{"r", "s"};
+    QTest::newRow("spy closed") << int(Ruler) << "rm" << QStringList{"m"};
+    QTest::newRow("others off the top") << int(Spy) << "RsM" << QStringList{};
+    QTest::newRow("only the ruler") << int(Ruler) << "r" << QStringList{};
 }
 
 void TestCaptionChrome::cascade()
@@ -179,19 +179,21 @@ void TestCaptionChrome::cascade()
     QFETCH(QString, open);
     QFETCH(QStringList, reasserted);
     QStringList log;
-    std::vector<std::unique_ptr<FakePeer>> peers;
-    const QString roles = QStringLiteral("rsm");
+    std::vector<std::unique_ptr<QWidget>> windows;
+    const QString roles = QStringLiteral("rsma");
     for (const QChar window : open) {
-        const int role = roles.indexOf(window.toLower());
-        peers.push_back(
-            std::make_unique<FakePeer>(log, QString(window.toLower()), window.isLower()));
-        OnTopPeers::Register(OnTopPeers::Role(role), peers.back().get());
+        const auto role = OpenWindows::Role(roles.indexOf(window.toLower()));
+        windows.push_back(
+            window == QLatin1Char('a')
+                ? std::make_unique<QWidget>()
+                : std::make_unique<FakePeer>(log, window.toLower(), window.isLower()));
+        OpenWindows::Register(role, windows.back().get());
     }
-    OnTopPeers::ReassertOthers(OnTopPeers::Role(from));
+    OpenWindows::ReassertOthers(OpenWindows::Role(from));
     QCOMPARE(log, reasserted);
-    for (int role = 0; role < 3; ++role)
-        OnTopPeers::Unregister(OnTopPeers::Role(role), OnTopPeers::Peer(OnTopPeers::Role(role)));
-    QVERIFY(!OnTopPeers::Peer(OnTopPeers::Ruler));
+    for (int role = 0; role < OpenWindows::RoleCount; ++role)
+        OpenWindows::Forget(OpenWindows::Role(role), OpenWindows::Find(OpenWindows::Role(role)));
+    QVERIFY(!OpenWindows::Find(OpenWindows::Ruler));
 }
 
 // The pictures are decoded without Qt's image reader, pixel for pixel as it

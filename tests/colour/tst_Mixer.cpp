@@ -1,9 +1,8 @@
-#include "ChromeProbes.h"
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
+#include "chrome/OpenWindows.h"
 #include "colour/Mixer.h"
 #include "window/Twips.h"
 
@@ -11,19 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QScrollBar>
 #include <QtTest>
-#include <memory>
 
-class tst_Mixer : public QObject
+class tst_Mixer : public WindowTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void firstRunShowsBlack();
     void updateShowsTheMixedColour_data();
     void updateShowsTheMixedColour();
@@ -48,31 +42,16 @@ private:
     QScrollBar *bar(int index) const;
     QString field(const char *name) const;
     void setColor(int red, int green, int blue);
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
-
-void tst_Mixer::init()
-{
-    fakes = std::make_unique<ScopedFakeServices>();
-}
-
-void tst_Mixer::cleanup()
-{
-    if (Mixer::Instance())
-        Mixer::Instance()->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    fakes.reset();
-}
 
 QScrollBar *tst_Mixer::bar(int index) const
 {
-    return Mixer::Instance()->findChild<QScrollBar *>(QStringLiteral("HScroll%1").arg(index));
+    return named<QScrollBar>(OpenWindows::Find<Mixer>(), QStringLiteral("HScroll%1").arg(index));
 }
 
 QString tst_Mixer::field(const char *name) const
 {
-    return Mixer::Instance()->findChild<QLineEdit *>(QLatin1String(name))->text();
+    return named<QLineEdit>(OpenWindows::Find<Mixer>(), name)->text();
 }
 
 void tst_Mixer::setColor(int red, int green, int blue)
@@ -84,17 +63,15 @@ void tst_Mixer::setColor(int red, int green, int blue)
 
 QColor swatchOf(const Mixer *mixer)
 {
-    return mixer->findChild<QFrame *>(QStringLiteral("Picture2"))
-        ->palette()
-        .color(QPalette::Window);
+    return named<QFrame>(mixer, "Picture2")->palette().color(QPalette::Window);
 }
 
 void tst_Mixer::firstRunShowsBlack()
 {
-    Mixer *mixer = Mixer::ShowInstance();
-    QCOMPARE(Mixer::ShowInstance(), mixer);
+    Mixer *mixer = OpenWindows::Show<Mixer>();
+    QCOMPARE(OpenWindows::Show<Mixer>(), mixer);
     mixer->showMinimized();
-    QCOMPARE(Mixer::ShowInstance(), mixer);
+    QCOMPARE(OpenWindows::Show<Mixer>(), mixer);
     QVERIFY(!mixer->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(mixer));
     QCOMPARE(mixer->size(), QSize(387, 301));
@@ -146,7 +123,7 @@ void tst_Mixer::updateShowsTheMixedColour()
     QFETCH(QString, hex);
     QFETCH(QString, decimal);
 
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     setColor(red, green, blue);
     QCOMPARE(field("Text7"), triple);
     QCOMPARE(field("Text8"), hex);
@@ -160,7 +137,7 @@ void tst_Mixer::updateShowsTheMixedColour()
 
 void tst_Mixer::draggingUpdatesBeforeTheRelease()
 {
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     QScrollBar *red = bar(1);
     red->setSliderDown(true);
     red->setSliderPosition(40);
@@ -200,7 +177,7 @@ void tst_Mixer::barsStepLikeTheirKeys()
     QFETCH(QPoint, wheel);
     QFETCH(int, step);
 
-    Mixer::ShowInstance();
+    OpenWindows::Show<Mixer>();
     QScrollBar *green = bar(2);
     green->setValue(200);
     if (key) {
@@ -244,7 +221,7 @@ void tst_Mixer::groupsAreFramedAsWindowsFramesThem()
     QFETCH(QString, field);
     QFETCH(QRect, fieldPlace);
 
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     QGroupBox *group = nullptr;
     for (QGroupBox *candidate : mixer->findChildren<QGroupBox *>()) {
         if (candidate->title() == title)
@@ -282,7 +259,7 @@ void tst_Mixer::groupsAreFramedAsWindowsFramesThem()
 
     if (field.isEmpty())
         return;
-    auto *fieldWidget = mixer->findChild<QLineEdit *>(field);
+    auto *fieldWidget = named<QLineEdit>(mixer, field);
     QCOMPARE(fieldWidget->parentWidget(), group);
     QCOMPARE(fieldWidget->geometry(), Twips::rect(fieldPlace));
     QVERIFY(fieldWidget->geometry().top() > top + 1);
@@ -353,7 +330,7 @@ void tst_Mixer::creationRestoresEachStoredKey()
             fakes->settings.values.insert(QStringLiteral("Presets/") + QLatin1String(keys[i]),
                                           stored.at(i));
     }
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     QCOMPARE(mixer->pos(), position);
     QCOMPARE(field("Text7"), triple);
     QCOMPARE(
@@ -383,7 +360,7 @@ void tst_Mixer::copyPutsTheThreeLines()
     QFETCH(int, blue);
     QFETCH(QString, text);
 
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     setColor(red, green, blue);
     fakes->clipboard.text = QStringLiteral("left over");
     mixer->chameleonButton1_Click();
@@ -409,7 +386,7 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
     QFETCH(int, path);
     QFETCH(QStringList, writes);
 
-    QPointer<Mixer> mixer = Mixer::ShowInstance();
+    QPointer<Mixer> mixer = OpenWindows::Show<Mixer>();
     mixer->move(100, 200);
     setColor(10, 20, 30);
     switch (path) {
@@ -420,18 +397,18 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
         pressCaptionButton(mixer, QStringLiteral("close_normal"));
         break;
     case 2:
-        mixer->Unload();
+        OpenWindows::UnloadOthers(OpenWindows::Ruler);
         break;
     default:
         mixer->close();
     }
-    QCOMPARE(Mixer::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     QVERIFY(mixer.isNull());
 
     // Reopened, it shows the colour again; the place only when it was stored.
-    Mixer *reopened = Mixer::ShowInstance();
+    Mixer *reopened = OpenWindows::Show<Mixer>();
     QCOMPARE(field("Text7"), QStringLiteral("10,20,30"));
     if (writes.size() == 5)
         QCOMPARE(reopened->pos(), QPoint(100, 200));
@@ -455,25 +432,25 @@ void tst_Mixer::buttonsActOnTheirClick()
     QFETCH(int, accessKey);
     QFETCH(bool, copied);
 
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     QVERIFY(QTest::qWaitForWindowActive(mixer));
-    QCOMPARE(mixer->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
+    QCOMPARE(named<chameleonButton>(mixer, button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(mixer, Qt::Key(accessKey), Qt::AltModifier);
     else
-        QTest::mouseClick(mixer->findChild<QWidget *>(button), Qt::LeftButton);
+        QTest::mouseClick(named(mixer, button), Qt::LeftButton);
     QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
-    QCOMPARE(Mixer::Instance() == mixer, copied);
+    QCOMPARE(OpenWindows::Find<Mixer>() == mixer, copied);
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
 }
 
 void tst_Mixer::takingOffTopReassertsTheOthers()
 {
     PeerProbe ruler, spy;
-    OnTopPeers::Register(OnTopPeers::Ruler, &ruler);
-    OnTopPeers::Register(OnTopPeers::Spy, &spy);
+    OpenWindows::Register(OpenWindows::Ruler, &ruler);
+    OpenWindows::Register(OpenWindows::Spy, &spy);
     spy.onTop = false;
-    Mixer *mixer = Mixer::ShowInstance();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
 
     mixer->Top_N_Click();
     QVERIFY(mixer->ShowsOnTop());
@@ -487,8 +464,8 @@ void tst_Mixer::takingOffTopReassertsTheOthers()
     mixer->Command1_Click();
     QVERIFY(mixer->ShowsOnTop());
     QVERIFY(fakes->band.IsTopMost(mixer));
-    OnTopPeers::Unregister(OnTopPeers::Ruler, &ruler);
-    OnTopPeers::Unregister(OnTopPeers::Spy, &spy);
+    OpenWindows::Forget(OpenWindows::Ruler, &ruler);
+    OpenWindows::Forget(OpenWindows::Spy, &spy);
 }
 
 QTEST_MAIN(tst_Mixer)

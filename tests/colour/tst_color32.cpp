@@ -1,6 +1,6 @@
 #include "FakeServices.h"
 #include "colour/color32.h"
-#include "platform/X11ScreenSampler.h"
+#include "platform/x11/X11ScreenSampler.h"
 
 #include <QLabel>
 #include <QtTest>

@@ -1,18 +1,15 @@
-#include "ChromeProbes.h"
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
+#include "chrome/OpenWindows.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QtTest>
-#include <memory>
 
 namespace {
 
@@ -21,13 +18,10 @@ const char *readoutNames[] = {"Label1", "Label2", "Label3",  "Label4",  "Label5"
 
 } // namespace
 
-class tst_frmColor : public QObject
+class tst_frmColor : public WindowTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void opensOnceAsDesigned();
     void restoresEachStoredEdge_data();
     void restoresEachStoredEdge();
@@ -53,55 +47,32 @@ private:
     frmColor *openSpy();
     QLabel *readout(const char *name);
     void tick(QPoint pointer, qint32 color);
-    void unloadAll();
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
-
-void tst_frmColor::init()
-{
-    fakes = std::make_unique<ScopedFakeServices>();
-}
-
-void tst_frmColor::cleanup()
-{
-    unloadAll();
-    fakes.reset();
-}
-
-void tst_frmColor::unloadAll()
-{
-    if (frmColor::Instance())
-        frmColor::Instance()->Unload();
-    if (Mixer::Instance())
-        Mixer::Instance()->Unload();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 frmColor *tst_frmColor::openSpy()
 {
-    frmColor *spy = frmColor::ShowInstance();
+    frmColor *spy = OpenWindows::Show<frmColor>();
     spy->move(100, 200);
     return spy;
 }
 
 QLabel *tst_frmColor::readout(const char *name)
 {
-    return frmColor::Instance()->findChild<QLabel *>(QLatin1String(name));
+    return named<QLabel>(OpenWindows::Find<frmColor>(), name);
 }
 
 void tst_frmColor::tick(QPoint pointer, qint32 color)
 {
     fakes->sampler.pointer = pointer;
     fakes->sampler.pixel = [color](QPoint) { return color; };
-    frmColor::Instance()->Timer1_Timer();
+    OpenWindows::Find<frmColor>()->Timer1_Timer();
 }
 
 void tst_frmColor::opensOnceAsDesigned()
 {
-    frmColor *spy = frmColor::ShowInstance();
-    QCOMPARE(frmColor::Instance(), spy);
-    QCOMPARE(frmColor::ShowInstance(), spy);
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    QCOMPARE(OpenWindows::Find<frmColor>(), spy);
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
     QCOMPARE(spy->size(), QSize(197, 349));
     QVERIFY(spy->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(spy->isWindow());
@@ -110,16 +81,15 @@ void tst_frmColor::opensOnceAsDesigned()
     QVERIFY(!spy->Capturing());
     for (const char *name : readoutNames)
         QVERIFY2(readout(name)->text().isEmpty(), name);
-    QCOMPARE(
-        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
-        QColor(248, 240, 224));
+    QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window),
+             QColor(248, 240, 224));
 
     QPointer<frmColor> first = spy;
-    spy->Unload();
-    QCOMPARE(frmColor::Instance(), nullptr);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    spy->close();
+    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
+    settle();
     QVERIFY(first.isNull());
-    QVERIFY(frmColor::ShowInstance() != nullptr);
+    QVERIFY(OpenWindows::Show<frmColor>() != nullptr);
 }
 
 void tst_frmColor::restoresEachStoredEdge_data()
@@ -155,13 +125,13 @@ void tst_frmColor::restoresEachStoredEdge()
     QFETCH(QPoint, stored);
 
     // A lone stored edge is applied to the place the system gave the shown window.
-    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
-    const QPoint placed = frmColor::Instance()->pos();
-    unloadAll();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
+    const QPoint placed = OpenWindows::Find<frmColor>()->pos();
+    OpenWindows::Find<frmColor>()->close();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
-    QVERIFY(QTest::qWaitForWindowExposed(frmColor::ShowInstance()));
-    const QPoint position = frmColor::Instance()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
+    const QPoint position = OpenWindows::Find<frmColor>()->pos();
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
@@ -209,9 +179,7 @@ void tst_frmColor::tickFillsEveryReadoutFromOneSample()
     tick(pointer, color);
     for (int i = 0; i < readouts.size(); ++i)
         QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    QCOMPARE(
-        spy->findChild<QFrame *>(QStringLiteral("Picture1"))->palette().color(QPalette::Window),
-        swatch);
+    QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window), swatch);
     QCOMPARE(fakes->sampler.pointerReads, 1);
     QCOMPARE(fakes->sampler.pixelReads, 1);
     // The same sample again repaints nothing in the window.
@@ -226,7 +194,7 @@ void tst_frmColor::tickFillsEveryReadoutFromOneSample()
 void tst_frmColor::enterBeforeStartCopiesEmptyValues()
 {
     frmColor *spy = openSpy();
-    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
     QCOMPARE(fakes->clipboard.clears, 1);
     QCOMPARE(
         fakes->clipboard.text,
@@ -237,7 +205,7 @@ void tst_frmColor::enterBeforeStartCopiesEmptyValues()
 void tst_frmColor::enterFreezesThenCopiesTheReadouts()
 {
     frmColor *spy = openSpy();
-    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QFrame *swatch = named<QFrame>(spy, "Picture1");
     spy->chameleonButton2_Click();
     QVERIFY(spy->Capturing());
     tick(QPoint(100, 200), 0);
@@ -262,7 +230,7 @@ void tst_frmColor::enterFreezesThenCopiesTheReadouts()
 void tst_frmColor::otherKeysLeaveCaptureRunning()
 {
     frmColor *spy = openSpy();
-    QFrame *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QFrame *swatch = named<QFrame>(spy, "Picture1");
     spy->chameleonButton2_Click();
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
         QTest::keyClick(swatch, key);
@@ -320,14 +288,14 @@ void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
     QCOMPARE(fakes->sampler.pixelReads, 0);
     for (int i = 0; i < readouts.size(); ++i)
         QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    auto *label = spy->findChild<QLabel *>(QStringLiteral("Label21"));
+    auto *label = named<QLabel>(spy, "Label21");
     QCOMPARE(label->text(), hint);
     const QRect text = QFontMetrics(label->font())
                            .boundingRect(label->rect(), Qt::AlignCenter | Qt::TextWordWrap, hint);
     QVERIFY2(label->rect().contains(text) && spy->rect().contains(label->geometry()),
              "the hint is shown whole");
 
-    QTest::keyClick(spy->findChild<QFrame *>(QStringLiteral("Picture1")), Qt::Key_Return);
+    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
     QCOMPARE(fakes->clipboard.text.section(QStringLiteral("\r\n"), 0, 0),
              QStringLiteral("Decimal - ") + readouts.first());
 }
@@ -359,19 +327,19 @@ void tst_frmColor::closePathsStoreThePosition()
         pressCaptionButton(spy, QStringLiteral("close_normal"));
         break;
     case 2:
-        spy->Unload();
+        OpenWindows::UnloadOthers(OpenWindows::Ruler);
         break;
     default:
         spy->close();
     }
     QVERIFY(!spy->Capturing());
-    QCOMPARE(frmColor::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     QVERIFY(spy.isNull());
 
     if (!writes.isEmpty())
-        QCOMPARE(frmColor::ShowInstance()->pos(), QPoint(100, 200));
+        QCOMPARE(OpenWindows::Show<frmColor>()->pos(), QPoint(100, 200));
 }
 
 void tst_frmColor::buttonsActOnTheirClick_data()
@@ -396,12 +364,12 @@ void tst_frmColor::buttonsActOnTheirClick()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QCOMPARE(spy->findChild<chameleonButton *>(button)->Font().pointSizeF(), 8.25);
+    QCOMPARE(named<chameleonButton>(spy, button)->Font().pointSizeF(), 8.25);
     if (accessKey)
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else
-        QTest::mouseClick(spy->findChild<QWidget *>(button), Qt::LeftButton);
-    QCOMPARE(frmColor::Instance() == spy, stillOpen);
+        QTest::mouseClick(named(spy, button), Qt::LeftButton);
+    QCOMPARE(OpenWindows::Find<frmColor>() == spy, stillOpen);
     if (stillOpen)
         QCOMPARE(spy->Capturing(), capturing);
     else
@@ -424,20 +392,18 @@ void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
+    QWidget *swatch = named<QFrame>(spy, "Picture1");
     QCOMPARE(QApplication::focusWidget(), swatch);
-    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    QWidget *start = named(spy, "chameleonButton2");
     start->setFocus();
     CaptionButton *close = nullptr;
     for (CaptionButton *button : spy->findChildren<CaptionButton *>())
         close =
             button->normalPicture()->objectName() == QLatin1String("close_normal") ? button : close;
-    QMouseEvent over(QEvent::MouseMove, QPointF(5, 5), QPointF(5, 5), Qt::NoButton, Qt::NoButton,
-                     Qt::NoModifier);
-    QCoreApplication::sendEvent(close->normalPicture(), &over);
+    moveOver(close->normalPicture(), QPoint(5, 5));
     QCOMPARE(close->state(), CaptionButton::Hover);
 
-    QCoreApplication::sendEvent(spy->findChild<QWidget *>(surface), &over);
+    moveOver(named(spy, surface), QPoint(5, 5));
     QCOMPARE(close->state(), CaptionButton::Normal);
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
 }
@@ -464,8 +430,8 @@ void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
 
     frmColor *spy = openSpy();
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QWidget *swatch = spy->findChild<QFrame *>(QStringLiteral("Picture1"));
-    QWidget *start = spy->findChild<QWidget *>(QStringLiteral("chameleonButton2"));
+    QWidget *swatch = named<QFrame>(spy, "Picture1");
+    QWidget *start = named(spy, "chameleonButton2");
     QTest::mouseClick(start, Qt::LeftButton);
     QVERIFY(spy->Capturing());
     QCOMPARE(QApplication::focusWidget(), start);
@@ -485,7 +451,7 @@ void tst_frmColor::minimisedCaptureGoesOn()
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
 
     // Chosen again from the ruler's menu, it comes back from the task bar.
-    QCOMPARE(frmColor::ShowInstance(), spy);
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
     QVERIFY(!spy->isMinimized());
     QVERIFY(spy->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(spy));
@@ -495,8 +461,8 @@ void tst_frmColor::minimisedCaptureGoesOn()
 void tst_frmColor::takingOffTopReassertsTheOthers()
 {
     PeerProbe ruler;
-    OnTopPeers::Register(OnTopPeers::Ruler, &ruler);
-    Mixer *mixer = Mixer::ShowInstance();
+    OpenWindows::Register(OpenWindows::Ruler, &ruler);
+    Mixer *mixer = OpenWindows::Show<Mixer>();
     frmColor *spy = openSpy();
 
     spy->Top_N_Click();
@@ -513,13 +479,13 @@ void tst_frmColor::takingOffTopReassertsTheOthers()
     QCOMPARE(fakes->band.calls, (QStringList{"frmColor:off", "Mixer:on"}));
 
     // A closed Mixer is neither re-asserted nor opened again.
-    mixer->Unload();
+    mixer->close();
     spy->Command1_Click();
     QVERIFY(fakes->band.IsTopMost(spy));
     spy->Top_Y_Click();
-    QCOMPARE(Mixer::Instance(), nullptr);
+    QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
     QCOMPARE(ruler.reasserts, 2);
-    OnTopPeers::Unregister(OnTopPeers::Ruler, &ruler);
+    OpenWindows::Forget(OpenWindows::Ruler, &ruler);
 }
 
 QTEST_MAIN(tst_frmColor)

@@ -1,6 +1,6 @@
-#include "ChromeProbes.h"
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "chrome/CaptionButton.h"
+#include "chrome/OpenWindows.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/FaceArea.h"
@@ -135,13 +135,10 @@ QList<QLabel *> layLabels(QWidget &window)
 
 } // namespace
 
-class TestForm1 : public QObject
+class TestForm1 : public WindowTest
 {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
-
     void firstStart();
     void storedTicks_data();
     void storedTicks();
@@ -188,24 +185,7 @@ private slots:
     void takingOffTopLeavesBandOnce();
     void waysIntoTheMenu_data();
     void waysIntoTheMenu();
-
-private:
-    ScopedFakeServices *fakes = nullptr;
-    bool ended = false;
 };
-
-void TestForm1::init()
-{
-    fakes = new ScopedFakeServices;
-    ended = false;
-    setProgramEnd([this] { ended = true; });
-    QLocale::setDefault(QLocale::c());
-}
-
-void TestForm1::cleanup()
-{
-    delete fakes;
-}
 
 void TestForm1::firstStart()
 {
@@ -335,14 +315,23 @@ void TestForm1::exits()
     }
 }
 
+// ... and unloads every other open window, each with its own unloading: the
+// Mixer stores its colour.
 void TestForm1::platformCloseSavesWithoutEnding()
 {
     Form1 ruler;
     ruler.show();
+    ruler.mnuSpy_Click();
+    ruler.mnuMix_Click();
+    ruler.mnuAbout_Click();
     ruler.close();
     QVERIFY(!ended);
-    QCOMPARE(fakes->settings.writes.size(), 9);
+    QCOMPARE(fakes->settings.writes.size(), 12);
     QCOMPARE(fakes->settings.writes.first(), QStringLiteral("Pix=True"));
+    QCOMPARE(fakes->settings.writes.mid(9), QStringList({"H1=0", "H2=0", "H3=0"}));
+    for (auto role : {OpenWindows::Spy, OpenWindows::Mixer, OpenWindows::About})
+        QCOMPARE(OpenWindows::Find(role), nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 void TestForm1::copyBeforeAnything()
@@ -357,7 +346,7 @@ void TestForm1::sliderTickFollowsInTickedUnit()
 {
     Form1 ruler;
     ruler.show();
-    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    auto *slider = named<QSlider>(&ruler, "Slider1");
     slider->setValue(4520); // between two pixels: the window keeps whole pixels
     ruler.Timer1_Timer();
     QCOMPARE(ruler.width(), 301);
@@ -416,7 +405,7 @@ void TestForm1::sliderKeysAndWheel()
     ruler.show();
     if (slider == QLatin1String("Slider2"))
         ruler.mnuVertical_Click();
-    auto *control = ruler.findChild<QSlider *>(slider);
+    auto *control = named<QSlider>(&ruler, slider);
     if (key) {
         QTest::keyClick(control, Qt::Key(key));
     } else {
@@ -431,28 +420,25 @@ void TestForm1::sliderKeysAndWheel()
 void TestForm1::sliderPressFollowsUntilRelease_data()
 {
     QTest::addColumn<bool>("vertical");
-    QTest::addColumn<int>("press");
-    QTest::newRow("horizontal, press") << false << int(QEvent::MouseButtonPress);
-    // A second press soon after the first arrives as a double-click.
-    QTest::newRow("horizontal, second press") << false << int(QEvent::MouseButtonDblClick);
-    QTest::newRow("vertical, press") << true << int(QEvent::MouseButtonPress);
-    QTest::newRow("vertical, second press") << true << int(QEvent::MouseButtonDblClick);
+    QTest::addColumn<bool>("second"); // soon after the first: it arrives as a double-click
+    QTest::newRow("horizontal, press") << false << false;
+    QTest::newRow("horizontal, second press") << false << true;
+    QTest::newRow("vertical, press") << true << false;
+    QTest::newRow("vertical, second press") << true << true;
 }
 
 void TestForm1::sliderPressFollowsUntilRelease()
 {
     QFETCH(bool, vertical);
-    QFETCH(int, press);
+    QFETCH(bool, second);
     Form1 ruler;
     ruler.show();
     if (vertical)
         ruler.mnuVertical_Click();
-    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
     const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
     const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
-    QMouseEvent down(QEvent::Type(press), end, slider->mapToGlobal(end), Qt::LeftButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(slider, &down);
+    second ? doubleClick(slider, Qt::LeftButton, end) : press(slider, Qt::LeftButton, end);
     QTest::qWait(20); // held still: the ticks find nothing new, and the timer sleeps
     slider->setValue(4500);
     QTRY_COMPARE(length(), 300);
@@ -460,9 +446,7 @@ void TestForm1::sliderPressFollowsUntilRelease()
     QTest::qWait(20);
     ruler.setFixedSize(vertical ? QSize(84, 350) : QSize(350, 84));
     QTRY_COMPARE(length(), 300);
-    QMouseEvent up(QEvent::MouseButtonRelease, end, slider->mapToGlobal(end), Qt::LeftButton,
-                   Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(slider, &up);
+    release(slider, Qt::LeftButton, end);
     slider->setValue(3000);
     QTest::qWait(20); // a running 1 ms timer would have followed by now
     QCOMPARE(length(), 300);
@@ -490,19 +474,15 @@ void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves()
     ruler.show();
     if (vertical)
         ruler.mnuVertical_Click();
-    auto *slider = ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1");
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
     const QPoint thumb = SliderThumb(slider).center();
     const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
     QPoint pointer = slider->mapToGlobal(thumb);
-    const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
-        QMouseEvent event(type, slider->mapFromGlobal(pointer), pointer, Qt::LeftButton, buttons,
-                          Qt::NoModifier);
-        QApplication::sendEvent(slider, &event);
-    };
-    send(QEvent::MouseButtonPress, Qt::LeftButton);
+    const auto follow = [&] { moveOver(slider, slider->mapFromGlobal(pointer), Qt::LeftButton); };
+    press(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
     const int start = slider->value();
     pointer += step;
-    send(QEvent::MouseMove, Qt::LeftButton);
+    follow();
     const int first = slider->value();
     QVERIFY(first > start);
     // The pop-up text stands beside the thumb, under the pointer.
@@ -515,14 +495,14 @@ void TestForm1::thumbFollowsThePointersTravelWhenTheWindowMoves()
         qPrintable(QStringLiteral("%1,%2").arg(besideThePointer.x()).arg(besideThePointer.y())));
 
     ruler.move(ruler.pos() + drift);
-    send(QEvent::MouseMove, Qt::LeftButton);
+    follow();
     QCOMPARE(slider->value(), first);
     pointer += step;
-    send(QEvent::MouseMove, Qt::LeftButton);
+    follow();
     const int onePixel = (first - start) / 20 + 1;
     QVERIFY2(qAbs((slider->value() - first) - (first - start)) <= onePixel,
              qPrintable(QStringLiteral("%1 %2 %3").arg(start).arg(first).arg(slider->value())));
-    send(QEvent::MouseButtonRelease, Qt::NoButton);
+    release(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
 }
 
 void TestForm1::unitCommands_data()
@@ -601,7 +581,7 @@ void TestForm1::tickWritesOnlyWhatChanged()
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
     ruler.menu()->unitEntry(unit)->trigger();
-    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    auto *slider = named<QSlider>(&ruler, "Slider1");
     slider->setValue(4520);
     ruler.Timer1_Timer();
     QCoreApplication::processEvents();
@@ -611,8 +591,8 @@ void TestForm1::tickWritesOnlyWhatChanged()
     for (int each = 0; each < ScaleUnits::Count; ++each)
         toggles << new QSignalSpy(ruler.menu()->unitEntry(each), &QAction::changed);
     PaintCounter window(&ruler);
-    PaintCounter readouts(ruler.findChild<QWidget *>("Text1"));
-    readouts.watch(ruler.findChild<QWidget *>("Text2"));
+    PaintCounter readouts(named(&ruler, "Text1"));
+    readouts.watch(named(&ruler, "Text2"));
     PaintCounter popup(sliderPopup(ruler));
     slider->setValue(next);
     ruler.Timer1_Timer();
@@ -637,7 +617,7 @@ void TestForm1::popupLooksAndStandsAsATooltip()
     Form1 ruler;
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
-    ruler.findChild<QSlider *>("Slider1")->setValue(4520);
+    named<QSlider>(&ruler, "Slider1")->setValue(4520);
     ruler.Timer1_Timer();
     auto *popup = qobject_cast<SliderPopup *>(sliderPopup(ruler));
     QVERIFY(popup && popup->isVisible());
@@ -683,7 +663,7 @@ void TestForm1::longestReadoutsFitTheirBoxes()
     QFETCH(QString, locale);
     QLocale::setDefault(QLocale(locale));
     Form1 ruler;
-    auto *box = ruler.findChild<ReadoutBox *>(readout);
+    auto *box = named<ReadoutBox>(&ruler, readout);
     QVERIFY(box);
     const QFontMetrics metrics(box->textFont());
     QString widest;
@@ -709,7 +689,7 @@ void TestForm1::readoutDrawsAsATextBox()
     Form1 ruler;
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
-    auto *box = ruler.findChild<ReadoutBox *>("Text1");
+    auto *box = named<ReadoutBox>(&ruler, "Text1");
     QLineEdit edit(&ruler);
     edit.setGeometry(box->geometry().translated(0, 30));
     edit.setPalette(box->palette());
@@ -804,7 +784,7 @@ void TestForm1::readoutTakesTyping()
     ruler.show();
     QVERIFY(QTest::qWaitForWindowExposed(&ruler));
     ruler.Timer1_Timer();
-    auto *box = ruler.findChild<ReadoutBox *>("Text1");
+    auto *box = named<ReadoutBox>(&ruler, "Text1");
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 3, box->height() / 2));
     auto *editor = box->findChild<QLineEdit *>();
     QVERIFY(editor && editor->hasFocus());
@@ -812,7 +792,7 @@ void TestForm1::readoutTakesTyping()
     QCOMPARE(ruler.Text1(), QStringLiteral("4007"));
     ruler.mnuCopy_Click();
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  4007 Pixels\r\nHeight:   Pixels"));
-    ruler.findChild<QSlider *>("Slider1")->setFocus();
+    named<QSlider>(&ruler, "Slider1")->setFocus();
     QVERIFY(!editor->isVisible());
     ruler.Timer1_Timer();
     QCOMPARE(ruler.Text1(), QStringLiteral("400"));
@@ -836,7 +816,7 @@ void TestForm1::verticalLengthShownOnceChanged()
     Form1 ruler;
     ruler.show();
     ruler.mnuVertical_Click();
-    ruler.findChild<QSlider *>("Slider2")->setValue(3000);
+    named<QSlider>(&ruler, "Slider2")->setValue(3000);
     ruler.Timer2_Timer();
     QCOMPARE(ruler.Text1(), QStringLiteral("400")); // the horizontal length, always shown
     QCOMPARE(ruler.Text2(), QStringLiteral("200"));
@@ -845,7 +825,7 @@ void TestForm1::verticalLengthShownOnceChanged()
     QCOMPARE(ruler.Text1(), QStringLiteral("400"));
     QCOMPARE(ruler.Text2(), QStringLiteral("200"));
     ruler.mnuVertical_Click();
-    ruler.findChild<QSlider *>("Slider2")->setValue(6000);
+    named<QSlider>(&ruler, "Slider2")->setValue(6000);
     ruler.mnuHoriz_Click();
     ruler.Timer1_Timer();
     QCOMPARE(ruler.Text2(), QString());
@@ -879,8 +859,8 @@ void TestForm1::orientationKeepsEachLength()
 {
     Form1 ruler;
     ruler.show();
-    auto *slider1 = ruler.findChild<QSlider *>("Slider1");
-    auto *slider2 = ruler.findChild<QSlider *>("Slider2");
+    auto *slider1 = named<QSlider>(&ruler, "Slider1");
+    auto *slider2 = named<QSlider>(&ruler, "Slider2");
     slider1->setValue(9000);
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
@@ -890,8 +870,8 @@ void TestForm1::orientationKeepsEachLength()
     QVERIFY(ruler.menu()->mnuHoriz->isVisible());
     QVERIFY(!ruler.menu()->mnuVertical->isVisible());
     QVERIFY(slider2->isVisible() && !slider1->isVisible());
-    QVERIFY(ruler.findChild<FaceArea *>("Image10")->isVisible());
-    QVERIFY(!ruler.findChild<FaceArea *>("Image9")->isVisible());
+    QVERIFY(named<FaceArea>(&ruler, "Image10")->isVisible());
+    QVERIFY(!named<FaceArea>(&ruler, "Image9")->isVisible());
     slider2->setValue(3000);
     ruler.mnuHoriz_Click();
     QCOMPARE(ruler.size(), QSize(600, 84));
@@ -904,19 +884,19 @@ void TestForm1::edgeBarPlacement()
 {
     Form1 ruler;
     ruler.show();
-    auto *bottom = ruler.findChild<FaceArea *>("Label2");
+    auto *bottom = named<FaceArea>(&ruler, "Label2");
     QCOMPARE(bottom->y(), 77); // showing the window lays it out flush with the bottom
     ruler.Timer1_Timer();
     ruler.mnuVertical_Click();
-    auto *right = ruler.findChild<FaceArea *>("Label4");
+    auto *right = named<FaceArea>(&ruler, "Label4");
     QCOMPARE(right->text(), QStringLiteral("Label4"));
-    QCOMPARE(ruler.findChild<FaceArea *>("Label3")->text(), QStringLiteral("Label3"));
+    QCOMPARE(named<FaceArea>(&ruler, "Label3")->text(), QStringLiteral("Label3"));
     QVERIFY(bottom->text().isEmpty());
     QCOMPARE(right->x(), 77); // 1155 twips
     QCOMPARE(right->height(), 400);
     ruler.mnuHoriz_Click();
     QCOMPARE(bottom->y(), 75); // 1120 twips: 40 above the bottom right after the switch
-    ruler.findChild<QSlider *>("Slider1")->setValue(7500);
+    named<QSlider>(&ruler, "Slider1")->setValue(7500);
     ruler.Timer1_Timer();
     QCOMPARE(bottom->y(), 77); // 1160 twips: flush after a resize
     QCOMPARE(bottom->width(), 500);
@@ -928,8 +908,8 @@ void TestForm1::uprightFaceIsTheFaceTurned()
 {
     Form1 ruler;
     ruler.mnuVertical_Click();
-    const QImage across = ruler.findChild<FaceArea *>("Image9")->pixmap().toImage();
-    const QImage upright = ruler.findChild<FaceArea *>("Image10")->pixmap().toImage();
+    const QImage across = named<FaceArea>(&ruler, "Image9")->pixmap().toImage();
+    const QImage upright = named<FaceArea>(&ruler, "Image10")->pixmap().toImage();
     QCOMPARE(across.size(), QSize(1600, 70));
     QCOMPARE(upright.size(), QSize(70, 1200));
     for (int along = 0; along < 1200; ++along) {
@@ -994,16 +974,16 @@ void TestForm1::captionPicturesFollowRightEdge()
 {
     Form1 ruler;
     ruler.show();
-    auto *slider = ruler.findChild<QSlider *>("Slider1");
+    auto *slider = named<QSlider>(&ruler, "Slider1");
     for (int length : {6000, 480, 24000}) {
         slider->setValue(length);
         ruler.Timer1_Timer();
         const int w = ruler.width() * 15;
-        QCOMPARE(ruler.findChild<QLabel *>("Image3")->x(), qRound((w - 415) / 15.0));
-        QCOMPARE(ruler.findChild<QLabel *>("Image6")->x(), qRound((w - 415) / 15.0));
-        QCOMPARE(ruler.findChild<QLabel *>("Image4")->x(), qRound((w - 730) / 15.0));
-        QCOMPARE(ruler.findChild<QLabel *>("Top_Y")->x(), qRound((w - 1045) / 15.0));
-        QCOMPARE(ruler.findChild<QLabel *>("Top_N")->y(), 4);
+        QCOMPARE(named<QLabel>(&ruler, "Image3")->x(), qRound((w - 415) / 15.0));
+        QCOMPARE(named<QLabel>(&ruler, "Image6")->x(), qRound((w - 415) / 15.0));
+        QCOMPARE(named<QLabel>(&ruler, "Image4")->x(), qRound((w - 730) / 15.0));
+        QCOMPARE(named<QLabel>(&ruler, "Top_Y")->x(), qRound((w - 1045) / 15.0));
+        QCOMPARE(named<QLabel>(&ruler, "Top_N")->y(), 4);
     }
 }
 
@@ -1120,19 +1100,15 @@ void TestForm1::leftDragKeepsPressPointUnderPointer()
     Form1 ruler;
     ruler.move(200, 150);
     ruler.show();
-    const FaceArea *handle = ruler.findChild<FaceArea *>(surface);
+    const FaceArea *handle = named<FaceArea>(&ruler, surface);
     QVERIFY(handle);
     const QPoint local = handle->geometry().topLeft() + QPoint(5, 3);
-    const QPoint press = ruler.mapToGlobal(local);
-    QMouseEvent down(QEvent::MouseButtonPress, local, press, Qt::LeftButton, Qt::LeftButton,
-                     Qt::NoModifier);
-    QApplication::sendEvent(&ruler, &down);
-    QMouseEvent move(QEvent::MouseMove, local + travel, press + travel, Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&ruler, &move);
-    QApplication::sendEvent(&ruler, &move);
+    press(&ruler, Qt::LeftButton, local);
+    moveOver(&ruler, local + travel, Qt::LeftButton);
+    moveOver(&ruler, local + travel, Qt::LeftButton);
     QCOMPARE(fakes->mover.moves, drags ? QList<QWidget *>{&ruler} : QList<QWidget *>());
-    QCOMPARE(fakes->mover.continuedFrom, drags ? QList<QPoint>{press} : QList<QPoint>());
+    QCOMPARE(fakes->mover.continuedFrom,
+             drags ? QList<QPoint>{ruler.mapToGlobal(local)} : QList<QPoint>());
 }
 
 void TestForm1::takingOffTopLeavesBandOnce()
@@ -1141,7 +1117,7 @@ void TestForm1::takingOffTopLeavesBandOnce()
     ruler.Top_Y_Click();
     QVERIFY(!fakes->band.IsTopMost(&ruler));
     QVERIFY(!ruler.ShowsOnTop());
-    QVERIFY(!ruler.findChild<QLabel *>("Top_N")->isHidden());
+    QVERIFY(!named<QLabel>(&ruler, "Top_N")->isHidden());
     ruler.Command1_Click();
     QVERIFY(fakes->band.IsTopMost(&ruler));
     QVERIFY(ruler.ShowsOnTop());
@@ -1193,15 +1169,13 @@ void TestForm1::waysIntoTheMenu()
     });
     menuWatch.start(0);
     QWidget *focus = QApplication::focusWidget();
-    QCOMPARE(focus, ruler.findChild<QSlider *>(vertical ? "Slider2" : "Slider1"));
+    QCOMPARE(focus, named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1"));
     const QPoint pointer = ruler.mapToGlobal(QPoint(100, 40));
     QCursor::setPos(pointer);
-    if (way == QLatin1String("right press") || way == QLatin1String("right double-click")) {
-        const auto type = way == QLatin1String("right press") ? QEvent::MouseButtonPress
-                                                              : QEvent::MouseButtonDblClick;
-        QMouseEvent press(type, ruler.mapFromGlobal(QPointF(pointer)), QPointF(pointer),
-                          Qt::RightButton, Qt::RightButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(&ruler, &press);
+    if (way == QLatin1String("right press")) {
+        press(&ruler, Qt::RightButton, ruler.mapFromGlobal(pointer));
+    } else if (way == QLatin1String("right double-click")) {
+        doubleClick(&ruler, Qt::RightButton, ruler.mapFromGlobal(pointer));
     } else if (way == QLatin1String("mouse context")) {
         QContextMenuEvent context(QContextMenuEvent::Mouse, ruler.mapFromGlobal(pointer), pointer);
         QCoreApplication::sendEvent(&ruler, &context);

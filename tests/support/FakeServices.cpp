@@ -108,6 +108,16 @@ void FakeWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
     continuedFrom << pressPointer;
 }
 
+QPoint FakeWindowPlace::PlaceOf(const QWidget *window)
+{
+    return window->pos();
+}
+
+void FakeWindowPlace::MoveTo(QWidget *window, const QPoint &place)
+{
+    window->move(place);
+}
+
 void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const QString &text)
 {
     parents << parent;
@@ -116,7 +126,7 @@ void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const
 
 ScopedFakeServices::ScopedFakeServices()
     : previous(installPlatform({&settings, &clipboard, &shell, &sampler, &band, &mover, &sysInfo,
-                                &messages, &colorPicker}))
+                                &messages, &colorPicker, &windowMenu, &windowPlace}))
 {
 }
 

@@ -6,10 +6,12 @@
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
+#include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/TopMostBand.h"
+#include "platform/WindowMenu.h"
 #include "platform/WindowMover.h"
-#include "settings/SettingsStore.h"
+#include "platform/WindowPlace.h"
 
 #include <QMap>
 #include <QPoint>
@@ -92,6 +94,28 @@ public:
     QList<QPoint> continuedFrom; // the press of each move asked for after some travel
 };
 
+// Records where the window manager's menu was asked for.
+class FakeWindowMenu : public WindowMenu
+{
+public:
+    void PopUp(QWidget *window, const QPoint &screenPoint) override
+    {
+        windows << window;
+        points << screenPoint;
+    }
+
+    QList<QWidget *> windows;
+    QList<QPoint> points;
+};
+
+// Qt's place is the windowing system's.
+class FakeWindowPlace : public WindowPlace
+{
+public:
+    QPoint PlaceOf(const QWidget *window) override;
+    void MoveTo(QWidget *window, const QPoint &place) override;
+};
+
 // Records every message instead of showing it.
 class FakeMessageShower : public MessageShower
 {
@@ -130,6 +154,8 @@ public:
     FakeSysInfoSource sysInfo;
     FakeMessageShower messages;
     FakeColorPicker colorPicker;
+    FakeWindowMenu windowMenu;
+    FakeWindowPlace windowPlace;
 
 private:
     PlatformServices previous;

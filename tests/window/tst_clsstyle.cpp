@@ -1,10 +1,10 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "window/clsStyle.h"
 
 #include <QMouseEvent>
 #include <QTest>
 
-class TestClsStyle : public QObject
+class TestClsStyle : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -13,7 +13,7 @@ private slots:
     void features();
     void titlebarKeepsOuterRectangle();
     void topMostGoesThroughTheBand();
-    void autoDragOnlyOnBackgroundLeftPress();
+    void backgroundGestures();
     void packPoint_data();
     void packPoint();
 };
@@ -93,7 +93,6 @@ void TestClsStyle::titlebarKeepsOuterRectangle()
 
 void TestClsStyle::topMostGoesThroughTheBand()
 {
-    ScopedFakeServices fakes;
     QWidget window;
     window.setObjectName("w");
     clsStyle style;
@@ -102,12 +101,14 @@ void TestClsStyle::topMostGoesThroughTheBand()
     QCOMPARE(style.TopMost(), qint16(-1));
     style.setTopMost(0);
     QCOMPARE(style.TopMost(), qint16(0));
-    QCOMPARE(fakes.band.calls, QStringList({"w:on", "w:off"}));
+    QCOMPARE(fakes->band.calls, QStringList({"w:on", "w:off"}));
 }
 
-void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
+// A left press drags, a right release opens the window manager's menu at the
+// pointer (narrowed to 16 bits as the packed point carries it): each only on
+// the background and once switched on.
+void TestClsStyle::backgroundGestures()
 {
-    ScopedFakeServices fakes;
     QWidget window;
     window.resize(200, 100);
     QWidget child(&window);
@@ -115,15 +116,27 @@ void TestClsStyle::autoDragOnlyOnBackgroundLeftPress()
     window.show();
     clsStyle style;
     style.setClient(&window);
-    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(100, 80));
-    QCOMPARE(fakes.mover.moves.size(), 0); // AutoDrag is off at first
+    press(&window, Qt::LeftButton, QPoint(100, 80));
+    QCOMPARE(fakes->mover.moves.size(), 0); // AutoDrag is off at first
     style.setAutoDrag(-1);
-    QTest::mousePress(&window, Qt::RightButton, {}, QPoint(100, 80));
-    QCOMPARE(fakes.mover.moves.size(), 0);
-    QTest::mousePress(&window, Qt::LeftButton, {}, QPoint(100, 80));
-    QCOMPARE(fakes.mover.moves.size(), 1);
-    QTest::mousePress(&child, Qt::LeftButton, {}, QPoint(10, 10));
-    QCOMPARE(fakes.mover.moves.size(), 1);
+    press(&window, Qt::RightButton, QPoint(100, 80));
+    QCOMPARE(fakes->mover.moves.size(), 0);
+    press(&window, Qt::LeftButton, QPoint(100, 80));
+    QCOMPARE(fakes->mover.moves.size(), 1);
+    press(&child, Qt::LeftButton, QPoint(10, 10));
+    QCOMPARE(fakes->mover.moves.size(), 1);
+
+    release(&window, Qt::RightButton, QPoint(100, 80));
+    QVERIFY(fakes->windowMenu.windows.isEmpty()); // AutoSysMenu is off at first
+    style.setAutoSysMenu(-1);
+    release(&window, Qt::LeftButton, QPoint(100, 80));
+    release(&child, Qt::RightButton, QPoint(10, 10));
+    QVERIFY(fakes->windowMenu.windows.isEmpty());
+    release(&window, Qt::RightButton, QPoint(100, 80));
+    QCOMPARE(fakes->windowMenu.windows, QList<QWidget *>{&window});
+    QCOMPARE(fakes->windowMenu.points, QList<QPoint>{QCursor::pos()});
+    style.ShowSysMenu(0x12345, -2);
+    QCOMPARE(fakes->windowMenu.points.last(), QPoint(0x2345, -2));
 }
 
 void TestClsStyle::packPoint_data()

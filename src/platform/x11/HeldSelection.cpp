@@ -1,8 +1,9 @@
-#include "platform/HeldSelection.h"
+#include "platform/x11/HeldSelection.h"
+
+#include "platform/x11/X11Connection.h"
 
 #include <QString>
 #include <cstdlib>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -15,28 +16,35 @@ const char *const atomNames[] = {
 
 } // namespace
 
+void HeldSelection::HoldUntilTaken(const QByteArray &utf8)
+{
+    const std::unique_ptr<X11Connection> x11 = X11Connection::Open();
+    // Larger than one request would need the incremental transfer, which a
+    // copy of the program's own never does.
+    const bool fits = x11 && !utf8.isEmpty() &&
+                      utf8.size() < qsizetype(xcb_get_maximum_request_length(x11->get())) * 4 - 64;
+    if (!fits)
+        return;
+    HeldSelection selection(*x11, utf8);
+    if (selection.Own())
+        selection.Serve();
+}
+
 // The atoms are asked for together and waited for once.
-HeldSelection::HeldSelection(xcb_connection_t *connection, const QByteArray &utf8)
-    : connection(connection), utf8(utf8), latin1(QString::fromUtf8(utf8).toLatin1())
+HeldSelection::HeldSelection(X11Connection &x11, const QByteArray &utf8)
+    : x11(x11), connection(x11.get()), utf8(utf8), latin1(QString::fromUtf8(utf8).toLatin1())
 {
     static_assert(std::size(atomNames) == NameCount);
-    xcb_intern_atom_cookie_t cookies[NameCount];
+    x11.Intern({std::begin(atomNames), std::end(atomNames)});
     for (int name = 0; name < NameCount; ++name)
-        cookies[name] =
-            xcb_intern_atom(connection, 0, uint16_t(strlen(atomNames[name])), atomNames[name]);
-    for (int name = 0; name < NameCount; ++name) {
-        xcb_intern_atom_reply_t *reply = xcb_intern_atom_reply(connection, cookies[name], nullptr);
-        atoms[name] = reply ? reply->atom : XCB_ATOM_NONE;
-        free(reply);
-    }
+        atoms[name] = x11.Atom(atomNames[name]);
 }
 
 bool HeldSelection::Own()
 {
-    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
     window = xcb_generate_id(connection);
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, screen->root, 0, 0, 1, 1, 0,
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, x11.Root(), 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                       &events);
     ownedSince = serverTime();

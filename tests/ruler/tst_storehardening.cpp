@@ -1,4 +1,4 @@
-#include "FakeServices.h"
+#include "WindowTest.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/ProgramEnd.h"
@@ -47,12 +47,11 @@ QString designText(const QString &key)
 
 } // namespace
 
-class TestStoreHardening : public QObject
+class TestStoreHardening : public WindowTest
 {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void badKeyFallsBackAlone_data();
     void badKeyFallsBackAlone();
@@ -61,19 +60,12 @@ private slots:
 
 private:
     QString windowsCreatedFrom(const QMap<QString, QString> &store);
-
-    std::unique_ptr<ScopedFakeServices> fakes;
 };
 
 void TestStoreHardening::init()
 {
-    fakes = std::make_unique<ScopedFakeServices>();
+    WindowTest::init();
     setProgramEnd([] { QFAIL("no exit is taken"); });
-}
-
-void TestStoreHardening::cleanup()
-{
-    fakes.reset();
 }
 
 // Creates the three windows from the store and describes what they show.
@@ -91,12 +83,12 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
             state += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
         state += QStringLiteral(" ruler %1,%2").arg(ruler.x()).arg(ruler.y());
 
-        frmColor *spy = frmColor::ShowInstance();
+        frmColor *spy = OpenWindows::Show<frmColor>();
         state += QStringLiteral(" spy %1,%2").arg(spy->x()).arg(spy->y());
-        Mixer *mixer = Mixer::ShowInstance();
+        Mixer *mixer = OpenWindows::Show<Mixer>();
         state += QStringLiteral(" mixer %1,%2").arg(mixer->x()).arg(mixer->y());
         for (const char *name : {"HScroll1", "HScroll2", "HScroll3"}) {
-            auto *bar = mixer->findChild<QScrollBar *>(QLatin1String(name));
+            auto *bar = named<QScrollBar>(mixer, name);
             state += QLatin1Char(' ') + (bar ? QString::number(bar->value()) : QStringLiteral("?"));
         }
         int shown = 0;
@@ -107,7 +99,7 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
         spy->close();
         mixer->close();
     }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    settle();
     return state;
 }
 
@@ -162,9 +154,9 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
 {
     Form1 ruler;
     ruler.show();
-    frmColor *spy = frmColor::ShowInstance();
-    Mixer *mixer = Mixer::ShowInstance();
-    QCOMPARE(frmColor::ShowInstance(), spy); // shown again, nothing read
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    Mixer *mixer = OpenWindows::Show<Mixer>();
+    QCOMPARE(OpenWindows::Show<frmColor>(), spy); // shown again, nothing read
     const QStringList rulerKeys = unitKeys + QStringList{"X_L", "X_T"};
     const QStringList spyKeys{"S_L", "S_T"};
     QCOMPARE(fakes->settings.reads,
@@ -177,8 +169,8 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
     QCOMPARE(fakes->settings.saves,
              (QList<QStringList>{
                  {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    frmColor::ShowInstance()->close();
+    settle();
+    OpenWindows::Show<frmColor>()->close();
     QCOMPARE(fakes->settings.reads.size(), 4);
     QCOMPARE(fakes->settings.reads.last(), spyKeys);
 }

@@ -1,17 +1,15 @@
-#include "chrome/ToolWindow.h"
+#include "chrome/CompanionWindow.h"
 
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
 #include "settings/Presets.h"
 #include "window/DragIt.h"
-#include "window/ShowIt.h"
 #include "window/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
-#include <array>
 
 using Twips::toPixels;
 
@@ -20,29 +18,9 @@ namespace {
 constexpr int captionTop = 60;
 constexpr int titleStripHeight = 435;
 
-std::array<ToolWindow *, 3> &openWindows()
-{
-    static std::array<ToolWindow *, 3> open = {};
-    return open;
-}
-
 } // namespace
 
-ToolWindow *ToolWindow::Open(OnTopPeers::Role role)
-{
-    return openWindows()[role];
-}
-
-ToolWindow *ToolWindow::ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make)
-{
-    ToolWindow *&window = openWindows()[role];
-    if (!window)
-        window = make();
-    ShowIt(window);
-    return window;
-}
-
-ToolWindow::ToolWindow(const Design &design)
+CompanionWindow::CompanionWindow(const Design &design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), design(design)
 {
     setObjectName(QLatin1String(design.name));
@@ -53,23 +31,15 @@ ToolWindow::ToolWindow(const Design &design)
     setFixedSize(toPixels(design.size.width()), toPixels(design.size.height()));
     buildTitleStrip();
     buildCaptionControls();
-    OnTopPeers::Register(design.role, this);
+    OpenWindows::Register(design.role, this);
 }
 
-ToolWindow::~ToolWindow()
+CompanionWindow::~CompanionWindow()
 {
-    forget();
+    OpenWindows::Forget(design.role, this);
 }
 
-// Closed, the window must neither be re-asserted nor be shown again.
-void ToolWindow::forget()
-{
-    OnTopPeers::Unregister(design.role, this);
-    if (openWindows()[design.role] == this)
-        openWindows()[design.role] = nullptr;
-}
-
-void ToolWindow::buildTitleStrip()
+void CompanionWindow::buildTitleStrip()
 {
     const QSize background = design.backgroundSize;
     Image1 = ToolLook::stretchedPicture(this, "Image1", design.background,
@@ -84,108 +54,104 @@ void ToolWindow::buildTitleStrip()
     Image2->setMouseTracking(true);
 }
 
-void ToolWindow::buildCaptionControls()
+void CompanionWindow::buildCaptionControls()
 {
     onTop = new OnTopToggle(this, this);
     onTop->moveTo(toPixels(design.toggleLeft), toPixels(captionTop));
-    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &ToolWindow::Top_Y_Click);
-    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &ToolWindow::Top_N_Click);
+    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &CompanionWindow::Top_Y_Click);
+    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &CompanionWindow::Top_N_Click);
     minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
     minimizeControl->moveTo(toPixels(design.minimizeLeft), toPixels(captionTop));
-    connect(minimizeControl, &CaptionButton::released, this, &ToolWindow::Hilite_Min_MouseUp);
+    connect(minimizeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_Min_MouseUp);
     closeControl = new CaptionButton(CaptionButton::Close, this);
     closeControl->moveTo(toPixels(design.closeLeft), toPixels(captionTop));
-    connect(closeControl, &CaptionButton::released, this, &ToolWindow::Hilite_X_MouseUp);
+    connect(closeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_X_MouseUp);
 }
 
-Presets::Reading ToolWindow::ReadPresets(const QStringList &moreKeys) const
+Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const
 {
     return Presets::Reading(QStringList{design.leftKey, design.topKey} + moreKeys);
 }
 
-void ToolWindow::RestorePosition(const Presets::Reading &presets)
+void CompanionWindow::RestorePosition(const Presets::Reading &presets)
 {
     presets.RestorePosition(this, design.leftKey, design.topKey);
 }
 
-void ToolWindow::StorePosition()
+void CompanionWindow::StorePosition()
 {
     Presets::StorePosition(this, design.leftKey, design.topKey);
 }
 
-void ToolWindow::Unload()
+void CompanionWindow::closeEvent(QCloseEvent *event)
 {
-    close();
-}
-
-void ToolWindow::closeEvent(QCloseEvent *event)
-{
+    // Closed, the window must neither be re-asserted nor be shown again.
     if (!unloaded) {
         unloaded = true;
         Form_Unload();
-        forget();
+        OpenWindows::Forget(design.role, this);
     }
     event->accept();
 }
 
-void ToolWindow::Hilite_X_MouseUp()
+void CompanionWindow::Hilite_X_MouseUp()
 {
     StorePosition();
-    Unload();
+    close();
 }
 
-void ToolWindow::Hilite_Min_MouseUp()
+void CompanionWindow::Hilite_Min_MouseUp()
 {
     showMinimized();
 }
 
-void ToolWindow::ResetCaptionButtons()
+void CompanionWindow::ResetCaptionButtons()
 {
     closeControl->Reset();
     minimizeControl->Reset();
 }
 
-QRect ToolWindow::TitleStrip() const
+QRect CompanionWindow::TitleStrip() const
 {
     return Image2->geometry();
 }
 
-void ToolWindow::Form_Resize()
+void CompanionWindow::Form_Resize()
 {
     ResetCaptionButtons();
 }
 
-void ToolWindow::Image1_MouseMove()
+void CompanionWindow::Image1_MouseMove()
 {
     ResetCaptionButtons();
 }
 
-void ToolWindow::showEvent(QShowEvent *event)
+void CompanionWindow::showEvent(QShowEvent *event)
 {
     QWidget::showEvent(event);
     Form_Resize();
 }
 
-void ToolWindow::resizeEvent(QResizeEvent *event)
+void CompanionWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     Form_Resize();
 }
 
-void ToolWindow::changeEvent(QEvent *event)
+void CompanionWindow::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange && !isMinimized())
         Form_Resize();
 }
 
-bool ToolWindow::isDragHandle(QObject *watched) const
+bool CompanionWindow::isDragHandle(QObject *watched) const
 {
     return watched == Image2 || watched == titleText ||
            (design.backgroundDrags && watched == Image1);
 }
 
-bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
+bool CompanionWindow::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && isDragHandle(watched)) {
@@ -199,24 +165,24 @@ bool ToolWindow::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-bool ToolWindow::ShowsOnTop() const
+bool CompanionWindow::ShowsOnTop() const
 {
     return onTop->ShowsOnTop();
 }
 
-void ToolWindow::Command1_Click()
+void CompanionWindow::Command1_Click()
 {
     onTop->PutOnTop();
 }
 
-void ToolWindow::Top_N_Click()
+void CompanionWindow::Top_N_Click()
 {
     onTop->PutOnTop();
 }
 
 // Only this window leaves the band; the others showing "On Top" go back.
-void ToolWindow::Top_Y_Click()
+void CompanionWindow::Top_Y_Click()
 {
     onTop->TakeOffTop();
-    OnTopPeers::ReassertOthers(design.role);
+    OpenWindows::ReassertOthers(design.role);
 }

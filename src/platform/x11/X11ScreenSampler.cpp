@@ -1,7 +1,8 @@
-#include "platform/X11ScreenSampler.h"
+#include "platform/x11/X11ScreenSampler.h"
+
+#include "platform/x11/X11Connection.h"
 
 #include <QCursor>
-#include <QGuiApplication>
 #include <cstdlib>
 #include <xcb/randr.h>
 #include <xcb/xcb.h>
@@ -59,18 +60,15 @@ bool listsMonitors(xcb_connection_t *server)
 
 } // namespace
 
-X11ScreenSampler::~X11ScreenSampler()
-{
-    if (connection)
-        xcb_disconnect(connection);
-}
+X11ScreenSampler::X11ScreenSampler() = default;
+X11ScreenSampler::~X11ScreenSampler() = default;
 
 bool X11ScreenSampler::connected()
 {
     if (!opened) {
         opened = true;
-        if (!open() && connection) {
-            xcb_disconnect(connection);
+        if (!open()) {
+            x11.reset();
             connection = nullptr;
         }
     }
@@ -80,18 +78,14 @@ bool X11ScreenSampler::connected()
 // Only where Qt itself talks to an X server, and to the same screen of it.
 bool X11ScreenSampler::open()
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection())
+    if (!X11Connection::OfQt())
         return false;
-    int screenNumber = 0;
-    connection = xcb_connect(nullptr, &screenNumber);
-    if (xcb_connection_has_error(connection))
+    x11 = X11Connection::Open();
+    if (!x11)
         return false;
+    connection = x11->get();
     const xcb_setup_t *setup = xcb_get_setup(connection);
-    auto screens = xcb_setup_roots_iterator(setup);
-    for (int i = 0; i < screenNumber && screens.rem; ++i)
-        xcb_screen_next(&screens);
-    xcb_screen_t *screen = screens.rem ? screens.data : nullptr;
+    xcb_screen_t *screen = x11->Screen();
     xcb_visualtype_t *visual = screen ? rootVisual(screen) : nullptr;
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
         !visual->green_mask || !visual->blue_mask)

@@ -1,8 +1,8 @@
-#include "platform/KeyRepeat.h"
+#include "platform/x11/KeyRepeat.h"
 
-#include <QGuiApplication>
+#include "platform/x11/X11Connection.h"
+
 #include <cstdlib>
-#include <xcb/xcb.h>
 // The XKB header names a structure member "explicit", a C++ keyword.
 #define explicit explicit_
 #include <xcb/xkb.h>
@@ -12,10 +12,10 @@ namespace KeyRepeat {
 
 void MakeDetectable()
 {
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
-    if (!connection)
+    X11Connection *x11 = X11Connection::OfQt();
+    if (!x11)
         return;
+    xcb_connection_t *connection = x11->get();
     xcb_xkb_use_extension_reply_t *use = xcb_xkb_use_extension_reply(
         connection, xcb_xkb_use_extension(connection, XCB_XKB_MAJOR_VERSION, XCB_XKB_MINOR_VERSION),
         nullptr);

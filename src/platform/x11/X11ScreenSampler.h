@@ -4,8 +4,10 @@
 #include "platform/ScreenSampler.h"
 
 #include <QElapsedTimer>
+#include <memory>
 #include <optional>
 
+class X11Connection;
 struct xcb_connection_t;
 struct xcb_get_image_reply_t;
 
@@ -24,7 +26,7 @@ struct xcb_get_image_reply_t;
 class X11ScreenSampler : public ScreenSampler
 {
 public:
-    X11ScreenSampler() = default;
+    X11ScreenSampler();
     ~X11ScreenSampler() override;
 
     QPoint PointerPosition() override;
@@ -49,6 +51,7 @@ private:
     quint32 pixelValue(const quint8 *data, int length) const;
 
     bool opened = false;
+    std::unique_ptr<X11Connection> x11;
     xcb_connection_t *connection = nullptr;
     quint32 root = 0;
     int rootWidth = 0, rootHeight = 0;

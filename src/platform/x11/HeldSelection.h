@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <xcb/xcb.h>
 
+class X11Connection;
+
 // One text served on the CLIPBOARD selection of one connection, the way the
 // running program's clipboard serves it: as UTF8_STRING, text/plain (with
 // and without its charset), STRING and TEXT, with the TARGETS, MULTIPLE and
@@ -10,7 +12,12 @@
 class HeldSelection
 {
 public:
-    HeldSelection(xcb_connection_t *connection, const QByteArray &utf8);
+    // The holder's whole work: on a connection of its own, until another
+    // client owns the selection or the server goes away. Nothing is held
+    // when there is no display, no text, or more than one request carries.
+    static void HoldUntilTaken(const QByteArray &utf8);
+
+    HeldSelection(X11Connection &x11, const QByteArray &utf8);
 
     // Fails when another client took the selection at once.
     bool Own();
@@ -36,6 +43,7 @@ private:
     bool put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target);
     bool putEach(xcb_window_t requestor, xcb_atom_t pairsProperty);
 
+    X11Connection &x11;
     xcb_connection_t *connection;
     const QByteArray utf8;
     const QByteArray latin1;

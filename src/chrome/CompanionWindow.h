@@ -1,14 +1,13 @@
 #pragma once
 
 #include "chrome/OnTopPeer.h"
-#include "chrome/OnTopPeers.h"
+#include "chrome/OpenWindows.h"
 #include "settings/Presets.h"
 
 #include <QRect>
 #include <QSize>
 #include <QString>
 #include <QWidget>
-#include <functional>
 
 class CaptionButton;
 class OnTopToggle;
@@ -19,14 +18,14 @@ class QLabel;
 // pin that keeps the other pinned windows in the band, minimise and close
 // controls that every show, restore and resize returns to normal, and a
 // place kept under two keys when the user closes it.
-class ToolWindow : public QWidget, public OnTopPeer
+class CompanionWindow : public QWidget, public OnTopPeer
 {
     Q_OBJECT
 public:
-    // What sets one tool window apart; places and sizes in twips.
+    // What sets one companion window apart; places and sizes in twips.
     struct Design
     {
-        OnTopPeers::Role role;
+        OpenWindows::Role role;
         const char *name;
         QString title;
         QSize size;
@@ -42,9 +41,6 @@ public:
         QString topKey;
     };
 
-    // Runs the window's own unloading and destroys it.
-    void Unload();
-
     bool ShowsOnTop() const override;
     // Puts the window back in the top-most band.
     void Command1_Click() override;
@@ -55,14 +51,8 @@ public:
     void Hilite_Min_MouseUp();
 
 protected:
-    explicit ToolWindow(const Design &design);
-    ~ToolWindow() override;
-
-    // The open window of that role, or nullptr.
-    static ToolWindow *Open(OnTopPeers::Role role);
-    // Makes the window of that role if none is open, then restores it when
-    // minimised, shows and activates it.
-    static ToolWindow *ShowOpen(OnTopPeers::Role role, const std::function<ToolWindow *()> &make);
+    explicit CompanionWindow(const Design &design);
+    ~CompanionWindow() override;
 
     // Each time the window is shown, restored or otherwise resized.
     virtual void Form_Resize();
@@ -91,7 +81,6 @@ private:
     void buildTitleStrip();
     void buildCaptionControls();
     bool isDragHandle(QObject *watched) const;
-    void forget();
 
     const Design design;
     QLabel *Image1 = nullptr;

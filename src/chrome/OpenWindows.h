@@ -1,0 +1,46 @@
+#pragma once
+
+#include "window/ShowIt.h"
+
+class QWidget;
+
+// The windows that are open at most once: the ruler, Color Spy, Color Mixer
+// and the About box. Each enters when it is created and leaves when it is
+// unloaded, so that a closed window is neither shown again nor asked back on
+// top. Every window unloads the same way, by closing, which runs its own
+// unloading steps.
+namespace OpenWindows {
+
+// Also the order in which the on-top cascade asks the others back.
+enum Role { Ruler, Spy, Mixer, About, RoleCount };
+
+void Register(Role role, QWidget *window);
+// Forgets the window if it is the one registered for role.
+void Forget(Role role, QWidget *window);
+
+// The open window of that role, or nullptr.
+QWidget *Find(Role role);
+template <typename Window> Window *Find()
+{
+    return static_cast<Window *>(Find(Window::role));
+}
+
+// Makes the window if none of its role is open (it registers itself), then
+// restores it when minimised, shows and activates it.
+template <typename Window> Window *Show()
+{
+    Window *window = Find<Window>();
+    if (!window)
+        window = new Window;
+    ShowIt(window);
+    return window;
+}
+
+// Unloads every open window but the one of role kept.
+void UnloadOthers(Role kept);
+
+// A window taken off the top: each other open one that shows "On Top" is put
+// back, so that only the window the user chose leaves the band.
+void ReassertOthers(Role from);
+
+} // namespace OpenWindows

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QPoint>
+
+class QWidget;
+
+// Where a top-level window stands, as the windowing system has it rather
+// than Qt: Qt may not have heard of the window manager's place yet when the
+// window is first exposed, and may believe the window stands where it was
+// asked to be put, and not ask again.
+class WindowPlace
+{
+public:
+    virtual ~WindowPlace() = default;
+    virtual QPoint PlaceOf(const QWidget *window) = 0;
+    // Asks for the place at once, whatever Qt believes.
+    virtual void MoveTo(QWidget *window, const QPoint &place) = 0;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "ruler/Form1.h"
+#include "ruler/ScaleUnit.h"
+
+#include <QLabel>
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+// The stored unit keys, and what the ruler window's test programs read off
+// the window.
+
+inline const QStringList unitKeys = {"Pix", "Points", "Charac", "Inch", "Milli", "Centi", "Twips"};
+
+inline QString ticks(const Form1 &ruler)
+{
+    QString result;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
+        result += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
+    return result;
+}
+
+// The label beside the slider's thumb, or nullptr before the first tick.
+inline QLabel *sliderPopup(const Form1 &ruler)
+{
+    return ruler.findChild<QLabel *>(QStringLiteral("SliderPopup"));
+}
+
+// The size hints that tiling window managers float a window by: smallest and
+// largest sizes equal to the window's own.
+inline bool fixedAtItsSize(const QWidget &window)
+{
+    return window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}

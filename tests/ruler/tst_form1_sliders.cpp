@@ -1,0 +1,297 @@
+#include "Form1Checks.h"
+#include "WindowTest.h"
+#include "ruler/ContextMenu.h"
+#include "ruler/Form1.h"
+#include "ruler/ScaleUnit.h"
+#include "ruler/SliderPopup.h"
+#include "window/SliderThumb.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTest>
+#include <QToolTip>
+#include <QWheelEvent>
+
+// The ruler's sliders: the length they set on each tick, their keys, wheel
+// and held thumb, and the pop-up beside the thumb.
+
+namespace {
+
+// The tooltip Qt shows for a text at a point, or nullptr.
+QWidget *shownToolTip()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QTipLabel") && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestForm1Sliders : public WindowTest
+{
+    Q_OBJECT
+private slots:
+    void sliderTickFollowsInTickedUnit();
+    void sliderKeysAndWheel_data();
+    void sliderKeysAndWheel();
+    void sliderPressFollowsUntilRelease_data();
+    void sliderPressFollowsUntilRelease();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves_data();
+    void thumbFollowsThePointersTravelWhenTheWindowMoves();
+    void tickWritesOnlyWhatChanged_data();
+    void tickWritesOnlyWhatChanged();
+    void popupLooksAndStandsAsATooltip();
+};
+
+void TestForm1Sliders::sliderTickFollowsInTickedUnit()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *slider = named<QSlider>(&ruler, "Slider1");
+    slider->setValue(4520); // between two pixels: the window keeps whole pixels
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.width(), 301);
+    QCOMPARE(ruler.Text1(), QStringLiteral("301"));
+    QCOMPARE(ruler.Text2(), QString());
+    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
+    QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
+    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("301 Pixels"));
+    QVERIFY(slider->toolTip().isEmpty()); // no hover text once let go
+    ruler.Slider1_MouseUp();
+    QVERIFY(!sliderPopup(ruler)->isVisible());
+    ruler.mnuCopy_Click();
+    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
+    slider->setValue(24000);
+    ruler.Timer1_Timer();
+    QCOMPARE(ruler.width(), 1600);
+    QVERIFY(fixedAtItsSize(ruler));
+    QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+}
+
+void TestForm1Sliders::sliderKeysAndWheel_data()
+{
+    QTest::addColumn<QString>("slider");
+    QTest::addColumn<int>("key");      // 0: the wheel turned one notch
+    QTest::addColumn<QPoint>("wheel"); // up (0, 120), tilted left (120, 0)
+    QTest::addColumn<int>("step");
+    // The upright slider has its minimum at the top: Up moves its thumb up.
+    QTest::newRow("vertical, Up") << "Slider2" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("vertical, Page Up") << "Slider2" << int(Qt::Key_PageUp) << QPoint() << -2;
+    QTest::newRow("vertical, Down") << "Slider2" << int(Qt::Key_Down) << QPoint() << 1;
+    QTest::newRow("vertical, Page Down") << "Slider2" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("vertical, Left") << "Slider2" << int(Qt::Key_Left) << QPoint() << -1;
+    QTest::newRow("vertical, Right") << "Slider2" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("vertical, wheel up") << "Slider2" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, Up") << "Slider1" << int(Qt::Key_Up) << QPoint() << -1;
+    QTest::newRow("horizontal, Page Down") << "Slider1" << int(Qt::Key_PageDown) << QPoint() << 2;
+    QTest::newRow("horizontal, Right") << "Slider1" << int(Qt::Key_Right) << QPoint() << 1;
+    QTest::newRow("horizontal, wheel up") << "Slider1" << 0 << QPoint(0, 120) << -2;
+    QTest::newRow("horizontal, wheel down") << "Slider1" << 0 << QPoint(0, -120) << 2;
+    QTest::newRow("horizontal, wheel tilted left") << "Slider1" << 0 << QPoint(120, 0) << -2;
+    QTest::newRow("vertical, wheel tilted right") << "Slider2" << 0 << QPoint(-120, 0) << 2;
+    // The shortest and the longest ruler, as the help page promises.
+    QTest::newRow("horizontal, Home") << "Slider1" << int(Qt::Key_Home) << QPoint() << 480 - 6000;
+    QTest::newRow("horizontal, End") << "Slider1" << int(Qt::Key_End) << QPoint() << 24000 - 6000;
+    QTest::newRow("vertical, Home") << "Slider2" << int(Qt::Key_Home) << QPoint() << 480 - 6000;
+    QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << QPoint() << 18000 - 6000;
+}
+
+void TestForm1Sliders::sliderKeysAndWheel()
+{
+    QFETCH(QString, slider);
+    QFETCH(int, key);
+    QFETCH(QPoint, wheel);
+    QFETCH(int, step);
+    Form1 ruler;
+    ruler.show();
+    if (slider == QLatin1String("Slider2"))
+        ruler.mnuVertical_Click();
+    auto *control = named<QSlider>(&ruler, slider);
+    if (key) {
+        QTest::keyClick(control, Qt::Key(key));
+    } else {
+        const QPointF middle = control->rect().center();
+        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(control, &notch);
+    }
+    QCOMPARE(control->value(), 6000 + step);
+}
+
+void TestForm1Sliders::sliderPressFollowsUntilRelease_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<bool>("second"); // soon after the first: it arrives as a double-click
+    QTest::newRow("horizontal, press") << false << false;
+    QTest::newRow("horizontal, second press") << false << true;
+    QTest::newRow("vertical, press") << true << false;
+    QTest::newRow("vertical, second press") << true << true;
+}
+
+void TestForm1Sliders::sliderPressFollowsUntilRelease()
+{
+    QFETCH(bool, vertical);
+    QFETCH(bool, second);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
+    const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
+    second ? doubleClick(slider, Qt::LeftButton, end) : press(slider, Qt::LeftButton, end);
+    QTest::qWait(20); // held still: the ticks find nothing new, and the timer sleeps
+    slider->setValue(4500);
+    QTRY_COMPARE(length(), 300);
+    // Another size given to the window while the thumb is held is taken back.
+    QTest::qWait(20);
+    ruler.setFixedSize(vertical ? QSize(84, 350) : QSize(350, 84));
+    QTRY_COMPARE(length(), 300);
+    release(slider, Qt::LeftButton, end);
+    slider->setValue(3000);
+    QTest::qWait(20); // a running 1 ms timer would have followed by now
+    QCOMPARE(length(), 300);
+}
+
+void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<QPoint>("drift"); // of the window while the thumb is held
+    // A window manager pushes the lengthened ruler back onto the screen.
+    QTest::newRow("horizontal, pushed left") << false << QPoint(-40, 0);
+    QTest::newRow("vertical, pushed up") << true << QPoint(0, -40);
+    QTest::newRow("horizontal, moved right and down") << false << QPoint(25, 10);
+}
+
+// The pointer stands still while the window moves: the length stays; moved on
+// by as much again, the pointer lengthens the ruler by as much again. The
+// pop-up text follows the thumb.
+void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves()
+{
+    QFETCH(bool, vertical);
+    QFETCH(QPoint, drift);
+    Form1 ruler;
+    ruler.move(300, 200);
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    const QPoint thumb = SliderThumb(slider).center();
+    const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
+    QPoint pointer = slider->mapToGlobal(thumb);
+    const auto follow = [&] { moveOver(slider, slider->mapFromGlobal(pointer), Qt::LeftButton); };
+    press(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
+    const int start = slider->value();
+    pointer += step;
+    follow();
+    const int first = slider->value();
+    QVERIFY(first > start);
+    // The pop-up text stands beside the thumb, under the pointer.
+    vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
+    QLabel *popup = sliderPopup(ruler);
+    QVERIFY(popup && popup->isVisible());
+    const QPoint besideThePointer = popup->pos() - pointer;
+    QVERIFY2(
+        besideThePointer.manhattanLength() < 40,
+        qPrintable(QStringLiteral("%1,%2").arg(besideThePointer.x()).arg(besideThePointer.y())));
+
+    ruler.move(ruler.pos() + drift);
+    follow();
+    QCOMPARE(slider->value(), first);
+    pointer += step;
+    follow();
+    const int onePixel = (first - start) / 20 + 1;
+    QVERIFY2(qAbs((slider->value() - first) - (first - start)) <= onePixel,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(start).arg(first).arg(slider->value())));
+    release(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
+}
+
+void TestForm1Sliders::tickWritesOnlyWhatChanged_data()
+{
+    QTest::addColumn<int>("unit");
+    QTest::addColumn<int>("next"); // the slider's position for the second tick
+    QTest::addColumn<bool>("newText");
+    QTest::newRow("pixels, held still") << int(ScaleUnits::Pixels) << 4520 << false;
+    QTest::newRow("pixels, within the pixel") << int(ScaleUnits::Pixels) << 4522 << false;
+    QTest::newRow("pixels, a pixel longer") << int(ScaleUnits::Pixels) << 4535 << true;
+    QTest::newRow("inches, a pixel longer, same tenth") << int(ScaleUnits::Inches) << 4535 << false;
+    QTest::newRow("twips, held still") << int(ScaleUnits::Twips) << 4520 << false;
+    QTest::newRow("twips, a pixel longer") << int(ScaleUnits::Twips) << 4535 << true;
+}
+
+// A tick with nothing new to show changes no tick mark, writes no readout and
+// repaints nothing; a new text repaints the pop-up once. (A window that
+// changes its size is repainted whole by Qt.)
+void TestForm1Sliders::tickWritesOnlyWhatChanged()
+{
+    QFETCH(int, unit);
+    QFETCH(int, next);
+    QFETCH(bool, newText);
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    ruler.menu()->unitEntry(unit)->trigger();
+    auto *slider = named<QSlider>(&ruler, "Slider1");
+    slider->setValue(4520);
+    ruler.Timer1_Timer();
+    QCoreApplication::processEvents();
+    const QString before = ruler.Text1();
+    const int widthBefore = ruler.width();
+    QList<QSignalSpy *> toggles;
+    for (int each = 0; each < ScaleUnits::Count; ++each)
+        toggles << new QSignalSpy(ruler.menu()->unitEntry(each), &QAction::changed);
+    PaintCounter window(&ruler);
+    PaintCounter readouts(named(&ruler, "Text1"));
+    readouts.watch(named(&ruler, "Text2"));
+    PaintCounter popup(sliderPopup(ruler));
+    slider->setValue(next);
+    ruler.Timer1_Timer();
+    ruler.Timer1_Timer();
+    QCoreApplication::processEvents();
+    for (QSignalSpy *spy : toggles)
+        QCOMPARE(spy->count(), 0);
+    qDeleteAll(toggles);
+    QCOMPARE(ruler.Text1() != before, newText);
+    if (next == 4520) // held still
+        QCOMPARE(window.paints, 0);
+    if (ruler.width() == widthBefore)
+        QCOMPARE(readouts.paints, 0);
+    QCOMPARE(popup.paints, newText ? 1 : 0);
+    QCOMPARE(sliderPopup(ruler)->text(), ruler.Text1() + QLatin1Char(' ') + ruler.Text5());
+}
+
+// The pop-up is drawn as Qt draws a tooltip, and stands where Qt would show
+// one for the same point.
+void TestForm1Sliders::popupLooksAndStandsAsATooltip()
+{
+    Form1 ruler;
+    ruler.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+    named<QSlider>(&ruler, "Slider1")->setValue(4520);
+    ruler.Timer1_Timer();
+    auto *popup = qobject_cast<SliderPopup *>(sliderPopup(ruler));
+    QVERIFY(popup && popup->isVisible());
+    // Anywhere on the screen, and where it must turn away from the corner.
+    const QStringList texts = {"301 Pixels", "1199.9 Points", "24000 Twips", "105,8 Millimeters"};
+    for (const QPoint &corner : {QPoint(300, 200), QPoint(790, 790)}) {
+        for (const QString &text : texts) {
+            popup->hide();
+            popup->ShowAt(corner, text);
+            QToolTip::showText(corner, text, &ruler);
+            QWidget *tip = shownToolTip();
+            QVERIFY(tip);
+            QCOMPARE(popup->geometry(), tip->geometry());
+            QCOMPARE(popup->grab().toImage(), tip->grab().toImage());
+            QToolTip::hideText();
+            QTRY_VERIFY(!shownToolTip());
+        }
+    }
+}
+
+QTEST_MAIN(TestForm1Sliders)
+#include "tst_form1_sliders.moc"

@@ -1,4 +1,4 @@
-#include "WindowTest.h"
+#include "SpyTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopPeer.h"
@@ -11,27 +11,16 @@
 #include <QPointer>
 #include <QtTest>
 
-namespace {
+// Color Spy as a window: its opening and stored place, its exits, its
+// buttons and caption buttons, and its place in the top band.
 
-const char *readoutNames[] = {"Label1", "Label2", "Label3",  "Label4",  "Label5",
-                              "Label6", "Label7", "Label18", "Label19", "Label20"};
-
-} // namespace
-
-class tst_frmColor : public WindowTest
+class tst_frmColor : public SpyTest
 {
     Q_OBJECT
 private slots:
     void opensOnceAsDesigned();
     void restoresEachStoredEdge_data();
     void restoresEachStoredEdge();
-    void tickFillsEveryReadoutFromOneSample_data();
-    void tickFillsEveryReadoutFromOneSample();
-    void enterBeforeStartCopiesEmptyValues();
-    void enterFreezesThenCopiesTheReadouts();
-    void otherKeysLeaveCaptureRunning();
-    void startAsksTheDesktopWhereTheScreenCannotBeRead_data();
-    void startAsksTheDesktopWhereTheScreenCannotBeRead();
     void closePathsStoreThePosition_data();
     void closePathsStoreThePosition();
     void buttonsActOnTheirClick_data();
@@ -40,33 +29,8 @@ private slots:
     void resetSurfacesReturnTheCaptionButtons();
     void leavingBelowTheTitleStripFocusesTheSwatch_data();
     void leavingBelowTheTitleStripFocusesTheSwatch();
-    void minimisedCaptureGoesOn();
     void takingOffTopReassertsTheOthers();
-
-private:
-    frmColor *openSpy();
-    QLabel *readout(const char *name);
-    void tick(QPoint pointer, qint32 color);
 };
-
-frmColor *tst_frmColor::openSpy()
-{
-    frmColor *spy = OpenWindows::Show<frmColor>();
-    spy->move(100, 200);
-    return spy;
-}
-
-QLabel *tst_frmColor::readout(const char *name)
-{
-    return named<QLabel>(OpenWindows::Find<frmColor>(), name);
-}
-
-void tst_frmColor::tick(QPoint pointer, qint32 color)
-{
-    fakes->sampler.pointer = pointer;
-    fakes->sampler.pixel = [color](QPoint) { return color; };
-    OpenWindows::Find<frmColor>()->Timer1_Timer();
-}
 
 void tst_frmColor::opensOnceAsDesigned()
 {
@@ -135,169 +99,6 @@ void tst_frmColor::restoresEachStoredEdge()
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
-}
-
-void tst_frmColor::tickFillsEveryReadoutFromOneSample_data()
-{
-    QTest::addColumn<QPoint>("pointer");
-    QTest::addColumn<qint32>("color");
-    QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
-    QTest::addColumn<QColor>("swatch");
-
-    QTest::newRow("black") << QPoint(100, 200) << 0
-                           << QStringList{"0", "0",      "vbBlack", "100", "200",
-                                          "0", "000000", "0",       "0",   "0"}
-                           << QColor(0, 0, 0);
-    QTest::newRow("pure red") << QPoint(5, 6) << 255
-                              << QStringList{"255", "12",     "vbRed", "5",   "6",
-                                             "FF",  "FF0000", "0",     "255", "0"}
-                              << QColor(255, 0, 0);
-    QTest::newRow("blue below 16")
-        << QPoint(1279, 799) << 1015872
-        << QStringList{"1015872", "n/a", "n/a", "1279", "799", "F8040", "40800F", "128", "64", "15"}
-        << QColor(64, 128, 15);
-    QTest::newRow("light grey") << QPoint(0, 0) << 12632256
-                                << QStringList{"12632256", "7",      "n/a", "0",   "0",
-                                               "C0C0C0",   "C0C0C0", "192", "192", "192"}
-                                << QColor(192, 192, 192);
-    QTest::newRow("unreadable, left of the screen")
-        << QPoint(-20, 300) << -1
-        << QStringList{"-1", "n/a", "n/a", "-20", "300", "FFFFFFFF", "FFFFFF", "255", "255", "-1"}
-        << QColor(248, 240, 224);
-}
-
-void tst_frmColor::tickFillsEveryReadoutFromOneSample()
-{
-    QFETCH(QPoint, pointer);
-    QFETCH(qint32, color);
-    QFETCH(QStringList, readouts);
-    QFETCH(QColor, swatch);
-
-    frmColor *spy = openSpy();
-    tick(QPoint(3, 3), 16777215); // a different colour first: nothing may stay behind
-    fakes->sampler.pointerReads = fakes->sampler.pixelReads = 0;
-    tick(pointer, color);
-    for (int i = 0; i < readouts.size(); ++i)
-        QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window), swatch);
-    QCOMPARE(fakes->sampler.pointerReads, 1);
-    QCOMPARE(fakes->sampler.pixelReads, 1);
-    // The same sample again repaints nothing in the window.
-    QVERIFY(QTest::qWaitForWindowExposed(spy));
-    QCoreApplication::processEvents();
-    PaintCounter painted(spy);
-    tick(pointer, color);
-    QCoreApplication::processEvents();
-    QCOMPARE(painted.paints, 0);
-}
-
-void tst_frmColor::enterBeforeStartCopiesEmptyValues()
-{
-    frmColor *spy = openSpy();
-    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
-    QCOMPARE(fakes->clipboard.clears, 1);
-    QCOMPARE(
-        fakes->clipboard.text,
-        QStringLiteral("Decimal - \r\nHex - \r\nRGB # - \r\nRed Value  - \r\nGreen Value - "
-                       "\r\nBlue Value - \r\nVB Color - \r\nQB Color - \r\nX Pos - \r\nY Pos - "));
-}
-
-void tst_frmColor::enterFreezesThenCopiesTheReadouts()
-{
-    frmColor *spy = openSpy();
-    QFrame *swatch = named<QFrame>(spy, "Picture1");
-    spy->chameleonButton2_Click();
-    QVERIFY(spy->Capturing());
-    tick(QPoint(100, 200), 0);
-
-    const QString black = QStringLiteral(
-        "Decimal - 0\r\nHex - 0\r\nRGB # - 000000\r\nRed Value  - 0\r\nGreen Value - 0\r\n"
-        "Blue Value - 0\r\nVB Color - vbBlack\r\nQB Color - 0\r\nX Pos - 100\r\nY Pos - 200");
-    QTest::keyClick(swatch, Qt::Key_Return);
-    QVERIFY(!spy->Capturing());
-    QCOMPARE(fakes->clipboard.text, black);
-
-    fakes->sampler.pixel = [](QPoint) { return 255; };
-    QTest::qWait(250); // capture is off: no tick may change the readouts
-    QTest::keyClick(swatch, Qt::Key_Enter);
-    QCOMPARE(fakes->clipboard.clears, 2);
-    QCOMPARE(fakes->clipboard.text, black);
-
-    spy->chameleonButton2_Click();
-    QTRY_COMPARE(readout("Label1")->text(), QStringLiteral("255"));
-}
-
-void tst_frmColor::otherKeysLeaveCaptureRunning()
-{
-    frmColor *spy = openSpy();
-    QFrame *swatch = named<QFrame>(spy, "Picture1");
-    spy->chameleonButton2_Click();
-    for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Escape, Qt::Key_Tab})
-        QTest::keyClick(swatch, key);
-    spy->Picture1_KeyPress(10);
-    QVERIFY(spy->Capturing());
-    QCOMPARE(fakes->clipboard.clears, 0);
-}
-
-void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
-{
-    // One Start and one answer each: the colour picked, or -1 for a refusal,
-    // -2 for no answer in time, -3 for a picker that went away.
-    QTest::addColumn<QList<qint32>>("answers");
-    QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
-    QTest::addColumn<QString>("hint");
-
-    const QStringList red{"255", "12", "vbRed", "5", "6", "FF", "FF0000", "0", "255", "0"};
-    const QString design = QStringLiteral("Click Start - Press Enter to Copy");
-    const QString refusal = QStringLiteral("This desktop does not let programs read the screen.");
-    QTest::newRow("picked") << QList<qint32>{255} << red << design;
-    QTest::newRow("no picker, cancelled or refused")
-        << QList<qint32>{-1} << QStringList(10, QString()) << refusal;
-    QTest::newRow("refused after a pick: the pick stays")
-        << QList<qint32>{255, -1} << red << refusal;
-    QTest::newRow("picked after a refusal") << QList<qint32>{-1, 255} << red << design;
-    QTest::newRow("no answer in time")
-        << QList<qint32>{-2} << QStringList(10, QString())
-        << QStringLiteral("The desktop's color picker did not answer.");
-    QTest::newRow("the picker went away after a pick")
-        << QList<qint32>{255, -3} << red << QStringLiteral("The desktop's color picker stopped.");
-    QTest::newRow("picked after no answer") << QList<qint32>{-2, -3, 255} << red << design;
-}
-
-void tst_frmColor::startAsksTheDesktopWhereTheScreenCannotBeRead()
-{
-    QFETCH(QList<qint32>, answers);
-    QFETCH(QStringList, readouts);
-    QFETCH(QString, hint);
-
-    frmColor *spy = openSpy();
-    fakes->sampler.readable = false;
-    fakes->sampler.pointer = QPoint(5, 6);
-    for (qint32 answer : answers) {
-        spy->chameleonButton2_Click();
-        spy->chameleonButton2_Click(); // while the desktop is asked: no second question
-        QCOMPARE(fakes->colorPicker.open.size(), 1);
-        using Answer = ColorPicker::Answer;
-        const Answer::Outcome outcomes[] = {Answer::Refused, Answer::Unanswered,
-                                            Answer::PickerGone};
-        fakes->colorPicker.Reply(answer >= 0 ? Answer{Answer::Picked, answer}
-                                             : Answer{outcomes[-answer - 1]});
-        QVERIFY(!spy->Capturing());
-    }
-    QCOMPARE(fakes->colorPicker.windows, QList<QWidget *>(answers.size(), spy));
-    QCOMPARE(fakes->sampler.pixelReads, 0);
-    for (int i = 0; i < readouts.size(); ++i)
-        QVERIFY2(readout(readoutNames[i])->text() == readouts.at(i), readoutNames[i]);
-    auto *label = named<QLabel>(spy, "Label21");
-    QCOMPARE(label->text(), hint);
-    const QRect text = QFontMetrics(label->font())
-                           .boundingRect(label->rect(), Qt::AlignCenter | Qt::TextWordWrap, hint);
-    QVERIFY2(label->rect().contains(text) && spy->rect().contains(label->geometry()),
-             "the hint is shown whole");
-
-    QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
-    QCOMPARE(fakes->clipboard.text.section(QStringLiteral("\r\n"), 0, 0),
-             QStringLiteral("Decimal - ") + readouts.first());
 }
 
 void tst_frmColor::closePathsStoreThePosition_data()
@@ -439,23 +240,6 @@ void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(spy, &leave);
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
-}
-
-void tst_frmColor::minimisedCaptureGoesOn()
-{
-    frmColor *spy = openSpy();
-    spy->chameleonButton2_Click();
-    pressCaptionButton(spy, QStringLiteral("min_normal"));
-    QVERIFY(spy->isMinimized());
-    fakes->sampler.pixel = [](QPoint) { return 65280; };
-    QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
-
-    // Chosen again from the ruler's menu, it comes back from the task bar.
-    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
-    QVERIFY(!spy->isMinimized());
-    QVERIFY(spy->isVisible());
-    QVERIFY(QTest::qWaitForWindowActive(spy));
-    QVERIFY(spy->Capturing());
 }
 
 void tst_frmColor::takingOffTopReassertsTheOthers()

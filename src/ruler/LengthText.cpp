@@ -138,6 +138,10 @@ bool LengthText::place(const QString &text)
     qreal end = 0;
     if (!placeHead(head, glyphs, positions, end))
         return false;
+    headRun.setRawFont(rawFont);
+    headRun.setGlyphIndexes(glyphs);
+    headRun.setPositions(positions);
+    tailRun = QGlyphRun();
     if (blank >= 0) {
         if (!layTail(text.mid(blank)))
             return false;
@@ -145,9 +149,15 @@ bool LengthText::place(const QString &text)
                                 ? origin.x()
                                 : end + distance.value(pairKey(head.back(), QLatin1Char(' '))),
                             origin.y());
-        glyphs += tailGlyphs;
+        QList<QPointF> tailPlaces;
+        tailPlaces.reserve(tailPositions.size());
         for (const QPointF &position : std::as_const(tailPositions))
-            positions.append(position + start);
+            tailPlaces.append(position + start);
+        tailRun.setRawFont(rawFont);
+        tailRun.setGlyphIndexes(tailGlyphs);
+        tailRun.setPositions(tailPlaces);
+        glyphs += tailGlyphs;
+        positions += tailPlaces;
     }
     run.setRawFont(rawFont);
     run.setGlyphIndexes(glyphs);
@@ -155,13 +165,18 @@ bool LengthText::place(const QString &text)
     return true;
 }
 
+void LengthText::placeIfNew(const QString &text)
+{
+    if (text == placed)
+        return;
+    placed = text;
+    if (!place(text))
+        run = QGlyphRun();
+}
+
 void LengthText::draw(QPainter &painter, const QPointF &topLeft, const QString &text)
 {
-    if (text != placed) {
-        placed = text;
-        if (!place(text))
-            run = QGlyphRun();
-    }
+    placeIfNew(text);
     if (!run.isEmpty()) {
         painter.drawGlyphRun(topLeft, run);
         return;
@@ -172,4 +187,14 @@ void LengthText::draw(QPainter &painter, const QPointF &topLeft, const QString &
     }
     painter.setFont(mFont);
     painter.drawStaticText(topLeft, laidOut);
+}
+
+bool LengthText::split(const QString &text, QGlyphRun &head, QGlyphRun &tail)
+{
+    placeIfNew(text);
+    if (run.isEmpty())
+        return false;
+    head = headRun;
+    tail = tailRun;
+    return true;
 }

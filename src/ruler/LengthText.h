@@ -29,6 +29,10 @@ public:
     const QFont &font() const { return mFont; }
     // Draws text with its top left corner at topLeft, in the painter's pen.
     void draw(QPainter &painter, const QPointF &topLeft, const QString &text);
+    // The glyphs draw places before the text's first blank, and those from
+    // the blank on: a caller that keeps a unit's name drawn draws only the
+    // digits of each new length. False where Qt lays the text out whole.
+    bool split(const QString &text, QGlyphRun &head, QGlyphRun &tail);
 
 private:
     static quint32 pairKey(QChar left, QChar right)
@@ -39,6 +43,7 @@ private:
     void learnDistances();
     bool learnFrom(const QString &probe);
     bool place(const QString &text);
+    void placeIfNew(const QString &text);
     bool placeHead(QStringView head, QList<quint32> &glyphs, QList<QPointF> &positions,
                    qreal &end) const;
     bool layTail(const QString &tail);
@@ -56,6 +61,9 @@ private:
     QList<quint32> tailGlyphs;
     QList<QPointF> tailPositions;
     QGlyphRun run;
+    // The glyphs of run before the first blank, and those from it on.
+    QGlyphRun headRun;
+    QGlyphRun tailRun;
     QString placed;
     QStaticText laidOut;
 };

@@ -2,6 +2,8 @@
 
 #include "ruler/LengthText.h"
 
+#include <QGlyphRun>
+#include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <optional>
@@ -25,8 +27,15 @@ protected:
 private:
     void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
+    const QPixmap &emptyPanel();
+    const QImage *panelWith(const QGlyphRun &tail, const QPointF &origin);
 
     QPixmap panel;
+    bool panelOpaque = false;
+    // The panel with a unit's name drawn on it, and where the name stands.
+    QImage named;
+    QGlyphRun namedTail;
+    QPointF namedAt;
     std::optional<LengthText> shaped;
     bool sizedByPattern = false;
     QString sizedPattern;

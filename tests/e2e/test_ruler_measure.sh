@@ -3,10 +3,10 @@
 # or its turn, it keeps its place; the copy of the empty readouts right after
 # the start, a drag of the length slider that widens the window while the
 # button is held, the copy of the readouts in pixels, an exact length set
-# with the arrow keys and a press on the thumb, the turn to vertical and
-# back, a unit chosen from the menu and kept over a saving exit and a
-# restart, and the copy that outlives the program, served by its holder as
-# the program served it.
+# with the arrow keys and a press on the thumb (its pop-up drawn as after the
+# drag), the turn to vertical and back, a unit chosen from the menu and kept
+# over a saving exit and a restart, and the copy that outlives the program,
+# served by its holder as the program served it.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -125,6 +125,7 @@ check_slider_drag() {
     done
     e2e_assert_eq "$steps" "$grew" "the window widened at every step of the drag, button held (${samples[*]})"
     e2e_assert_eq 1600 "$last" "the thumb at the slider's end asks for 24000 twips before the release"
+    e2e_assert "the pop-up beside the held thumb shows" slider_popup_picture drag-1600
     xdotool mouseup 1
     e2e_pause
     ruler_read_geometry
@@ -132,6 +133,20 @@ check_slider_drag() {
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
     e2e_assert_clipboard $"Width:  $W Pixels"$'\r\n'"Height:   Pixels" \
         "the readouts follow the window's width"
+}
+
+# slider_popup_picture NAME: the pop-up beside the held thumb, as NAME in
+# E2E_TMP; it is a tooltip window of the program's.
+slider_popup_picture() {
+    local wid px py pw ph
+    e2e_pause
+    for wid in $(e2e_windows "$E2E_OMBRIX_PID"); do
+        xprop -id "$wid" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP || continue
+        read -r px py pw ph < <(e2e_geometry "$wid")
+        import -window root -crop "${pw}x${ph}+$px+$py" -depth 8 rgb:- >"$E2E_TMP/$1" 2>/dev/null
+        return 0
+    done
+    return 1
 }
 
 # press_thumb: a press on the slider's thumb at its longest without a move.
@@ -157,9 +172,17 @@ check_exact_length_by_keys() {
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
     e2e_assert_clipboard $'Width:  1599 Pixels\r\nHeight:   Pixels' "the readout shows that length"
     e2e_key End
-    press_thumb
+    e2e_move $(at "$RULER_THUMB_MAX_X" "${RULER_THUMB#* }")
+    xdotool mousedown 1
     e2e_assert "End and a press on the thumb give the longest ruler" \
         e2e_wait_until 5 e2e_geometry_is "$WID" "$LEFT $TOP 1600 84"
+    # A new length redraws only the digits of the pop-up's text: whether it
+    # came after 1599 or after the lengths of a drag, 1600 shows alike.
+    e2e_assert "the pop-up beside the held thumb shows" slider_popup_picture keys-1600
+    xdotool mouseup 1
+    e2e_pause
+    e2e_assert "the pop-up shows 1600 pixels after 1599 as after a drag" \
+        same_picture drag-1600 keys-1600
 }
 
 check_orientation() {

@@ -38,8 +38,8 @@ move_in() {
 # open_companion KEY TITLE_REGEX: opens a Utilities entry; COMPANION is the
 # window that shows.
 open_companion() {
-    utilities_command "$1" || e2e_fatal "Utilities > $1 is chosen from the ruler's menu"
-    COMPANION=$(e2e_wait_window "$2") || e2e_fatal "a window titled /$2/ appears"
+    COMPANION=$(utilities_window "$1" "$2") ||
+        e2e_fatal "Utilities > $1 shows a window titled /$2/"
 }
 
 # open_spy: SPY is the Color Spy's window.

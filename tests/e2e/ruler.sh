@@ -171,6 +171,20 @@ utilities_command() {
     open_menu $RULER_FACE && open_submenu Down Down Down Right && e2e_key "$1"
 }
 
+# utilities_window KEY TITLE_REGEX: chooses that Utilities entry and prints
+# the id of the window titled so that shows. On a loaded machine a key can
+# reach the menu before it holds the keyboard, so the menus are closed and
+# the entry chosen again when no window shows.
+utilities_window() {
+    local attempt
+    for attempt in 1 2 3; do
+        utilities_command "$1" && e2e_wait_window "$2" 5 && return
+        e2e_key Escape Escape
+        e2e_wait_until 5 menus_closed
+    done
+    return 1
+}
+
 # close_ruler: "Cl&ose" from the context menu; waits for the program's end
 # with status 0. On a loaded machine the key can reach the menu before it
 # holds the keyboard, so the menu is opened again when the program is still

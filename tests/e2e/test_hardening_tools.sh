@@ -18,9 +18,8 @@ source "$(dirname "$0")/hardening.sh"
 # the ruler's menu; prints "x y" of the tool's window once it shows.
 open_tool() {
     xdotool windowraise "$WID"
-    utilities_command "$1" || return 1
     local wid x y
-    wid=$(e2e_wait_window "^$2\$") || return 1
+    wid=$(utilities_window "$1" "^$2\$") || return 1
     read -r x y _ < <(e2e_geometry "$wid")
     echo "$x $y"
 }

@@ -118,7 +118,7 @@ QPoint SliderPopup::placeFor(const QPoint &globalPoint) const
 }
 
 // The panel, as the style draws a tooltip's, is drawn once for each size.
-const QPixmap &SliderPopup::emptyPanel()
+void SliderPopup::drawPanelForSize()
 {
     if (panel.size() != size()) {
         panel = QPixmap(size());
@@ -131,7 +131,6 @@ const QPixmap &SliderPopup::emptyPanel()
         panelOpaque = isOpaque(panel.toImage());
         named = QImage();
     }
-    return panel;
 }
 
 // The panel with the unit's name drawn on it, kept for as long as the name
@@ -158,7 +157,7 @@ void SliderPopup::paintEvent(QPaintEvent *)
 {
     if (!shaped || shaped->font() != font())
         shaped.emplace(font());
-    emptyPanel();
+    drawPanelForSize();
     // Where a label with these margins and indent puts its text.
     const int inset = margin() + indent();
     const QPointF origin = contentsRect().topLeft() + QPoint(inset, margin());

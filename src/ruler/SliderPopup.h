@@ -27,7 +27,7 @@ protected:
 private:
     void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
-    const QPixmap &emptyPanel();
+    void drawPanelForSize();
     const QImage *panelWith(const QGlyphRun &tail, const QPointF &origin);
 
     QPixmap panel;

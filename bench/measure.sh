@@ -173,3 +173,52 @@ tick_shares() {
                    "server\047s notices, %.1f k.\n", (total - spent) / calls / 1000
         }'
 }
+
+# follow_figures NAME KIND COMMAND...: on a desktop of its own (Xvfb and
+# openbox), starts the program, holds the left button where KIND grabs it
+# (ombrix: the slider's thumb; bare: the window's middle; kruler: its right
+# end) and lets bench/follow_watch drag it for BUSY seconds. Appends
+# "median_us p95_us percent_of_a_core length_per_pixel damage_per_size" to
+# $TMP/follow.NAME; the share of a core is the program's, the X server's and
+# the window manager's together over the drag.
+follow_figures() {
+    local name=$1 kind=$2
+    shift 2
+    (
+        trap xd_stop_all EXIT
+        xd_start_xvfb 1280x1024x24 "$TMP/xvfb.$name.log" || exit 1
+        xd_start_openbox "$TMP/openbox.$name.log" || exit 1
+        local out pid window x y before after figures i
+        out=$(MAP_WAIT_KEEP=1 run_fresh "$BUILD/bench/map_wait" "$@" 2>>"$TMP/programs.log") ||
+            exit 1
+        pid=$(sed -n 2p <<<"$out")
+        for ((i = 0; i < 40; i++)); do
+            window=$(xdotool search --onlyvisible --pid "$pid" 2>/dev/null | head -n 1)
+            [[ -z $window ]] || break
+            sleep 0.25
+        done
+        sleep 1
+        eval "$(xdotool getwindowgeometry --shell "$window")"
+        case $kind in
+        ombrix) x=$((X + 124)) y=$((Y + 59)) ;; # the thumb at the start length
+        bare) x=$((X + WIDTH / 2)) y=$((Y + HEIGHT / 2)) ;;
+        kruler) x=$((X + WIDTH - 4)) y=$((Y + HEIGHT / 2)) ;;
+        esac
+        before=$(($(cpu_ns "$pid") + $(cpu_ns "$XD_XVFB_PID") + $(cpu_ns "$XD_WM_PID")))
+        figures=$("$BUILD/bench/follow_watch" "$window" "$x" "$y" "$BUSY") || exit 1
+        after=$(($(cpu_ns "$pid") + $(cpu_ns "$XD_XVFB_PID") + $(cpu_ns "$XD_WM_PID")))
+        kill -TERM "$pid" 2>/dev/null || true
+        awk -v c=$((after - before)) -v s="$BUSY" '
+            { v[$1] = $2 }
+            END { printf "%s %s %.2f %s %s\n", v["latency_median_us"], v["latency_p95_us"],
+                         c / (s * 1e9) * 100, v["length_per_pixel"], v["damage_per_size"] }' \
+            <<<"$figures" >>"$TMP/follow.$name"
+    ) || say "$name: the follow could not be measured"
+}
+
+# follow_median NAME COLUMN: the median over the rounds of one column of
+# $TMP/follow.NAME.
+follow_median() {
+    [[ -s $TMP/follow.$1 ]] || return 0
+    awk -v c="$2" '{ print $c }' "$TMP/follow.$1" | median
+}

@@ -10,8 +10,10 @@
 #
 #   OMBRIX_BENCH_STARTS   starts per program for the start-up median (15)
 #   OMBRIX_BENCH_IDLE     seconds over which idle wake-ups are counted (10)
-#   OMBRIX_BENCH_BUSY     seconds over which a held thumb and a capture are
-#                         measured (5)
+#   OMBRIX_BENCH_BUSY     seconds over which a held thumb, a drag and a
+#                         capture are measured (5)
+#   OMBRIX_BENCH_ROUNDS   interleaved rounds of the follow, each program on a
+#                         desktop of its own (5)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 ROOT=$PWD
@@ -19,6 +21,7 @@ BUILD=${OMBRIX_BENCH_BUILD_DIR:-$ROOT/build-bench}
 STARTS=${OMBRIX_BENCH_STARTS:-15}
 IDLE=${OMBRIX_BENCH_IDLE:-10}
 BUSY=${OMBRIX_BENCH_BUSY:-5}
+ROUNDS=${OMBRIX_BENCH_ROUNDS:-5}
 
 # shellcheck source=scripts/lib/xdesktop.sh
 source "$ROOT/scripts/lib/xdesktop.sh"
@@ -49,7 +52,7 @@ build() {
     say "building in $BUILD"
     cmake -S "$ROOT" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release >"$TMP/cmake.log" 2>&1 ||
         { cat "$TMP/cmake.log" >&2; exit 1; }
-    local targets=(ombrix map_wait) source
+    local targets=(ombrix map_wait follow_watch) source
     for source in "$ROOT"/bench/bench_*.cpp; do
         targets+=("$(basename "$source" .cpp)")
     done
@@ -110,12 +113,22 @@ main() {
     local kruler=() callgrind=1
     ensure_tool kruler kruler && kruler=(kruler)
     ensure_tool valgrind valgrind || callgrind=0
+
+    local ombrix=("$BUILD/src/ombrix") bare=("$BUILD/bench/bench_bare_window") i factor
+    say "the follow of a held thumb, $ROUNDS rounds of ${BUSY} s each"
+    for ((i = 0; i < ROUNDS; i++)); do
+        follow_figures ombrix ombrix "${ombrix[@]}"
+        # The bare window grows by as much a pixel of pointer as the ruler did.
+        factor=$(follow_median ombrix 4)
+        follow_figures bare bare "${bare[@]}" --follow "${factor:-5.5}"
+        ((${#kruler[@]} == 0)) || follow_figures kruler kruler "${kruler[@]}"
+    done
+
     xd_start_xvfb 1280x1024x24 "$TMP/xvfb.log" || exit 1
     xd_start_openbox "$TMP/openbox.log" || exit 1
     export XDG_RUNTIME_DIR=$TMP/runtime
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-    local ombrix=("$BUILD/src/ombrix") bare=("$BUILD/bench/bench_bare_window") i
     local text=("$BUILD/bench/bench_bare_window" --text)
     say "start-up, $STARTS starts each"
     for ((i = 0; i < STARTS; i++)); do
@@ -192,54 +205,89 @@ main() {
     qt_round_trip=$(value_of qt_round_trip_us "$TMP/calls")
     spy=$(value_of spy_tick_us "$TMP/calls")
 
+    local f_med f_p95 f_cpu f_len f_dmg b_med b_p95 b_cpu b_dmg k_med k_p95 k_cpu
+    f_med=$(follow_median ombrix 1) f_p95=$(follow_median ombrix 2) f_cpu=$(follow_median ombrix 3)
+    f_len=$(follow_median ombrix 4) f_dmg=$(follow_median ombrix 5)
+    b_med=$(follow_median bare 1) b_p95=$(follow_median bare 2) b_cpu=$(follow_median bare 3)
+    b_dmg=$(follow_median bare 5)
+    k_med=$(follow_median kruler 1) k_p95=$(follow_median kruler 2) k_cpu=$(follow_median kruler 3)
+    local bare_follow="bare Qt window resized by the same amounts"
+    local kruler_follow="KRuler dragging its end (1:1)"
+    ((${#kruler[@]})) || kruler_follow="KRuler (not installed: no figure)"
+
     local starts="Start-up to first mapped window (median of $STARTS)"
+    local follow="Held thumb moved 2 px every 16 ms for ${BUSY} s (${f_len:-—} px of length a px, median of $ROUNDS rounds)"
     echo "| Measure | Ombrix | Reference | Ratio | Goal |"
     echo "|---|---|---|---|---|"
+    row "$follow: latency median, motion to the new size on screen" "$(ms "$f_med")" \
+        "$bare_follow $(ms "$b_med")" "$f_med" "$b_med" "≤ 1.15×"
+    row "$follow: latency median" "$(ms "$f_med")" "$kruler_follow $(ms "$k_med")" "$f_med" "$k_med" ""
+    row "$follow: latency 95th percentile" "$(ms "$f_p95")" "$bare_follow $(ms "$b_p95")" \
+        "$f_p95" "$b_p95" "≤ 1.3×"
+    row "$follow: latency 95th percentile" "$(ms "$f_p95")" "$kruler_follow $(ms "$k_p95")" \
+        "$f_p95" "$k_p95" ""
+    row "$follow: share of a core, program + X server + window manager" "${f_cpu:-—} %" \
+        "$bare_follow ${b_cpu:-—} %" "$f_cpu" "$b_cpu" "≤ 1.15×"
+    row "$follow: share of a core, program + X server + window manager" "${f_cpu:-—} %" \
+        "$kruler_follow ${k_cpu:-—} %" "$f_cpu" "$k_cpu" ""
     row "$starts" "$(ms "$s_ombrix")" "bare Qt window $(ms "$s_bare")" "$s_ombrix" "$s_bare" ""
     row "$starts" "$(ms "$s_ombrix")" "bare Qt window with one line of text $(ms "$s_text")" \
         "$s_ombrix" "$s_text" "≤ 1.1×"
     row "$starts" "$(ms "$s_ombrix")" "KRuler $(ms "$s_kruler")" "$s_ombrix" "$s_kruler" "≤ 0.35×"
-    row "Instructions from exec to the first map request (callgrind)" "$(count "$i_start")" \
-        "bare Qt window with one line of text $(count "$i_start_text")" "$i_start" "$i_start_text" ""
     row "Resident memory 2 s after start" "$(mib "$m_ombrix")" "bare Qt window $(mib "$m_bare")" \
         "$m_ombrix" "$m_bare" ""
     row "Resident memory 2 s after start" "$(mib "$m_ombrix")" \
         "bare Qt window with text $(mib "$m_text")" "$m_ombrix" "$m_text" "≤ 1.15×"
     row "Resident memory 2 s after start" "$(mib "$m_ombrix")" "KRuler $(mib "$m_kruler")" \
         "$m_ombrix" "$m_kruler" ""
-    echo "| Idle wake-ups in ${IDLE} s (voluntary context switches, all threads) | ${w_ombrix:-—} | bare Qt window ${w_bare:-—}; with text ${w_text:-—}; KRuler ${w_kruler:-—} | | 0 |"
+    row "Idle wake-ups in ${IDLE} s (voluntary context switches, all threads)" "${w_ombrix:-—}" \
+        "bare Qt window with text ${w_text:-—}" "$w_ombrix" "$w_text" "0"
+    row "Idle wake-ups in ${IDLE} s" "${w_ombrix:-—}" "bare Qt window ${w_bare:-—}" "$w_ombrix" \
+        "$w_bare" ""
+    row "Idle wake-ups in ${IDLE} s" "${w_ombrix:-—}" "KRuler ${w_kruler:-—}" "$w_ombrix" \
+        "$w_kruler" ""
     row "Slider thumb held still ${BUSY} s: share of a core" "${c_held:-—} %" \
         "bare Qt window with a 1 ms timer ${c_timer1:-—} %" "$c_held" "$c_timer1" "≤ 1 %"
     row "Slider thumb held still ${BUSY} s: wake-ups a second" "${k_held:-—}" \
         "bare Qt window with a 1 ms timer ${k_timer1:-—}" "$k_held" "$k_timer1" ""
-    row "\`Timer1_Timer\` with nothing new, instructions (callgrind)" "$(count "$i_still")" \
-        "a tick that changes the length $(count "$i_tick")" "$i_still" "$i_tick" ""
-    row "\`Timer1_Timer\` that changes the length, instructions (callgrind)" "$(count "$i_tick")" \
-        "bare resize of a window with the ruler's face $(count "$i_bare")" "$i_tick" "$i_bare" \
-        "≤ 40 k"
-    row "The same tick and the repaint it causes, instructions (callgrind)" \
-        "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
-        "$i_tick_paint" "$i_bare_paint" "≤ 3×"
-    row "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
-        "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \
-        "$i_tick_paint" ""
-    row "One \`Timer1_Timer\` that changes the length (median time)" "${tick:-—} µs" \
-        "bare resize of that window ${bare_resize:-—} µs" "$tick" "$bare_resize" ""
-    row "chameleonButton redraw, style 3, 73×23" "${redraw:-—} µs" \
-        "one \`Timer1_Timer\` tick ${tick:-—} µs" "$redraw" "$tick" ""
-    row "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
-        "one GetInputFocus round trip on Qt's connection, the issue's reference ${qt_round_trip:-—} µs" \
-        "$pixel" "$qt_round_trip" "≤ 1.3×"
-    row "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
-        "one GetInputFocus round trip on a connection of the bench's own, the floor ${round_trip:-—} µs" \
-        "$pixel" "$round_trip" ""
-    row "Color Spy tick" "${spy:-—} µs" \
-        "one GetInputFocus round trip on a connection of the bench's own ${round_trip:-—} µs" \
-        "$spy" "$round_trip" ""
     row "Color Spy capturing, pointer moving, ${BUSY} s: share of a core" "${c_capture:-—} %" \
         "bare Qt window with a 100 ms timer ${c_timer100:-—} %" "$c_capture" "$c_timer100" "≤ 0.5 %"
     row "Color Spy capturing, pointer moving: wake-ups a second" "${k_capture:-—}" \
         "bare Qt window with a 100 ms timer ${k_timer100:-—}" "$k_capture" "$k_timer100" ""
+
+    echo
+    echo "Diagnostics, not goals: what single calls cost, to find where the figures above go."
+    echo
+    echo "| Measure | Ombrix | Reference | Ratio |"
+    echo "|---|---|---|---|"
+    diag() { echo "| $1 | $2 | $3 | $(ratio "$4" "$5") |"; }
+    diag "Damage rectangles a new size brings, in the follow" "${f_dmg:-—}" \
+        "$bare_follow ${b_dmg:-—}" "$f_dmg" "$b_dmg"
+    diag "Instructions from exec to the first map request (callgrind)" "$(count "$i_start")" \
+        "bare Qt window with one line of text $(count "$i_start_text")" "$i_start" "$i_start_text"
+    diag "\`Timer1_Timer\` with nothing new, instructions (callgrind)" "$(count "$i_still")" \
+        "a tick that changes the length $(count "$i_tick")" "$i_still" "$i_tick"
+    diag "\`Timer1_Timer\` that changes the length, instructions (callgrind)" "$(count "$i_tick")" \
+        "bare resize of a window with the ruler's face $(count "$i_bare")" "$i_tick" "$i_bare"
+    diag "The same tick and the repaint it causes, instructions (callgrind)" \
+        "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
+        "$i_tick_paint" "$i_bare_paint"
+    diag "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
+        "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \
+        "$i_tick_paint"
+    diag "One \`Timer1_Timer\` that changes the length (median time)" "${tick:-—} µs" \
+        "bare resize of that window ${bare_resize:-—} µs" "$tick" "$bare_resize"
+    diag "chameleonButton redraw, style 3, 73×23" "${redraw:-—} µs" \
+        "one \`Timer1_Timer\` tick ${tick:-—} µs" "$redraw" "$tick"
+    diag "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
+        "one GetInputFocus round trip on Qt's connection ${qt_round_trip:-—} µs" \
+        "$pixel" "$qt_round_trip"
+    diag "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
+        "one GetInputFocus round trip on a connection of the bench's own, the floor ${round_trip:-—} µs" \
+        "$pixel" "$round_trip"
+    diag "Color Spy tick" "${spy:-—} µs" \
+        "one GetInputFocus round trip on a connection of the bench's own ${round_trip:-—} µs" \
+        "$spy" "$round_trip"
 
     echo
     local shares

@@ -7,7 +7,8 @@
 set -euo pipefail
 
 build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
-    libxcb1-dev libxcb-randr0-dev libxcb-xkb-dev libpng-dev libgl-dev fonts-dejavu-core)
+    libxcb1-dev libxcb-randr0-dev libxcb-xkb-dev libpng-dev libgl-dev fonts-dejavu-core
+    libxcb-damage0-dev libxcb-xtest0-dev)
 # The program opens its help page with xdg-open; its readouts are set in
 # Liberation Sans Narrow.
 runtime_packages=(xdg-utils fonts-liberation)

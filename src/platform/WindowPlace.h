@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 
 class QWidget;
 
@@ -15,4 +16,9 @@ public:
     virtual QPoint PlaceOf(const QWidget *window) = 0;
     // Asks for the place at once, whatever Qt believes.
     virtual void MoveTo(QWidget *window, const QPoint &place) = 0;
+    // Asks for a new size keeping the window's top-left corner where it
+    // stands, even past the screen's edge where the window manager allows
+    // it. Qt hears of the size only when the windowing system gives it,
+    // as of a size the window manager chose.
+    virtual void AskSize(QWidget *window, const QSize &size) = 0;
 };

@@ -246,6 +246,9 @@ void Form1::createTimers()
     Timer5.setInterval(RulerDesign::captionInterval);
     connect(&Timer1, &QTimer::timeout, this, [this] { followTick(Timer1, &Form1::Timer1_Timer); });
     connect(&Timer2, &QTimer::timeout, this, [this] { followTick(Timer2, &Form1::Timer2_Timer); });
+    sizeWait.setInterval(RulerDesign::sizeWaitInterval);
+    sizeWait.setSingleShot(true);
+    connect(&sizeWait, &QTimer::timeout, this, &Form1::sizeRefused);
     connect(&Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
     connect(&Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
 }

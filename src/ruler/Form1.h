@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <vector>
 
 class CaptionButton;
@@ -169,6 +170,10 @@ private:
     void PopupMenu();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
+    void askSize(const QSize &wanted);
+    void sizeRefused();
+    void sizeGiven();
+    void sizeShown();
     void namePlace();
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
@@ -208,6 +213,12 @@ private:
     QTimer Timer5;
     // Timer1 or Timer2 while it sleeps with its slider held still.
     QTimer *sleepingTimer = nullptr;
+    // The size a held slider asked for, until the windowing system gives it
+    // or sizeWait runs out; painting waits for it meanwhile. One that ran
+    // out is not asked for again.
+    std::optional<QSize> askedSize;
+    std::optional<QSize> refusedSize;
+    QTimer sizeWait;
 
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;

@@ -144,6 +144,11 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
+    askedSize.reset();
+    refusedSize.reset();
+    sizeWait.stop();
+    if (!updatesEnabled())
+        setUpdatesEnabled(true);
     if (size() == QSize(widthPixels, heightPixels))
         return;
     namePlace();
@@ -173,6 +178,10 @@ void Form1::resizeEvent(QResizeEvent *event)
     if (size() != laidOutSize)
         Form_Resize();
     wakeSleepingTimer();
+    if (askedSize && size() == *askedSize)
+        sizeGiven();
+    else if (sizeWait.isActive())
+        sizeShown();
 }
 
 // Restoring from the task bar does not change the size, but lays the window

@@ -4,6 +4,7 @@
 
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
+#include "platform/WindowPlace.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/SliderPopup.h"
 #include "window/SliderThumb.h"
@@ -13,16 +14,22 @@
 #include <QSlider>
 #include <utility>
 
+// A held thumb's new value asks for the new length at once, before the
+// slider paints it: the slider then reaches the screen with the length.
 void Form1::Slider1_Change()
 {
     measurement.setHorizontalLength(Slider1->value());
     wakeSleepingTimer();
+    if (Timer1.isActive())
+        Timer1_Timer();
 }
 
 void Form1::Slider2_Change()
 {
     measurement.setVerticalLength(Slider2->value());
     wakeSleepingTimer();
+    if (Timer2.isActive())
+        Timer2_Timer();
 }
 
 // While the thumb is held still every tick finds nothing new. The slider's
@@ -87,16 +94,67 @@ void Form1::Slider2_MouseUp()
 
 void Form1::Timer1_Timer()
 {
-    resizeWindow(Twips::toPixels(Slider1->value()), height());
+    askSize(QSize(Twips::toPixels(Slider1->value()), height()));
     refreshReadouts();
     setSliderPopup(Slider1, measurement.withUnit(measurement.Text1()));
 }
 
 void Form1::Timer2_Timer()
 {
-    resizeWindow(width(), Twips::toPixels(Slider2->value()));
+    askSize(QSize(width(), Twips::toPixels(Slider2->value())));
     refreshReadouts();
     setSliderPopup(Slider2, measurement.withUnit(measurement.Text2()));
+}
+
+// A held slider's length is asked of the windowing system, and the window
+// is painted only once the window manager has given it: the slider, the
+// readouts, the pop-up and the new strip then reach the screen together,
+// in one repaint, rather than a repaint clipped to the old size and another
+// at the new one. The size limits open to let the new size through and
+// close on it when it comes. Another size the window manager gives is
+// shown as it comes; one it refuses is waited for no longer than sizeWait.
+void Form1::askSize(const QSize &wanted)
+{
+    if (!isVisible()) {
+        resizeWindow(wanted.width(), wanted.height());
+        return;
+    }
+    if (wanted == askedSize.value_or(size()) || wanted == refusedSize)
+        return;
+    askedSize = wanted;
+    setMinimumSize(size().boundedTo(wanted));
+    setMaximumSize(size().expandedTo(wanted));
+    setUpdatesEnabled(false);
+    if (!sizeWait.isActive())
+        sizeWait.start();
+    platform().windowPlace->AskSize(this, wanted);
+}
+
+void Form1::sizeRefused()
+{
+    refusedSize = askedSize;
+    sizeGiven();
+}
+
+void Form1::sizeGiven()
+{
+    askedSize.reset();
+    sizeWait.stop();
+    setFixedSize(size());
+    if (size() != laidOutSize)
+        Form_Resize();
+    sizeShown();
+}
+
+// The readouts and the pop-up follow the length shown, in the same repaint.
+void Form1::sizeShown()
+{
+    if (!updatesEnabled())
+        setUpdatesEnabled(true);
+    if (Timer1.isActive() || sleepingTimer == &Timer1)
+        Timer1_Timer();
+    else if (Timer2.isActive() || sleepingTimer == &Timer2)
+        Timer2_Timer();
 }
 
 // The pop-up text stands beside the thumb while the slider is held, and

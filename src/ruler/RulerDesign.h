@@ -55,8 +55,10 @@ constexpr int sliderStep = 1;
 constexpr int sliderPageStep = 2;
 
 // Milliseconds: the slider timers ask for the fastest timer there is; the
-// menu captions change once a second.
+// menu captions change once a second. A length the window manager does not
+// give within sizeWaitInterval is taken as refused.
 constexpr int followInterval = 1;
 constexpr int captionInterval = 1000;
+constexpr int sizeWaitInterval = 100;
 
 } // namespace RulerDesign

@@ -1,5 +1,8 @@
 #include "ruler/SliderPopup.h"
 
+#include "platform/PlatformServices.h"
+#include "platform/WindowPlace.h"
+
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -76,10 +79,24 @@ void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
         fitText();
     }
     const QPoint place = placeFor(globalPoint);
-    if (place != pos())
+    if (!isVisible()) {
         move(place);
-    if (!isVisible())
         show();
+    } else if (place != placedAt) {
+        moveShown(place);
+    }
+    placedAt = place;
+}
+
+// Qt, knowing no frame for a pop-up window, asks the server for its frame
+// at every move: four round trips a step of the thumb. The place is the
+// program's own, so it is only told to the server.
+void SliderPopup::moveShown(const QPoint &place)
+{
+    if (WindowPlace *windowPlace = platform().windowPlace)
+        windowPlace->MoveTo(this, place);
+    else
+        move(place);
 }
 
 // Laying the text out to measure it costs more than all else a new length

@@ -27,9 +27,12 @@ protected:
 private:
     void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
+    void moveShown(const QPoint &place);
     void drawPanelForSize();
     const QImage *panelWith(const QGlyphRun &tail, const QPointF &origin);
 
+    // Where the pop-up was put last: Qt hears of a move only from the server.
+    QPoint placedAt;
     QPixmap panel;
     bool panelOpaque = false;
     // The panel with a unit's name drawn on it, and where the name stands.

@@ -41,6 +41,7 @@ private slots:
     void sliderKeysAndWheel();
     void sliderPressFollowsUntilRelease_data();
     void sliderPressFollowsUntilRelease();
+    void refusedLengthLeavesTheRealOne();
     void thumbFollowsThePointersTravelWhenTheWindowMoves_data();
     void thumbFollowsThePointersTravelWhenTheWindowMoves();
     void tickWritesOnlyWhatChanged_data();
@@ -156,6 +157,27 @@ void TestForm1Sliders::sliderPressFollowsUntilRelease()
     slider->setValue(3000);
     QTest::qWait(20); // a running 1 ms timer would have followed by now
     QCOMPARE(length(), 300);
+}
+
+// The window manager may keep the window at its size: the ruler then shows
+// and measures the size it has, and paints again.
+void TestForm1Sliders::refusedLengthLeavesTheRealOne()
+{
+    Form1 ruler;
+    ruler.show();
+    auto *slider = named<QSlider>(&ruler, "Slider1");
+    fakes->windowPlace.refusesSizes = true;
+    const QPoint thumb = SliderThumb(slider).center();
+    press(slider, Qt::LeftButton, thumb);
+    slider->setValue(4500);
+    QVERIFY(fakes->windowPlace.askedSizes.contains(QSize(300, 84)));
+    QVERIFY(!ruler.updatesEnabled()); // painting waits for the size
+    QTRY_VERIFY(ruler.updatesEnabled());
+    QCOMPARE(ruler.width(), 400);
+    QVERIFY(fixedAtItsSize(ruler));
+    QCOMPARE(ruler.Text1(), QStringLiteral("400"));
+    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("400 Pixels"));
+    release(slider, Qt::LeftButton, thumb);
 }
 
 void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves_data()

@@ -118,6 +118,13 @@ void FakeWindowPlace::MoveTo(QWidget *window, const QPoint &place)
     window->move(place);
 }
 
+void FakeWindowPlace::AskSize(QWidget *window, const QSize &size)
+{
+    askedSizes << size;
+    if (!refusesSizes)
+        window->resize(size);
+}
+
 void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const QString &text)
 {
     parents << parent;

@@ -108,12 +108,17 @@ public:
     QList<QPoint> points;
 };
 
-// Qt's place is the windowing system's.
+// Qt's place is the windowing system's; a size asked for is given at once,
+// unless the test has it refused.
 class FakeWindowPlace : public WindowPlace
 {
 public:
     QPoint PlaceOf(const QWidget *window) override;
     void MoveTo(QWidget *window, const QPoint &place) override;
+    void AskSize(QWidget *window, const QSize &size) override;
+
+    QList<QSize> askedSizes;
+    bool refusesSizes = false;
 };
 
 // Records every message instead of showing it.

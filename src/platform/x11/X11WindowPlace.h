@@ -2,6 +2,8 @@
 
 #include "platform/WindowPlace.h"
 
+class X11Connection;
+
 // Asks the X server itself; where Qt does not run on xcb, Qt's own place
 // and move serve.
 class X11WindowPlace : public WindowPlace
@@ -9,4 +11,11 @@ class X11WindowPlace : public WindowPlace
 public:
     QPoint PlaceOf(const QWidget *window) override;
     void MoveTo(QWidget *window, const QPoint &place) override;
+    void AskSize(QWidget *window, const QSize &size) override;
+
+private:
+    bool managerResizesInPlace(X11Connection &x11);
+
+    // Whether the window manager takes _NET_MOVERESIZE_WINDOW, asked once.
+    int resizesInPlace = -1;
 };

@@ -122,6 +122,7 @@ void Form1::askSize(const QSize &wanted)
     if (wanted == askedSize.value_or(size()) || wanted == refusedSize)
         return;
     askedSize = wanted;
+    namePlace();
     setMinimumSize(size().boundedTo(wanted));
     setMaximumSize(size().expandedTo(wanted));
     setUpdatesEnabled(false);

@@ -4,15 +4,39 @@
 
 #include <QWidget>
 #include <cstdlib>
+#include <cstring>
+#include <string>
 
 namespace {
 
-// _NET_MOVERESIZE_WINDOW's flags: the corner kept, the size given, asked by
-// an application.
-constexpr uint32_t northWestGravity = 1;
+// _NET_MOVERESIZE_WINDOW's flags besides the gravity: the place and size
+// given, asked by an application.
+constexpr uint32_t xGiven = 1U << 8;
+constexpr uint32_t yGiven = 1U << 9;
 constexpr uint32_t widthGiven = 1U << 10;
 constexpr uint32_t heightGiven = 1U << 11;
 constexpr uint32_t fromApplication = 1U << 12;
+
+// WM_NORMAL_HINTS' flags, and the gravity Qt gives a window whose place the
+// program names: the place is the window's own, whatever frame it has.
+constexpr uint32_t userPlace = 1, userSize = 2, leastSize = 16, greatestSize = 32;
+constexpr uint32_t gravityGiven = 512;
+constexpr uint32_t staticGravity = 10;
+
+// A property's value on a window, empty where there is none.
+std::string propertyOf(X11Connection &x11, xcb_window_t window, const char *name, xcb_atom_t type)
+{
+    xcb_connection_t *connection = x11.get();
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, window, x11.Atom(name), type, 0, 4096),
+        nullptr);
+    if (!reply)
+        return {};
+    const std::string value(static_cast<const char *>(xcb_get_property_value(reply)),
+                            size_t(xcb_get_property_value_length(reply)));
+    std::free(reply);
+    return value;
+}
 
 } // namespace
 
@@ -48,8 +72,10 @@ void X11WindowPlace::MoveTo(QWidget *window, const QPoint &place)
 
 // KWin pushes a window grown past the screen's edge back after a plain
 // ConfigureRequest, but keeps its place when the size comes through
-// _NET_MOVERESIZE_WINDOW; openbox, xfwm4 and i3 keep it either way. Qt's
-// event loop sends the request with whatever else it sends.
+// _NET_MOVERESIZE_WINDOW. openbox keeps it only when the size hints already
+// fix the window at the size asked and name its place, as Qt's own resize
+// writes them first. Qt's event loop sends the request with whatever else it
+// sends.
 void X11WindowPlace::AskSize(QWidget *window, const QSize &size)
 {
     X11Connection *x11 = X11Connection::OfQt();
@@ -58,21 +84,38 @@ void X11WindowPlace::AskSize(QWidget *window, const QSize &size)
         return;
     }
     const auto id = xcb_window_t(window->winId());
+    const QPoint place = window->geometry().topLeft();
+    // WM_NORMAL_HINTS: flags, place, size, least and greatest size, gravity.
+    uint32_t hints[18] = {userPlace | userSize | leastSize | greatestSize | gravityGiven};
+    const uint32_t width = uint32_t(size.width()), height = uint32_t(size.height());
+    hints[1] = uint32_t(place.x());
+    hints[2] = uint32_t(place.y());
+    hints[3] = hints[5] = hints[7] = width;
+    hints[4] = hints[6] = hints[8] = height;
+    hints[17] = staticGravity;
+    xcb_change_property(x11->get(), XCB_PROP_MODE_REPLACE, id, XCB_ATOM_WM_NORMAL_HINTS,
+                        XCB_ATOM_WM_SIZE_HINTS, 32, 18, hints);
     if (managerResizesInPlace(*x11)) {
         xcb_client_message_event_t message{};
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
         message.window = id;
         message.type = x11->Atom("_NET_MOVERESIZE_WINDOW");
-        message.data.data32[0] = northWestGravity | widthGiven | heightGiven | fromApplication;
+        message.data.data32[0] =
+            staticGravity | xGiven | yGiven | widthGiven | heightGiven | fromApplication;
+        message.data.data32[1] = uint32_t(place.x());
+        message.data.data32[2] = uint32_t(place.y());
         message.data.data32[3] = uint32_t(size.width());
         message.data.data32[4] = uint32_t(size.height());
         xcb_send_event(x11->get(), 0, x11->Root(),
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char *>(&message));
     } else {
-        const uint32_t values[] = {uint32_t(size.width()), uint32_t(size.height())};
-        xcb_configure_window(x11->get(), id, XCB_CONFIG_WINDOW_WIDTH | XCB_CONFIG_WINDOW_HEIGHT,
+        const uint32_t values[] = {uint32_t(place.x()), uint32_t(place.y()), uint32_t(size.width()),
+                                   uint32_t(size.height())};
+        xcb_configure_window(x11->get(), id,
+                             XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y | XCB_CONFIG_WINDOW_WIDTH |
+                                 XCB_CONFIG_WINDOW_HEIGHT,
                              values);
     }
 }
@@ -81,22 +124,15 @@ bool X11WindowPlace::managerResizesInPlace(X11Connection &x11)
 {
     if (resizesInPlace >= 0)
         return resizesInPlace;
-    resizesInPlace = 0;
     x11.Intern({"_NET_SUPPORTED", "_NET_MOVERESIZE_WINDOW"});
-    xcb_connection_t *connection = x11.get();
-    xcb_get_property_reply_t *reply =
-        xcb_get_property_reply(connection,
-                               xcb_get_property(connection, 0, x11.Root(),
-                                                x11.Atom("_NET_SUPPORTED"), XCB_ATOM_ATOM, 0, 4096),
-                               nullptr);
-    if (!reply)
-        return false;
-    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
-    const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
-    for (int i = 0; i < count; ++i) {
-        if (atoms[i] == x11.Atom("_NET_MOVERESIZE_WINDOW"))
-            resizesInPlace = 1;
+    const std::string supported = propertyOf(x11, x11.Root(), "_NET_SUPPORTED", XCB_ATOM_ATOM);
+    const xcb_atom_t wanted = x11.Atom("_NET_MOVERESIZE_WINDOW");
+    bool listed = false;
+    for (size_t at = 0; at + sizeof(xcb_atom_t) <= supported.size(); at += sizeof(xcb_atom_t)) {
+        xcb_atom_t atom;
+        std::memcpy(&atom, supported.data() + at, sizeof atom);
+        listed = listed || atom == wanted;
     }
-    std::free(reply);
+    resizesInPlace = listed;
     return resizesInPlace;
 }

@@ -17,6 +17,10 @@
 //   bare-repaint      the same, and the repaint it causes
 //   popup-repaint     the slider's pop-up alone shown with a new length at a
 //                     new place, as a changing tick shows it, and repainted
+//   step              a real step of a held thumb: the slider's new value,
+//                     the size asked of the window manager, the pop-up moved,
+//                     and everything until the window shows the new length:
+//                     the server's notices, the round trips and the repaint
 #include "app/RealPlatform.h"
 #include "ruler/Form1.h"
 #include "ruler/RulerFace.h"
@@ -132,6 +136,24 @@ int instructions(const QString &kind, int count)
         countInstructions(
             count, repaint, [&](int i) { slider->setValue(still || i % 2 ? 7500 : 6000); },
             [&] { ruler.Timer1_Timer(); });
+        return 0;
+    }
+    if (kind == QLatin1String("step")) {
+        Form1 ruler;
+        ruler.show();
+        settle();
+        QSlider *slider = ruler.findChild<QSlider *>(QStringLiteral("Slider1"));
+        ruler.Slider1_MouseDown();
+        int length = 6000;
+        countInstructions(
+            count, false, [&](int i) { length = i % 2 ? 6150 : 6000; },
+            [&] {
+                slider->setValue(length);
+                while (!ruler.updatesEnabled())
+                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+                QCoreApplication::processEvents();
+            });
+        ruler.Slider1_MouseUp();
         return 0;
     }
     if (kind == QLatin1String("popup-repaint")) {

@@ -165,7 +165,7 @@ main() {
     local calls=300 kind
     if ((callgrind)); then
         say "instruction counts with callgrind"
-        for kind in tick-still tick tick-repaint popup-repaint bare-resize bare-repaint; do
+        for kind in tick-still tick tick-repaint step popup-repaint bare-resize bare-repaint; do
             instructions "$kind" "$BUILD/bench/bench_ruler_tick" --instructions "$kind" "$calls"
         done
         start_instructions ombrix "${ombrix[@]}"
@@ -187,10 +187,11 @@ main() {
     read -r c_timer1 k_timer1 <"$TMP/busy.timer1" || true
     read -r c_capture k_capture <"$TMP/busy.capture" || true
     read -r c_timer100 k_timer100 <"$TMP/busy.timer100" || true
-    local i_still i_tick i_tick_paint i_popup i_bare i_bare_paint i_start i_start_text
+    local i_still i_tick i_tick_paint i_step i_popup i_bare i_bare_paint i_start i_start_text
     i_still=$(per_call "$(cat "$TMP/instructions.tick-still" 2>/dev/null)" "$calls")
     i_tick=$(per_call "$(cat "$TMP/instructions.tick" 2>/dev/null)" "$calls")
     i_tick_paint=$(per_call "$(cat "$TMP/instructions.tick-repaint" 2>/dev/null)" "$calls")
+    i_step=$(per_call "$(cat "$TMP/instructions.step" 2>/dev/null)" "$calls")
     i_popup=$(per_call "$(cat "$TMP/instructions.popup-repaint" 2>/dev/null)" "$calls")
     i_bare=$(per_call "$(cat "$TMP/instructions.bare-resize" 2>/dev/null)" "$calls")
     i_bare_paint=$(per_call "$(cat "$TMP/instructions.bare-repaint" 2>/dev/null)" "$calls")
@@ -272,6 +273,8 @@ main() {
     diag "The same tick and the repaint it causes, instructions (callgrind)" \
         "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
         "$i_tick_paint" "$i_bare_paint"
+    diag "A real step of a held thumb: the slider's change, the size asked, the pop-up moved, the window manager's configure, the repaint and the round trips, instructions (callgrind)" \
+        "$(count "$i_step")" "bare resize and repaint $(count "$i_bare_paint")" "$i_step" "$i_bare_paint"
     diag "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
         "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \
         "$i_tick_paint"

@@ -118,15 +118,20 @@ void ReadoutBox::paintEvent(QPaintEvent *)
     painter.drawPixmap(0, 0, emptyBox());
     if (shown.isEmpty())
         return;
-    if (!drawn)
-        drawn.emplace(textFont());
+    if (drawn.text() != shown) {
+        drawn.setText(shown);
+        drawn.setTextFormat(Qt::PlainText);
+    }
+    if (!drawnFont)
+        drawnFont = textFont();
     // Vertically centred as a line edit centres its line.
     const QRect room = textRoom();
-    const int lineHeight = QFontMetrics(drawn->font()).height();
+    const int lineHeight = QFontMetrics(*drawnFont).height();
     const int top = room.y() + (room.height() - lineHeight + 1) / 2;
     painter.setClipRect(room);
+    painter.setFont(*drawnFont);
     painter.setPen(palette().color(QPalette::Text));
-    drawn->draw(painter, QPointF(room.x(), top), shown);
+    painter.drawStaticText(QPointF(room.x(), top), drawn);
 }
 
 // The user may type into a readout as into any text box; what is typed is
@@ -212,5 +217,5 @@ void ReadoutBox::changeEvent(QEvent *event)
         event->type() == QEvent::EnabledChange)
         box = QPixmap();
     if (event->type() == QEvent::LocaleChange || event->type() == QEvent::StyleChange)
-        drawn.reset();
+        drawnFont.reset();
 }

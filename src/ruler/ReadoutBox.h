@@ -1,10 +1,9 @@
 #pragma once
 
 #include <QPixmap>
+#include <QStaticText>
 #include <QWidget>
 #include <optional>
-
-#include "ruler/LengthText.h"
 
 class QLineEdit;
 
@@ -52,7 +51,9 @@ private:
 
     QString shown;
     // Empty until the font is chosen, at the first text drawn.
-    std::optional<LengthText> drawn;
+    std::optional<QFont> drawnFont;
+    // The text shown, laid out once for each new text.
+    QStaticText drawn;
     QPixmap box;
     QLineEdit *editor = nullptr;
 };

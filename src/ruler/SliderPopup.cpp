@@ -39,17 +39,6 @@ bool digitsAllAsWide(const QFont &font)
     return true;
 }
 
-bool isOpaque(const QImage &image)
-{
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            if (qAlpha(image.pixel(x, y)) != 255)
-                return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
 SliderPopup::SliderPopup(QWidget *owner)
@@ -145,49 +134,22 @@ void SliderPopup::drawPanelForSize()
         frame.initFrom(this);
         style()->drawPrimitive(QStyle::PE_PanelTipLabel, &frame, &onPanel, this);
         onPanel.end();
-        panelOpaque = isOpaque(panel.toImage());
-        named = QImage();
     }
-}
-
-// The panel with the unit's name drawn on it, kept for as long as the name
-// stands at the same place: a new length then draws only its digits. It is
-// an opaque image, as the window is, so that the name's glyphs are blended
-// as they are on the window; where the panel lets anything show through, or
-// the window is scaled, there is none.
-const QImage *SliderPopup::panelWith(const QGlyphRun &tail, const QPointF &origin)
-{
-    if (!panelOpaque || devicePixelRatioF() != 1)
-        return nullptr;
-    if (named.isNull() || tail != namedTail || origin != namedAt) {
-        named = panel.toImage().convertToFormat(QImage::Format_RGB32);
-        QPainter onPanel(&named);
-        onPanel.setPen(palette().color(foregroundRole()));
-        onPanel.drawGlyphRun(origin, tail);
-        namedTail = tail;
-        namedAt = origin;
-    }
-    return &named;
 }
 
 void SliderPopup::paintEvent(QPaintEvent *)
 {
-    if (!shaped || shaped->font() != font())
-        shaped.emplace(font());
     drawPanelForSize();
+    if (shaped.text() != text()) {
+        shaped.setText(text());
+        shaped.setTextFormat(Qt::PlainText);
+    }
     // Where a label with these margins and indent puts its text.
     const int inset = margin() + indent();
     const QPointF origin = contentsRect().topLeft() + QPoint(inset, margin());
     QPainter painter(this);
-    painter.setPen(palette().color(foregroundRole()));
-    QGlyphRun head, tail;
-    if (shaped->split(text(), head, tail) && !tail.isEmpty()) {
-        if (const QImage *withName = panelWith(tail, origin)) {
-            painter.drawImage(0, 0, *withName);
-            painter.drawGlyphRun(origin, head);
-            return;
-        }
-    }
     painter.drawPixmap(0, 0, panel);
-    shaped->draw(painter, origin, text());
+    painter.setFont(font());
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawStaticText(origin, shaped);
 }

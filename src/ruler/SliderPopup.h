@@ -1,12 +1,8 @@
 #pragma once
 
-#include "ruler/LengthText.h"
-
-#include <QGlyphRun>
-#include <QImage>
 #include <QLabel>
 #include <QPixmap>
-#include <optional>
+#include <QStaticText>
 
 // The short text a slider shows beside its thumb while it is held: one label
 // of the tooltip's look and place, moved and given new text as the thumb
@@ -29,17 +25,12 @@ private:
     QPoint placeFor(const QPoint &globalPoint) const;
     void moveShown(const QPoint &place);
     void drawPanelForSize();
-    const QImage *panelWith(const QGlyphRun &tail, const QPointF &origin);
 
     // Where the pop-up was put last: Qt hears of a move only from the server.
     QPoint placedAt;
     QPixmap panel;
-    bool panelOpaque = false;
-    // The panel with a unit's name drawn on it, and where the name stands.
-    QImage named;
-    QGlyphRun namedTail;
-    QPointF namedAt;
-    std::optional<LengthText> shaped;
+    // The text, laid out once for each new text.
+    QStaticText shaped;
     bool sizedByPattern = false;
     QString sizedPattern;
 };

@@ -2,17 +2,13 @@
 #include "WindowTest.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
-#include "ruler/LengthText.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/ScaleUnit.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QPainter>
 #include <QSlider>
-#include <QStaticText>
 #include <QTest>
-#include <QToolTip>
 
 // The ruler's units and readouts: the unit commands, the texts the readouts
 // and the menu show, and how the readouts draw them.
@@ -27,8 +23,6 @@ private slots:
     void longestReadoutsFitTheirBoxes_data();
     void longestReadoutsFitTheirBoxes();
     void readoutDrawsAsATextBox();
-    void lengthTextDrawsAsStaticText_data();
-    void lengthTextDrawsAsStaticText();
     void readoutTakesTyping();
     void noUnitTickedShowsTwips();
     void verticalLengthShownOnceChanged();
@@ -168,61 +162,6 @@ void TestForm1Readouts::readoutDrawsAsATextBox()
     }
     QVERIFY2(first >= 2 && first <= 3, qPrintable(QString::number(first)));
     QVERIFY2(last > first && last <= box->textRoom().right(), qPrintable(QString::number(last)));
-}
-
-void TestForm1Readouts::lengthTextDrawsAsStaticText_data()
-{
-    QTest::addColumn<QString>("font");
-    QTest::addColumn<QString>("locale");
-    for (const char *font : {"readout", "pop-up", "kerned"}) {
-        for (const char *locale : {"C", "de_DE"})
-            QTest::newRow(QByteArray(font) + ", " + locale) << font << locale;
-    }
-}
-
-// Every length a readout or the pop-up shows, in every unit, with the pairs
-// that fonts kern ("11", "P."), and texts that are no lengths, look as Qt
-// draws them laid out whole, in the readouts' and the pop-up's fonts and in
-// one that kerns digits.
-void TestForm1Readouts::lengthTextDrawsAsStaticText()
-{
-    QFETCH(QString, font);
-    QFETCH(QString, locale);
-    QLocale::setDefault(QLocale(locale));
-    Form1 ruler;
-    QFont chosen = QToolTip::font();
-    if (font == QLatin1String("readout")) {
-        chosen = ruler.findChild<ReadoutBox *>("Text1")->textFont();
-    } else if (font == QLatin1String("kerned")) {
-        chosen.setFamilies(
-            {QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
-        chosen.setPointSizeF(11);
-    }
-    QStringList texts = {QString(), " Pixels", "400 ", "12 abc", "abc", "-3.5", "1 1  1"};
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
-        for (int twips : {480, 4515, 6000, 11111, 16665, 17985, 24000}) {
-            const QString length = ScaleUnits::unit(unit).readout(twips);
-            texts << length
-                  << length + QLatin1Char(' ') + QLatin1String(ScaleUnits::unit(unit).name);
-        }
-    }
-    LengthText placed(chosen);
-    QStaticText whole;
-    whole.setTextFormat(Qt::PlainText);
-    for (const QString &text : texts) {
-        QImage expected(260, 30, QImage::Format_ARGB32_Premultiplied);
-        expected.fill(QColor(248, 236, 224));
-        QImage drawn = expected;
-        QPainter onExpected(&expected);
-        onExpected.setPen(QColor(0, 0, 192));
-        onExpected.setFont(chosen);
-        whole.setText(text);
-        onExpected.drawStaticText(QPointF(3, 2), whole);
-        QPainter onDrawn(&drawn);
-        onDrawn.setPen(QColor(0, 0, 192));
-        placed.draw(onDrawn, QPointF(3, 2), text);
-        QVERIFY2(drawn == expected, qPrintable(text));
-    }
 }
 
 // The user may still type into a readout; the copy takes what is shown, and

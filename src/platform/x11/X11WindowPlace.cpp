@@ -3,6 +3,7 @@
 #include "platform/x11/X11Connection.h"
 
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -38,6 +39,15 @@ std::string propertyOf(X11Connection &x11, xcb_window_t window, const char *name
     return value;
 }
 
+// The window's id as the windowing system has it now: Qt may have made the
+// window anew since the widget's winId() was first asked, and that keeps the
+// first id.
+xcb_window_t nativeWindow(const QWidget *window)
+{
+    const QWindow *handle = window->windowHandle();
+    return xcb_window_t(handle ? handle->winId() : window->winId());
+}
+
 } // namespace
 
 QPoint X11WindowPlace::PlaceOf(const QWidget *window)
@@ -47,8 +57,7 @@ QPoint X11WindowPlace::PlaceOf(const QWidget *window)
         return window->pos();
     xcb_connection_t *connection = x11->get();
     xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
-        connection,
-        xcb_translate_coordinates(connection, xcb_window_t(window->winId()), x11->Root(), 0, 0),
+        connection, xcb_translate_coordinates(connection, nativeWindow(window), x11->Root(), 0, 0),
         nullptr);
     if (!reply)
         return window->pos();
@@ -65,7 +74,7 @@ void X11WindowPlace::MoveTo(QWidget *window, const QPoint &place)
         return;
     }
     const uint32_t values[] = {uint32_t(place.x()), uint32_t(place.y())};
-    xcb_configure_window(x11->get(), xcb_window_t(window->winId()),
+    xcb_configure_window(x11->get(), nativeWindow(window),
                          XCB_CONFIG_WINDOW_X | XCB_CONFIG_WINDOW_Y, values);
     xcb_flush(x11->get());
 }
@@ -83,7 +92,7 @@ void X11WindowPlace::AskSize(QWidget *window, const QSize &size)
         window->resize(size);
         return;
     }
-    const auto id = xcb_window_t(window->winId());
+    const auto id = nativeWindow(window);
     const QPoint place = window->geometry().topLeft();
     // WM_NORMAL_HINTS: flags, place, size, least and greatest size, gravity.
     uint32_t hints[18] = {userPlace | userSize | leastSize | greatestSize | gravityGiven};

@@ -1,19 +1,23 @@
 #include "platform/QtClipboard.h"
 
 #include "platform/ClipboardHolder.h"
+#include "platform/x11/ManagerHandOver.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
 // The end by the event loop, after the platform closed the last window,
-// keeps the copy as well as the ends at once do.
+// keeps the copy as well as the ends at once do. There Qt itself hands the
+// copy to a clipboard manager as it closes its X connection.
 QtClipboard::QtClipboard()
 {
     ClipboardHolder::KeepProgramFile();
     if (qGuiApp)
-        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
-                         [this] { OutliveProgram(); });
+        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp, [this] {
+            if (!ManagerHandOver::ManagerRuns())
+                OutliveProgram();
+        });
 }
 
 // Emptied, the clipboard stays ours, holding nothing, until the text comes.
@@ -31,9 +35,14 @@ void QtClipboard::SetText(const QString &text)
 }
 
 // Only a copy of ours is kept: what another program copied is that program's.
+// A desktop's clipboard manager keeps it where one runs and takes it; the
+// holder keeps it everywhere else.
 void QtClipboard::OutliveProgram()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && clipboard->ownsClipboard())
-        ClipboardHolder::Start(clipboard->text().toUtf8());
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !clipboard->ownsClipboard())
+        return;
+    const QByteArray text = clipboard->text().toUtf8();
+    if (!ManagerHandOver::Hand(text))
+        ClipboardHolder::Start(text);
 }

@@ -8,16 +8,13 @@
 #include <QMimeData>
 
 // The end by the event loop, after the platform closed the last window,
-// keeps the copy as well as the ends at once do. There Qt itself hands the
-// copy to a clipboard manager as it closes its X connection.
+// keeps the copy as well as the ends at once do.
 QtClipboard::QtClipboard()
 {
     ClipboardHolder::KeepProgramFile();
     if (qGuiApp)
-        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp, [this] {
-            if (!ManagerHandOver::ManagerRuns())
-                OutliveProgram();
-        });
+        QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
+                         [this] { OutliveProgram(); });
 }
 
 // Emptied, the clipboard stays ours, holding nothing, until the text comes.
@@ -43,6 +40,11 @@ void QtClipboard::OutliveProgram()
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !clipboard->ownsClipboard())
         return;
     const QByteArray text = clipboard->text().toUtf8();
-    if (!ManagerHandOver::Hand(text))
+    // Handed over, the clipboard is no longer Qt's to hand over again as it
+    // closes its connection after an end by the event loop: a manager that
+    // never answers would hold that end up for seconds.
+    if (ManagerHandOver::Hand(text))
+        clipboard->clear();
+    else
         ClipboardHolder::Start(text);
 }

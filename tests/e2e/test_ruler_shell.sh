@@ -36,18 +36,18 @@ Name=Fake viewer
 Exec=$viewer %f
 MimeType=text/html;
 EOF
-    local editor="$E2E_TMP/fake editor"
+    local editor=$E2E_TMP/fakeeditor
     cat >"$editor" <<EOF
 #!/bin/sh
 printf '%s\n' "\$@" >"$EDITOR_ARGS.new" && mv "$EDITOR_ARGS.new" "$EDITOR_ARGS"
 EOF
     chmod +x "$editor"
-    # Quoted as the entry's rules want it, with the codes of a file and a name.
+    # An argument quoted as the entry's rules want it; the codes of a file and a name.
     cat >"$XDG_DATA_HOME/applications/fakeeditor.desktop" <<EOF
 [Desktop Entry]
 Type=Application
 Name=Fake editor
-Exec="$editor" --new-window %F --title=%c
+Exec=$editor --new-window %F "--title=%c"
 MimeType=text/plain;
 EOF
     printf '[Default Applications]\ntext/html=fakeviewer.desktop\ntext/plain=fakeeditor.desktop\n' \

@@ -13,6 +13,4 @@ public:
     // True once a clipboard manager has taken the text; false where none
     // runs, it refuses, or it does not answer within a few seconds.
     static bool Hand(const QByteArray &utf8);
-    // Whether a clipboard manager owns CLIPBOARD_MANAGER.
-    static bool ManagerRuns();
 };

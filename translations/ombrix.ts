@@ -235,10 +235,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; reproduction or distribution outside those terms infringes its copyright.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>About %1</source>
         <translation type="unfinished"></translation>
     </message>
@@ -296,6 +292,10 @@
     </message>
     <message>
         <source>System Information Is Unavailable At This Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; doing so outside those terms infringes its copyright.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -235,8 +235,8 @@
         <translation>Die Schaltfläche Drevani führt zur Website mit Neuigkeiten, Hilfe und weiteren Programmen; die Drevani-Mailingliste meldet neue und aktualisierte Programme, sobald sie erscheinen.</translation>
     </message>
     <message>
-        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; reproduction or distribution outside those terms infringes its copyright.</source>
-        <translation>Warnung: Dieses Programm ist urheberrechtlich geschützt. Sie dürfen es ganz oder in Teilen nur nach den Bedingungen der GNU General Public License, Version 3 oder einer späteren Version, vervielfältigen und verbreiten; alles darüber hinaus verletzt das Urheberrecht.</translation>
+        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; doing so outside those terms infringes its copyright.</source>
+        <translation>Warnung: Dieses Programm ist urheberrechtlich geschützt. Vervielfältigen und verbreiten dürfen Sie es ganz oder in Teilen nur nach der GNU General Public License, Version 3 oder einer späteren Version; alles andere verletzt das Urheberrecht.</translation>
     </message>
     <message>
         <source>About %1</source>

@@ -235,8 +235,8 @@
         <translation>Le bouton Drevani mène au site web de Drevani : nouvelles, aide et nos autres programmes. La liste de diffusion Drevani vous annonce nos programmes nouveaux ou mis à jour dès leur sortie.</translation>
     </message>
     <message>
-        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; reproduction or distribution outside those terms infringes its copyright.</source>
-        <translation>Avertissement : ce programme est protégé par le droit d&apos;auteur. Vous ne pouvez le reproduire et le distribuer, en tout ou en partie, que selon les termes de la licence GNU GPL, version 3 ou toute version ultérieure ; le faire hors de ces termes viole le droit d&apos;auteur.</translation>
+        <source>Warning: this program is protected by copyright law. You may reproduce and distribute it, or any part of it, only under the terms of the GNU General Public License, version 3 or any later version; doing so outside those terms infringes its copyright.</source>
+        <translation>Avertissement : ce programme est protégé par le droit d&apos;auteur. Vous ne pouvez le reproduire et le distribuer, en tout ou en partie, que selon la licence GNU GPL, version 3 ou ultérieure ; le faire autrement viole le droit d&apos;auteur.</translation>
     </message>
     <message>
         <source>About %1</source>

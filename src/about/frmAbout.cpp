@@ -36,10 +36,11 @@ const char *const description = QT_TRANSLATE_NOOP(
 // Ombrix is free software: the warning is against copying it outside its
 // licence, not against copying it.
 const char *const disclaimer = QT_TRANSLATE_NOOP(
-    "frmAbout", "Warning: this program is protected by copyright law. You may reproduce and "
-                "distribute it, or any part of it, only under the terms of the GNU General Public "
-                "License, version 3 or any later version; reproduction or distribution outside "
-                "those terms infringes its copyright.");
+    "frmAbout",
+    "Warning: this program is protected by copyright law. You may reproduce and "
+    "distribute it, or any part of it, only under the terms of the GNU General Public "
+    "License, version 3 or any later version; doing so outside those terms infringes its "
+    "copyright.");
 
 } // namespace
 

@@ -107,8 +107,11 @@ check_languages() {
         read -ra words <<<"$environment"
         E2E_OMBRIX_ENV=("${words[@]}" QT_QPA_PLATFORM=xcb)
         start_ruler
-        # A press on the thumb fills the readouts.
-        e2e_click $((X + thumb_x)) $((Y + thumb_y))
+        # The thumb held a moment fills the readouts.
+        e2e_move $((X + thumb_x)) $((Y + thumb_y))
+        xdotool mousedown 1
+        sleep 0.2
+        xdotool mouseup 1
         e2e_pause
         e2e_assert "the menu's copy runs ($environment)" copy_by_arrows
         e2e_assert_clipboard "$expected" "the copy under $environment"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
 
@@ -11,18 +12,31 @@ class PointerFollower : public QObject
 {
     Q_OBJECT
 public:
-    explicit PointerFollower(QWidget *window);
-    // Follows from an earlier press at pressPointer: the window catches up at
-    // once with the pointer's travel since.
-    PointerFollower(QWidget *window, const QPoint &pressPointer);
+    // Follows from a press at pressPointer, when the window stood at
+    // windowAtPress: the window catches up at once with the pointer's travel
+    // since.
+    PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
+    explicit PointerFollower(QWidget *window, const QPoint &windowAtPress);
+    // Stands by while the window manager is asked to run the move: a window
+    // manager that takes it takes the pointer too, and the window hears no
+    // more of the held button. Should the moves with the button held still
+    // come a moment later, it did not take it, and the window follows the
+    // pointer itself.
+    static void StandBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Neither follows nor grabs yet.
+    PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
+                    bool waiting);
+    void startFollowing();
     void follow();
+    void end();
 
     QWidget *window;
     QPoint pressPointer;
     QPoint pressWindow;
+    QElapsedTimer standingBy; // valid while standing by
 };

@@ -18,6 +18,7 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -108,12 +109,15 @@ public:
     QList<QPoint> points;
 };
 
-// Qt's place is the windowing system's.
+// Qt's place is the windowing system's, unless a window manager that
+// refuses every move keeps the window at kept.
 class FakeWindowPlace : public WindowPlace
 {
 public:
     QPoint PlaceOf(const QWidget *window) override;
     void MoveTo(QWidget *window, const QPoint &place) override;
+
+    std::optional<QPoint> kept;
 };
 
 // Records every message instead of showing it.

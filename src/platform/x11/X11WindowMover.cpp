@@ -1,11 +1,65 @@
-#include "platform/QtWindowMover.h"
+#include "platform/x11/X11WindowMover.h"
 
 #include "platform/PointerFollower.h"
+#include "platform/x11/X11Connection.h"
+#include "platform/x11/X11WindowPlace.h"
 
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
+#include <cstdlib>
 
-void QtWindowMover::StartMove(QWidget *window)
+namespace {
+
+constexpr uint32_t moveByKeyboardOrPointer = 8; // _NET_WM_MOVERESIZE_MOVE
+constexpr uint32_t fromAnApplication = 1;
+
+bool windowManagerRunsMoves(X11Connection &x11)
+{
+    const xcb_atom_t supported = x11.Atom("_NET_SUPPORTED");
+    const xcb_atom_t moveResize = x11.Atom("_NET_WM_MOVERESIZE");
+    if (supported == XCB_ATOM_NONE || moveResize == XCB_ATOM_NONE)
+        return false;
+    xcb_connection_t *connection = x11.get();
+    xcb_get_property_reply_t *reply = xcb_get_property_reply(
+        connection, xcb_get_property(connection, 0, x11.Root(), supported, XCB_ATOM_ATOM, 0, 4096),
+        nullptr);
+    if (!reply)
+        return false;
+    const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(reply));
+    const int count = xcb_get_property_value_length(reply) / int(sizeof(xcb_atom_t));
+    const bool listed = std::find(atoms, atoms + count, moveResize) != atoms + count;
+    std::free(reply);
+    return listed;
+}
+
+// The press point, not the pointer's place now, anchors the move: the window
+// manager moves the window by the pointer's travel from there, the travel
+// before it took over included.
+void askWindowManager(X11Connection &x11, QWidget *window, const QPoint &pressPointer)
+{
+    xcb_client_message_event_t message = {};
+    message.response_type = XCB_CLIENT_MESSAGE;
+    message.format = 32;
+    message.window = xcb_window_t(window->winId());
+    message.type = x11.Atom("_NET_WM_MOVERESIZE");
+    message.data.data32[0] = uint32_t(pressPointer.x());
+    message.data.data32[1] = uint32_t(pressPointer.y());
+    message.data.data32[2] = moveByKeyboardOrPointer;
+    message.data.data32[3] = XCB_BUTTON_INDEX_1;
+    message.data.data32[4] = fromAnApplication;
+    // The window manager cannot take the pointer while the press holds it
+    // for the program.
+    xcb_ungrab_pointer(x11.get(), XCB_CURRENT_TIME);
+    xcb_send_event(x11.get(), 0, x11.Root(),
+                   XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char *>(&message));
+    xcb_flush(x11.get());
+}
+
+} // namespace
+
+void X11WindowMover::StartMove(QWidget *window)
 {
     if (!window)
         return;
@@ -14,16 +68,21 @@ void QtWindowMover::StartMove(QWidget *window)
     QWindow *native = window->windowHandle();
     if (native && native->startSystemMove())
         return;
-    new PointerFollower(window);
+    new PointerFollower(window, X11WindowPlace().PlaceOf(window));
 }
 
-// The window manager would start from the pointer's last reported place and
-// lose the travel since the press, so the window follows the pointer itself.
-void QtWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
+void X11WindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
 {
     if (!window)
         return;
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    new PointerFollower(window, pressPointer);
+    const QPoint place = X11WindowPlace().PlaceOf(window);
+    X11Connection *x11 = X11Connection::OfQt();
+    if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
+        askWindowManager(*x11, window, pressPointer);
+        PointerFollower::StandBy(window, pressPointer, place);
+        return;
+    }
+    new PointerFollower(window, pressPointer, place);
 }

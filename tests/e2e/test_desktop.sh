@@ -12,16 +12,16 @@
 # What a desktop refuses every window is not checked there; each such line
 # says why, as measured with plain windows:
 # - weston places X windows itself: it ignores the place in their own
-#   requests (xdotool windowmove neither moves them), so neither the nudge
-#   buttons nor the ruler's drag, which moves the window itself, move it
-#   there; it keeps no window above another and minimises none. The moves it
-#   runs itself (Color Spy's and Color Mixer's drags) follow only its own
-#   seat, which the test drives through the X server weston is nested in.
+#   requests (xdotool windowmove neither moves them), so the nudge buttons do
+#   not move the ruler there; it keeps no window above another and minimises
+#   none. The moves it runs itself (the drags) follow only its own seat,
+#   which the test drives through the X server weston is nested in.
 # - mutter starts a move only from a press of its own seat, which a headless
 #   mutter has none of; XTEST input reaches the windows through XWayland but
 #   never that seat. There the tools' drags are checked as the move being
 #   allowed (_NET_WM_ALLOWED_ACTIONS) and mutter moving the window when
-#   asked.
+#   asked, and the ruler's drag falls back on the program's own move, which
+#   mutter keeps on the screen.
 # - Window managers that publish no _NET_WM_STATE_ABOVE (i3: floating
 #   windows lie above the tiled ones anyway) or no _NET_WM_ACTION_MINIMIZE
 #   (i3 has no minimised state) are not asked for them.
@@ -40,6 +40,7 @@ E2E_NAME=test_desktop_$DESKTOP
 # edges however long it grows: the ruler's stored before its second start,
 # the tools' reached by a drag.
 RULER_AT=(100 100)
+SCREEN_W=1280
 SPY_AT=(100 400)
 MIXER_AT=(700 400)
 # Caption pictures, left edges in pixels at top 4.
@@ -166,22 +167,42 @@ own_moves_refused() {
     [[ $DESKTOP == weston ]]
 }
 
-check_ruler_moves() {
-    if own_moves_refused; then
-        not_checked "the ruler's drag and nudge buttons (weston ignores a window's own moves)"
-        return
-    fi
+# drag_face_to X Y: a drag on the face that takes the ruler's corner to X, Y.
+drag_face_to() {
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
-    e2e_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80)))
+    e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+    e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
+}
+
+# The window manager runs the face's drag, which may leave the ruler partly
+# off the screen; the nudges start from where the ruler stands, even after
+# the window manager refused some at the screen's edge.
+check_ruler_moves() {
+    local start_x=$X start_y=$Y edge_x=$((SCREEN_W - W)) kept_x
     e2e_assert "a drag on the face moves the ruler by the drag's distance" \
-        e2e_wait_geometry "$WID" "$((X + 150)) $((Y + 80)) $W $H"
-    ruler_read_geometry
-    e2e_click $(at $RULER_MOVE_LEFT)
-    e2e_assert "Move left moves the ruler one pixel left" \
-        e2e_wait_geometry "$WID" "$((X - 1)) $Y $W $H"
-    e2e_click $(at $RULER_MOVE_RIGHT)
-    e2e_assert "Move right moves it back" e2e_wait_geometry "$WID" "$X $Y $W $H"
+        drag_face_to $((X + 150)) $((Y + 80))
+    if own_moves_refused; then
+        not_checked "the ruler's nudge buttons (weston ignores a window's own moves)"
+    else
+        drag_face_to "$edge_x" "$Y" || e2e_fail "a drag takes the ruler to the screen's right edge"
+        e2e_click $(at $RULER_MOVE_RIGHT)
+        e2e_click $(at $RULER_MOVE_RIGHT)
+        sleep 0.3
+        read -r kept_x _ < <(e2e_geometry "$WID")
+        e2e_click $(at $RULER_MOVE_LEFT)
+        e2e_assert "Move left moves the ruler one pixel left of where Move right left it" \
+            e2e_wait_geometry "$WID" "$((kept_x - 1)) $Y $W $H"
+        ruler_read_geometry
+    fi
+    if [[ $DESKTOP == mutter ]]; then
+        not_checked "a drag partly off the screen (headless mutter runs no move for XTEST)"
+    else
+        # The pointer stops at the screen's edge, the ruler's end goes on.
+        e2e_assert "a drag leaves the ruler partly off the screen" \
+            drag_face_to $((SCREEN_W - 1 - ${RULER_FACE% *})) "$Y"
+    fi
+    drag_face_to "$start_x" "$start_y" || e2e_fail "a drag brings the ruler back"
 }
 
 # check_minimise WID MIN_X NAME: the minimise picture's press and release

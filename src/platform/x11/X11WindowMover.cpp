@@ -4,6 +4,7 @@
 #include "platform/x11/X11Connection.h"
 #include "platform/x11/X11WindowPlace.h"
 
+#include <QCursor>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -33,6 +34,29 @@ bool windowManagerRunsMoves(X11Connection &x11)
     return listed;
 }
 
+// The window manager's move takes the release: Qt, which never hears of it,
+// would go on taking the button for held, route every move to the surface
+// pressed, drop the pointer's entries and leaves, and take the next press for
+// none. It hears of the release now instead, as the program's own event.
+void releaseForQt(X11Connection &x11, QWidget *window)
+{
+    const QPoint pointer = QCursor::pos();
+    const QPoint local = window->mapFromGlobal(pointer);
+    xcb_button_release_event_t release = {};
+    release.response_type = XCB_BUTTON_RELEASE;
+    release.detail = XCB_BUTTON_INDEX_1;
+    release.root = x11.Root();
+    release.event = xcb_window_t(window->winId());
+    release.root_x = int16_t(pointer.x());
+    release.root_y = int16_t(pointer.y());
+    release.event_x = int16_t(local.x());
+    release.event_y = int16_t(local.y());
+    release.state = XCB_BUTTON_MASK_1;
+    release.same_screen = 1;
+    xcb_send_event(x11.get(), 0, release.event, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&release));
+}
+
 // The press point, not the pointer's place now, anchors the move: the window
 // manager moves the window by the pointer's travel from there, the travel
 // before it took over included.
@@ -54,6 +78,7 @@ void askWindowManager(X11Connection &x11, QWidget *window, const QPoint &pressPo
     xcb_send_event(x11.get(), 0, x11.Root(),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&message));
+    releaseForQt(x11, window);
     xcb_flush(x11.get());
 }
 

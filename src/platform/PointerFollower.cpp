@@ -2,6 +2,7 @@
 
 #include <QCursor>
 #include <QMouseEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace {
@@ -31,10 +32,14 @@ PointerFollower::PointerFollower(QWidget *window, const QPoint &pressPointer,
 }
 
 void PointerFollower::StandBy(QWidget *window, const QPoint &pressPointer,
-                              const QPoint &windowAtPress)
+                              const QPoint &windowAtPress, std::function<bool()> declined)
 {
     auto *follower = new PointerFollower(window, pressPointer, windowAtPress, true);
     follower->standingBy.start();
+    QTimer::singleShot(windowManagerTakesOverMs, follower, [follower, declined] {
+        if (follower->standingBy.isValid() && declined())
+            follower->startFollowing();
+    });
 }
 
 void PointerFollower::startFollowing()

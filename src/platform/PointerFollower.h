@@ -3,6 +3,7 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
+#include <functional>
 
 class QWidget;
 
@@ -17,12 +18,11 @@ public:
     // since.
     PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
     explicit PointerFollower(QWidget *window, const QPoint &windowAtPress);
-    // Stands by while the window manager is asked to run the move: a window
-    // manager that takes it takes the pointer too, and the window hears no
-    // more of the held button. Should the moves with the button held still
-    // come a moment later, it did not take it, and the window follows the
-    // pointer itself.
-    static void StandBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
+    // Stands by while the window manager is asked to run the move. Should
+    // declined, asked a moment later, find the window manager has not taken
+    // the move, the window follows the pointer itself.
+    static void StandBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
+                        std::function<bool()> declined);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

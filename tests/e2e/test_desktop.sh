@@ -20,8 +20,7 @@
 #   mutter has none of; XTEST input reaches the windows through XWayland but
 #   never that seat. There the tools' drags are checked as the move being
 #   allowed (_NET_WM_ALLOWED_ACTIONS) and mutter moving the window when
-#   asked, and the ruler's drag falls back on the program's own move, which
-#   mutter keeps on the screen.
+#   asked, and so are the ruler's.
 # - Window managers that publish no _NET_WM_STATE_ABOVE (i3: floating
 #   windows lie above the tiled ones anyway) or no _NET_WM_ACTION_MINIMIZE
 #   (i3 has no minimised state) are not asked for them.
@@ -167,11 +166,16 @@ own_moves_refused() {
     [[ $DESKTOP == weston ]]
 }
 
-# drag_face_to X Y: a drag on the face that takes the ruler's corner to X, Y.
+# drag_face_to X Y: a drag on the face that takes the ruler's corner to X,
+# Y; on mutter, mutter asked to.
 drag_face_to() {
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
-    e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+    if [[ $DESKTOP == mutter ]]; then
+        xdotool windowmove "$WID" "$1" "$2"
+    else
+        e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+    fi
     e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
 }
 
@@ -180,6 +184,10 @@ drag_face_to() {
 # the window manager refused some at the screen's edge.
 check_ruler_moves() {
     local start_x=$X start_y=$Y edge_x=$((SCREEN_W - W)) kept_x
+    if [[ $DESKTOP == mutter ]]; then
+        e2e_assert_match _NET_WM_ACTION_MOVE "$(xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS)" \
+            "mutter lets the ruler be moved"
+    fi
     e2e_assert "a drag on the face moves the ruler by the drag's distance" \
         drag_face_to $((X + 150)) $((Y + 80))
     if own_moves_refused; then

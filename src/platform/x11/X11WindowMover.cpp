@@ -82,6 +82,30 @@ void askWindowManager(X11Connection &x11, QWidget *window, const QPoint &pressPo
     xcb_flush(x11.get());
 }
 
+// A window manager that runs the move holds the pointer; the button still
+// held with the pointer free, it has not taken the move (headless mutter,
+// whose moves follow only a seat of its own).
+bool declinedMove(X11Connection &x11)
+{
+    xcb_connection_t *connection = x11.get();
+    xcb_query_pointer_reply_t *pointer =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, x11.Root()), nullptr);
+    const bool held = pointer && (pointer->mask & XCB_BUTTON_MASK_1);
+    std::free(pointer);
+    if (!held)
+        return false;
+    xcb_grab_pointer_reply_t *grab = xcb_grab_pointer_reply(
+        connection,
+        xcb_grab_pointer(connection, 0, x11.Root(), XCB_EVENT_MASK_NO_EVENT, XCB_GRAB_MODE_ASYNC,
+                         XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
+        nullptr);
+    const bool free = grab && grab->status == XCB_GRAB_STATUS_SUCCESS;
+    std::free(grab);
+    if (free)
+        xcb_ungrab_pointer(connection, XCB_CURRENT_TIME);
+    return free;
+}
+
 } // namespace
 
 void X11WindowMover::StartMove(QWidget *window)
@@ -106,7 +130,7 @@ void X11WindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
     X11Connection *x11 = X11Connection::OfQt();
     if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
         askWindowManager(*x11, window, pressPointer);
-        PointerFollower::StandBy(window, pressPointer, place);
+        PointerFollower::StandBy(window, pressPointer, place, [x11] { return declinedMove(*x11); });
         return;
     }
     new PointerFollower(window, pressPointer, place);

@@ -119,7 +119,22 @@ check_ruler_first_place() {
     start_ruler
     e2e_assert_not "nothing stored, $DESKTOP places the ruler" e2e_asks_for_place "$WID"
     check_window "$WID" "400 84" "the ruler"
+    if own_moves_refused; then
+        not_checked "Color Spy's first place beside the ruler (weston ignores a window's own moves)"
+    else
+        open_spy
+        e2e_assert "nothing stored, Color Spy opens clear of the ruler" \
+            e2e_wait_until 5 apart "$WID" "$SPY"
+    fi
     xd_stop "$E2E_OMBRIX_PID"
+}
+
+# apart WID1 WID2: the two windows do not overlap.
+apart() {
+    local ax ay aw ah bx by bw bh
+    read -r ax ay aw ah < <(e2e_geometry "$1")
+    read -r bx by bw bh < <(e2e_geometry "$2")
+    ((ax + aw <= bx || bx + bw <= ax || ay + ah <= by || by + bh <= ay))
 }
 
 # ---- the ruler --------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "platform/PlatformServices.h"
 #include "window/Twips.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
@@ -17,21 +18,20 @@ QString noticeOf(ColorPicker::Answer::Outcome outcome)
 {
     switch (outcome) {
     case ColorPicker::Answer::Unanswered:
-        return QStringLiteral("The color picker timed out.");
+        return QCoreApplication::translate("DesktopPick", "The color picker timed out.");
     case ColorPicker::Answer::PickerGone:
-        return QStringLiteral("The desktop's color picker stopped.");
+        return QCoreApplication::translate("DesktopPick", "The desktop's color picker stopped.");
     case ColorPicker::Answer::NoPicker:
-        return QStringLiteral("This desktop has no color picker.");
+        return QCoreApplication::translate("DesktopPick", "This desktop has no color picker.");
     case ColorPicker::Answer::Refused:
-        return QStringLiteral("This desktop does not let programs read the screen.");
+        return QCoreApplication::translate("DesktopPick",
+                                           "This desktop does not let programs read the screen.");
     case ColorPicker::Answer::Picked:
     case ColorPicker::Answer::Cancelled:
         break;
     }
     return {};
 }
-
-const QString pickingHint = QStringLiteral("Pick a color on the screen");
 
 // A notice is longer than the hint it replaces: it takes two lines in the
 // whole gap between the last readout group and the buttons.
@@ -51,7 +51,7 @@ void DesktopPick::Ask()
         return;
     asking = true;
     showDesignHint();
-    hint->setText(pickingHint);
+    hint->setText(QCoreApplication::translate("DesktopPick", "Pick a color on the screen"));
     const QPointer<DesktopPick> self(this);
     platform().colorPicker->PickColor(window, [self](ColorPicker::Answer answer) {
         if (self)

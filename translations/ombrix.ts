@@ -93,7 +93,15 @@
 <context>
     <name>DesktopPick</name>
     <message>
-        <source>The desktop&apos;s color picker did not answer.</source>
+        <source>The color picker timed out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no color picker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pick a color on the screen</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -93,8 +93,16 @@
 <context>
     <name>DesktopPick</name>
     <message>
-        <source>The desktop&apos;s color picker did not answer.</source>
-        <translation>Die Farbauswahl des Desktops antwortet nicht.</translation>
+        <source>The color picker timed out.</source>
+        <translation>Zeit für die Farbauswahl abgelaufen.</translation>
+    </message>
+    <message>
+        <source>This desktop has no color picker.</source>
+        <translation>Dieser Desktop hat keine Farbauswahl.</translation>
+    </message>
+    <message>
+        <source>Pick a color on the screen</source>
+        <translation>Farbe auf dem Bildschirm wählen</translation>
     </message>
     <message>
         <source>The desktop&apos;s color picker stopped.</source>

@@ -93,8 +93,16 @@
 <context>
     <name>DesktopPick</name>
     <message>
-        <source>The desktop&apos;s color picker did not answer.</source>
-        <translation>Le sélecteur de couleur du bureau ne répond pas.</translation>
+        <source>The color picker timed out.</source>
+        <translation>Le sélecteur de couleur a expiré.</translation>
+    </message>
+    <message>
+        <source>This desktop has no color picker.</source>
+        <translation>Ce bureau n&apos;a pas de sélecteur de couleur.</translation>
+    </message>
+    <message>
+        <source>Pick a color on the screen</source>
+        <translation>Choisissez une couleur à l&apos;écran</translation>
     </message>
     <message>
         <source>The desktop&apos;s color picker stopped.</source>

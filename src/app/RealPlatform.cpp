@@ -8,9 +8,9 @@
 #include "platform/QtClipboard.h"
 #include "platform/QtMessageShower.h"
 #include "platform/QtTopMostBand.h"
-#include "platform/QtWindowMover.h"
 #include "platform/x11/X11ScreenSampler.h"
 #include "platform/x11/X11WindowMenu.h"
+#include "platform/x11/X11WindowMover.h"
 #include "platform/x11/X11WindowPlace.h"
 #include "settings/IniSettingsStore.h"
 
@@ -20,7 +20,7 @@ namespace RealPlatform {
 void Install()
 {
     installPlatform({new IniSettingsStore, new QtClipboard, new DesktopShell, new X11ScreenSampler,
-                     new QtTopMostBand, new QtWindowMover,
+                     new QtTopMostBand, new X11WindowMover,
                      new DesktopSysInfoSource(SysInfoLookup::KnownTools()), new QtMessageShower,
                      new PortalColorPicker, new X11WindowMenu, new X11WindowPlace});
 }

@@ -73,9 +73,11 @@ Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const
     return Presets::Reading(QStringList{design.leftKey, design.topKey} + moreKeys);
 }
 
+// A first place under the always-on-top ruler would hide the readouts.
 void CompanionWindow::RestorePosition(const Presets::Reading &presets)
 {
-    presets.RestorePosition(this, design.leftKey, design.topKey);
+    presets.RestorePosition(this, design.leftKey, design.topKey,
+                            OpenWindows::Find(OpenWindows::Ruler));
 }
 
 void CompanionWindow::StorePosition()

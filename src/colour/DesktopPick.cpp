@@ -3,7 +3,6 @@
 #include "chrome/ToolLook.h"
 #include "platform/ColorPicker.h"
 #include "platform/PlatformServices.h"
-#include "platform/ScreenSampler.h"
 #include "window/Twips.h"
 
 #include <QCoreApplication>
@@ -13,21 +12,25 @@
 
 namespace {
 
-// What the desktop did, when it gave no colour.
+// What the desktop did, when it gave no colour; nothing to say of a pick or
+// of the user's own cancel.
 QString noticeOf(ColorPicker::Answer::Outcome outcome)
 {
     switch (outcome) {
     case ColorPicker::Answer::Unanswered:
-        return QCoreApplication::translate("DesktopPick",
-                                           "The desktop's color picker did not answer.");
+        return QCoreApplication::translate("DesktopPick", "The color picker timed out.");
     case ColorPicker::Answer::PickerGone:
         return QCoreApplication::translate("DesktopPick", "The desktop's color picker stopped.");
+    case ColorPicker::Answer::NoPicker:
+        return QCoreApplication::translate("DesktopPick", "This desktop has no color picker.");
     case ColorPicker::Answer::Refused:
+        return QCoreApplication::translate("DesktopPick",
+                                           "This desktop does not let programs read the screen.");
     case ColorPicker::Answer::Picked:
+    case ColorPicker::Answer::Cancelled:
         break;
     }
-    return QCoreApplication::translate("DesktopPick",
-                                       "This desktop does not let programs read the screen.");
+    return {};
 }
 
 // A notice is longer than the hint it replaces: it takes two lines in the
@@ -47,6 +50,8 @@ void DesktopPick::Ask()
     if (asking)
         return;
     asking = true;
+    showDesignHint();
+    hint->setText(QCoreApplication::translate("DesktopPick", "Pick a color on the screen"));
     const QPointer<DesktopPick> self(this);
     platform().colorPicker->PickColor(window, [self](ColorPicker::Answer answer) {
         if (self)
@@ -54,17 +59,19 @@ void DesktopPick::Ask()
     });
 }
 
-// The picker tells only the colour; the pointer is read when the answer
-// comes, which is where the user has just clicked.
+// The picker tells only the colour: where the user picked it, the X pointer
+// never went.
 void DesktopPick::answered(ColorPicker::Answer answer)
 {
     asking = false;
-    if (answer.outcome != ColorPicker::Answer::Picked) {
-        showNotice(noticeOf(answer.outcome));
+    const QString notice = noticeOf(answer.outcome);
+    if (!notice.isEmpty()) {
+        showNotice(notice);
         return;
     }
     showDesignHint();
-    show({platform().sampler->PointerPosition(), answer.color});
+    if (answer.outcome == ColorPicker::Answer::Picked)
+        show(answer.color);
 }
 
 void DesktopPick::showNotice(const QString &notice)

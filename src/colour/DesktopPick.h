@@ -1,6 +1,5 @@
 #pragma once
 
-#include "colour/color32.h"
 #include "platform/ColorPicker.h"
 
 #include <QFont>
@@ -14,13 +13,15 @@ class QWidget;
 
 // Color Spy's Start on a desktop that lets no program read the screen
 // (XWayland): the desktop's colour picker is asked for one colour, which then
-// fills the readouts as one sample does. When there is no picker, the user or
-// the desktop says no, or the picker never answers or goes away, the hint
-// line says so instead, and the readouts stay as they are.
+// fills the readouts as one sample does, but for the position. While the
+// question is open the hint line says a pick is awaited. When there is no
+// picker, the desktop says no, or the picker never answers or goes away, the
+// hint line says so instead, and the readouts stay as they are; a cancel
+// brings back the usual hint.
 class DesktopPick : public QObject
 {
 public:
-    using ShowSample = std::function<void(const color32::Sample &)>;
+    using ShowSample = std::function<void(qint32 color)>;
 
     DesktopPick(QWidget *window, QLabel *hint, ShowSample show);
 

@@ -51,7 +51,7 @@ frmColor::frmColor() : CompanionWindow(spyDesign)
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmColor::Timer1_Timer);
     desktopPick = new DesktopPick(this, findChild<QLabel *>(QStringLiteral("Label21")),
-                                  [this](const color32::Sample &sample) { ShowSample(sample); });
+                                  [this](qint32 color) { ShowColor(color, std::nullopt); });
     Form_Load();
 }
 
@@ -230,13 +230,19 @@ void frmColor::Timer1_Timer()
 
 void frmColor::ShowSample(const color32::Sample &sample)
 {
-    const qint32 color = sample.color;
+    ShowColor(sample.color, sample.pointer);
+}
+
+// A colour without a pointer (the desktop's picker tells none) leaves the
+// position empty.
+void frmColor::ShowColor(qint32 color, std::optional<QPoint> pointer)
+{
     PaintSwatch(color);
     Label1->setText(color32::DecimalText(color));
     Label2->setText(color32::PaletteIndexOf(color));
     Label3->setText(color32::ColorConstantNameOf(color));
-    Label5->setText(QString::number(sample.pointer.y()));
-    Label4->setText(QString::number(sample.pointer.x()));
+    Label5->setText(pointer ? QString::number(pointer->y()) : QString());
+    Label4->setText(pointer ? QString::number(pointer->x()) : QString());
     Label6->setText(color32::HexText(color));
     Label7->setText(color32::SwapHexPairs(color32::PadHex6(Label6->text())));
     color32::ShowChannels(color, Label20, Label18, Label19);

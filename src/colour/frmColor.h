@@ -3,6 +3,8 @@
 #include "chrome/CompanionWindow.h"
 
 #include <QList>
+#include <QPoint>
+#include <optional>
 
 class DesktopPick;
 class QFrame;
@@ -56,6 +58,7 @@ private:
     void Copy();
     void PaintSwatch(qint32 color);
     void ShowSample(const color32::Sample &sample);
+    void ShowColor(qint32 color, std::optional<QPoint> pointer);
 
     struct CopyLine
     {

@@ -15,9 +15,11 @@ public:
     {
         enum Outcome {
             Picked,
-            Refused,    // no picker, a refusal, a cancel or no usable colour
+            Refused,    // a refusal, or no usable colour
             Unanswered, // no answer within the time limit
             PickerGone, // the picker left the bus before it answered
+            Cancelled,  // the user changed their mind
+            NoPicker,   // the desktop has none
         };
         Outcome outcome;
         qint32 color = -1; // when Picked

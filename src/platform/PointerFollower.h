@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPoint>
+#include <functional>
 
 class QWidget;
 
@@ -11,18 +13,30 @@ class PointerFollower : public QObject
 {
     Q_OBJECT
 public:
-    explicit PointerFollower(QWidget *window);
-    // Follows from an earlier press at pressPointer: the window catches up at
-    // once with the pointer's travel since.
-    PointerFollower(QWidget *window, const QPoint &pressPointer);
+    // Follows from a press at pressPointer, when the window stood at
+    // windowAtPress: the window catches up at once with the pointer's travel
+    // since.
+    PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
+    explicit PointerFollower(QWidget *window, const QPoint &windowAtPress);
+    // Stands by while the window manager is asked to run the move. Should
+    // declined, asked a moment later, find the window manager has not taken
+    // the move, the window follows the pointer itself.
+    static void StandBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
+                        std::function<bool()> declined);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Neither follows nor grabs yet.
+    PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
+                    bool waiting);
+    void startFollowing();
     void follow();
+    void end();
 
     QWidget *window;
     QPoint pressPointer;
     QPoint pressWindow;
+    QElapsedTimer standingBy; // valid while standing by
 };

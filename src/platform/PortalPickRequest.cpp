@@ -18,6 +18,26 @@ const QString portalService = QStringLiteral("org.freedesktop.portal.Desktop");
 const QString portalPath = QStringLiteral("/org/freedesktop/portal/desktop");
 const QString requestInterface = QStringLiteral("org.freedesktop.portal.Request");
 const QString responseSignal = QStringLiteral("Response");
+constexpr uint cancelledByTheUser = 1;
+
+// What a failed call says of the desktop: no portal, or one without a
+// screenshot interface, has no picker; a call without any reply found the
+// portal hung.
+ColorPicker::Answer::Outcome outcomeOfError(QDBusError::ErrorType error)
+{
+    switch (error) {
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+        return ColorPicker::Answer::Unanswered;
+    case QDBusError::ServiceUnknown:
+    case QDBusError::UnknownObject:
+    case QDBusError::UnknownInterface:
+    case QDBusError::UnknownMethod:
+        return ColorPicker::Answer::NoPicker;
+    default:
+        return ColorPicker::Answer::Refused;
+    }
+}
 
 // A channel of the portal's colour, 0 to 1, as a byte; -1 for no number.
 int channelByte(double fraction)
@@ -41,7 +61,7 @@ PortalPickRequest::PortalPickRequest(const QDBusConnection &bus, const QString &
 void PortalPickRequest::Ask(std::chrono::milliseconds timeLimit)
 {
     if (!bus.isConnected() || !listenOn(expectedRequestPath())) {
-        QTimer::singleShot(0, this, [this] { finish({ColorPicker::Answer::Refused}); });
+        QTimer::singleShot(0, this, [this] { finish({ColorPicker::Answer::NoPicker}); });
         return;
     }
     watchThePortal();
@@ -74,6 +94,10 @@ qint32 PortalPickRequest::ColorOfResponse(uint response, const QVariantMap &resu
 
 void PortalPickRequest::Response(uint response, const QVariantMap &results)
 {
+    if (response == cancelledByTheUser) {
+        finish({ColorPicker::Answer::Cancelled});
+        return;
+    }
     const qint32 color = ColorOfResponse(response, results);
     finish({color < 0 ? ColorPicker::Answer::Refused : ColorPicker::Answer::Picked, color});
 }
@@ -134,9 +158,7 @@ void PortalPickRequest::replied(QDBusPendingCallWatcher *call)
         return;
     const QDBusPendingReply<QDBusObjectPath> reply = *call;
     if (reply.isError()) {
-        // No reply at all: the portal hung or left before it replied.
-        finish({reply.error().type() == QDBusError::NoReply ? ColorPicker::Answer::Unanswered
-                                                            : ColorPicker::Answer::Refused});
+        finish({outcomeOfError(reply.error().type())});
         return;
     }
     const QString path = reply.value().path();

@@ -7,12 +7,15 @@ class QWidget;
 
 // Where a top-level window stands, as the windowing system has it rather
 // than Qt: Qt may not have heard of the window manager's place yet when the
-// window is first exposed, and may believe the window stands where it was
-// asked to be put, and not ask again.
+// window is first exposed, and believes a window stands where it was asked
+// to be put when the window manager refused or corrected the move.
 class WindowPlace
 {
 public:
     virtual ~WindowPlace() = default;
+    // The window's own top-left corner on the screen, without any frame the
+    // window manager keeps round it. Qt is told the place too, where it
+    // believes another, so that what it asks for next starts from there.
     virtual QPoint PlaceOf(const QWidget *window) = 0;
     // Asks for the place at once, whatever Qt believes.
     virtual void MoveTo(QWidget *window, const QPoint &place) = 0;

@@ -10,6 +10,7 @@
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
 #include "platform/Shell.h"
+#include "platform/WindowPlace.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/HelpPage.h"
 #include "ruler/RulerDesign.h"
@@ -19,9 +20,12 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 
+// From where the ruler stands, even when Qt still believes in a place the
+// window manager refused; asked for even when Qt believes the ruler is there.
 void Form1::nudge(double dxTwips, double dyTwips)
 {
-    move(Twips::toPixels(LeftTwips() + dxTwips), Twips::toPixels(TopTwips() + dyTwips));
+    platform().windowPlace->MoveTo(this, QPoint(Twips::toPixels(LeftTwips() + dxTwips),
+                                                Twips::toPixels(TopTwips() + dyTwips)));
 }
 
 void Form1::chameleonButton1_Click()
@@ -138,5 +142,5 @@ void Form1::PopupMenu()
 void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard)
-        mnuFile->popUpAt(event->globalPos());
+        mnuFile->popUpAt(platform().windowPlace->PlaceOf(this) + event->pos());
 }

@@ -23,12 +23,12 @@
 
 float Form1::LeftTwips() const
 {
-    return float(Twips::fromPixels(OuterRect(this).x()));
+    return float(Twips::fromPixels(OuterPlace(this).x()));
 }
 
 float Form1::TopTwips() const
 {
-    return float(Twips::fromPixels(OuterRect(this).y()));
+    return float(Twips::fromPixels(OuterPlace(this).y()));
 }
 
 float Form1::WidthTwips() const

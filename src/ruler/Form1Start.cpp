@@ -59,8 +59,9 @@ void Form1::SavePresets()
         presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
                         SettingConversions::truthText(isTicked(unit))});
     }
-    presets.append({PresetKeys::X_L, Presets::EdgeText(OuterRect(this).x())});
-    presets.append({PresetKeys::X_T, Presets::EdgeText(OuterRect(this).y())});
+    const QPoint place = OuterPlace(this);
+    presets.append({PresetKeys::X_L, Presets::EdgeText(place.x())});
+    presets.append({PresetKeys::X_T, Presets::EdgeText(place.y())});
     Presets::SavePresets(presets);
 }
 

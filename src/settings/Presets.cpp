@@ -45,9 +45,11 @@ QString Reading::Get(const QString &key, const QString &defaultText) const
     return stored.value(key, defaultText);
 }
 
-void Reading::RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey) const
+void Reading::RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey,
+                              const QWidget *clearOf) const
 {
-    PlacedEdge::Apply(window, edgeFromText(Get(leftKey, {})), edgeFromText(Get(topKey, {})));
+    PlacedEdge::Apply(window, edgeFromText(Get(leftKey, {})), edgeFromText(Get(topKey, {})),
+                      clearOf);
 }
 
 void SavePresets(const QList<QPair<QString, QString>> &keysAndTexts)
@@ -62,8 +64,8 @@ QString EdgeText(int pixel)
 
 void StorePosition(const QWidget *window, const QString &leftKey, const QString &topKey)
 {
-    const QRect frame = OuterRect(window);
-    SavePresets({{leftKey, EdgeText(frame.x())}, {topKey, EdgeText(frame.y())}});
+    const QPoint place = OuterPlace(window);
+    SavePresets({{leftKey, EdgeText(place.x())}, {topKey, EdgeText(place.y())}});
 }
 
 } // namespace Presets

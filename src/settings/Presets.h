@@ -21,8 +21,11 @@ public:
 
     QString Get(const QString &key, const QString &defaultText) const;
     // Each edge on its own: a key that is missing or no usable position
-    // leaves that edge where the windowing system put it.
-    void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey) const;
+    // leaves that edge where the windowing system put it. With neither edge
+    // stored, a window the windowing system puts over clearOf moves beside
+    // it.
+    void RestorePosition(QWidget *window, const QString &leftKey, const QString &topKey,
+                         const QWidget *clearOf = nullptr) const;
 
 private:
     QMap<QString, QString> stored;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QRect>
 
 class QWidget;
@@ -10,3 +11,8 @@ class QWidget;
 // (weston keeps room for a shadow round every X window, which Qt takes for a
 // frame).
 QRect OuterRect(const QWidget *window);
+
+// The top-left corner of that rectangle where the window really stands, read
+// from the windowing system: after a move the window manager refused, Qt's
+// own idea is the place it asked for.
+QPoint OuterPlace(const QWidget *window);

@@ -4,25 +4,69 @@
 #include "platform/WindowPlace.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+#include <algorithm>
 
-void PlacedEdge::Apply(QWidget *window, std::optional<int> left, std::optional<int> top)
+void PlacedEdge::Apply(QWidget *window, std::optional<int> left, std::optional<int> top,
+                       const QWidget *clearOf)
 {
+    if (left || top)
+        clearOf = nullptr;
     if (left && top)
         window->move(*left, *top);
     if (window->isVisible()) {
-        if (left.has_value() != top.has_value())
-            PlacedEdge(window, left, top).applyNow();
-    } else if (left || top) {
-        new PlacedEdge(window, left, top);
+        if (left.has_value() != top.has_value() || clearOf)
+            PlacedEdge(window, left, top, clearOf).applyNow();
+    } else if (left || top || clearOf) {
+        new PlacedEdge(window, left, top, clearOf);
     }
 }
 
-PlacedEdge::PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top)
-    : QObject(window), window(window), left(left), top(top)
+PlacedEdge::PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top,
+                       const QWidget *clearOf)
+    : QObject(window), window(window), left(left), top(top), clearOf(clearOf)
 {
     window->installEventFilter(this);
+}
+
+std::optional<QPoint> PlacedEdge::Beside(const QRect &window, const QRect &obstacle,
+                                         const QRect &screen)
+{
+    if (!window.intersects(obstacle))
+        return std::nullopt;
+    const auto within = [](int at, int low, int high) {
+        return std::clamp(at, low, std::max(low, high));
+    };
+    const int x = within(window.x(), screen.left(), screen.right() + 1 - window.width());
+    const int y = within(window.y(), screen.top(), screen.bottom() + 1 - window.height());
+    const QPoint sides[] = {{x, obstacle.bottom() + 1},
+                            {x, obstacle.top() - window.height()},
+                            {obstacle.right() + 1, y},
+                            {obstacle.left() - window.width(), y}};
+    std::optional<QPoint> nearest;
+    for (const QPoint &side : sides) {
+        if (screen.contains(QRect(side, window.size())) &&
+            (!nearest || (side - window.topLeft()).manhattanLength() <
+                             (*nearest - window.topLeft()).manhattanLength()))
+            nearest = side;
+    }
+    return nearest;
+}
+
+void PlacedEdge::moveClear()
+{
+    WindowPlace &windowPlace = *platform().windowPlace;
+    const QRect obstacle(windowPlace.PlaceOf(clearOf), clearOf->size());
+    const QScreen *screen = QGuiApplication::screenAt(obstacle.center());
+    if (!screen)
+        screen = clearOf->screen();
+    const std::optional<QPoint> beside = Beside(QRect(windowPlace.PlaceOf(window), window->size()),
+                                                obstacle, screen->availableGeometry());
+    if (beside)
+        windowPlace.MoveTo(window, *beside);
 }
 
 // The window manager's place reaches the window before its first exposure.
@@ -42,6 +86,12 @@ bool PlacedEdge::eventFilter(QObject *watched, QEvent *event)
 
 void PlacedEdge::applyNow()
 {
+    if (clearOf) {
+        moveClear();
+        return;
+    }
+    if (!left && !top)
+        return;
     WindowPlace &windowPlace = *platform().windowPlace;
     const QPoint place = windowPlace.PlaceOf(window);
     const QPoint wanted(left.value_or(place.x()), top.value_or(place.y()));

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QWidget>
 #include <optional>
-
-class QWidget;
 
 // A stored place of a window, given to the window manager and held to once
 // the window shows. One edge whose other edge is unknown: X has no hint for
@@ -13,21 +15,32 @@ class QWidget;
 // the window is shown, and are asked for again if the window manager put the
 // window elsewhere (i3 shifts a borderless window by the frame it would have
 // drawn, so a stored place would creep on at every start). Lives until the
-// window first shows, or with the window.
+// window first shows, or with the window. No edge: the window manager's
+// place stands, unless it lies over a window that must stay in sight (the
+// always-on-top ruler): the window then opens beside it instead.
 class PlacedEdge : public QObject
 {
 public:
-    // Applies whichever of left and top is given.
-    static void Apply(QWidget *window, std::optional<int> left, std::optional<int> top);
+    // Applies whichever of left and top is given; with neither, keeps the
+    // window clear of clearOf, when given.
+    static void Apply(QWidget *window, std::optional<int> left, std::optional<int> top,
+                      const QWidget *clearOf = nullptr);
+    // The place nearest to window's beside obstacle, wholly on screen, when
+    // the two overlap and there is one.
+    static std::optional<QPoint> Beside(const QRect &window, const QRect &obstacle,
+                                        const QRect &screen);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top);
+    PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top,
+               const QWidget *clearOf = nullptr);
     void applyNow();
+    void moveClear();
 
     QWidget *window;
     std::optional<int> left;
     std::optional<int> top;
+    QPointer<const QWidget> clearOf;
 };

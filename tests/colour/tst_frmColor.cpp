@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPointer>
+#include <QScreen>
 #include <QtTest>
 
 // Color Spy as a window: its opening and stored place, its exits, its
@@ -21,6 +22,8 @@ private slots:
     void opensOnceAsDesigned();
     void restoresEachStoredEdge_data();
     void restoresEachStoredEdge();
+    void firstPlaceClearOfTheRuler_data();
+    void firstPlaceClearOfTheRuler();
     void closePathsStoreThePosition_data();
     void closePathsStoreThePosition();
     void buttonsActOnTheirClick_data();
@@ -99,6 +102,46 @@ void tst_frmColor::restoresEachStoredEdge()
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
+}
+
+void tst_frmColor::firstPlaceClearOfTheRuler_data()
+{
+    QTest::addColumn<QRect>("ruler"); // about the place the system gives the Spy
+    QTest::addColumn<bool>("stored"); // the Spy's place under the ruler stored
+    QTest::newRow("horizontal ruler") << QRect(-50, -20, 400, 84) << false;
+    QTest::newRow("vertical ruler") << QRect(-20, -50, 84, 400) << false;
+    QTest::newRow("a stored place stands") << QRect(-50, -20, 400, 84) << true;
+}
+
+// Nothing stored, the Spy opens beside the always-on-top ruler on the
+// ruler's screen rather than under it.
+void tst_frmColor::firstPlaceClearOfTheRuler()
+{
+    QFETCH(QRect, ruler);
+    QFETCH(bool, stored);
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
+    const QPoint placed = OpenWindows::Find<frmColor>()->pos();
+    OpenWindows::Find<frmColor>()->close();
+    if (stored) {
+        fakes->settings.values.insert(QStringLiteral("Presets/S_L"),
+                                      QString::number(placed.x() * 15));
+        fakes->settings.values.insert(QStringLiteral("Presets/S_T"),
+                                      QString::number(placed.y() * 15));
+    }
+    QWidget standIn(nullptr, Qt::FramelessWindowHint);
+    standIn.setGeometry(ruler.translated(placed + QPoint(200, 200)));
+    standIn.show();
+    OpenWindows::Register(OpenWindows::Ruler, &standIn);
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    QVERIFY(QTest::qWaitForWindowExposed(spy));
+    OpenWindows::Forget(OpenWindows::Ruler, &standIn);
+    const QRect screen = standIn.screen()->availableGeometry();
+    if (stored)
+        QCOMPARE(spy->pos(), placed);
+    else
+        QVERIFY2(!spy->geometry().intersects(standIn.geometry()) &&
+                     screen.contains(spy->geometry()),
+                 qPrintable(QStringLiteral("%1,%2").arg(spy->x()).arg(spy->y())));
 }
 
 void tst_frmColor::closePathsStoreThePosition_data()

@@ -130,23 +130,27 @@ void tst_frmColor_capture::otherKeysLeaveCaptureRunning()
 void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
 {
     // One Start and one answer each: the colour picked, or -1 for a refusal,
-    // -2 for no answer in time, -3 for a picker that went away.
+    // -2 for no answer in time, -3 for a picker that went away, -4 for the
+    // user's cancel, -5 for no picker at all.
     QTest::addColumn<QList<qint32>>("answers");
     QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
     QTest::addColumn<QString>("hint");
 
-    const QStringList red{"255", "12", "vbRed", "5", "6", "FF", "FF0000", "0", "255", "0"};
+    // The picker tells no place: X Pos and Y Pos stay empty.
+    const QStringList red{"255", "12", "vbRed", "", "", "FF", "FF0000", "0", "255", "0"};
     const QString design = QStringLiteral("Click Start - Press Enter to Copy");
     const QString refusal = QStringLiteral("This desktop does not let programs read the screen.");
     QTest::newRow("picked") << QList<qint32>{255} << red << design;
-    QTest::newRow("no picker, cancelled or refused")
-        << QList<qint32>{-1} << QStringList(10, QString()) << refusal;
+    QTest::newRow("refused") << QList<qint32>{-1} << QStringList(10, QString()) << refusal;
+    QTest::newRow("cancelled after a refusal")
+        << QList<qint32>{-1, -4} << QStringList(10, QString()) << design;
+    QTest::newRow("no picker") << QList<qint32>{-5} << QStringList(10, QString())
+                               << QStringLiteral("This desktop has no color picker.");
     QTest::newRow("refused after a pick: the pick stays")
         << QList<qint32>{255, -1} << red << refusal;
     QTest::newRow("picked after a refusal") << QList<qint32>{-1, 255} << red << design;
-    QTest::newRow("no answer in time")
-        << QList<qint32>{-2} << QStringList(10, QString())
-        << QStringLiteral("The desktop's color picker did not answer.");
+    QTest::newRow("no answer in time") << QList<qint32>{-2} << QStringList(10, QString())
+                                       << QStringLiteral("The color picker timed out.");
     QTest::newRow("the picker went away after a pick")
         << QList<qint32>{255, -3} << red << QStringLiteral("The desktop's color picker stopped.");
     QTest::newRow("picked after no answer") << QList<qint32>{-2, -3, 255} << red << design;
@@ -165,9 +169,11 @@ void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead()
         spy->chameleonButton2_Click();
         spy->chameleonButton2_Click(); // while the desktop is asked: no second question
         QCOMPARE(fakes->colorPicker.open.size(), 1);
+        QCOMPARE(named<QLabel>(spy, "Label21")->text(),
+                 QStringLiteral("Pick a color on the screen"));
         using Answer = ColorPicker::Answer;
-        const Answer::Outcome outcomes[] = {Answer::Refused, Answer::Unanswered,
-                                            Answer::PickerGone};
+        const Answer::Outcome outcomes[] = {Answer::Refused, Answer::Unanswered, Answer::PickerGone,
+                                            Answer::Cancelled, Answer::NoPicker};
         fakes->colorPicker.Reply(answer >= 0 ? Answer{Answer::Picked, answer}
                                              : Answer{outcomes[-answer - 1]});
         QVERIFY(!spy->Capturing());

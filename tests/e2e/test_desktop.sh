@@ -12,16 +12,15 @@
 # What a desktop refuses every window is not checked there; each such line
 # says why, as measured with plain windows:
 # - weston places X windows itself: it ignores the place in their own
-#   requests (xdotool windowmove neither moves them), so neither the nudge
-#   buttons nor the ruler's drag, which moves the window itself, move it
-#   there; it keeps no window above another and minimises none. The moves it
-#   runs itself (Color Spy's and Color Mixer's drags) follow only its own
-#   seat, which the test drives through the X server weston is nested in.
+#   requests (xdotool windowmove neither moves them), so the nudge buttons do
+#   not move the ruler there; it keeps no window above another and minimises
+#   none. The moves it runs itself (the drags) follow only its own seat,
+#   which the test drives through the X server weston is nested in.
 # - mutter starts a move only from a press of its own seat, which a headless
 #   mutter has none of; XTEST input reaches the windows through XWayland but
 #   never that seat. There the tools' drags are checked as the move being
 #   allowed (_NET_WM_ALLOWED_ACTIONS) and mutter moving the window when
-#   asked.
+#   asked, and so are the ruler's.
 # - Window managers that publish no _NET_WM_STATE_ABOVE (i3: floating
 #   windows lie above the tiled ones anyway) or no _NET_WM_ACTION_MINIMIZE
 #   (i3 has no minimised state) are not asked for them.
@@ -40,6 +39,7 @@ E2E_NAME=test_desktop_$DESKTOP
 # edges however long it grows: the ruler's stored before its second start,
 # the tools' reached by a drag.
 RULER_AT=(100 100)
+SCREEN_W=1280
 SPY_AT=(100 400)
 MIXER_AT=(700 400)
 # Caption pictures, left edges in pixels at top 4.
@@ -119,7 +119,22 @@ check_ruler_first_place() {
     start_ruler
     e2e_assert_not "nothing stored, $DESKTOP places the ruler" e2e_asks_for_place "$WID"
     check_window "$WID" "400 84" "the ruler"
+    if own_moves_refused; then
+        not_checked "Color Spy's first place beside the ruler (weston ignores a window's own moves)"
+    else
+        open_spy
+        e2e_assert "nothing stored, Color Spy opens clear of the ruler" \
+            e2e_wait_until 5 apart "$WID" "$SPY"
+    fi
     xd_stop "$E2E_OMBRIX_PID"
+}
+
+# apart WID1 WID2: the two windows do not overlap.
+apart() {
+    local ax ay aw ah bx by bw bh
+    read -r ax ay aw ah < <(e2e_geometry "$1")
+    read -r bx by bw bh < <(e2e_geometry "$2")
+    ((ax + aw <= bx || bx + bw <= ax || ay + ah <= by || by + bh <= ay))
 }
 
 # ---- the ruler --------------------------------------------------------------
@@ -166,22 +181,51 @@ own_moves_refused() {
     [[ $DESKTOP == weston ]]
 }
 
-check_ruler_moves() {
-    if own_moves_refused; then
-        not_checked "the ruler's drag and nudge buttons (weston ignores a window's own moves)"
-        return
-    fi
+# drag_face_to X Y: a drag on the face that takes the ruler's corner to X,
+# Y; on mutter, mutter asked to.
+drag_face_to() {
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
-    e2e_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80)))
+    if [[ $DESKTOP == mutter ]]; then
+        xdotool windowmove "$WID" "$1" "$2"
+    else
+        e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+    fi
+    e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
+}
+
+# The window manager runs the face's drag, which may leave the ruler partly
+# off the screen; the nudges start from where the ruler stands, even after
+# the window manager refused some at the screen's edge.
+check_ruler_moves() {
+    local start_x=$X start_y=$Y edge_x=$((SCREEN_W - W)) kept_x
+    if [[ $DESKTOP == mutter ]]; then
+        e2e_assert_match _NET_WM_ACTION_MOVE "$(xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS)" \
+            "mutter lets the ruler be moved"
+    fi
     e2e_assert "a drag on the face moves the ruler by the drag's distance" \
-        e2e_wait_geometry "$WID" "$((X + 150)) $((Y + 80)) $W $H"
-    ruler_read_geometry
-    e2e_click $(at $RULER_MOVE_LEFT)
-    e2e_assert "Move left moves the ruler one pixel left" \
-        e2e_wait_geometry "$WID" "$((X - 1)) $Y $W $H"
-    e2e_click $(at $RULER_MOVE_RIGHT)
-    e2e_assert "Move right moves it back" e2e_wait_geometry "$WID" "$X $Y $W $H"
+        drag_face_to $((X + 150)) $((Y + 80))
+    if own_moves_refused; then
+        not_checked "the ruler's nudge buttons (weston ignores a window's own moves)"
+    else
+        drag_face_to "$edge_x" "$Y" || e2e_fail "a drag takes the ruler to the screen's right edge"
+        e2e_click $(at $RULER_MOVE_RIGHT)
+        e2e_click $(at $RULER_MOVE_RIGHT)
+        sleep 0.3
+        read -r kept_x _ < <(e2e_geometry "$WID")
+        e2e_click $(at $RULER_MOVE_LEFT)
+        e2e_assert "Move left moves the ruler one pixel left of where Move right left it" \
+            e2e_wait_geometry "$WID" "$((kept_x - 1)) $Y $W $H"
+        ruler_read_geometry
+    fi
+    if [[ $DESKTOP == mutter ]]; then
+        not_checked "a drag partly off the screen (headless mutter runs no move for XTEST)"
+    else
+        # The pointer stops at the screen's edge, the ruler's end goes on.
+        e2e_assert "a drag leaves the ruler partly off the screen" \
+            drag_face_to $((SCREEN_W - 1 - ${RULER_FACE% *})) "$Y"
+    fi
+    drag_face_to "$start_x" "$start_y" || e2e_fail "a drag brings the ruler back"
 }
 
 # check_minimise WID MIN_X NAME: the minimise picture's press and release

@@ -5,6 +5,8 @@
 //   fake_portal cancel         the user cancelled (response 1)
 //   fake_portal refuse         the portal said no (response 2)
 //   fake_portal error          a D-Bus error instead of a request object
+//   fake_portal nointerface    the error of a portal without a screenshot
+//                              interface
 //   fake_portal nocolour       picked, but the results hold no "color"
 //   fake_portal badcolour      picked, with a "color" that is not three numbers
 //   fake_portal silent         takes the question and never answers (hung, or
@@ -58,6 +60,10 @@ public slots:
         const QString token = options.value(QStringLiteral("handle_token")).toString();
         std::printf("PickColor %s %s\n", qPrintable(parentWindow), qPrintable(token));
         std::fflush(stdout);
+        if (how.value(0) == QLatin1String("nointerface")) {
+            sendErrorReply(QDBusError::UnknownInterface, QStringLiteral("no screenshots here"));
+            return {};
+        }
         if (how.value(0) == QLatin1String("error") || token.isEmpty()) {
             sendErrorReply(QStringLiteral("org.freedesktop.portal.Error.Failed"),
                            QStringLiteral("no colour today"));

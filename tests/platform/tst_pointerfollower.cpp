@@ -53,7 +53,7 @@ void TestPointerFollower::keepsPressedPointUnderPointer()
     QCursor::setPos(pointerAtStart);
     if (QCursor::pos() != pointerAtStart)
         QSKIP("this platform does not place the pointer");
-    new PointerFollower(&window, press);
+    new PointerFollower(&window, press, window.pos());
     QCOMPARE(window.pos(), QPoint(200, 150) + pointerAtStart - press);
     QCursor::setPos(pointerLater);
     sendToWindow(window, QEvent::MouseMove, Qt::LeftButton);

@@ -80,12 +80,14 @@ void tst_PortalColorPicker::answersAsThePortalSays_data()
         << QStringList{"answer", "1.5", "-0.2", "0.5"} << "picked 8388863";
     QTest::newRow("a channel that is no number")
         << QStringList{"answer", "nan", "0", "0"} << "refused";
-    QTest::newRow("cancelled") << QStringList{"cancel"} << "refused";
+    QTest::newRow("cancelled") << QStringList{"cancel"} << "cancelled";
     QTest::newRow("refused") << QStringList{"refuse"} << "refused";
     QTest::newRow("D-Bus error") << QStringList{"error"} << "refused";
     QTest::newRow("answer without a colour") << QStringList{"nocolour"} << "refused";
     QTest::newRow("colour of the wrong type") << QStringList{"badcolour"} << "refused";
-    QTest::newRow("no portal") << QStringList{} << "refused";
+    QTest::newRow("no portal") << QStringList{} << "no picker";
+    QTest::newRow("a portal without the screenshot interface")
+        << QStringList{"nointerface"} << "no picker";
     QTest::newRow("never answers: closed at the time limit")
         << QStringList{"silent"} << "unanswered";
     QTest::newRow("dies before answering") << QStringList{"dying"} << "picker gone";
@@ -105,7 +107,8 @@ void tst_PortalColorPicker::answersAsThePortalSays()
     QStringList answers;
     for (int question = 0; question < 2; ++question) {
         picker.PickColor(&window, [&answers](ColorPicker::Answer picked) {
-            const char *outcomes[] = {"picked", "refused", "unanswered", "picker gone"};
+            const char *outcomes[] = {"picked",      "refused",   "unanswered",
+                                      "picker gone", "cancelled", "no picker"};
             answers << QString::fromLatin1(outcomes[picked.outcome]) +
                            (picked.outcome == ColorPicker::Answer::Picked
                                 ? QStringLiteral(" %1").arg(picked.color)

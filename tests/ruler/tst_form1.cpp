@@ -195,6 +195,16 @@ void TestForm1::nudgeMovesByTenTwips()
     QCOMPARE(ruler.pos(), QPoint(101, 99));
     ruler.chameleonButton3_Click();
     QCOMPARE(ruler.pos(), QPoint(101, 100));
+
+    // Moves the window manager refuses leave the ruler where it stands, and
+    // the next nudge and the stored place start from there.
+    fakes->windowPlace.kept = QPoint(101, 100);
+    ruler.chameleonButton4_Click();
+    ruler.chameleonButton4_Click();
+    ruler.chameleonButton1_Click();
+    QCOMPARE(ruler.pos(), QPoint(100, 100));
+    ruler.mnuClose_Click();
+    QCOMPARE(fakes->settings.writes.mid(7), QStringList({"X_L=1515", "X_T=1500"}));
 }
 
 void TestForm1::takingOffTopLeavesBandOnce()

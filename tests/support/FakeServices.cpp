@@ -110,7 +110,7 @@ void FakeWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
 
 QPoint FakeWindowPlace::PlaceOf(const QWidget *window)
 {
-    return window->pos();
+    return kept.value_or(window->pos());
 }
 
 void FakeWindowPlace::MoveTo(QWidget *window, const QPoint &place)

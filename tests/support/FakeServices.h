@@ -18,6 +18,7 @@
 #include <QSet>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 class QWidget;
 
@@ -108,8 +109,9 @@ public:
     QList<QPoint> points;
 };
 
-// Qt's place is the windowing system's; a size asked for is given at once,
-// unless the test has it refused.
+// Qt's place is the windowing system's, unless a window manager that
+// refuses every move keeps the window at kept; a size asked for is given at
+// once, unless the test has it refused.
 class FakeWindowPlace : public WindowPlace
 {
 public:
@@ -119,6 +121,7 @@ public:
 
     QList<QSize> askedSizes;
     bool refusesSizes = false;
+    std::optional<QPoint> kept;
 };
 
 // Records every message instead of showing it.

@@ -5,6 +5,7 @@
 #include "settings/PresetsReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -92,21 +93,48 @@ int takeTurn(const QByteArray &directory)
     return turn;
 }
 
-// The file a write replaces: the store's own, or the regular file a
-// symbolic link there leads to, so that the link stays a link. Empty when
-// anything else is in the way.
+// Where a symbolic link leads, followed link by link so that a link to a
+// file not made yet (a dotfiles layout) leads there too. Empty for a loop.
+QByteArray linkTarget(QByteArray path)
+{
+    char target[PATH_MAX];
+    for (int hop = 0; hop < 40; ++hop) {
+        const ssize_t length = readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            return errno == EINVAL || errno == ENOENT ? path : QByteArray();
+        const QByteArray next(target, qsizetype(length));
+        path = next.startsWith('/') ? next : path.left(path.lastIndexOf('/') + 1) + next;
+    }
+    return {};
+}
+
+// The file a write replaces: the store's own, or the file a symbolic link
+// there leads to, made there when it is not yet, so that the link stays a
+// link. Empty when anything but a regular file is in the way.
 QByteArray replacedFile(const QByteArray &path)
 {
+    const QByteArray target = linkTarget(path);
     struct stat status = {};
-    if (lstat(path.constData(), &status) != 0)
-        return errno == ENOENT ? path : QByteArray();
-    if (isRegularFile(status))
-        return path;
-    char resolved[PATH_MAX];
-    if (!S_ISLNK(status.st_mode) || !realpath(path.constData(), resolved) ||
-        stat(resolved, &status) != 0 || !isRegularFile(status))
+    if (target.isEmpty())
         return {};
-    return resolved;
+    if (stat(target.constData(), &status) == 0)
+        return isRegularFile(status) ? target : QByteArray();
+    return errno == ENOENT ? target : QByteArray();
+}
+
+// A store the user made read-only is left as it is, as one the program
+// cannot read (its keys would be lost).
+bool mayReplace(const QByteArray &target)
+{
+    struct stat status = {};
+    if (stat(target.constData(), &status) != 0)
+        return errno == ENOENT;
+    if ((status.st_mode & 0222) == 0)
+        return false;
+    const int file = openRegularFile(target);
+    if (file >= 0)
+        close(file);
+    return file >= 0;
 }
 
 bool writeAll(int file, const QByteArray &text)
@@ -156,8 +184,9 @@ QString IniSettingsStore::FilePath(const QString &application)
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!base.startsWith(QLatin1Char('/'))) {
+        // A home that is not there is not made: that is the system's work.
         const QString home = qEnvironmentVariable("HOME");
-        if (!home.startsWith(QLatin1Char('/')))
+        if (!home.startsWith(QLatin1Char('/')) || !QFileInfo(home).isDir())
             return {};
         base = home + QStringLiteral("/.config");
     }
@@ -186,7 +215,7 @@ void IniSettingsStore::SaveSettings(const QString &application, const QString &s
     makeDirectories(directory);
     const int turn = takeTurn(directory);
     const QByteArray target = replacedFile(file);
-    if (!target.isEmpty()) {
+    if (!target.isEmpty() && mayReplace(target)) {
         QMap<QString, QString> values = readKeys(target, section, programKeys());
         for (const auto &[key, text] : keysAndTexts)
             values.insert(key, text);

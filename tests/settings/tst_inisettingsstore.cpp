@@ -26,7 +26,8 @@ private slots:
     void storeLiesWhereXdgSays();
     void onlyARegularFileIsAStore_data();
     void onlyARegularFileIsAStore();
-    void symbolicLinkStaysALink();
+    void whereAWriteGoes_data();
+    void whereAWriteGoes();
     void writeKeepsTheProgramsKeysOnly();
     void largeStoreIsReadAsFarAsTheLimit();
 
@@ -165,6 +166,9 @@ void TestIniSettingsStore::storeLiesWhereXdgSays_data()
     QTest::newRow("empty home") << "-"
                                 << ""
                                 << "";
+    QTest::newRow("missing home") << "-"
+                                  << "gone"
+                                  << "";
     QTest::newRow("relative home") << "-"
                                    << "rel"
                                    << "";
@@ -221,7 +225,7 @@ void TestIniSettingsStore::onlyARegularFileIsAStore_data()
     QTest::newRow("directory") << "directory";
     QTest::newRow("link to a pipe") << "link to a pipe";
     QTest::newRow("link to /dev/zero") << "link to /dev/zero";
-    QTest::newRow("dangling link") << "dangling link";
+    QTest::newRow("link into no directory") << "dangling link";
 }
 
 void TestIniSettingsStore::onlyARegularFileIsAStore()
@@ -256,20 +260,38 @@ void TestIniSettingsStore::onlyARegularFileIsAStore()
              QStringList{QFileInfo(storeFile()).fileName()});
 }
 
-void TestIniSettingsStore::symbolicLinkStaysALink()
+// A write goes through a symbolic link to its target, made there when it is
+// missing (a dotfiles layout); a store the user made read-only stays so.
+void TestIniSettingsStore::whereAWriteGoes_data()
 {
-    const QString target = home->filePath("elsewhere.conf");
-    QFile file(target);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Presets]\nPix=False\n");
-    file.close();
-    QDir().mkpath(QFileInfo(storeFile()).path());
-    QVERIFY(QFile::link(target, storeFile()));
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("link") << "link" << QByteArray("[Presets]\nPix=False\nX_L=30\n");
+    QTest::newRow("dangling link") << "dangling link" << QByteArray("[Presets]\nX_L=30\n");
+    QTest::newRow("read-only") << "read-only" << QByteArray("[Presets]\nPix=False\n");
+}
 
-    QCOMPARE(read({"Pix"}).value("Pix"), QStringLiteral("False"));
+void TestIniSettingsStore::whereAWriteGoes()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, written);
+    const QByteArray target = QFile::encodeName(home->filePath("elsewhere.conf"));
+    const QByteArray path = QFile::encodeName(storeFile());
+    writeFile("[Presets]\nPix=False\n");
+    if (kind == "read-only") {
+        QCOMPARE(chmod(path.constData(), 0444), 0);
+    } else {
+        QCOMPARE(kind == "link" ? rename(path.constData(), target.constData())
+                                : unlink(path.constData()),
+                 0);
+        QCOMPARE(symlink("../../elsewhere.conf", path.constData()), 0);
+    }
+
     save({{"X_L", "30"}});
-    QVERIFY(QFileInfo(storeFile()).isSymLink());
-    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=False\nX_L=30\n"));
+    QCOMPARE(fileText(), written);
+    QCOMPARE(QFileInfo(storeFile()).isSymLink(), kind != "read-only");
+    QCOMPARE(QFileInfo(storeFile()).permissions() & QFile::WriteOwner,
+             kind == "read-only" ? QFile::Permissions() : QFile::WriteOwner);
 }
 
 // Keys the program does not know are no business of its own: a write keeps

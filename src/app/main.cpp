@@ -1,6 +1,7 @@
 #include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
+#include "platform/CloseSignals.h"
 #include "platform/x11/KeyRepeat.h"
 #include "platform/x11/X11Connection.h"
 #include "ruler/Form1.h"
@@ -49,6 +50,14 @@ std::vector<char *> argumentsOnX11(int argc, char *argv[])
     return arguments;
 }
 
+// A session ending, the launching terminal closed or Ctrl+C close the ruler
+// as the desktop does: it stores its presets, unloads the other windows with
+// their own unloading, and the copied text outlives the program.
+void closeOnSignals(Form1 &ruler)
+{
+    CloseSignals::Install([&ruler] { ruler.close(); });
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -93,5 +102,6 @@ int main(int argc, char *argv[])
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();
+    closeOnSignals(ruler);
     return app.exec();
 }

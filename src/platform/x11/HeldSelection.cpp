@@ -9,9 +9,8 @@
 namespace {
 
 const char *const atomNames[] = {
-    "CLIPBOARD", "TARGETS",    "MULTIPLE",
-    "TIMESTAMP", "ATOM_PAIR",  "UTF8_STRING",
-    "TEXT",      "text/plain", "SAVE_TARGETS",
+    "CLIPBOARD",   "TARGETS", "MULTIPLE",   "TIMESTAMP",    "ATOM_PAIR",
+    "UTF8_STRING", "TEXT",    "text/plain", "SAVE_TARGETS",
 };
 
 } // namespace

@@ -9,8 +9,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -58,10 +61,23 @@ void closeOnSignals(Form1 &ruler)
     CloseSignals::Install([&ruler] { ruler.close(); });
 }
 
+// Started with standard input, output or error closed (some launchers do
+// that), the next file opened would take its number: Qt's X connection on
+// fd 2 would get every warning written into the protocol stream. Each one
+// closed is opened on /dev/null before anything else is.
+void openClosedStandardStreams()
+{
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", stream == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    openClosedStandardStreams();
     if (ClipboardHolder::Requested(argc, argv))
         return ClipboardHolder::Serve();
     readCommandLine(argc, argv);

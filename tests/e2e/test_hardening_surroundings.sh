@@ -68,6 +68,19 @@ check_no_home() {
     E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
 }
 
+# Started with its standard streams closed (as some launchers do) and no
+# XDG_RUNTIME_DIR, the warning Qt writes about that went into the X
+# connection on fd 2 and the program hung before its first window.
+check_closed_standard_streams() {
+    write_store empty
+    # shellcheck disable=SC2016  # the inner shell's own parameters
+    E2E_OMBRIX_ENV=(-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb sh -c 'exec "$0" <&- >&- 2>&-')
+    ruler_starts || e2e_fail "closed standard streams: the ruler starts with one window only"
+    e2e_assert_eq "$GOOD_X $GOOD_Y" "$X $Y" "closed standard streams: the stored place"
+    e2e_assert "closed standard streams: Close ends the program" close_ruler
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
 # ---- what lies at the store's place -------------------------------------------
 
 # A pipe: reading it would wait for a writer for ever. It counts as no store,
@@ -328,6 +341,7 @@ measure_default_place
 check_any_qt_platform
 check_relative_config_home
 check_no_home
+check_closed_standard_streams
 check_pipe_at_the_store
 check_huge_store
 check_missing_configuration_directory

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QScreen>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -73,6 +74,19 @@ void openClosedStandardStreams()
     }
 }
 
+// Qt paints into images of 16 bits a pixel and more; on a screen of fewer
+// (an 8-bit PseudoColor X server) every window would map empty.
+bool screenCanBePainted()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && screen->depth() >= 15)
+        return true;
+    std::fprintf(stderr,
+                 "ombrix: cannot draw on a screen of %d bits a pixel (15 or more are needed)\n",
+                 screen ? screen->depth() : 0);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -106,6 +120,8 @@ int main(int argc, char *argv[])
     int argumentCount = int(arguments.size()) - 1;
     QApplication app(argumentCount, arguments.data());
     probe.reset();
+    if (!screenCanBePainted())
+        return 1;
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as

@@ -81,7 +81,57 @@ check_closed_standard_streams() {
     E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
 }
 
+# A home that is not there is not made: no store then, as with no home.
+check_missing_home() {
+    E2E_OMBRIX_ENV=(-u XDG_CONFIG_HOME "HOME=$E2E_TMP/gone" QT_QPA_PLATFORM=xcb)
+    ruler_starts || e2e_fail "missing home: the ruler starts with one window only"
+    e2e_assert "missing home: Close ends the program" close_ruler
+    e2e_assert_not "missing home: it is not made" test -e "$E2E_TMP/gone"
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
 # ---- what lies at the store's place -------------------------------------------
+
+every_key_is_good() {
+    local key
+    for key in "${UNIT_KEYS[@]}" X_L X_T "${OTHER_KEYS[@]}"; do
+        [[ $(e2e_store_value "$key") == "${GOOD[$key]}" ]] || return 1
+    done
+}
+
+# A byte-order mark, as some editors save it, hides no key: the ruler takes
+# its place, and Close keeps every window's keys.
+check_byte_order_mark() {
+    write_store empty
+    printf '\xef\xbb\xbf%s\n' "$(cat "$STORE")" >"$STORE.new" && mv "$STORE.new" "$STORE"
+    ruler_starts || e2e_fail "byte-order mark: the ruler starts with one window only"
+    e2e_assert_eq "$GOOD_X $GOOD_Y" "$X $Y" "byte-order mark: the stored place"
+    e2e_assert "byte-order mark: Close ends the program" close_ruler
+    e2e_assert "byte-order mark: Close keeps every key" every_key_is_good
+}
+
+# A dotfiles layout: the store a link to a file not made yet, which Close
+# makes. A store made read-only is left as it is.
+check_linked_and_read_only_store() {
+    rm -rf "$XDG_CONFIG_HOME/Ombrix" "$E2E_TMP/dotfiles"
+    mkdir -p "$(dirname "$STORE")" "$E2E_TMP/dotfiles"
+    ln -s "$E2E_TMP/dotfiles/Ombrix.conf" "$STORE"
+    ruler_starts || e2e_fail "dangling link: the ruler starts with one window only"
+    e2e_assert "dangling link: Close ends the program" close_ruler
+    e2e_assert "dangling link: Close writes a valid store through it" store_is_valid
+    e2e_assert "dangling link: it stays a link" test -L "$STORE"
+    rm -f "$STORE"
+    write_store empty
+    chmod 0444 "$STORE"
+    ruler_starts || e2e_fail "read-only store: the ruler starts with one window only"
+    xdotool windowmove "$WID" 300 400
+    e2e_wait_geometry "$WID" "300 400 400 84" || e2e_fail "read-only store: the ruler moves"
+    ruler_read_geometry
+    e2e_assert "read-only store: Close ends the program" close_ruler
+    e2e_assert "read-only store: left as it was" every_key_is_good
+    e2e_assert_eq 444 "$(stat -c %a "$STORE")" "read-only store: still read-only"
+    rm -f "$STORE"
+}
 
 # A pipe: reading it would wait for a writer for ever. It counts as no store,
 # and nothing is written through it to a reader waiting at the other end.
@@ -155,6 +205,23 @@ check_huge_store() {
         stored+="$key=$(e2e_store_value "$key") "
     done
     e2e_assert_eq "$want" "$stored" "100 MB store: every key of the program's is kept"
+}
+
+# ---- the screen -------------------------------------------------------------
+
+# An 8-bit PseudoColor screen, which Qt cannot paint on: the start ends at
+# once with one line that says why.
+check_eight_bit_screen() {
+    local display=$DISPLAY said status=0
+    xd_start_xvfb 640x480x8 "$E2E_TMP/xvfb8.log" || {
+        e2e_fail "an 8-bit Xvfb starts"
+        return
+    }
+    said=$(timeout 10 "$OMBRIX_BIN" 2>&1 >/dev/null) || status=$?
+    export DISPLAY=$display
+    e2e_assert_eq "1" "$status" "8-bit screen: the start ends with status 1"
+    e2e_assert_eq "ombrix: cannot draw on a screen of 8 bits a pixel (15 or more are needed)" \
+        "$said" "8-bit screen: one line says why"
 }
 
 # ---- the store's directory --------------------------------------------------
@@ -342,6 +409,9 @@ check_any_qt_platform
 check_relative_config_home
 check_no_home
 check_closed_standard_streams
+check_missing_home
+check_byte_order_mark
+check_linked_and_read_only_store
 check_pipe_at_the_store
 check_huge_store
 check_missing_configuration_directory
@@ -350,3 +420,4 @@ check_store_deleted_while_running
 check_two_copies_closing_at_once
 check_kill_during_saving_exit
 check_help_from_hostile_directory
+check_eight_bit_screen

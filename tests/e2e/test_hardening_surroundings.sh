@@ -15,6 +15,8 @@ source "$(dirname "$0")/harness.sh"
 source "$(dirname "$0")/ruler.sh"
 # shellcheck source=tests/e2e/hardening.sh
 source "$(dirname "$0")/hardening.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
 
 # ---- the environment ---------------------------------------------------------
 
@@ -224,6 +226,46 @@ check_eight_bit_screen() {
         "$said" "8-bit screen: one line says why"
 }
 
+# spy_reads X Y: Color Spy, started, copies the pixel at X,Y (root
+# coordinates, no monitor being primary) with Enter.
+spy_reads() {
+    local pixel
+    pixel=$(e2e_pixel "$1" "$2")
+    click_in "$SPY" "${SPY_START_BUTTON[@]}"
+    move_in "$SPY" "${SPY_BACKGROUND[@]}"
+    e2e_move "$1" "$2"
+    sleep 1
+    press_enter_in_spy
+    e2e_wait_until 5 spy_copied "RGB # - ${pixel#\#}" "X Pos - $1"
+}
+
+spy_copied() {
+    local text
+    text=$(e2e_clipboard | tr -d '\r')
+    grep -qxF "$1" <<<"$text" && grep -qxF "$2" <<<"$text"
+}
+
+# A monitor set by hand and taken away, then the screen made smaller and
+# large again, leave RandR listing no monitor while the whole screen shows:
+# Color Spy reads it as a server without such lists, and reads on once a
+# monitor is listed again.
+check_spy_without_monitors() {
+    write_store empty
+    start_ruler
+    open_spy
+    local size
+    size=$(xdpyinfo | awk '/dimensions:/ { print $2 }')
+    xrandr --setmonitor ombrix-test 100/10x100/10+0+0 none
+    xrandr --delmonitor ombrix-test
+    xrandr --fb 640x480 2>/dev/null
+    xrandr --fb "$size"
+    e2e_assert_eq "Monitors: 0" "$(xrandr --listmonitors | head -n 1)" "RandR lists no monitor"
+    e2e_assert "no monitor listed: Color Spy reads the screen" spy_reads 150 260
+    xrandr --setmonitor ombrix-back "${size%x*}/339x${size#*x}/271+0+0" none
+    e2e_assert "a monitor listed again: Color Spy reads on" spy_reads 300 250
+    close_ruler || e2e_fail "no monitor listed: Close ends the program"
+}
+
 # ---- the store's directory --------------------------------------------------
 
 check_missing_configuration_directory() {
@@ -421,3 +463,4 @@ check_two_copies_closing_at_once
 check_kill_during_saving_exit
 check_help_from_hostile_directory
 check_eight_bit_screen
+check_spy_without_monitors

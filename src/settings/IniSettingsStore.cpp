@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <limits>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -39,20 +40,20 @@ int openRegularFile(const QByteArray &path)
 }
 
 // The program writes a few hundred bytes. A store grown far beyond that by
-// other hands is read this far, which bounds the time a window waits for its
-// keys whatever the file holds; a key written beyond is not seen, and the
-// next write leaves it out.
+// other hands is read this far for a window, which bounds the time it waits
+// for its keys whatever the file holds; a key written beyond is not seen.
+// A write reads the whole file, so that it loses none of the program's keys.
 constexpr qint64 largestStore = 128 * 1024 * 1024;
+constexpr qint64 wholeStore = std::numeric_limits<qint64>::max();
 
 QMap<QString, QString> readKeys(const QByteArray &path, const QString &section,
-                                const QStringList &keys)
+                                const QStringList &keys, qint64 left)
 {
     const int file = openRegularFile(path);
     if (file < 0)
         return {};
     PresetsReader reader(section, keys);
     std::vector<char> piece(256 * 1024);
-    qint64 left = largestStore;
     bool wholeFile = true;
     while (left > 0) {
         const ssize_t got =
@@ -201,7 +202,7 @@ QMap<QString, QString> IniSettingsStore::GetSettings(const QString &application,
     const QString path = FilePath(application);
     if (path.isEmpty())
         return {};
-    return readKeys(QFile::encodeName(path), section, keys);
+    return readKeys(QFile::encodeName(path), section, keys, largestStore);
 }
 
 void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
@@ -216,7 +217,7 @@ void IniSettingsStore::SaveSettings(const QString &application, const QString &s
     const int turn = takeTurn(directory);
     const QByteArray target = replacedFile(file);
     if (!target.isEmpty() && mayReplace(target)) {
-        QMap<QString, QString> values = readKeys(target, section, programKeys());
+        QMap<QString, QString> values = readKeys(target, section, programKeys(), wholeStore);
         for (const auto &[key, text] : keysAndTexts)
             values.insert(key, text);
         replaceFile(target, PresetsFileFormat::sectionText(section, values));

@@ -9,9 +9,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <limits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <limits>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -74,7 +74,7 @@ void openClosedStandardStreams()
     }
 }
 
-// Qt paints into images of 16 bits a pixel and more; on a screen of fewer
+// Qt paints into images of 15 bits a pixel and more; on a screen of fewer
 // (an 8-bit PseudoColor X server) every window would map empty.
 bool screenCanBePainted()
 {

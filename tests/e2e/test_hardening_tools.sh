@@ -96,7 +96,7 @@ check_tools_take_good_keys() {
 check_signals_close_as_the_desktop() {
     local signal
     E2E_OMBRIX_ENV=(--default-signal=INT QT_QPA_PLATFORM=xcb)
-    for signal in TERM HUP INT; do
+    for signal in TERM INT; do # HUP takes the same path as TERM
         write_store empty && TOOLS=
         tools_run "$signal" || e2e_fail "SIG$signal: the windows open, and the signal ends them"
         e2e_assert_eq "ruler 100 200 spy 200 400 mixer 600 700 colour 10 20 30 status 0" \

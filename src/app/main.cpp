@@ -1,6 +1,7 @@
 #include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
+#include "platform/CloseSignals.h"
 #include "platform/ProgramTranslations.h"
 #include "platform/x11/KeyRepeat.h"
 #include "platform/x11/X11Connection.h"
@@ -9,8 +10,12 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QScreen>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
 #include <memory>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -52,10 +57,44 @@ std::vector<char *> argumentsOnX11(int argc, char *argv[])
     return arguments;
 }
 
+// A session ending, the launching terminal closed or Ctrl+C close the ruler
+// as the desktop does: it stores its presets, unloads the other windows with
+// their own unloading, and the copied text outlives the program.
+void closeOnSignals(Form1 &ruler)
+{
+    CloseSignals::Install([&ruler] { ruler.close(); });
+}
+
+// Started with standard input, output or error closed (some launchers do
+// that), the next file opened would take its number: Qt's X connection on
+// fd 2 would get every warning written into the protocol stream. Each one
+// closed is opened on /dev/null before anything else is.
+void openClosedStandardStreams()
+{
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) == -1 && errno == EBADF)
+            open("/dev/null", stream == STDIN_FILENO ? O_RDONLY : O_WRONLY);
+    }
+}
+
+// Qt paints into images of 15 bits a pixel and more; on a screen of fewer
+// (an 8-bit PseudoColor X server) every window would map empty.
+bool screenCanBePainted()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (screen && screen->depth() >= 15)
+        return true;
+    std::fprintf(stderr,
+                 "ombrix: cannot draw on a screen of %d bits a pixel (15 or more are needed)\n",
+                 screen ? screen->depth() : 0);
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
+    openClosedStandardStreams();
     if (ClipboardHolder::Requested(argc, argv))
         return ClipboardHolder::Serve();
     readCommandLine(argc, argv);
@@ -84,6 +123,8 @@ int main(int argc, char *argv[])
     int argumentCount = int(arguments.size()) - 1;
     QApplication app(argumentCount, arguments.data());
     probe.reset();
+    if (!screenCanBePainted())
+        return 1;
     ProgramTranslations::Install(&app);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     // Task bars and docks tie the windows to the menu entry by their class,
@@ -97,5 +138,6 @@ int main(int argc, char *argv[])
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();
+    closeOnSignals(ruler);
     return app.exec();
 }

@@ -23,6 +23,8 @@ QPoint MonitorLayout::ToRoot(QPoint screenPoint) const
 
 bool MonitorLayout::Covers(QPoint rootPoint) const
 {
+    if (monitors.isEmpty())
+        return true;
     for (const Monitor &monitor : monitors) {
         if (monitor.geometry.contains(rootPoint))
             return true;

@@ -23,7 +23,9 @@ public:
     QPoint Origin() const;
     QPoint FromRoot(QPoint rootPoint) const;
     QPoint ToRoot(QPoint screenPoint) const;
-    // Whether some monitor shows the root window's pixel there.
+    // Whether some monitor shows the root window's pixel there. A server
+    // that lists no monitor at all (RandR's list emptied by hand) shows the
+    // whole root window, as one without RandR 1.5 does.
     bool Covers(QPoint rootPoint) const;
 
 private:

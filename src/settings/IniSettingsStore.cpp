@@ -5,11 +5,13 @@
 #include "settings/PresetsReader.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
 #include <fcntl.h>
+#include <limits>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,20 +40,20 @@ int openRegularFile(const QByteArray &path)
 }
 
 // The program writes a few hundred bytes. A store grown far beyond that by
-// other hands is read this far, which bounds the time a window waits for its
-// keys whatever the file holds; a key written beyond is not seen, and the
-// next write leaves it out.
+// other hands is read this far for a window, which bounds the time it waits
+// for its keys whatever the file holds; a key written beyond is not seen.
+// A write reads the whole file, so that it loses none of the program's keys.
 constexpr qint64 largestStore = 128 * 1024 * 1024;
+constexpr qint64 wholeStore = std::numeric_limits<qint64>::max();
 
 QMap<QString, QString> readKeys(const QByteArray &path, const QString &section,
-                                const QStringList &keys)
+                                const QStringList &keys, qint64 left)
 {
     const int file = openRegularFile(path);
     if (file < 0)
         return {};
     PresetsReader reader(section, keys);
     std::vector<char> piece(256 * 1024);
-    qint64 left = largestStore;
     bool wholeFile = true;
     while (left > 0) {
         const ssize_t got =
@@ -92,21 +94,48 @@ int takeTurn(const QByteArray &directory)
     return turn;
 }
 
-// The file a write replaces: the store's own, or the regular file a
-// symbolic link there leads to, so that the link stays a link. Empty when
-// anything else is in the way.
+// Where a symbolic link leads, followed link by link so that a link to a
+// file not made yet (a dotfiles layout) leads there too. Empty for a loop.
+QByteArray linkTarget(QByteArray path)
+{
+    char target[PATH_MAX];
+    for (int hop = 0; hop < 40; ++hop) {
+        const ssize_t length = readlink(path.constData(), target, sizeof target);
+        if (length < 0)
+            return errno == EINVAL || errno == ENOENT ? path : QByteArray();
+        const QByteArray next(target, qsizetype(length));
+        path = next.startsWith('/') ? next : path.left(path.lastIndexOf('/') + 1) + next;
+    }
+    return {};
+}
+
+// The file a write replaces: the store's own, or the file a symbolic link
+// there leads to, made there when it is not yet, so that the link stays a
+// link. Empty when anything but a regular file is in the way.
 QByteArray replacedFile(const QByteArray &path)
 {
+    const QByteArray target = linkTarget(path);
     struct stat status = {};
-    if (lstat(path.constData(), &status) != 0)
-        return errno == ENOENT ? path : QByteArray();
-    if (isRegularFile(status))
-        return path;
-    char resolved[PATH_MAX];
-    if (!S_ISLNK(status.st_mode) || !realpath(path.constData(), resolved) ||
-        stat(resolved, &status) != 0 || !isRegularFile(status))
+    if (target.isEmpty())
         return {};
-    return resolved;
+    if (stat(target.constData(), &status) == 0)
+        return isRegularFile(status) ? target : QByteArray();
+    return errno == ENOENT ? target : QByteArray();
+}
+
+// A store the user made read-only is left as it is, as one the program
+// cannot read (its keys would be lost).
+bool mayReplace(const QByteArray &target)
+{
+    struct stat status = {};
+    if (stat(target.constData(), &status) != 0)
+        return errno == ENOENT;
+    if ((status.st_mode & 0222) == 0)
+        return false;
+    const int file = openRegularFile(target);
+    if (file >= 0)
+        close(file);
+    return file >= 0;
 }
 
 bool writeAll(int file, const QByteArray &text)
@@ -156,8 +185,9 @@ QString IniSettingsStore::FilePath(const QString &application)
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!base.startsWith(QLatin1Char('/'))) {
+        // A home that is not there is not made: that is the system's work.
         const QString home = qEnvironmentVariable("HOME");
-        if (!home.startsWith(QLatin1Char('/')))
+        if (!home.startsWith(QLatin1Char('/')) || !QFileInfo(home).isDir())
             return {};
         base = home + QStringLiteral("/.config");
     }
@@ -172,7 +202,7 @@ QMap<QString, QString> IniSettingsStore::GetSettings(const QString &application,
     const QString path = FilePath(application);
     if (path.isEmpty())
         return {};
-    return readKeys(QFile::encodeName(path), section, keys);
+    return readKeys(QFile::encodeName(path), section, keys, largestStore);
 }
 
 void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
@@ -186,8 +216,8 @@ void IniSettingsStore::SaveSettings(const QString &application, const QString &s
     makeDirectories(directory);
     const int turn = takeTurn(directory);
     const QByteArray target = replacedFile(file);
-    if (!target.isEmpty()) {
-        QMap<QString, QString> values = readKeys(target, section, programKeys());
+    if (!target.isEmpty() && mayReplace(target)) {
+        QMap<QString, QString> values = readKeys(target, section, programKeys(), wholeStore);
         for (const auto &[key, text] : keysAndTexts)
             values.insert(key, text);
         replaceFile(target, PresetsFileFormat::sectionText(section, values));

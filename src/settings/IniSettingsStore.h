@@ -10,7 +10,10 @@
 // The file is the program's own: a write keeps the program's keys that are
 // there and leaves out everything else, and only a regular file is read or
 // replaced. Anything else at the file's place (a pipe, a device, a
-// directory) counts as no store and is never written through.
+// directory) counts as no store and is never written through. A symbolic
+// link is written through to its target, made there when it is missing; a
+// file the user made read-only, or one the program cannot read, is left as
+// it is.
 class IniSettingsStore : public SettingsStore
 {
 public:

@@ -17,6 +17,32 @@ bool isBlank(char c)
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// Lines end at LF, CR or CR LF, as in Qt's INI files (a CR LF is a line
+// and an empty one).
+const char *lineEndIn(const char *begin, const char *end)
+{
+    const auto *lineFeed = static_cast<const char *>(memchr(begin, '\n', size_t(end - begin)));
+    const auto *carriageReturn =
+        static_cast<const char *>(memchr(begin, '\r', size_t((lineFeed ? lineFeed : end) - begin)));
+    return carriageReturn ? carriageReturn : lineFeed;
+}
+
+// A ';' outside quotes starts a comment that runs to the line's end, where
+// a backslash takes the character after it as it is.
+const char *commentStart(const char *begin, const char *end)
+{
+    bool quoted = false;
+    for (const char *at = begin; at < end; ++at) {
+        if (*at == '\\')
+            ++at;
+        else if (*at == '"')
+            quoted = !quoted;
+        else if (*at == ';' && !quoted)
+            return at;
+    }
+    return end;
+}
+
 void trim(const char *&begin, const char *&end)
 {
     while (begin < end && isBlank(*begin))
@@ -69,7 +95,7 @@ void PresetsReader::Read(const char *data, qsizetype size)
 {
     const char *end = data + size;
     while (data < end) {
-        const char *lineEnd = static_cast<const char *>(memchr(data, '\n', size_t(end - data)));
+        const char *lineEnd = lineEndIn(data, end);
         if (!lineEnd) {
             keepPartLine(data, end);
             return;
@@ -104,11 +130,17 @@ void PresetsReader::keepPartLine(const char *begin, const char *end)
 // character tells most lines of no interest apart at a glance.
 void PresetsReader::line(const char *begin, const char *end)
 {
+    if (firstLine && end - begin >= 3 && memcmp(begin, "\xef\xbb\xbf", 3) == 0)
+        begin += 3; // the byte-order mark some editors write
+    firstLine = false;
     while (begin < end && isBlank(*begin))
         ++begin;
     if (begin == end || (*begin != '[' && !(inSection && mayStartKey[uchar(*begin)])))
         return;
+    end = commentStart(begin, end);
     trim(begin, end);
+    if (begin == end)
+        return;
     if (*begin == '[' && end[-1] == ']' && end - begin >= 2) {
         const char *nameBegin = begin + 1;
         const char *nameEnd = end - 1;

@@ -10,7 +10,9 @@
 // Takes the values of a few keys of one section out of a store's text, given
 // in pieces of any size, and nothing else: whatever else the file holds
 // costs a look at each line and no memory, however large it is. The file's
-// lines are read as PresetsFileFormat writes them; for a key given twice the
+// lines are read as PresetsFileFormat writes them and as Qt's INI reader
+// reads a hand-edited file: a UTF-8 byte-order mark at its start, lines
+// ended by CR as well as LF, comments after ';'. For a key given twice the
 // last line holds.
 class PresetsReader
 {
@@ -31,6 +33,7 @@ private:
     std::vector<QByteArray> keys;
     std::array<bool, 256> mayStartKey = {};
     QByteArray partLine;
+    bool firstLine = true;
     bool inSection = false;
     QMap<QString, QString> values;
 };

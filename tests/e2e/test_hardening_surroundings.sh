@@ -15,6 +15,8 @@ source "$(dirname "$0")/harness.sh"
 source "$(dirname "$0")/ruler.sh"
 # shellcheck source=tests/e2e/hardening.sh
 source "$(dirname "$0")/hardening.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
 
 # ---- the environment ---------------------------------------------------------
 
@@ -65,6 +67,16 @@ check_no_home() {
     e2e_assert "no home: Close ends the program" close_ruler
     e2e_assert_eq "" "$(find "$dir" /.config/Ombrix -newer "$E2E_TMP/before-homeless" 2>/dev/null)" \
         "no home: nothing is written, under the working directory or /.config"
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
+# Standard streams closed, no XDG_RUNTIME_DIR: Qt's warning went into the X
+# connection on fd 2 and the start hung.
+check_closed_standard_streams() {
+    # shellcheck disable=SC2016  # the inner shell's own parameters
+    E2E_OMBRIX_ENV=(-u XDG_RUNTIME_DIR QT_QPA_PLATFORM=xcb sh -c 'exec "$0" <&- >&- 2>&-')
+    ruler_starts || e2e_fail "closed standard streams: the ruler starts with one window only"
+    e2e_assert "closed standard streams: Close ends the program" close_ruler
     E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
 }
 
@@ -142,6 +154,33 @@ check_huge_store() {
         stored+="$key=$(e2e_store_value "$key") "
     done
     e2e_assert_eq "$want" "$stored" "100 MB store: every key of the program's is kept"
+}
+
+# RandR emptied of monitors (one set and taken away, the screen shrunk and
+# grown back) still shows the whole screen: Color Spy reads it.
+check_spy_without_monitors() {
+    local rgb
+    write_store empty && start_ruler && open_spy
+    xrandr --setmonitor ombrix-test 100/10x100/10+0+0 none && xrandr --delmonitor ombrix-test
+    xrandr --fb 640x480 2>/dev/null; xrandr --fb 1280x1024
+    rgb="RGB # - $(e2e_pixel 150 260 | tr -d '#')"
+    click_in "$SPY" "${SPY_START_BUTTON[@]}" && move_in "$SPY" "${SPY_BACKGROUND[@]}"
+    e2e_move 150 260 && sleep 1 && press_enter_in_spy
+    e2e_assert "$(xrandr --listmonitors | head -n 1): Color Spy reads the screen" \
+        e2e_wait_until 5 clipboard_has_line "$rgb"
+}
+
+clipboard_has_line() {
+    e2e_clipboard | tr -d '\r' | grep -qxF "$1"
+}
+
+# An 8-bit PseudoColor screen, which Qt cannot paint on, ends the start (the
+# last check: DISPLAY stays on that screen).
+check_eight_bit_screen() {
+    xd_start_xvfb 640x480x8 "$E2E_TMP/xvfb8.log" || e2e_fail "an 8-bit Xvfb starts"
+    e2e_assert_eq "ombrix: cannot draw on a screen of 8 bits a pixel (15 or more are needed)
+status 1" "$(timeout 10 "$OMBRIX_BIN" 2>&1 >/dev/null || echo "status $?")" \
+        "8-bit screen: one line says why, and status 1"
 }
 
 # ---- the store's directory --------------------------------------------------
@@ -328,6 +367,7 @@ measure_default_place
 check_any_qt_platform
 check_relative_config_home
 check_no_home
+check_closed_standard_streams
 check_pipe_at_the_store
 check_huge_store
 check_missing_configuration_directory
@@ -336,3 +376,5 @@ check_store_deleted_while_running
 check_two_copies_closing_at_once
 check_kill_during_saving_exit
 check_help_from_hostile_directory
+check_spy_without_monitors
+check_eight_bit_screen

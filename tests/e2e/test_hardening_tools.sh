@@ -24,17 +24,19 @@ open_tool() {
     echo "$x $y"
 }
 
-# tools_run: starts the ruler, opens Color Spy and Color Mixer, and closes the
-# ruler through the window manager's protocol, which unloads the tools (the
-# Mixer then stores its colour). Sets TOOLS to "ruler spy mixer" places and
-# the stored colour, or fails.
+# tools_run [SIGNAL]: starts the ruler, opens Color Spy and Color Mixer, and
+# closes the ruler through the window manager's protocol, which unloads the
+# tools (the Mixer then stores its colour). Sets TOOLS to "ruler spy mixer"
+# places and the stored colour, or fails. With SIGNAL the ruler copies first
+# (COPIED), the store is deleted, and the signal closes.
 TOOLS=
 tools_run() {
     local spy mixer
     ruler_starts || return 1
+    [[ -z ${1:-} ]] || { copy_readouts $RULER_FACE && COPIED=$(e2e_clipboard_hex) && [[ -n $COPIED ]]; } || return 1
     spy=$(open_tool s "Color Spy") || return 1
     mixer=$(open_tool m "Color Mixer") || return 1
-    wm_delete "$WID"
+    if [[ -n ${1:-} ]]; then rm -f "$STORE" && kill -s "$1" "$E2E_OMBRIX_PID"; else wm_delete "$WID"; fi
     e2e_wait_exit "$E2E_OMBRIX_PID" || return 1
     TOOLS="ruler $X $Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
 }
@@ -89,6 +91,22 @@ check_tools_take_good_keys() {
         "tools with a good store: stored places and colour"
 }
 
+# Signals close as the desktop does, into a store deleted meanwhile, and the
+# copy stays (env undoes the SIGINT a shell ignores for background programs).
+check_signals_close_as_the_desktop() {
+    local signal
+    E2E_OMBRIX_ENV=(--default-signal=INT QT_QPA_PLATFORM=xcb)
+    for signal in TERM INT; do # HUP takes the same path as TERM
+        write_store empty && TOOLS=
+        tools_run "$signal" || e2e_fail "SIG$signal: the windows open, and the signal ends them"
+        e2e_assert_eq "ruler 100 200 spy 200 400 mixer 600 700 colour 10 20 30 status 0" \
+            "$TOOLS status $E2E_EXIT_STATUS" "SIG$signal: every window stores its place and colour"
+        e2e_assert "SIG$signal: the copy stays" e2e_wait_until 5 e2e_clipboard_holds "$COPIED"
+    done
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
 e2e_start_desktop
+check_signals_close_as_the_desktop
 check_tools_take_good_keys
 check_tools_with_bad_keys

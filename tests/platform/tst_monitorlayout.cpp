@@ -35,7 +35,8 @@ void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor_data()
     QTest::newRow("below the narrower monitor: on none")
         << Monitors{{left, true}, {right, false}} << QPoint(1500, 900) << QPoint(1500, 900)
         << false;
-    QTest::newRow("no monitor at all") << Monitors{} << QPoint(5, 5) << QPoint(5, 5) << false;
+    QTest::newRow("no monitor listed: the whole root shows")
+        << Monitors{} << QPoint(5, 5) << QPoint(5, 5) << true;
 }
 
 void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor()

@@ -26,7 +26,8 @@ private slots:
     void storeLiesWhereXdgSays();
     void onlyARegularFileIsAStore_data();
     void onlyARegularFileIsAStore();
-    void symbolicLinkStaysALink();
+    void whereAWriteGoes_data();
+    void whereAWriteGoes();
     void writeKeepsTheProgramsKeysOnly();
     void largeStoreIsReadAsFarAsTheLimit();
 
@@ -165,6 +166,9 @@ void TestIniSettingsStore::storeLiesWhereXdgSays_data()
     QTest::newRow("empty home") << "-"
                                 << ""
                                 << "";
+    QTest::newRow("missing home") << "-"
+                                  << "gone"
+                                  << "";
     QTest::newRow("relative home") << "-"
                                    << "rel"
                                    << "";
@@ -221,7 +225,7 @@ void TestIniSettingsStore::onlyARegularFileIsAStore_data()
     QTest::newRow("directory") << "directory";
     QTest::newRow("link to a pipe") << "link to a pipe";
     QTest::newRow("link to /dev/zero") << "link to /dev/zero";
-    QTest::newRow("dangling link") << "dangling link";
+    QTest::newRow("link into no directory") << "dangling link";
 }
 
 void TestIniSettingsStore::onlyARegularFileIsAStore()
@@ -256,20 +260,35 @@ void TestIniSettingsStore::onlyARegularFileIsAStore()
              QStringList{QFileInfo(storeFile()).fileName()});
 }
 
-void TestIniSettingsStore::symbolicLinkStaysALink()
+// A write goes through a symbolic link, to a target made when missing (a
+// dotfiles layout); a store the user made read-only stays so.
+void TestIniSettingsStore::whereAWriteGoes_data()
 {
-    const QString target = home->filePath("elsewhere.conf");
-    QFile file(target);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("[Presets]\nPix=False\n");
-    file.close();
-    QDir().mkpath(QFileInfo(storeFile()).path());
-    QVERIFY(QFile::link(target, storeFile()));
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QByteArray>("written");
+    QTest::newRow("link") << "link" << QByteArray("[Presets]\nPix=False\nX_L=30\n");
+    QTest::newRow("dangling link") << "dangling" << QByteArray("[Presets]\nX_L=30\n");
+    QTest::newRow("read-only") << "read-only" << QByteArray("[Presets]\nPix=False\n");
+}
 
-    QCOMPARE(read({"Pix"}).value("Pix"), QStringLiteral("False"));
+void TestIniSettingsStore::whereAWriteGoes()
+{
+    QFETCH(QString, kind);
+    QFETCH(QByteArray, written);
+    writeFile("[Presets]\nPix=False\n");
+    if (kind == "read-only")
+        QVERIFY(QFile::setPermissions(storeFile(), QFile::ReadOwner | QFile::ReadGroup));
+    else if (kind == "link")
+        QVERIFY(QFile::rename(storeFile(), home->filePath("elsewhere.conf")));
+    else
+        QVERIFY(QFile::remove(storeFile()));
+    if (kind != "read-only")
+        QCOMPARE(symlink("../../elsewhere.conf", QFile::encodeName(storeFile()).constData()), 0);
     save({{"X_L", "30"}});
-    QVERIFY(QFileInfo(storeFile()).isSymLink());
-    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=False\nX_L=30\n"));
+    QCOMPARE(fileText(), written);
+    QCOMPARE(QFileInfo(storeFile()).isSymLink(), kind != "read-only");
+    QCOMPARE(QFileInfo(storeFile()).permissions() & QFile::WriteOwner,
+             kind == "read-only" ? QFile::Permissions() : QFile::WriteOwner);
 }
 
 // Keys the program does not know are no business of its own: a write keeps
@@ -284,8 +303,8 @@ void TestIniSettingsStore::writeKeepsTheProgramsKeysOnly()
 }
 
 // The program's keys behind ~90 MB of junk are still read; beyond 128 MiB the
-// store is not read any further, so no window waits long whatever the file
-// holds. Holes cost the disk nothing.
+// store is not read any further for a window, so none waits long whatever
+// the file holds, but a write keeps every key. Holes cost the disk nothing.
 void TestIniSettingsStore::largeStoreIsReadAsFarAsTheLimit()
 {
     writeFile("[Presets]\n");
@@ -301,7 +320,7 @@ void TestIniSettingsStore::largeStoreIsReadAsFarAsTheLimit()
 
     QCOMPARE(read({"X_L", "X_T"}), (QMap<QString, QString>{{"X_L", "1500"}}));
     save({{"Pix", "True"}});
-    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=1500\n"));
+    QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=1500\nX_T=3000\n"));
 }
 
 QTEST_GUILESS_MAIN(TestIniSettingsStore)

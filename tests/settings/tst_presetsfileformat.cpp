@@ -124,6 +124,11 @@ void TestPresetsFileFormat::readsOnlyTheKeysAskedFor_data()
     QTest::newRow("names alike") << QByteArray("[Presets]\nPixel=1\nPi=2\nX_L_=3\nx_l=4\n") << "";
     QTest::newRow("no line end at the end") << QByteArray("[Presets]\nX_L=15") << "X_L=15";
     QTest::newRow("CR LF") << QByteArray("[Presets]\r\nPix=False\r\n") << "Pix=False";
+    QTest::newRow("CR alone") << QByteArray("[Presets]\rPix=False\rX_L=2") << "Pix=False X_L=2";
+    QTest::newRow("byte-order mark")
+        << QByteArray("\xef\xbb\xbf[Presets]\nPix=1\n\xef\xbb\xbfX_L=2\n") << "Pix=1";
+    QTest::newRow("comments after ';'")
+        << QByteArray("[Presets] ;c\nPix = \"a;b\" ; c\n;X_L=1\nX_L=2;\n") << "Pix=a;b X_L=2";
     QTest::newRow("a line longer than any value")
         << "[Presets]\nX_L=" + QByteArray(200000, '9') + "\nPix=True\n"
         << "Pix=True X_L=" + QString(64 * 1024 - 4, QLatin1Char('9'));

@@ -9,9 +9,8 @@
 namespace {
 
 const char *const atomNames[] = {
-    "CLIPBOARD", "TARGETS",    "MULTIPLE",
-    "TIMESTAMP", "ATOM_PAIR",  "UTF8_STRING",
-    "TEXT",      "text/plain", "text/plain;charset=utf-8",
+    "CLIPBOARD",   "TARGETS", "MULTIPLE",   "TIMESTAMP",    "ATOM_PAIR",
+    "UTF8_STRING", "TEXT",    "text/plain", "SAVE_TARGETS",
 };
 
 } // namespace
@@ -92,21 +91,23 @@ void HeldSelection::Serve()
 bool HeldSelection::put(xcb_window_t requestor, xcb_atom_t property, xcb_atom_t target)
 {
     if (target == atoms[Targets]) {
-        const xcb_atom_t offered[] = {atoms[Targets],    atoms[Multiple],      atoms[Timestamp],
-                                      atoms[Utf8String], atoms[TextPlainUtf8], atoms[TextPlain],
-                                      XCB_ATOM_STRING,   atoms[Text]};
+        // Qt's own list, in its order. SAVE_TARGETS is listed and refused,
+        // as Qt does; text/plain;charset=utf-8 is not offered, so a GTK
+        // program takes UTF8_STRING from the holder as from the program.
+        const xcb_atom_t offered[] = {atoms[TextPlain], atoms[Utf8String], XCB_ATOM_STRING,
+                                      atoms[Text],      atoms[Targets],    atoms[Multiple],
+                                      atoms[Timestamp], atoms[SaveTargets]};
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_ATOM,
                             32, uint32_t(std::size(offered)), offered);
     } else if (target == atoms[Timestamp]) {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, property,
                             XCB_ATOM_INTEGER, 32, 1, &ownedSince);
-    } else if (target == atoms[Utf8String] || target == atoms[TextPlain] ||
-               target == atoms[TextPlainUtf8]) {
+    } else if (target == atoms[Utf8String] || target == atoms[TextPlain]) {
         xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, property, target, 8,
                             uint32_t(utf8.size()), utf8.constData());
     } else if (target == XCB_ATOM_STRING || target == atoms[Text]) {
-        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_STRING,
-                            8, uint32_t(latin1.size()), latin1.constData());
+        xcb_change_property(connection, XCB_PROP_MODE_REPLACE, requestor, property, target, 8,
+                            uint32_t(latin1.size()), latin1.constData());
     } else {
         return false;
     }

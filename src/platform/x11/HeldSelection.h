@@ -6,9 +6,9 @@
 class X11Connection;
 
 // One text served on the CLIPBOARD selection of one connection, the way the
-// running program's clipboard serves it: as UTF8_STRING, text/plain (with
-// and without its charset), STRING and TEXT, with the TARGETS, MULTIPLE and
-// TIMESTAMP every owner must answer.
+// running program's clipboard (Qt's) serves it, target for target and byte
+// for byte: as text/plain and UTF8_STRING, STRING and TEXT in Latin-1, with
+// the TARGETS, MULTIPLE and TIMESTAMP every owner must answer.
 class HeldSelection
 {
 public:
@@ -37,7 +37,7 @@ private:
         Utf8String,
         Text,
         TextPlain,
-        TextPlainUtf8,
+        SaveTargets,
         NameCount
     };
 

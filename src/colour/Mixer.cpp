@@ -9,6 +9,7 @@
 #include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
+#include "window/FocusMarkStyle.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
 
@@ -105,6 +106,7 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
     ScrollKeys::Install(bar);
+    FocusMarkStyle::Install(bar);
     return bar;
 }
 

@@ -12,6 +12,7 @@
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
 #include "ruler/SurfacePainter.h"
+#include "window/FocusMarkStyle.h"
 #include "window/PointerTravel.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
@@ -169,6 +170,7 @@ void Form1::createSliders()
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
         ScrollKeys::Install(slider);
+        FocusMarkStyle::Install(slider);
         PointerTravel::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);

@@ -145,9 +145,15 @@ void ReadoutBox::startEditing()
             shown = text;
             emit edited(text);
         });
+        // Right behind the box in the tab order, so that Tab from the editor
+        // goes on to the control after the box.
+        QWidget::setTabOrder(this, editor);
     }
     editor->setText(shown);
     editor->show();
+    // While the editor holds the focus, the box and the editor are one stop
+    // of Tab and Shift+Tab, as a spin box and its line edit are.
+    setFocusProxy(editor);
     editor->setFocus(Qt::OtherFocusReason);
 }
 
@@ -160,6 +166,7 @@ void ReadoutBox::focusInEvent(QFocusEvent *event)
 bool ReadoutBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == editor && event->type() == QEvent::FocusOut) {
+        setFocusProxy(nullptr);
         editor->hide();
         update();
     }

@@ -1,5 +1,6 @@
 #include "chrome/CompanionWindow.h"
 
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
@@ -25,6 +26,7 @@ CompanionWindow::CompanionWindow(const Design &design)
 {
     setObjectName(QLatin1String(design.name));
     setWindowTitle(design.title);
+    AccessibleChrome::frame(this);
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed at its size, which floats it on tiling window managers, as the
     // ruler.

@@ -69,6 +69,9 @@ void Mixer::buildBody()
     HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
     HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
     HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
+    HScroll1->setAccessibleName(tr("Red"));
+    HScroll2->setAccessibleName(tr("Green"));
+    HScroll3->setAccessibleName(tr("Blue"));
     connect(HScroll1, &QScrollBar::valueChanged, this, &Mixer::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Mixer::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
@@ -80,6 +83,7 @@ void Mixer::buildBody()
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setGeometry(Twips::rect(120, 240, 1600, 1600));
     ToolLook::paint(Picture2, Qt::black);
+    Picture2->setAccessibleName(colorGroup->title());
 
     rgbGroup = addGroup(mainGroup, QStringLiteral("RGB Value"), Twips::rect(120, 2520, 2535, 615));
     Text7 = addField(rgbGroup, "Text7", 500, QStringLiteral("0,0,0"));
@@ -112,12 +116,13 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
 
 // The fields show what the bars make; typing into them would only be copied
 // until the next change overwrote it.
-QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QString &text)
+QLineEdit *Mixer::addField(QGroupBox *group, const char *name, int left, const QString &text)
 {
     auto *field = new QLineEdit(text, group);
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
     field->setGeometry(Twips::rect(left, 210, 1575, 285));
+    field->setAccessibleName(group->title());
     return field;
 }
 

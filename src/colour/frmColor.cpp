@@ -63,6 +63,8 @@ void frmColor::buildSwatch()
     Picture1->setGeometry(Twips::rect(277, 540, 2400, 320));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->installEventFilter(this);
+    Picture1->setAccessibleName(tr("Color"));
+    Picture1->setAccessibleDescription(tr("Press Enter to copy"));
     paint(Picture1, swatchDesignColor);
 }
 
@@ -130,6 +132,7 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     auto *readout = new QLabel(group);
     readout->setObjectName(QLatin1String(readoutName));
     readout->setGeometry(Twips::rect(1400, top, 1000, 255));
+    readout->setAccessibleName(caption.trimmed());
     for (QLabel *label : {captionLabel, readout}) {
         label->setFont(ToolLook::tahoma(9));
         paint(label, ToolLook::panelInk, QPalette::WindowText);

@@ -2,6 +2,7 @@
 
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
@@ -53,6 +54,7 @@ ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry
     palette.setColor(QPalette::Base, ToolLook::panelBackground);
     palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
+    readout->setAccessibleName(tip);
     return readout;
 }
 
@@ -75,6 +77,7 @@ Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Ombrix"));
+    AccessibleChrome::frame(this);
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
@@ -160,6 +163,8 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(RulerDesign::Slider2));
     Slider2->setRange(RulerDesign::shortestLength, RulerDesign::longestVertical);
+    Slider1->setAccessibleName(tr("Horizontal length"));
+    Slider2->setAccessibleName(tr("Vertical length"));
     // The minimum at the top, as the ruler grows downwards.
     Slider2->setInvertedAppearance(true);
     Slider2->hide();
@@ -207,6 +212,7 @@ void Form1::createNudgeButtons()
                                    WingdingsGlyph::Font(wingdings), design.geometry);
         button->setObjectName(QString::fromLatin1(design.name));
         button->setToolTip(QString::fromLatin1(design.tip));
+        button->setAccessibleName(button->toolTip());
         connect(button, &chameleonButton::Click, this, design.click);
         nudgeButtons[i] = button;
     }

@@ -1,5 +1,8 @@
 #include "ruler/ReadoutBox.h"
 
+#include "ruler/ReadoutBoxAccessible.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -47,6 +50,9 @@ ReadoutBox::ReadoutBox(QWidget *parent, const QString &name, const QRect &geomet
                        const QString &tip)
     : QWidget(parent)
 {
+    static const bool accessible =
+        (QAccessible::installFactory(&ReadoutBoxAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setObjectName(name);
     setGeometry(geometry);
     setToolTip(tip);

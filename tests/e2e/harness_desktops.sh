@@ -84,6 +84,31 @@ e2e_start_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS
 }
 
+# e2e_start_accessibility_bus: an at-spi bus of the test's own, under a
+# session bus of its own, and the program started with its accessibility on.
+# The program finds the bus as every program does, through the session bus.
+e2e_start_accessibility_bus() {
+    [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || e2e_start_session_bus
+    xd_spawn "$E2E_TMP/at-spi.log" /usr/libexec/at-spi-bus-launcher
+    e2e_wait_until 5 a11y_bus_ready || e2e_fatal "the at-spi bus starts"
+    E2E_OMBRIX_ENV+=(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+}
+
+a11y_bus_ready() {
+    AT_SPI_BUS_ADDRESS=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus \
+        /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
+    # The registry, started on the bus's demand, must be there before the
+    # program: the program joins it once, at its start.
+    [[ -n $AT_SPI_BUS_ADDRESS ]] &&
+        dbus-send --bus="$AT_SPI_BUS_ADDRESS" --print-reply --dest=org.a11y.atspi.Registry \
+            /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping >/dev/null 2>&1
+}
+
+# a11y ARGS...: tests/e2e/a11y.py on the test's accessibility bus.
+a11y() {
+    AT_SPI_BUS_ADDRESS=$AT_SPI_BUS_ADDRESS timeout 20 /usr/bin/python3 "$E2E_HERE/a11y.py" "$@"
+}
+
 # e2e_start_portal HOW...: the fake screenshot portal ($OMBRIX_FAKE_PORTAL)
 # on the session bus, answering as HOW says; its pid is in E2E_PORTAL_PID and
 # what it was asked in E2E_PORTAL_LOG.

@@ -18,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 using ToolLook::picture;
 using Twips::toPixels;
@@ -102,6 +103,9 @@ void frmAbout::BuildTitleStrip()
     closer = new AboutCloseButton(this);
     closer->moveTo(toPixels(5346), toPixels(72));
     connect(closer, &AboutCloseButton::released, this, &frmAbout::Image6_MouseUp);
+    // Escape closes as the close picture does, unless a control takes it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmAbout::Image6_MouseUp);
 }
 
 void frmAbout::BuildPictures()

@@ -1,5 +1,7 @@
 #include "chrome/AccessibleChrome.h"
 
+#include "chrome/TextAccessible.h"
+
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QHash>
@@ -25,6 +27,12 @@ QSet<const QObject *> &frames()
 {
     static QSet<const QObject *> windows;
     return windows;
+}
+
+QSet<const QObject *> &valueLabels()
+{
+    static QSet<const QObject *> labels;
+    return labels;
 }
 
 class PictureButtonAccessible : public QAccessibleWidget
@@ -70,6 +78,10 @@ QAccessibleInterface *chromeFactory(const QString &className, QObject *object)
         return new PictureButtonAccessible(static_cast<QLabel *>(object));
     if (frames().contains(object))
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    if (valueLabels().contains(object)) {
+        auto *label = static_cast<QLabel *>(object);
+        return new TextAccessible(label, QAccessible::StaticText, [label] { return label->text(); });
+    }
     return nullptr;
 }
 
@@ -88,6 +100,13 @@ void frame(QWidget *window)
     installFactory();
     frames().insert(window);
     QObject::connect(window, &QObject::destroyed, [window] { frames().remove(window); });
+}
+
+void valueLabel(QLabel *label)
+{
+    installFactory();
+    valueLabels().insert(label);
+    QObject::connect(label, &QObject::destroyed, [label] { valueLabels().remove(label); });
 }
 
 void pictureButton(QLabel *picture, const QString &name, std::function<void()> press,

@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 using Twips::toPixels;
 
@@ -25,8 +26,8 @@ CompanionWindow::CompanionWindow(const Design &design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), design(design)
 {
     setObjectName(QLatin1String(design.name));
-    setWindowTitle(design.title);
     AccessibleChrome::frame(this);
+    setWindowTitle(design.title);
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed at its size, which floats it on tiling window managers, as the
     // ruler.
@@ -68,6 +69,9 @@ void CompanionWindow::buildCaptionControls()
     closeControl = new CaptionButton(CaptionButton::Close, this);
     closeControl->moveTo(toPixels(design.closeLeft), toPixels(captionTop));
     connect(closeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_X_MouseUp);
+    // Escape closes as the close control does, unless a control takes it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &CompanionWindow::Hilite_X_MouseUp);
 }
 
 Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const

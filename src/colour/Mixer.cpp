@@ -66,12 +66,9 @@ void Mixer::buildBody()
 
     QGroupBox *scrollGroup = addGroup(mainGroup, QStringLiteral("Mix Red, Green, Blue"),
                                       Twips::rect(120, 360, 3375, 2000));
-    HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
-    HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
-    HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
-    HScroll1->setAccessibleName(tr("Red"));
-    HScroll2->setAccessibleName(tr("Green"));
-    HScroll3->setAccessibleName(tr("Blue"));
+    HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red, tr("Red"));
+    HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green, tr("Green"));
+    HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue, tr("Blue"));
     connect(HScroll1, &QScrollBar::valueChanged, this, &Mixer::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Mixer::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
@@ -95,12 +92,15 @@ void Mixer::buildBody()
     buildButtons(mainGroup);
 }
 
-QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColor &swatch)
+// The bar and its fixed swatch bear the name of their colour.
+QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColor &swatch,
+                          const QString &colourName)
 {
     auto *fixedSwatch = new QFrame(group);
     fixedSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fixedSwatch->setGeometry(Twips::rect(240, top, 255, 255));
     ToolLook::paint(fixedSwatch, swatch);
+    fixedSwatch->setAccessibleName(colourName);
 
     auto *bar = new QScrollBar(Qt::Horizontal, group);
     bar->setObjectName(QLatin1String(name));
@@ -109,6 +109,7 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(colourName);
     ScrollKeys::Install(bar);
     FocusMarkStyle::Install(bar);
     return bar;

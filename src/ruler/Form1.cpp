@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QShortcut>
 #include <QSlider>
 
 // Form1: the window and its controls as they are designed; Form_Load then
@@ -76,8 +77,8 @@ CaptionButton *makeCaptionButton(QWidget *window, CaptionButton::Kind kind,
 Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral(" Ombrix"));
     AccessibleChrome::frame(this);
+    setWindowTitle(QStringLiteral(" Ombrix"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     ToolLook::paint(this, ToolLook::formBackground);
@@ -95,6 +96,7 @@ Form1::Form1()
     createControls();
     mnuFile = new ContextMenu(this);
     connectMenu();
+    createShortcuts();
     createTimers();
     OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
@@ -242,6 +244,20 @@ void Form1::createCaptionPictures()
     }
     surfacePainter->add(topToggle->Top_Y());
     surfacePainter->add(topToggle->Top_N());
+}
+
+// The keys desktop users expect of the menu's commands. The menu shows no
+// key beside its entries, as it never did; a control that takes the key
+// itself (a readout being typed into takes Ctrl+C) keeps it.
+void Form1::createShortcuts()
+{
+    const std::pair<QKeySequence, void (Form1::*)()> shortcuts[] = {
+        {QKeySequence(Qt::Key_F1), &Form1::mnuHelp_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), &Form1::mnuCopy2_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &Form1::mnuClose_Click},
+    };
+    for (const auto &[keys, handler] : shortcuts)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
 }
 
 void Form1::createTimers()

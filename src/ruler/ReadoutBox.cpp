@@ -1,6 +1,6 @@
 #include "ruler/ReadoutBox.h"
 
-#include "ruler/ReadoutBoxAccessible.h"
+#include "chrome/TextAccessible.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -44,14 +44,23 @@ int longestTextWidth(const QFont &font)
     return longestDigits * digit + metrics.horizontalAdvance(separator);
 }
 
+// Assistive technology reads the text the box draws, named by its accessible
+// name ("Width") and described by the unit.
+QAccessibleInterface *readoutAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("ReadoutBox"))
+        return nullptr;
+    auto *box = static_cast<ReadoutBox *>(object);
+    return new TextAccessible(box, QAccessible::EditableText, [box] { return box->text(); });
+}
+
 } // namespace
 
 ReadoutBox::ReadoutBox(QWidget *parent, const QString &name, const QRect &geometry,
                        const QString &tip)
     : QWidget(parent)
 {
-    static const bool accessible =
-        (QAccessible::installFactory(&ReadoutBoxAccessible::Factory), true);
+    static const bool accessible = (QAccessible::installFactory(&readoutAccessible), true);
     Q_UNUSED(accessible);
     setObjectName(name);
     setGeometry(geometry);

@@ -18,7 +18,21 @@ void FocusMarkStyle::drawComplexControl(ComplexControl control, const QStyleOpti
                                         QPainter *painter, const QWidget *widget) const
 {
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-    if (!(option->state & State_HasFocus) || (control != CC_Slider && control != CC_ScrollBar))
+    if (control == CC_Slider || control == CC_ScrollBar)
+        mark(option, painter);
+}
+
+void FocusMarkStyle::drawControl(ControlElement element, const QStyleOption *option,
+                                 QPainter *painter, const QWidget *widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_ShapedFrame)
+        mark(option, painter);
+}
+
+void FocusMarkStyle::mark(const QStyleOption *option, QPainter *painter)
+{
+    if (!(option->state & State_HasFocus))
         return;
     painter->save();
     painter->setPen(QPen(option->palette.color(QPalette::Highlight), 1));

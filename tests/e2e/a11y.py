@@ -4,8 +4,8 @@
     a11y.py controls TITLE          every shown control of the window TITLE,
                                     one "role|name|actions" a line
     a11y.py press TITLE ROLE NAME   does that control's Press action
-    a11y.py text TITLE ROLE NAME    prints that control's text, then its
-                                    description
+    a11y.py text TITLE ROLE NAME    prints the text of the first such control
+                                    that has one, then its description
     a11y.py focus TITLE             prints "role|name" of the focused control
 
 TITLE is the window's title as the frame's name. Exits 1 when the window or
@@ -48,11 +48,15 @@ def actions(node):
     return [action.getName(i) for i in range(action.nActions)]
 
 
-def find(title, role, name):
+def find(title, role, name, interface="queryAction"):
+    """The first shown control of that role and name that offers the interface."""
     for node in controls(frame(title)):
         if node.getRoleName() == role and node.name == name:
-            return node
-    sys.exit("no shown %s %r in %r" % (role, name, title))
+            try:
+                return node, getattr(node, interface)()
+            except NotImplementedError:
+                continue
+    sys.exit("no shown %s %r in %r with %s" % (role, name, title, interface))
 
 
 def main(command, title, *control):
@@ -61,13 +65,12 @@ def main(command, title, *control):
             if node.name:
                 print("|".join([node.getRoleName(), node.name, ",".join(actions(node))]))
     elif command == "press":
-        node = find(title, *control)
-        action = node.queryAction()
+        _, action = find(title, *control)
         names = [action.getName(i) for i in range(action.nActions)]
         action.doAction(names.index("Press"))
     elif command == "text":
-        node = find(title, *control)
-        print(node.queryText().getText(0, -1))
+        node, text = find(title, *control, interface="queryText")
+        print(text.getText(0, -1))
         print(node.description)
     elif command == "focus":
         for node in controls(frame(title)):

@@ -109,6 +109,49 @@ a11y() {
     AT_SPI_BUS_ADDRESS=$AT_SPI_BUS_ADDRESS timeout 20 /usr/bin/python3 "$E2E_HERE/a11y.py" "$@"
 }
 
+# e2e_assert_controls TITLE ROW...: each ROW, "role|name|actions" as
+# a11y.py prints them, is a shown control of the window TITLE.
+e2e_assert_controls() {
+    local title=$1 shown row missing=()
+    shift
+    shown=$(a11y controls "$title")
+    for row in "$@"; do
+        grep -qxF "$row" <<<"$shown" || missing+=("$row")
+    done
+    if ((${#missing[@]} == 0)); then
+        e2e_pass "assistive technology finds the $# controls of '$title' by role and name"
+    else
+        e2e_fail "'$title' lacks $(printf '[%s] ' "${missing[@]}")over AT-SPI; it shows: $shown"
+    fi
+}
+
+# e2e_assert_tab_walk TITLE STOP...: the focus is on the first STOP ("role|name")
+# of the window TITLE; Tab goes through every STOP in turn and back to the
+# first, and Shift+Tab the same way backwards.
+e2e_assert_tab_walk() {
+    local title=$1 key seen=() expected=()
+    shift
+    seen+=("$(a11y focus "$title")")
+    for key in Tab shift+Tab; do
+        for _ in "$@"; do
+            e2e_key "$key"
+            e2e_wait_until 3 focus_moved "$title" "${seen[-1]}"
+            seen+=("$(a11y focus "$title")")
+        done
+    done
+    expected=("$@" "$1")
+    local i
+    for ((i = $#; i > 0; i--)); do
+        expected+=("${!i}")
+    done
+    e2e_assert_eq "$(printf '%s; ' "${expected[@]}")" \
+        "$(printf '%s; ' "${seen[@]}")" "Tab and Shift+Tab go round every control of '$title'"
+}
+
+focus_moved() {
+    [[ $(a11y focus "$1") != "$2" ]]
+}
+
 # e2e_start_portal HOW...: the fake screenshot portal ($OMBRIX_FAKE_PORTAL)
 # on the session bus, answering as HOW says; its pid is in E2E_PORTAL_PID and
 # what it was asked in E2E_PORTAL_LOG.

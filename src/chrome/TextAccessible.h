@@ -1,20 +1,15 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <functional>
 
-class ReadoutBox;
-
-// A readout as assistive technology sees it: a text box named by what it
-// reads out ("Width"), whose text is the length shown and whose
-// description is the unit. The box draws its text itself, so the text is
-// given here; the line edit that opens for typing has its own.
-class ReadoutBoxAccessible : public QAccessibleWidget, public QAccessibleTextInterface
+// A control that shows a text it draws itself (a ruler readout, a Color Spy
+// readout), as assistive technology reads it: named by what it reads out,
+// with its text given by the control.
+class TextAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit ReadoutBoxAccessible(ReadoutBox *box);
-
-    // For QAccessible::installFactory.
-    static QAccessibleInterface *Factory(const QString &className, QObject *object);
+    TextAccessible(QWidget *control, QAccessible::Role role, std::function<QString()> shown);
 
     void *interface_cast(QAccessible::InterfaceType type) override;
     QString text(QAccessible::Text kind) const override;
@@ -34,5 +29,5 @@ public:
     QString attributes(int offset, int *startOffset, int *endOffset) const override;
 
 private:
-    QString shown() const;
+    std::function<QString()> shown;
 };

@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # The ruler's commands that start other programs: "&New Ombrix" starts a
-# second, independent copy (each closes on its own), and "&Help" hands the
-# page beside the program to the desktop's default viewer, whatever the
+# second, independent copy (each closes on its own), and "&Help" and F1 hand
+# the page beside the program to the desktop's default viewer, whatever the
 # current directory is. The default viewer is a script of this test's,
 # registered in its private XDG directories.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
-# shellcheck source=tests/e2e/ruler.sh
-source "$(dirname "$0")/ruler.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
 
 OMBRIX_BIN=$(realpath "$OMBRIX_BIN")
 VIEWER_ARGS=$E2E_TMP/viewer.args
@@ -83,6 +83,11 @@ check_help() {
     e2e_assert "the default viewer is started" e2e_wait_until 10 help_opened
     e2e_assert_eq "$expected" "$(cat "$VIEWER_ARGS" 2>/dev/null)" \
         "the viewer is given the page beside the program, and nothing else"
+    rm -f "$VIEWER_ARGS"
+    focus_window "$WID"
+    e2e_key F1
+    e2e_assert "F1 on the ruler starts the viewer again" e2e_wait_until 10 help_opened
+    e2e_assert_eq "$expected" "$(cat "$VIEWER_ARGS" 2>/dev/null)" "F1 opens the same page"
 }
 
 check_close() {

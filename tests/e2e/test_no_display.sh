@@ -4,7 +4,9 @@
 # says), the program says so in one line and leaves with an error instead of
 # crashing. --help and --version need no display; an unknown option is
 # refused with status 1. On a server that starts over whenever its last
-# client leaves, the program starts every time.
+# client leaves, the program starts every time. On a display, Qt's own
+# options (-style, -reverse, -display, -platform) are taken as every Qt
+# program takes them, and --help-all lists them.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -68,3 +70,33 @@ for start in 1 2 3 4 5 6; do
     e2e_assert "resetting server, start $start: the ruler shows" window_shows "$E2E_OMBRIX_PID"
     xd_stop "$E2E_OMBRIX_PID"
 done
+
+# Qt's own options, taken as every Qt program takes them, on a display: the
+# ruler shows. -display alone names the display.
+while IFS='|' read -r environment arguments; do
+    # shellcheck disable=SC2086  # words
+    E2E_OMBRIX_ENV=($environment QT_QPA_PLATFORM=xcb)
+    # shellcheck disable=SC2086  # words
+    e2e_start_ombrix $arguments
+    e2e_assert "[$arguments] the ruler shows" window_shows "$E2E_OMBRIX_PID"
+    xd_stop "$E2E_OMBRIX_PID"
+done <<EOF
+|-style Fusion
+|-reverse
+-u DISPLAY|-display $DISPLAY
+QT_QPA_PLATFORM=wayland|-platform wayland
+EOF
+
+# ARGUMENTS | STATUS | STDOUT | STDERR, on the display.
+while IFS='|' read -r arguments status out err; do
+    run=0
+    # shellcheck disable=SC2086  # the arguments are words
+    timeout 20 "$OMBRIX_BIN" $arguments >"$E2E_TMP/out" 2>"$E2E_TMP/err" </dev/null || run=$?
+    e2e_assert_eq "$status" "$run" "[$arguments] on a display, the program exits with status $status"
+    e2e_assert_match "$out" "$(cat "$E2E_TMP/out")" "[$arguments] on a display, its stdout"
+    e2e_assert_match "$err" "$(cat "$E2E_TMP/err")" "[$arguments] on a display, its stderr"
+done <<EOF
+--help-all|0|--platform .*--reverse|^$
+-style Fusion --version|0|^Ombrix $version_re$|^$
+--bogus -reverse|1|^$|^Ombrix: Unknown option 'bogus'\.$
+EOF

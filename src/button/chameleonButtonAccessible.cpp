@@ -25,8 +25,7 @@ chameleonButtonAccessible::chameleonButtonAccessible(chameleonButton *button)
 {
 }
 
-QAccessibleInterface *chameleonButtonAccessible::Factory(const QString &className,
-                                                          QObject *object)
+QAccessibleInterface *chameleonButtonAccessible::Factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("chameleonButton") && object && object->isWidgetType())
         return new chameleonButtonAccessible(static_cast<chameleonButton *>(object));

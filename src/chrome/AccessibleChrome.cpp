@@ -38,7 +38,8 @@ QSet<const QObject *> &valueLabels()
 class PictureButtonAccessible : public QAccessibleWidget
 {
 public:
-    explicit PictureButtonAccessible(QLabel *picture) : QAccessibleWidget(picture, QAccessible::Button)
+    explicit PictureButtonAccessible(QLabel *picture)
+        : QAccessibleWidget(picture, QAccessible::Button)
     {
     }
 
@@ -80,7 +81,8 @@ QAccessibleInterface *chromeFactory(const QString &className, QObject *object)
         return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
     if (valueLabels().contains(object)) {
         auto *label = static_cast<QLabel *>(object);
-        return new TextAccessible(label, QAccessible::StaticText, [label] { return label->text(); });
+        return new TextAccessible(label, QAccessible::StaticText,
+                                  [label] { return label->text(); });
     }
     return nullptr;
 }
@@ -114,8 +116,7 @@ void pictureButton(QLabel *picture, const QString &name, std::function<void()> p
 {
     installFactory();
     pictureActions().insert(picture, {name, std::move(press), std::move(isOn)});
-    QObject::connect(picture, &QObject::destroyed,
-                     [picture] { pictureActions().remove(picture); });
+    QObject::connect(picture, &QObject::destroyed, [picture] { pictureActions().remove(picture); });
 }
 
 } // namespace AccessibleChrome

@@ -74,8 +74,8 @@ done
 # Qt's own options, taken as every Qt program takes them, on a display: the
 # ruler shows. -display alone names the display.
 while IFS='|' read -r environment arguments; do
-    # shellcheck disable=SC2086  # words
-    E2E_OMBRIX_ENV=($environment QT_QPA_PLATFORM=xcb)
+    read -r -a words <<<"$environment"
+    E2E_OMBRIX_ENV=("${words[@]}" QT_QPA_PLATFORM=xcb)
     # shellcheck disable=SC2086  # words
     e2e_start_ombrix $arguments
     e2e_assert "[$arguments] the ruler shows" window_shows "$E2E_OMBRIX_PID"

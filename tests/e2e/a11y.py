@@ -1,43 +1,16 @@
 #!/usr/bin/python3
-"""What assistive technology sees of Ombrix, read over AT-SPI with pyatspi.
-
-    a11y.py controls TITLE          every shown control of the window TITLE,
-                                    one "role|name|actions" a line
-    a11y.py press TITLE ROLE NAME   does that control's Press action
-    a11y.py text TITLE ROLE NAME    prints the text of the first such control
-                                    that has one, then its description
-    a11y.py focus TITLE             prints "role|name" of the focused control
-
-TITLE is the window's title as the frame's name. Exits 1 when the window or
-the control is not found.
-"""
+"""a11y.py controls|focus TITLE, press|text TITLE ROLE NAME: the window TITLE
+over AT-SPI as a screen reader sees it ("role|name|actions" a control)."""
 import sys
 
 import pyatspi
 
 
-def frame(title):
-    desktop = pyatspi.Registry.getDesktop(0)
-    for app in desktop:
-        if app is None:
-            continue
-        for window in app:
-            if window is not None and window.name == title:
-                return window
-    sys.exit("no window %r on the accessibility bus" % title)
-
-
-def shown(node):
-    states = node.getState()
-    return states.contains(pyatspi.STATE_SHOWING)
-
-
 def controls(node):
     for child in node:
-        if child is None or not shown(child):
-            continue
-        yield child
-        yield from controls(child)
+        if child is not None and child.getState().contains(pyatspi.STATE_SHOWING):
+            yield child
+            yield from controls(child)
 
 
 def actions(node):
@@ -48,36 +21,30 @@ def actions(node):
     return [action.getName(i) for i in range(action.nActions)]
 
 
-def find(title, role, name, interface="queryAction"):
-    """The first shown control of that role and name that offers the interface."""
-    for node in controls(frame(title)):
-        if node.getRoleName() == role and node.name == name:
-            try:
-                return node, getattr(node, interface)()
-            except NotImplementedError:
-                continue
-    sys.exit("no shown %s %r in %r with %s" % (role, name, title, interface))
-
-
-def main(command, title, *control):
+def main(command, title, role=None, name=None):
+    windows = [w for app in pyatspi.Registry.getDesktop(0) if app for w in app]
+    window = next((w for w in windows if w and w.name == title), None) or sys.exit(
+        "no window %r" % title)
+    found = [n for n in controls(window) if (n.getRoleName(), n.name) == (role, name)]
     if command == "controls":
-        for node in controls(frame(title)):
+        for node in controls(window):
             if node.name:
                 print("|".join([node.getRoleName(), node.name, ",".join(actions(node))]))
-    elif command == "press":
-        _, action = find(title, *control)
-        names = [action.getName(i) for i in range(action.nActions)]
-        action.doAction(names.index("Press"))
-    elif command == "text":
-        node, text = find(title, *control, interface="queryText")
-        print(text.getText(0, -1))
-        print(node.description)
     elif command == "focus":
-        for node in controls(frame(title)):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
-                print("%s|%s" % (node.getRoleName(), node.name))
-                return
-        sys.exit("nothing focused in %r" % title)
+        print(next("%s|%s" % (n.getRoleName(), n.name) for n in controls(window)
+                   if n.getState().contains(pyatspi.STATE_FOCUSED)))
+    elif command == "press":
+        node = next(n for n in found if "Press" in actions(n))
+        node.queryAction().doAction(actions(node).index("Press"))
+    elif command == "text":
+        for node in found:
+            try:
+                print(node.queryText().getText(0, -1))
+            except NotImplementedError:
+                continue
+            print(node.description)
+            return
+        sys.exit("no text in %s %r" % (role, name))
 
 
 if __name__ == "__main__":

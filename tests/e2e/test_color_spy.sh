@@ -139,37 +139,23 @@ check_close_and_reopen() {
     close_and_reopen spy "Escape key" key Escape
 }
 
-SPY_CONTROLS=(
-    "frame|Color|SetFocus" "label|RGB #|" "label|Red Value|" "label|Green Value|"
-    "label|Blue Value|" "label|Decimal|" "label|Hex|" "label|VB Color|" "label|QB Color|"
-    "label|X Pos|" "label|Y Pos|" "push button|Start|Press,SetFocus"
-    "push button|Close|Press,SetFocus" "push button|Keep on top|Press"
-    "push button|Minimise|Press" "push button|Close|Press"
-)
+READOUTS=("RGB #" "Red Value" "Green Value" "Blue Value" Decimal Hex "VB Color" "QB Color"
+    "X Pos" "Y Pos")
 
-# What a screen reader and the keyboard alone reach: every control by role
-# and name, Tab round the focusable ones, Start pressed through its action,
-# and the pointer's position read out of its readout.
 check_accessible() {
     e2e_assert "the Spy has the keyboard" focus_window "$SPY"
-    e2e_assert_controls "Color Spy" "${SPY_CONTROLS[@]}"
+    local rows=("${READOUTS[@]/#/label|}")
+    e2e_assert_controls "Color Spy" "frame|Color|SetFocus" "${rows[@]/%/|}" \
+        "push button|Start|Press,SetFocus" "push button|Close|Press,SetFocus" \
+        "push button|Keep on top|Press" "push button|Minimise|Press" "push button|Close|Press"
     e2e_assert_tab_walk "Color Spy" "frame|Color" "push button|Start" "push button|Close"
-    e2e_move "$1" "$2"
-    a11y press "Color Spy" "push button" Start
-    e2e_assert "Start pressed through its action samples; X Pos reads out $1" \
-        e2e_wait_until 5 spy_reads "X Pos" "$1"
-    press_enter_in_spy
-}
-
-spy_reads() {
-    [[ $(a11y text "Color Spy" label "$1" | head -n 1) == "$2" ]]
 }
 
 # The accessibility walk once, on the plain desktop.
 WALK=false
 [[ $SHIFT_X == 0 && -z ${OMBRIX_E2E_XFT_DPI:-}${OMBRIX_E2E_MONITORS:-} ]] && WALK=true
 e2e_start_desktop
-$WALK && e2e_start_accessibility_bus
+! $WALK || e2e_start_accessibility_bus
 # OMBRIX_E2E_XFT_DPI gives the desktop another font resolution and asks Qt to
 # scale by 2, as a high-DPI desktop would (test_color_spy_hidpi.sh).
 if [[ -n ${OMBRIX_E2E_XFT_DPI:-} ]]; then
@@ -182,7 +168,7 @@ paint_square "#FF0000" $((700 + SHIFT_X)) 600 red
 read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens
 check_enter_before_start
-$WALK && check_accessible "$BLUE_X" "$BLUE_Y"
+! $WALK || check_accessible
 check_samples "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
 check_enter_after_leaving "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
 [[ -z ${OMBRIX_E2E_MONITORS:-} ]] || check_without_primary "$BLUE_X" "$BLUE_Y"

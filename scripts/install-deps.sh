@@ -6,11 +6,13 @@
 # network nor the package lists, so a second run returns at once.
 set -euo pipefail
 
-build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
+# lrelease (qt6-l10n-tools) compiles the message catalogues into the program.
+build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-l10n-tools
     libxcb1-dev libxcb-randr0-dev libxcb-xkb-dev libpng-dev libgl-dev fonts-dejavu-core)
-# The program opens its help page with xdg-open; its readouts are set in
-# Liberation Sans Narrow.
-runtime_packages=(xdg-utils fonts-liberation)
+# The program opens its help page with xdg-open and finds the default text
+# editor with xdg-mime; its readouts are set in Liberation Sans Narrow; Qt's
+# own texts are translated by qt6-translations-l10n.
+runtime_packages=(xdg-utils fonts-liberation qt6-translations-l10n)
 # The private desktop scripts/run.sh starts where there is no display, and
 # its screenshot.
 desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
@@ -20,10 +22,11 @@ desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # the session bus of kwin, mutter and weston's colour picker; Xorg's dummy
 # driver gives several monitors. at-spi2-core's bus, dbus-send and pyatspi
 # show the windows as a screen reader sees them. clang-format and shellcheck
-# keep the code and the scripts in shape.
+# keep the code and the scripts in shape. lintian checks the Debian package;
+# xfce4-clipman is the clipboard manager the copy is handed to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
-    appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy
-    at-spi2-core dbus-bin python3-pyatspi)
+    appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
+    xfce4-clipman at-spi2-core dbus-bin python3-pyatspi)
 
 case ${1:---all} in
 --run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;

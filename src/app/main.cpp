@@ -1,6 +1,7 @@
 #include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
+#include "platform/ProgramTranslations.h"
 #include "platform/x11/KeyRepeat.h"
 #include "platform/x11/X11Connection.h"
 #include "ruler/Form1.h"
@@ -23,8 +24,9 @@ void describeCommandLine(QCommandLineParser &parser)
                                                 .arg(OMBRIX_VERSION_MINOR)
                                                 .arg(OMBRIX_VERSION_PATCH));
     parser.setApplicationDescription(
-        QStringLiteral("A borderless ruler that floats above the desktop and measures "
-                       "things on the screen, with Color Spy and Color Mixer."));
+        QCoreApplication::translate("main", "A borderless ruler that floats above the desktop and "
+                                            "measures things on the screen, with Color Spy and "
+                                            "Color Mixer."));
     parser.addHelpOption();
     parser.addVersionOption();
     // "-display", "-style" and "-reverse" are words, as every Qt program
@@ -56,6 +58,7 @@ bool takeDisplayOption(int argc, char *argv[])
 void readOwnOptions(int argc, char *argv[], bool displayReachable, bool displayNamed)
 {
     QCoreApplication commandLine(argc, argv);
+    ProgramTranslations::Install(&commandLine);
     QCommandLineParser parser;
     describeCommandLine(parser);
     const bool known = parser.parse(QCoreApplication::arguments());
@@ -127,6 +130,7 @@ int main(int argc, char *argv[])
     int argumentCount = int(arguments.size()) - 1;
     QApplication app(argumentCount, arguments.data());
     probe.reset();
+    ProgramTranslations::Install(&app);
     readLeftOptions(app);
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as

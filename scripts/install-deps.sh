@@ -22,12 +22,13 @@ desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # validates the software-centre metadata. weston and GNOME's mutter with
 # XWayland are the Wayland desktops, KDE's kwin_x11 the KDE one, dbus-daemon
 # the session bus of kwin, mutter and weston's colour picker; Xorg's dummy
-# driver gives several monitors. clang-format and shellcheck keep the code and
-# the scripts in shape. lintian checks the Debian package; xfce4-clipman is
-# the clipboard manager the copy is handed to.
+# driver gives several monitors. at-spi2-core's bus, dbus-send and pyatspi
+# show the windows as a screen reader sees them. clang-format and shellcheck
+# keep the code and the scripts in shape. lintian checks the Debian package;
+# xfce4-clipman is the clipboard manager the copy is handed to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
     appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
-    xfce4-clipman)
+    xfce4-clipman at-spi2-core dbus-bin python3-pyatspi)
 
 case ${1:---all} in
 --run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;

@@ -1,5 +1,6 @@
 #include "about/AboutCloseButton.h"
 
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionPicture.h"
 
 #include <QEvent>
@@ -12,6 +13,8 @@ AboutCloseButton::AboutCloseButton(QWidget *parent)
     Image5->setObjectName(QStringLiteral("Image5"));
     Image6->setObjectName(QStringLiteral("Image6"));
     Image5->show();
+    for (QLabel *picture : {Image5, Image6})
+        AccessibleChrome::pictureButton(picture, tr("Close"), [this] { emit released(); });
     Image5->installEventFilter(this);
     Image6->installEventFilter(this);
 }

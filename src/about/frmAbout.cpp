@@ -4,6 +4,7 @@
 #include "about/AboutLinks.h"
 #include "about/SysInfoLookup.h"
 #include "button/chameleonButton.h"
+#include "chrome/AccessibleChrome.h"
 #include "chrome/ToolLook.h"
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
@@ -17,6 +18,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 using ToolLook::picture;
 using Twips::toPixels;
@@ -49,6 +51,7 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     OpenWindows::Register(role, this);
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
+    AccessibleChrome::frame(this);
     setFixedSize(toPixels(5760), toPixels(4395));
     ToolLook::paint(this, ToolLook::formBackground);
 
@@ -102,6 +105,9 @@ void frmAbout::BuildTitleStrip()
     closer = new AboutCloseButton(this);
     closer->moveTo(toPixels(5346), toPixels(72));
     connect(closer, &AboutCloseButton::released, this, &frmAbout::Image6_MouseUp);
+    // Escape closes as the close picture does, unless a control takes it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &frmAbout::Image6_MouseUp);
 }
 
 void frmAbout::BuildPictures()
@@ -112,11 +118,13 @@ void frmAbout::BuildPictures()
     picIcon->setCursor(Qt::PointingHandCursor);
     picIcon->setToolTip(tr("Drevani Software"));
     picIcon->installEventFilter(this);
+    AccessibleChrome::pictureButton(picIcon, tr("Drevani Software"), [this] { picIcon_Click(); });
 
     Image1 = picture(this, "Image1", "icon32");
     Image1->setGeometry(Twips::rect({4920, 480, 480, 480}));
     Image1->setCursor(Qt::PointingHandCursor);
     Image1->installEventFilter(this);
+    AccessibleChrome::pictureButton(Image1, tr("Drevani Home Page"), [this] { Image1_Click(); });
 }
 
 QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString &text)

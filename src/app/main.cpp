@@ -13,6 +13,7 @@
 #include <QScreen>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <memory>
 #include <unistd.h>
@@ -20,28 +21,72 @@
 
 namespace {
 
-// --help and --version need no display: the command line is read on a core
-// application, before Qt loads its X11 platform. The parser ends the program
-// after answering them, and after an unknown option with its message and
-// status 1. Qt takes the options it knows out of argv, hence argc by
-// reference.
-void readCommandLine(int &argc, char *argv[])
+void describeCommandLine(QCommandLineParser &parser)
 {
-    QCoreApplication commandLine(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Ombrix"));
     QCoreApplication::setApplicationVersion(QStringLiteral("%1.%2.%3")
                                                 .arg(OMBRIX_VERSION_MAJOR)
                                                 .arg(OMBRIX_VERSION_MINOR)
                                                 .arg(OMBRIX_VERSION_PATCH));
-    ProgramTranslations::Install(&commandLine);
-    QCommandLineParser parser;
     parser.setApplicationDescription(
         QCoreApplication::translate("main", "A borderless ruler that floats above the desktop and "
                                             "measures things on the screen, with Color Spy and "
                                             "Color Mixer."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.process(commandLine);
+    // "-display", "-style" and "-reverse" are words, as every Qt program
+    // reads them, not strings of one-letter options.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+}
+
+// The display "-display NAME" names; the program's own connections to the
+// server, and the programs it starts, take it from DISPLAY as Qt does from
+// the option. Returns whether one was named.
+bool takeDisplayOption(int argc, char *argv[])
+{
+    bool named = false;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "-display") == 0 || qstrcmp(argv[i], "--display") == 0) {
+            qputenv("DISPLAY", argv[i + 1]);
+            named = true;
+        }
+    }
+    return named;
+}
+
+// --help and --version need no display: they are answered on a core
+// application, before Qt loads its X11 platform. Options it does not know
+// may be Qt's own (-style, -reverse, ...), which only the application with a
+// display reads: they wait for it, and so does --help-all, which lists them.
+// Without a display an option not known here is refused with status 1,
+// unless the display named by -display is what cannot be reached.
+void readOwnOptions(int argc, char *argv[], bool displayReachable, bool displayNamed)
+{
+    QCoreApplication commandLine(argc, argv);
+    ProgramTranslations::Install(&commandLine);
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    const bool known = parser.parse(QCoreApplication::arguments());
+    if (!known && !displayReachable && !displayNamed) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(QCoreApplication::applicationName()),
+                     qPrintable(parser.errorText()));
+        std::exit(1);
+    }
+    const bool answerable = parser.isSet(QStringLiteral("help")) ||
+                            parser.isSet(QStringLiteral("version")) ||
+                            (!displayReachable && parser.isSet(QStringLiteral("help-all")));
+    if (known && answerable)
+        parser.process(commandLine);
+}
+
+// What Qt left of the command line; --help-all now lists Qt's options too.
+// The parser ends the program after answering, and after an unknown option
+// with its message and status 1.
+void readLeftOptions(const QApplication &app)
+{
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    parser.process(app);
 }
 
 // The command line for Qt, with its platform fixed to xcb: Qt takes the
@@ -97,7 +142,7 @@ int main(int argc, char *argv[])
     openClosedStandardStreams();
     if (ClipboardHolder::Requested(argc, argv))
         return ClipboardHolder::Serve();
-    readCommandLine(argc, argv);
+    const bool displayNamed = takeDisplayOption(argc, argv);
     // The ruler needs global window positions, the keep-above hint and screen
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
     // are measured in screen pixels, 15 twips each, so Qt's own scaling stays
@@ -112,6 +157,7 @@ int main(int argc, char *argv[])
     // client leaves (Xvfb's default) would otherwise be resetting just as Qt
     // connects.
     std::unique_ptr<X11Connection> probe = X11Connection::Open();
+    readOwnOptions(argc, argv, probe != nullptr, displayNamed);
     if (!probe) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
                    "needed)\n",
@@ -126,7 +172,7 @@ int main(int argc, char *argv[])
     if (!screenCanBePainted())
         return 1;
     ProgramTranslations::Install(&app);
-    QApplication::setApplicationName(QStringLiteral("Ombrix"));
+    readLeftOptions(app);
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as
     // StartupWMClass. Qt's X11 plugin writes nothing of the desktop file

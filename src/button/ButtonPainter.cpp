@@ -200,7 +200,10 @@ void ButtonPainter::gradientRounded(Appearance appearance)
     mSurface.line(2, H - 2, W - 2, H - 2, k.b);
     mSurface.line(2, 1, W - 2, 1, k.c);
     mSurface.line(1, 2, W - 1, 2, k.d);
-    // The two inner side lines are this style's only focus cue.
+    // The two inner side lines alone were too faint a focus cue to find the
+    // focus by: a focused button also shows the focus rectangle inside them.
+    if (appearance != Appearance::Disabled)
+        focusCue();
     const bool sides =
         appearance == Appearance::Pressed || (appearance == Appearance::Up && mLook.HasFocus);
     if (!sides)

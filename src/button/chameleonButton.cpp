@@ -5,8 +5,10 @@
 #include "button/ButtonPainter.h"
 #include "button/DesignPropertyBag.h"
 #include "button/KeyCodes.h"
+#include "button/chameleonButtonAccessible.h"
 #include "settings/SettingConversions.h"
 
+#include <QAccessible>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -58,6 +60,9 @@ float coordinate(qreal value)
 
 chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
 {
+    static const bool accessible =
+        (QAccessible::installFactory(&chameleonButtonAccessible::Factory), true);
+    Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     UserControl_Initialize();
     InitProperties();
@@ -274,11 +279,8 @@ void chameleonButton::UserControl_KeyPress(qint16 KeyAscii)
 
 void chameleonButton::UserControl_KeyUp(qint16 KeyCode, qint16 Shift)
 {
-    if (KeyCode == KeyCodes::Space) {
-        UserControl_MouseUp(MouseButton::Left, KeyCodes::ShiftMask, 1.0f, 1.0f);
-        LastButton = MouseButton::Left;
-        UserControl_Click();
-    }
+    if (KeyCode == KeyCodes::Space)
+        releaseLikeSpace();
     emit KeyUp(KeyCode, Shift);
 }
 
@@ -311,6 +313,22 @@ void chameleonButton::UserControl_AmbientChanged(const QString &PropertyName)
 void chameleonButton::pressLikeSpace()
 {
     UserControl_MouseDown(MouseButton::Left, KeyCodes::ShiftMask, 1.0f, 1.0f);
+}
+
+void chameleonButton::releaseLikeSpace()
+{
+    UserControl_MouseUp(MouseButton::Left, KeyCodes::ShiftMask, 1.0f, 1.0f);
+    LastButton = MouseButton::Left;
+    UserControl_Click();
+}
+
+// A disabled button takes no input, so no press either.
+void chameleonButton::Press()
+{
+    if (!mLook.Enabled)
+        return;
+    pressLikeSpace();
+    releaseLikeSpace();
 }
 
 // Tab and Shift+Tab as the keyboard would give them, once the current key

@@ -62,6 +62,11 @@ public:
     void Redraw(quint8 state, bool force);
     // The latest drawing, as the widget shows it.
     const QImage &Picture() const;
+    // Drawn pressed down.
+    bool IsPressed() const { return LastState == ButtonState::Pressed; }
+    // The press an assistive tool asks for: down, up and a click, as Space
+    // pressed and released gives them.
+    void Press();
 
 signals:
     void Click();
@@ -105,6 +110,7 @@ private:
     void LoadPalette();
     void UpdateAccessKey();
     void pressLikeSpace();
+    void releaseLikeSpace();
     void moveFocusLater(bool forward);
 
     ButtonLook mLook;

@@ -1,5 +1,6 @@
 #include "chrome/CaptionButton.h"
 
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionPicture.h"
 
 #include <QEvent>
@@ -13,8 +14,11 @@ CaptionButton::CaptionButton(Kind kind, QWidget *parent)
 {
     hover->setToolTip(kind == Minimize ? tr("Minimize") : tr("Close"));
     normal->setMouseTracking(true);
-    for (QLabel *picture : {normal, hover, down})
+    const QString name = kind == Minimize ? tr("Minimise") : tr("Close");
+    for (QLabel *picture : {normal, hover, down}) {
         picture->installEventFilter(this);
+        AccessibleChrome::pictureButton(picture, name, [this] { emit released(); });
+    }
     Reset();
 }
 

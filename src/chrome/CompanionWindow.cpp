@@ -1,5 +1,6 @@
 #include "chrome/CompanionWindow.h"
 
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
@@ -10,6 +11,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QShortcut>
 
 using Twips::toPixels;
 
@@ -24,6 +26,7 @@ CompanionWindow::CompanionWindow(const Design &design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), design(design)
 {
     setObjectName(QLatin1String(design.name));
+    AccessibleChrome::frame(this);
     setWindowTitle(tr(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed at its size, which floats it on tiling window managers, as the
@@ -66,6 +69,9 @@ void CompanionWindow::buildCaptionControls()
     closeControl = new CaptionButton(CaptionButton::Close, this);
     closeControl->moveTo(toPixels(design.closeLeft), toPixels(captionTop));
     connect(closeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_X_MouseUp);
+    // Escape closes as the close control does, unless a control takes it.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+            &CompanionWindow::Hilite_X_MouseUp);
 }
 
 Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const

@@ -1,5 +1,6 @@
 #include "chrome/OnTopToggle.h"
 
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionPicture.h"
 #include "window/TopIt.h"
 
@@ -14,6 +15,11 @@ OnTopToggle::OnTopToggle(QWidget *window, QWidget *parent)
     notOnTop->setToolTip(tr("Not On Top"));
     onTop->installEventFilter(this);
     notOnTop->installEventFilter(this);
+    const auto isOn = [this] { return ShowsOnTop(); };
+    AccessibleChrome::pictureButton(
+        onTop, tr("Keep on top"), [this] { emit Top_Y_Clicked(); }, isOn);
+    AccessibleChrome::pictureButton(
+        notOnTop, tr("Keep on top"), [this] { emit Top_N_Clicked(); }, isOn);
     notOnTop->show();
 }
 

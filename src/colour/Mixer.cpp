@@ -9,6 +9,7 @@
 #include "settings/PresetKeys.h"
 #include "settings/Presets.h"
 #include "settings/SettingConversions.h"
+#include "window/FocusMarkStyle.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
 
@@ -64,9 +65,9 @@ void Mixer::buildBody()
 
     QGroupBox *scrollGroup =
         addGroup(mainGroup, tr("Mix Red, Green, Blue"), Twips::rect(120, 360, 3375, 2000));
-    HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
-    HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
-    HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
+    HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red, tr("Red"));
+    HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green, tr("Green"));
+    HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue, tr("Blue"));
     connect(HScroll1, &QScrollBar::valueChanged, this, &Mixer::HScroll1_Change);
     connect(HScroll2, &QScrollBar::valueChanged, this, &Mixer::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
@@ -77,6 +78,7 @@ void Mixer::buildBody()
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setGeometry(Twips::rect(120, 240, 1600, 1600));
     ToolLook::paint(Picture2, Qt::black);
+    Picture2->setAccessibleName(colorGroup->title());
 
     rgbGroup = addGroup(mainGroup, tr("RGB Value"), Twips::rect(120, 2520, 2535, 615));
     Text7 = addField(rgbGroup, "Text7", 500, QStringLiteral("0,0,0"));
@@ -87,12 +89,15 @@ void Mixer::buildBody()
     buildButtons(mainGroup);
 }
 
-QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColor &swatch)
+// The bar and its fixed swatch bear the name of their colour.
+QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColor &swatch,
+                          const QString &colourName)
 {
     auto *fixedSwatch = new QFrame(group);
     fixedSwatch->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     fixedSwatch->setGeometry(Twips::rect(240, top, 255, 255));
     ToolLook::paint(fixedSwatch, swatch);
+    fixedSwatch->setAccessibleName(colourName);
 
     auto *bar = new QScrollBar(Qt::Horizontal, group);
     bar->setObjectName(QLatin1String(name));
@@ -101,18 +106,21 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setPageStep(1);
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
+    bar->setAccessibleName(colourName);
     ScrollKeys::Install(bar);
+    FocusMarkStyle::Install(bar);
     return bar;
 }
 
 // The fields show what the bars make; typing into them would only be copied
 // until the next change overwrote it.
-QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QString &text)
+QLineEdit *Mixer::addField(QGroupBox *group, const char *name, int left, const QString &text)
 {
     auto *field = new QLineEdit(text, group);
     field->setObjectName(QLatin1String(name));
     field->setReadOnly(true);
     field->setGeometry(Twips::rect(left, 210, 1575, 285));
+    field->setAccessibleName(group->title());
     return field;
 }
 

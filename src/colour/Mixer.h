@@ -37,8 +37,9 @@ private:
 
     void buildBody();
     QGroupBox *addGroup(QWidget *parent, const QString &title, QRect place);
-    QScrollBar *addBar(QWidget *group, const char *name, int top, const QColor &swatch);
-    QLineEdit *addField(QWidget *group, const char *name, int left, const QString &text);
+    QScrollBar *addBar(QWidget *group, const char *name, int top, const QColor &swatch,
+                       const QString &colourName);
+    QLineEdit *addField(QGroupBox *group, const char *name, int left, const QString &text);
     void buildButtons(QWidget *group);
     void Form_Load();
     void RestoreBar(QScrollBar *bar, const Presets::Reading &presets, const QString &key);

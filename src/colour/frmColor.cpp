@@ -2,6 +2,7 @@
 
 #include "button/KeyCodes.h"
 #include "button/chameleonButton.h"
+#include "chrome/AccessibleChrome.h"
 #include "chrome/ToolLook.h"
 #include "colour/DesktopPick.h"
 #include "colour/color32.h"
@@ -9,6 +10,7 @@
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
 #include "settings/PresetKeys.h"
+#include "window/FocusMarkStyle.h"
 #include "window/Twips.h"
 
 #include <QCursor>
@@ -63,6 +65,9 @@ void frmColor::buildSwatch()
     Picture1->setGeometry(Twips::rect(277, 540, 2400, 320));
     Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->installEventFilter(this);
+    Picture1->setAccessibleName(tr("Color"));
+    Picture1->setAccessibleDescription(tr("Press Enter to copy"));
+    FocusMarkStyle::Install(Picture1);
     paint(Picture1, swatchDesignColor);
 }
 
@@ -130,6 +135,8 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     auto *readout = new QLabel(group);
     readout->setObjectName(QLatin1String(readoutName));
     readout->setGeometry(Twips::rect(1400, top, 1000, 255));
+    AccessibleChrome::valueLabel(readout);
+    readout->setAccessibleName(caption.trimmed());
     for (QLabel *label : {captionLabel, readout}) {
         label->setFont(ToolLook::tahoma(9));
         paint(label, ToolLook::panelInk, QPalette::WindowText);

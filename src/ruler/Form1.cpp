@@ -2,6 +2,7 @@
 
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
+#include "chrome/AccessibleChrome.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
@@ -12,6 +13,7 @@
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
 #include "ruler/SurfacePainter.h"
+#include "window/FocusMarkStyle.h"
 #include "window/PointerTravel.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
@@ -19,6 +21,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QShortcut>
 #include <QSlider>
 
 // Form1: the window and its controls as they are designed; Form_Load then
@@ -52,6 +55,7 @@ ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry
     palette.setColor(QPalette::Base, ToolLook::panelBackground);
     palette.setColor(QPalette::Text, ToolLook::panelInk);
     readout->setPalette(palette);
+    readout->setAccessibleName(tip);
     return readout;
 }
 
@@ -73,6 +77,7 @@ CaptionButton *makeCaptionButton(QWidget *window, CaptionButton::Kind kind,
 Form1::Form1()
 {
     setObjectName(QStringLiteral("Form1"));
+    AccessibleChrome::frame(this);
     setWindowTitle(QStringLiteral(" Ombrix"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -91,6 +96,7 @@ Form1::Form1()
     createControls();
     mnuFile = new ContextMenu(this);
     connectMenu();
+    createShortcuts();
     createTimers();
     OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
@@ -158,6 +164,8 @@ void Form1::createSliders()
     Slider2->setObjectName(QStringLiteral("Slider2"));
     Slider2->setGeometry(Twips::rect(RulerDesign::Slider2));
     Slider2->setRange(RulerDesign::shortestLength, RulerDesign::longestVertical);
+    Slider1->setAccessibleName(tr("Horizontal length"));
+    Slider2->setAccessibleName(tr("Vertical length"));
     // The minimum at the top, as the ruler grows downwards.
     Slider2->setInvertedAppearance(true);
     Slider2->hide();
@@ -168,6 +176,7 @@ void Form1::createSliders()
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
         ScrollKeys::Install(slider);
+        FocusMarkStyle::Install(slider);
         PointerTravel::Install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
@@ -208,6 +217,7 @@ void Form1::createNudgeButtons()
                                    WingdingsGlyph::Font(wingdings), design.geometry);
         button->setObjectName(QString::fromLatin1(design.name));
         button->setToolTip(tr(design.tip));
+        button->setAccessibleName(button->toolTip());
         connect(button, &chameleonButton::Click, this, design.click);
         nudgeButtons[i] = button;
     }
@@ -237,6 +247,20 @@ void Form1::createCaptionPictures()
     }
     surfacePainter->add(topToggle->Top_Y());
     surfacePainter->add(topToggle->Top_N());
+}
+
+// The keys desktop users expect of the menu's commands. The menu shows no
+// key beside its entries, as it never did; a control that takes the key
+// itself (a readout being typed into takes Ctrl+C) keeps it.
+void Form1::createShortcuts()
+{
+    const std::pair<QKeySequence, void (Form1::*)()> shortcuts[] = {
+        {QKeySequence(Qt::Key_F1), &Form1::mnuHelp_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_C), &Form1::mnuCopy2_Click},
+        {QKeySequence(Qt::CTRL | Qt::Key_Q), &Form1::mnuClose_Click},
+    };
+    for (const auto &[keys, handler] : shortcuts)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
 }
 
 void Form1::createTimers()

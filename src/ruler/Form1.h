@@ -156,6 +156,7 @@ private:
     void createCaptionPictures();
     void createTimers();
     void connectMenu();
+    void createShortcuts();
     static QStringList storedKeys();
     void loadUnitTicks(const Presets::Reading &presets);
     void SavePresets();

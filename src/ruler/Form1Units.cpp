@@ -62,6 +62,11 @@ void Form1::showReadouts()
 {
     TextBox1->setText(measurement.Text1());
     TextBox2->setText(measurement.Text2());
+    // Assistive technology reads the unit beside each readout's length.
+    if (TextBox1->accessibleDescription() != measurement.Text5()) {
+        TextBox1->setAccessibleDescription(measurement.Text5());
+        TextBox2->setAccessibleDescription(measurement.Text5());
+    }
 }
 
 // Choosing an entry from the menu toggles its tick before the command runs;

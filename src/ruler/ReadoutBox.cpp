@@ -1,5 +1,8 @@
 #include "ruler/ReadoutBox.h"
 
+#include "chrome/TextAccessible.h"
+
+#include <QAccessible>
 #include <QApplication>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -41,12 +44,24 @@ int longestTextWidth(const QFont &font)
     return longestDigits * digit + metrics.horizontalAdvance(separator);
 }
 
+// Assistive technology reads the text the box draws, named by its accessible
+// name ("Width") and described by the unit.
+QAccessibleInterface *readoutAccessible(const QString &className, QObject *object)
+{
+    if (className != QLatin1String("ReadoutBox"))
+        return nullptr;
+    auto *box = static_cast<ReadoutBox *>(object);
+    return new TextAccessible(box, QAccessible::EditableText, [box] { return box->text(); });
+}
+
 } // namespace
 
 ReadoutBox::ReadoutBox(QWidget *parent, const QString &name, const QRect &geometry,
                        const QString &tip)
     : QWidget(parent)
 {
+    static const bool accessible = (QAccessible::installFactory(&readoutAccessible), true);
+    Q_UNUSED(accessible);
     setObjectName(name);
     setGeometry(geometry);
     setToolTip(tip);
@@ -150,9 +165,15 @@ void ReadoutBox::startEditing()
             shown = text;
             emit edited(text);
         });
+        // Right behind the box in the tab order, so that Tab from the editor
+        // goes on to the control after the box.
+        QWidget::setTabOrder(this, editor);
     }
     editor->setText(shown);
     editor->show();
+    // While the editor holds the focus, the box and the editor are one stop
+    // of Tab and Shift+Tab, as a spin box and its line edit are.
+    setFocusProxy(editor);
     editor->setFocus(Qt::OtherFocusReason);
 }
 
@@ -165,6 +186,7 @@ void ReadoutBox::focusInEvent(QFocusEvent *event)
 bool ReadoutBox::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == editor && event->type() == QEvent::FocusOut) {
+        setFocusProxy(nullptr);
         editor->hide();
         update();
     }

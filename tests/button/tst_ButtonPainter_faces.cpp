@@ -138,6 +138,12 @@ void tst_ButtonPainter_faces::style3SideLines()
     QVERIFY(at(image, 2, 2) != side);
     QVERIFY(at(image, 2, H - 3) != side);
     QVERIFY(at(image, 3, 10) != side);
+    // The focus rectangle runs inside the side lines, on a focused button only.
+    look.HasFocus = !focus;
+    const QImage other = paint(look, static_cast<quint8>(state));
+    QVERIFY(at(image, 4, 10) != at(other, 4, 10));
+    QVERIFY(at(image, W / 2, 4) != at(other, W / 2, 4));
+    QCOMPARE(at(image, 3, 10), at(other, 3, 10));
 }
 
 // Offsets change all three bytes of the colour value in one integer

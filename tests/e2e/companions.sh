@@ -149,7 +149,8 @@ stored_colour() {
 }
 
 # close_and_reopen spy|mixer HOW ELEMENT...: closes the tool by a click on
-# the element (left top width height in twips), checks that the program goes
+# the element (left top width height in twips), or by "key KEY", checks that
+# the program goes
 # on and that the tool stored its place, then reopens the tool (SPY or MIXER)
 # and finds it there.
 close_and_reopen() {
@@ -160,7 +161,12 @@ close_and_reopen() {
     mixer) wid=$MIXER name=Mixer keys="M_L M_T" ;;
     esac
     read -r x y _ _ < <(e2e_geometry "$wid")
-    click_in "$wid" "$@"
+    if [[ $1 == key ]]; then
+        focus_window "$wid"
+        e2e_key "$2"
+    else
+        click_in "$wid" "$@"
+    fi
     e2e_assert "the $how closes the $name" e2e_wait_until 5 e2e_window_gone "$wid"
     e2e_assert "the program goes on" xd_alive "$E2E_OMBRIX_PID"
     # shellcheck disable=SC2086  # the two keys

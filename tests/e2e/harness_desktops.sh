@@ -84,6 +84,58 @@ e2e_start_session_bus() {
     export DBUS_SESSION_BUS_ADDRESS
 }
 
+# e2e_start_accessibility_bus: an at-spi bus under the test's session bus,
+# its registry up before the program, which joins it once, at its start.
+e2e_start_accessibility_bus() {
+    [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || e2e_start_session_bus
+    xd_spawn "$E2E_TMP/at-spi.log" /usr/libexec/at-spi-bus-launcher
+    e2e_wait_until 5 a11y_bus_ready || e2e_fatal "the at-spi bus starts"
+    E2E_OMBRIX_ENV+=(QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1)
+}
+
+a11y_bus_ready() {
+    AT_SPI_BUS_ADDRESS=$(dbus-send --session --print-reply=literal --dest=org.a11y.Bus \
+        /org/a11y/bus org.a11y.Bus.GetAddress 2>/dev/null | tr -d ' ')
+    [[ -n $AT_SPI_BUS_ADDRESS ]] && dbus-send --bus="$AT_SPI_BUS_ADDRESS" --dest=org.a11y.atspi.Registry \
+        /org/a11y/atspi/accessible/root org.freedesktop.DBus.Peer.Ping 2>/dev/null
+}
+
+# a11y ARGS...: tests/e2e/a11y.py on the test's accessibility bus.
+a11y() {
+    AT_SPI_BUS_ADDRESS=$AT_SPI_BUS_ADDRESS timeout 20 /usr/bin/python3 "$E2E_HERE/a11y.py" "$@"
+}
+
+# e2e_assert_controls TITLE ROW...: each ROW ("role|name|actions") is a
+# shown control of the window TITLE.
+e2e_assert_controls() {
+    local shown missing
+    shown=$(a11y controls "$1")
+    missing=$(printf '%s\n' "${@:2}" | grep -vxF -f <(echo "$shown"))
+    e2e_assert_eq "" "$missing" "assistive technology finds the $(($# - 1)) controls of '$1'"
+}
+
+# e2e_assert_tab_walk TITLE STOP...: from the first STOP ("role|name"), the
+# focused control of the window TITLE, Tab goes through every STOP and back
+# to the first, and Shift+Tab the same way backwards.
+e2e_assert_tab_walk() {
+    local key seen expected i
+    seen=$(a11y focus "$1")
+    expected=$(printf '%s; ' "${@:2}" "$2")
+    for ((i = $#; i > 1; i--)); do expected+="${!i}; "; done
+    for key in Tab shift+Tab; do
+        for ((i = 2; i <= $#; i++)); do
+            e2e_key "$key"
+            e2e_wait_until 3 focus_moved "$1" "${seen##*; }"
+            seen+="; $(a11y focus "$1")"
+        done
+    done
+    e2e_assert_eq "$expected" "$seen; " "Tab and Shift+Tab go round the controls of '$1'"
+}
+
+focus_moved() {
+    [[ $(a11y focus "$1") != "$2" ]]
+}
+
 # e2e_start_portal HOW...: the fake screenshot portal ($OMBRIX_FAKE_PORTAL)
 # on the session bus, answering as HOW says; its pid is in E2E_PORTAL_PID and
 # what it was asked in E2E_PORTAL_LOG.

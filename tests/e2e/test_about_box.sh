@@ -5,7 +5,7 @@
 # "&System Info" with no system-information program to be found shows the
 # message window "Ombrix" above the box, which stays open; with one on PATH
 # that program is started and no message shows. Alt+S, the access key of both
-# "Clo&se" and "&System Info", presses neither of them.
+# "Clo&se" and "&System Info", presses neither of them. Escape closes it.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2086  # the points split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -61,6 +61,24 @@ check_opens() {
     shoot "$ABOUT" about
 }
 
+ABOUT_TABS=("push button|Join the Drevani Mailing List" "push button|Drevani"
+    "push button|Close" "push button|System Info")
+
+check_accessible() {
+    e2e_assert_controls "About Ombrix" "push button|Close|Press" "label|Version 1.0.0|" \
+        "push button|Drevani Software|Press" "push button|Drevani Home Page|Press" \
+        "${ABOUT_TABS[@]/%/|Press,SetFocus}"
+    e2e_assert_tab_walk "About Ombrix" "${ABOUT_TABS[@]}"
+}
+
+check_escape() {
+    open_about
+    e2e_assert "the About box has the keyboard" focus_window "$ABOUT"
+    e2e_key Escape
+    e2e_assert "Escape ends the About box" e2e_wait_until 5 e2e_window_gone "$ABOUT"
+    e2e_assert "the program goes on after Escape" xd_alive "$E2E_OMBRIX_PID"
+}
+
 check_shared_access_key() {
     e2e_key alt+s
     e2e_key alt+s
@@ -112,10 +130,13 @@ check_tool_started() {
 }
 
 e2e_start_desktop
+e2e_start_accessibility_bus
 PATH=$NO_TOOLS_PATH start_ruler_aside
 check_opens
+check_accessible
 check_shared_access_key
 check_close_button
+check_escape
 if sysinfo_tool_installed; then
     echo "skipped: a system-information program is installed; no message to see"
 else

@@ -4,8 +4,9 @@
 # like the keys, a dragged thumb changes the swatch before it is let go,
 # Alt+C copies the three notations and Ctrl+A, Ctrl+C one field's alone,
 # minimised it comes back when chosen again from the ruler's menu, and closed
-# by its Close button or its close control it comes back where it was with
-# its colour.
+# by its Close button, its close control or Escape it comes back where it was
+# with its colour. A screen reader finds every control by role and name, and
+# Tab goes round them.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -51,6 +52,18 @@ check_first_open() {
     e2e_assert "the swatch is black at first" e2e_wait_until 5 mixer_swatch_shows "#000000"
     copy_mixer
     check_clipboard "$(mixer_lines 0,0,0 0 '#000000')" "Alt+C copies the first-run colour"
+}
+
+BARS=("scroll bar|Red" "scroll bar|Green" "scroll bar|Blue")
+FIELDS=("text|RGB Value" "text|Hex Value" "text|Decimal Value")
+BUTTONS=("push button|Copy" "push button|Close")
+
+check_accessible() {
+    e2e_assert "the Mixer has the keyboard" focus_window "$MIXER"
+    e2e_assert_controls "Color Mixer" "${BARS[@]/%/|SetFocus,Increase,Decrease}" \
+        "${FIELDS[@]/%/|SetFocus}" "${BUTTONS[@]/%/|Press,SetFocus}" "frame|Red|" "frame|Color|" \
+        "push button|Keep on top|Press" "push button|Minimise|Press" "push button|Close|Press"
+    e2e_assert_tab_walk "Color Mixer" "${BARS[@]}" "${FIELDS[@]}" "${BUTTONS[@]}"
 }
 
 check_red_by_keyboard() {
@@ -157,10 +170,15 @@ check_close_and_reopen() {
     move_window "$MIXER" 350 250
     close_and_reopen mixer "close control" "${CLOSE_CONTROL[@]}"
     check_colour_kept "close control"
+    move_window "$MIXER" 320 230
+    close_and_reopen mixer "Escape key" key Escape
+    check_colour_kept "Escape key"
 }
 
 e2e_start_desktop
+e2e_start_accessibility_bus
 check_first_open
+check_accessible
 check_red_by_keyboard
 check_red_by_wheel
 check_thumb_drag

@@ -17,7 +17,9 @@
 # colour on the screen the readouts hold the square's colour and that pointer
 # position. The Spy still has the keyboard (checked; given back with
 # windowactivate if the window manager took it, which does not move the
-# pointer), and Enter then reaches the swatch.
+# pointer), and Enter then reaches the swatch. On the plain desktop, what a
+# screen reader and the keyboard alone reach too; and Escape closes the Spy
+# as its close control does.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -133,9 +135,27 @@ check_close_and_reopen() {
     close_and_reopen spy "Close button" "${CLOSE_BUTTON[@]}"
     move_window "$SPY" $((250 + SHIFT_X)) 350
     close_and_reopen spy "close control" "${CLOSE_CONTROL[@]}"
+    move_window "$SPY" $((200 + SHIFT_X)) 320
+    close_and_reopen spy "Escape key" key Escape
 }
 
+READOUTS=("RGB #" "Red Value" "Green Value" "Blue Value" Decimal Hex "VB Color" "QB Color"
+    "X Pos" "Y Pos")
+
+check_accessible() {
+    e2e_assert "the Spy has the keyboard" focus_window "$SPY"
+    local rows=("${READOUTS[@]/#/label|}")
+    e2e_assert_controls "Color Spy" "frame|Color|SetFocus" "${rows[@]/%/|}" \
+        "push button|Start|Press,SetFocus" "push button|Close|Press,SetFocus" \
+        "push button|Keep on top|Press" "push button|Minimise|Press" "push button|Close|Press"
+    e2e_assert_tab_walk "Color Spy" "frame|Color" "push button|Start" "push button|Close"
+}
+
+# The accessibility walk once, on the plain desktop.
+WALK=false
+[[ $SHIFT_X == 0 && -z ${OMBRIX_E2E_XFT_DPI:-}${OMBRIX_E2E_MONITORS:-} ]] && WALK=true
 e2e_start_desktop
+! $WALK || e2e_start_accessibility_bus
 # OMBRIX_E2E_XFT_DPI gives the desktop another font resolution and asks Qt to
 # scale by 2, as a high-DPI desktop would (test_color_spy_hidpi.sh).
 if [[ -n ${OMBRIX_E2E_XFT_DPI:-} ]]; then
@@ -148,6 +168,7 @@ paint_square "#FF0000" $((700 + SHIFT_X)) 600 red
 read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens
 check_enter_before_start
+! $WALK || check_accessible
 check_samples "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
 check_enter_after_leaving "$BLUE_X" "$BLUE_Y" "$RED_X" "$RED_Y"
 [[ -z ${OMBRIX_E2E_MONITORS:-} ]] || check_without_primary "$BLUE_X" "$BLUE_Y"

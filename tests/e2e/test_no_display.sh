@@ -4,7 +4,9 @@
 # says), the program says so in one line and leaves with an error instead of
 # crashing. --help and --version need no display; an unknown option is
 # refused with status 1. On a server that starts over whenever its last
-# client leaves, the program starts every time.
+# client leaves, the program starts every time. On a display, Qt's own
+# options (-style, -reverse, -display, -platform) are taken as every Qt
+# program takes them, and --help-all lists them.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -68,3 +70,22 @@ for start in 1 2 3 4 5 6; do
     e2e_assert "resetting server, start $start: the ruler shows" window_shows "$E2E_OMBRIX_PID"
     xd_stop "$E2E_OMBRIX_PID"
 done
+
+# On a display Qt's own options are taken; -display alone names it.
+while IFS='|' read -r environment arguments; do
+    read -r -a words <<<"$environment"
+    E2E_OMBRIX_ENV=("${words[@]}" QT_QPA_PLATFORM=xcb)
+    # shellcheck disable=SC2086  # words
+    e2e_start_ombrix $arguments
+    e2e_assert "[$arguments] the ruler shows" window_shows "$E2E_OMBRIX_PID"
+    xd_stop "$E2E_OMBRIX_PID"
+done <<EOF
+|-style Fusion
+|-reverse
+-u DISPLAY|-display $DISPLAY
+QT_QPA_PLATFORM=wayland|-platform wayland
+EOF
+
+e2e_assert_match "--platform .*--reverse" "$(timeout 20 "$OMBRIX_BIN" --help-all)" \
+    "--help-all on a display lists Qt's options"
+e2e_assert_not "an unknown option is refused on a display too" timeout 20 "$OMBRIX_BIN" --bogus

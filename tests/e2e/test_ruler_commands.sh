@@ -4,7 +4,8 @@
 # has the focus, wholly on the screen near its edge; the window dragged by
 # its face, the nudge buttons, Space held on a nudge button nudging once, the
 # on-top pin (in place, same window), minimising by the caption button and
-# the restore, and the close button released far off the window.
+# the restore, and the close button released far off the window. Over AT-SPI
+# and from the keyboard alone: every control, Tab, the readout, the keys.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -215,8 +216,50 @@ check_close_released_off_window() {
     e2e_assert_eq True "$(e2e_store_value Pix)" "Pix is stored"
 }
 
+RULER_TITLE=" Ombrix"
+RULER_TABS=("slider|Horizontal length" "push button|Move left" "push button|Move right"
+    "text|Width" "text|Height")
+
+check_accessible() {
+    e2e_assert "the ruler has the keyboard" focus_window "$WID"
+    e2e_assert_controls "$RULER_TITLE" "${RULER_TABS[0]}|SetFocus,Increase,Decrease" \
+        "${RULER_TABS[1]}|Press,SetFocus" "${RULER_TABS[2]}|Press,SetFocus" \
+        "${RULER_TABS[3]}|SetFocus" "${RULER_TABS[4]}|SetFocus" "push button|Keep on top|Press" \
+        "push button|Minimise|Press" "push button|Close|Press"
+    e2e_assert_tab_walk "$RULER_TITLE" "${RULER_TABS[@]}"
+    a11y press "$RULER_TITLE" "push button" "Move right"
+    e2e_assert "Move right pressed through its action moves the ruler one pixel" \
+        e2e_wait_geometry "$WID" "$((X + 1)) $Y $W $H"
+    ruler_read_geometry
+}
+
+check_keys() {
+    drag_thumb $RULER_THUMB 10
+    e2e_assert "the Width readout reads out a length and its unit" \
+        e2e_wait_until 5 width_reads_length
+    e2e_key ctrl+c
+    e2e_assert "Ctrl+C copies the readout" e2e_wait_until 5 clipboard_starts_with "Width:  $(width_readout)"
+    e2e_key ctrl+q
+    e2e_assert "Ctrl+Q ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    e2e_assert_eq $((X * 15)) "$(e2e_store_value X_L)" "Ctrl+Q stores the place as Cl&ose does"
+}
+
+width_readout() {
+    a11y text "$RULER_TITLE" text Width | paste -sd ' '
+}
+
+width_reads_length() {
+    grep -qxE '[0-9]+ Pixels' <<<"$(width_readout)"
+}
+
+clipboard_starts_with() {
+    [[ $(e2e_clipboard) == "$1"$'\r\n'* ]]
+}
+
 e2e_start_desktop 1280x1024x24
+e2e_start_accessibility_bus
 start_ruler 300 200
+check_accessible
 check_menu_on_right_press
 check_menu_from_keyboard
 check_drag_by_face
@@ -225,3 +268,5 @@ check_space_held
 check_on_top_pin
 check_minimize
 check_close_released_off_window
+start_ruler 280 200
+check_keys

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The ruler's commands that start other programs: "&New Ombrix" starts a
-# second, independent copy (each closes on its own), "&Help" hands the
+# second, independent copy (each closes on its own), "&Help" and F1 hand the
 # page beside the program to the desktop's default viewer, whatever the
 # current directory is, and "&Notepad" starts the default text editor with
 # no file. The default viewer and editor are scripts of this test's,
@@ -10,8 +10,8 @@
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
-# shellcheck source=tests/e2e/ruler.sh
-source "$(dirname "$0")/ruler.sh"
+# shellcheck source=tests/e2e/companions.sh
+source "$(dirname "$0")/companions.sh"
 
 OMBRIX_BIN=$(realpath "$OMBRIX_BIN")
 VIEWER_ARGS=$E2E_TMP/viewer.args
@@ -102,6 +102,10 @@ check_help() {
     e2e_assert "the default viewer is started" e2e_wait_until 10 help_opened
     e2e_assert_eq "$expected" "$(cat "$VIEWER_ARGS" 2>/dev/null)" \
         "the viewer is given the page beside the program, and nothing else"
+    rm -f "$VIEWER_ARGS"
+    focus_window "$WID"
+    e2e_key F1
+    e2e_assert "F1 on the ruler opens the page again" e2e_wait_until 10 help_opened
 }
 
 editor_started() {

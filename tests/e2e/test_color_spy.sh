@@ -4,10 +4,9 @@
 # the ten readouts; closed by its Close button or its close control it comes
 # back where it was.
 #
-# How the samples are taken. The test paints two squares of known colour
-# with ImageMagick's display before it opens the Spy, so the Spy, opened last,
-# is the active window and none of the squares ever gets the keyboard (openbox
-# focuses on click, and the squares are never clicked). Capture starts either
+# How the samples are taken. The test paints two squares of known colour,
+# override-redirect windows that no window manager moves or focuses, before it
+# opens the Spy, so the Spy is the active window. Capture starts either
 # by a click on Start, which takes the keyboard focus to the button, so the
 # pointer then crosses the Spy's background, which gives it back to the
 # swatch as a user's pointer would; or by Alt+S, which leaves the focus where
@@ -136,6 +135,7 @@ check_close_and_reopen() {
 }
 
 e2e_start_desktop
+e2e_needs_all root-pixels "Color Spy's samples of the screen (test_color_spy_wayland.sh picks through the portal)"
 # OMBRIX_E2E_XFT_DPI gives the desktop another font resolution and asks Qt to
 # scale by 2, as a high-DPI desktop would (test_color_spy_hidpi.sh).
 if [[ -n ${OMBRIX_E2E_XFT_DPI:-} ]]; then

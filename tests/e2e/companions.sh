@@ -131,11 +131,10 @@ check_clipboard() {
 
 MIXER_SWATCH=(309 124) # middle of Picture2: 3840, 1060, 1600 x 1600 twips in the Mixer
 
-# mixer_swatch: the colour the middle of the Mixer's swatch shows, #RRGGBB.
+# mixer_swatch: the colour the middle of the Mixer's swatch shows, #RRGGBB,
+# in the window's own picture, which XWayland gives too.
 mixer_swatch() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    e2e_pixel $((x + MIXER_SWATCH[0])) $((y + MIXER_SWATCH[1]))
+    e2e_window_pixel "$MIXER" "${MIXER_SWATCH[@]}"
 }
 
 mixer_swatch_shows() {

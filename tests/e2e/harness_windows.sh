@@ -42,6 +42,30 @@ e2e_outer_geometry() {
     e2e_geometry "$wid"
 }
 
+# e2e_frame_margins WID: the margin the window manager's frame or tile adds
+# on each side, "left top right bottom".
+e2e_frame_margins() {
+    local x y w h fx fy fw fh
+    read -r x y w h < <(e2e_geometry "$1")
+    read -r fx fy fw fh < <(e2e_outer_geometry "$1")
+    echo $((x - fx)) $((y - fy)) $((fx + fw - x - w)) $((fy + fh - y - h))
+}
+
+# e2e_unframed WID: no frame around the window, or only weston's room for a
+# shadow, the same on every side.
+e2e_unframed() {
+    local left top right bottom
+    read -r left top right bottom < <(e2e_frame_margins "$1")
+    ((left == top && top == right && right == bottom && left <= 32))
+}
+
+# e2e_assert_above WID MSG: the window is kept above the others, where the
+# desktop keeps any window above.
+e2e_assert_above() {
+    e2e_needs above "$2" || return 0
+    e2e_assert "$2" e2e_wait_until 3 e2e_has_state "$1" _NET_WM_STATE_ABOVE
+}
+
 # e2e_frame_extents WID: "left right top bottom" from _NET_FRAME_EXTENTS;
 # fails when the window manager did not set it.
 e2e_frame_extents() {

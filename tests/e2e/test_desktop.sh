@@ -55,23 +55,6 @@ size_is() {
     [[ $(size_of "$1") == "$2" ]]
 }
 
-# frame_margins WID: the margin the window manager's frame or tile adds on
-# each side, "left top right bottom".
-frame_margins() {
-    local x y w h fx fy fw fh
-    read -r x y w h < <(e2e_geometry "$1")
-    read -r fx fy fw fh < <(e2e_outer_geometry "$1")
-    echo $((x - fx)) $((y - fy)) $((fx + fw - x - w)) $((fy + fh - y - h))
-}
-
-# unframed MARGINS: no frame, or only weston's room for a shadow, the same
-# on every side.
-unframed() {
-    local left top right bottom
-    read -r left top right bottom <<<"$1"
-    ((left == top && top == right && right == bottom && left <= 32))
-}
-
 # check_window WID "W H" NAME: a normal window that floats at its own size,
 # with a task-bar entry.
 check_window() {
@@ -79,8 +62,8 @@ check_window() {
     e2e_wait_until 5 size_is "$wid" "$size"
     e2e_assert_eq "$size" "$(size_of "$wid")" "$name is $size pixels"
     e2e_assert_eq "$size" "$(e2e_fixed_size "$wid")" "$name's size hints fix it at $size"
-    margins=$(frame_margins "$wid")
-    e2e_assert "$name floats: no tile or frame around it (margins $margins)" unframed "$margins"
+    margins=$(e2e_frame_margins "$wid")
+    e2e_assert "$name floats: no tile or frame around it (margins $margins)" e2e_unframed "$wid"
     types=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE)
     e2e_assert_match '_NET_WM_WINDOW_TYPE_NORMAL' "$types" "$name is a normal window"
     e2e_assert_eq "" "$(grep -oE '_NET_WM_WINDOW_TYPE_(UTILITY|DIALOG|TOOLBAR|SPLASH|DOCK|MENU)' \

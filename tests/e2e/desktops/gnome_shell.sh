@@ -7,6 +7,7 @@
 DESKTOP_ABOUT="GNOME Shell 43 headless with XWayland"
 DESKTOP_BUS=system
 DESKTOP_LACKS=(
+    [minimise]="GNOME Shell brings no minimised X window back when a pager asks (_NET_ACTIVE_WINDOW, with or without a time), so a test cannot restore it"
     [own-moves-off-screen]="GNOME Shell keeps a window's own moves on the screen"
     [grow-off-screen]="GNOME Shell pushes back on screen a window that grows past its edge"
     [root-pixels]="XWayland refuses to read the root window"

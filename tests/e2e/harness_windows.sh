@@ -108,11 +108,15 @@ e2e_title() {
 
 # e2e_wm_close WID: asks the window manager to close the window, as its
 # close button does: _NET_CLOSE_WINDOW where it supports that, otherwise the
-# WM_DELETE_WINDOW it would send itself. Fails when the window is still
-# there after five seconds.
+# WM_DELETE_WINDOW it would send itself. On a loaded machine a request can
+# come before the window manager has taken the window on, so it is sent again
+# while the window is still there; fails after three tries.
 e2e_wm_close() {
-    e2e_xlib close "$1"
-    xd_wait_until 5 e2e_window_gone "$1" && return 0
+    local _
+    for _ in 1 2 3; do
+        e2e_xlib close "$1"
+        xd_wait_until 4 e2e_window_gone "$1" && return 0
+    done
     echo "e2e_wm_close: $1 is still there"
     return 1
 }

@@ -73,18 +73,6 @@ open_mixer() {
     MIXER=$COMPANION
 }
 
-# move_window WID X Y: the window manager moves the window there.
-move_window() {
-    xdotool windowmove "$1" "$2" "$3"
-    e2e_wait_until 5 at_place "$1" "$2" "$3" || e2e_fail "the window moves to $2,$3"
-}
-
-at_place() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$1")
-    [[ "$x $y" == "$2 $3" ]]
-}
-
 # focus_window WID: the window gets the keyboard.
 focus_window() {
     e2e_has_focus "$1" && return 0

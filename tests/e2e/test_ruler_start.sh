@@ -51,8 +51,7 @@ check_start_at_stored_place() {
     start_ruler
     e2e_assert_eq "100 200 400 84" "$X $Y $W $H" "the ruler starts at the stored place"
     # Moved since the start, the ruler stores where it is now.
-    xdotool windowmove "$WID" 150 250
-    e2e_assert "the window manager moves the ruler" e2e_wait_geometry "$WID" "150 250 400 84"
+    move_window "$WID" 150 250
     e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
     e2e_assert "the window manager's close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"

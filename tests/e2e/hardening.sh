@@ -103,6 +103,7 @@ store_is_valid() {
 DEFAULT_X=
 DEFAULT_Y=
 measure_default_place() {
+    e2e_needs_all same-first-place "the rest of $E2E_NAME, which compares places with the first run's"
     rm -rf "$XDG_CONFIG_HOME/Ombrix"
     ruler_starts || e2e_fatal "a first run shows the ruler"
     DEFAULT_X=$X

@@ -15,6 +15,7 @@
 #   own-moves-off-screen  ... even partly off the screen
 #   grow-off-screen       a window that grows past the screen's edge keeps
 #                         its place
+#   same-first-place      it puts a new window where it put the last one
 #   root-pixels           clients may read the screen (the root window)
 #   seat-drag             a move it runs follows XTEST input
 #   monitors              the test can lay out several monitors

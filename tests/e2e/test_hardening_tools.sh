@@ -31,11 +31,11 @@ open_tool() {
 TOOLS=
 tools_run() {
     local spy mixer
-    ruler_starts || return 1
-    spy=$(open_tool s "Color Spy") || return 1
-    mixer=$(open_tool m "Color Mixer") || return 1
+    ruler_starts || { echo "tools_run: no ruler" && return 1; }
+    spy=$(open_tool s "Color Spy") || { echo "tools_run: no Color Spy" && return 1; }
+    mixer=$(open_tool m "Color Mixer") || { echo "tools_run: no Color Mixer" && return 1; }
     wm_delete "$WID"
-    e2e_wait_exit "$E2E_OMBRIX_PID" || return 1
+    e2e_wait_exit "$E2E_OMBRIX_PID" || { echo "tools_run: the program goes on" && return 1; }
     TOOLS="ruler $X $Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
 }
 
@@ -91,4 +91,5 @@ check_tools_take_good_keys() {
 
 e2e_start_desktop
 check_tools_take_good_keys
+e2e_needs_all same-first-place "the tools' first places with bad keys, compared with those without"
 check_tools_with_bad_keys

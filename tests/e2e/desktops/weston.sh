@@ -7,6 +7,7 @@ DESKTOP_ABOUT="weston 10 (x11 backend in Xvfb) with XWayland"
 DESKTOP_LACKS=(
     [own-moves]="weston ignores the moves an X window asks for itself"
     [own-moves-off-screen]="weston ignores the moves an X window asks for itself"
+    [same-first-place]="weston puts every new X window at a random place"
     [above]="weston keeps no window above another"
     [minimise]="weston minimises no X window"
     [root-pixels]="XWayland refuses to read the root window"

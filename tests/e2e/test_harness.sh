@@ -74,6 +74,10 @@ check_painted_window() {
 }
 
 check_pointer() {
+    if [[ -n $E2E_SEAT_DISPLAY ]]; then
+        e2e_skip "the pointer read back over no window ($E2E_DESKTOP: XWayland hears of its seat's pointer only over its own windows)"
+        return
+    fi
     e2e_move 321 234
     e2e_assert_eq "321 234" "$(e2e_pointer)" "the pointer goes where it is sent"
     e2e_move 5000 5000

@@ -319,7 +319,7 @@ check_children() {
     check_child_end errexit 0 "test_child: 1 passed, 0 failed"
     # The desktops with more to them: a session bus, and XWayland.
     local desktop
-    for desktop in kwin mutter weston; do
+    for desktop in kwin mutter weston gnome_shell kwin_wayland; do
         check_child_end term 143 "test_child: 1 passed, 0 failed" "$desktop"
     done
 

@@ -7,6 +7,7 @@
 DESKTOP_ABOUT="muffin 5.6 on Xvfb"
 DESKTOP_BUS=session
 DESKTOP_LACKS=(
+    [monitors]="muffin lays the monitors out itself, in modes of its own side by side, over the test's layout"
     [own-moves-off-screen]="muffin keeps a window's own moves on the screen"
     [grow-off-screen]="muffin pushes back on screen a window that grows past its edge"
 )

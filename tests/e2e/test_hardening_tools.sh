@@ -25,7 +25,7 @@ open_tool() {
 }
 
 # tools_run: starts the ruler, opens Color Spy and Color Mixer, and closes the
-# ruler through the window manager's protocol, which unloads the tools (the
+# ruler through the window manager, which unloads the tools (the
 # Mixer then stores its colour). Sets TOOLS to "ruler spy mixer" places and
 # the stored colour, or fails.
 TOOLS=
@@ -34,7 +34,9 @@ tools_run() {
     ruler_starts || { echo "tools_run: no ruler" && return 1; }
     spy=$(open_tool s "Color Spy") || { echo "tools_run: no Color Spy" && return 1; }
     mixer=$(open_tool m "Color Mixer") || { echo "tools_run: no Color Mixer" && return 1; }
-    wm_delete "$WID"
+    # Asked again while the ruler is there: on a loaded machine a first
+    # request can come while the menu that opened the Mixer still closes.
+    e2e_wm_close "$WID"
     e2e_wait_exit "$E2E_OMBRIX_PID" || { echo "tools_run: the program goes on" && return 1; }
     TOOLS="ruler $X $Y spy $spy mixer $mixer colour $(e2e_store_value H1) $(e2e_store_value H2) $(e2e_store_value H3)"
 }

@@ -6,6 +6,7 @@
 DESKTOP_ABOUT="mutter 43 --x11 on Xvfb"
 DESKTOP_BUS=session
 DESKTOP_LACKS=(
+    [monitors]="mutter lays the monitors out itself, in modes of its own side by side, over the test's layout"
     [own-moves-off-screen]="mutter keeps a window's own moves on the screen"
     [grow-off-screen]="mutter pushes back on screen a window that grows past its edge"
 )

@@ -6,11 +6,13 @@
 # network nor the package lists, so a second run returns at once.
 set -euo pipefail
 
-build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev
+# lrelease (qt6-l10n-tools) compiles the message catalogues into the program.
+build_packages=(build-essential cmake ninja-build pkg-config qt6-base-dev qt6-l10n-tools
     libxcb1-dev libxcb-randr0-dev libxcb-xkb-dev libpng-dev libgl-dev fonts-dejavu-core)
-# The program opens its help page with xdg-open; its readouts are set in
-# Liberation Sans Narrow.
-runtime_packages=(xdg-utils fonts-liberation)
+# The program opens its help page with xdg-open and finds the default text
+# editor with xdg-mime; its readouts are set in Liberation Sans Narrow; Qt's
+# own texts are translated by qt6-translations-l10n.
+runtime_packages=(xdg-utils fonts-liberation qt6-translations-l10n)
 # The private desktop scripts/run.sh starts where there is no display, and
 # its screenshot.
 desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
@@ -18,14 +20,16 @@ desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # i3; KDE's kwin_x11, GNOME's mutter, Cinnamon's muffin (which needs
 # cinnamon-settings-daemon's schemas), MATE's marco (which needs
 # mate-settings-daemon-common's) and XFCE's xfwm4 on X11; weston, mutter,
-# GNOME Shell and kwin_wayland with XWayland; dbus-daemon their session bus.
-# appstream validates the software-centre metadata; Xorg's dummy driver gives
-# several monitors. clang-format and shellcheck keep the code and the scripts
-# in shape.
+# GNOME Shell and kwin_wayland with XWayland; dbus-daemon their session bus
+# and that of weston's colour picker. appstream validates the software-centre
+# metadata; Xorg's dummy driver gives several monitors. clang-format and
+# shellcheck keep the code and the scripts in shape. lintian checks the
+# Debian package; xfce4-clipman is the clipboard manager the copy is handed
+# to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
-    appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy
-    gnome-shell kwin-wayland muffin cinnamon-settings-daemon marco mate-settings-daemon-common
-    xfwm4)
+    appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
+    xfce4-clipman gnome-shell kwin-wayland muffin cinnamon-settings-daemon marco
+    mate-settings-daemon-common xfwm4)
 
 case ${1:---all} in
 --run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;

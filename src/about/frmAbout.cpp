@@ -27,18 +27,20 @@ const QString programTitle = QStringLiteral("Ombrix");
 
 const QColor titleInk(0, 0, 255);
 
-const QString description = QStringLiteral(
+const char *const description = QT_TRANSLATE_NOOP(
+    "frmAbout",
     "Visit the Drevani web site with the Drevani button for news, help and our other "
     "programs, and join the Drevani mailing list to hear about new and updated programs "
     "as soon as they come out.");
 
-const QString disclaimer = QStringLiteral(
-    "Warning: this program is protected by copyright law and international treaties. "
-    "Unauthorised reproduction or distribution of this program, or of any part of it, "
-    "may result in severe civil and criminal penalties and will be prosecuted to the "
-    "fullest extent of the law.");
-
-const QString unavailable = QStringLiteral("System Information Is Unavailable At This Time");
+// Ombrix is free software: the warning is against copying it outside its
+// licence, not against copying it.
+const char *const disclaimer = QT_TRANSLATE_NOOP(
+    "frmAbout",
+    "Warning: this program is protected by copyright law. You may reproduce and "
+    "distribute it, or any part of it, only under the terms of the GNU General Public "
+    "License, version 3 or any later version; doing so outside those terms infringes its "
+    "copyright.");
 
 } // namespace
 
@@ -74,9 +76,9 @@ void frmAbout::closeEvent(QCloseEvent *event)
 void frmAbout::Form_Load()
 {
     TopIt(this, -1);
-    setWindowTitle(QStringLiteral("About ") + programTitle);
+    setWindowTitle(tr("About %1").arg(programTitle));
     findChild<QLabel *>(QStringLiteral("lblVersion"))
-        ->setText(QStringLiteral("Version %1.%2.%3")
+        ->setText(tr("Version %1.%2.%3")
                       .arg(OMBRIX_VERSION_MAJOR)
                       .arg(OMBRIX_VERSION_MINOR)
                       .arg(OMBRIX_VERSION_PATCH));
@@ -108,7 +110,7 @@ void frmAbout::BuildPictures()
     picIcon->setGeometry(Twips::rect({120, 480, 1065, 2205}));
     picIcon->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     picIcon->setCursor(Qt::PointingHandCursor);
-    picIcon->setToolTip(QStringLiteral("Drevani Software"));
+    picIcon->setToolTip(tr("Drevani Software"));
     picIcon->installEventFilter(this);
 
     Image1 = picture(this, "Image1", "icon32");
@@ -129,12 +131,12 @@ QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString 
 
 void frmAbout::BuildLabels()
 {
-    Label1 = MakeLabel("Label1", {1748, 120, 2265, 240}, QStringLiteral("Drevani's Ombrix 1.0"));
+    Label1 = MakeLabel("Label1", {1748, 120, 2265, 240}, tr("Drevani's Ombrix 1.0"));
     Label1->setAlignment(Qt::AlignCenter);
     ToolLook::paint(Label1, Qt::white, QPalette::WindowText);
     Label1->installEventFilter(this);
-    MakeLabel("lblTitle", {1560, 600, 1845, 240}, QStringLiteral("Application Title"));
-    MakeLabel("lblVersion", {1560, 960, 1485, 225}, QStringLiteral("Version"));
+    MakeLabel("lblTitle", {1560, 600, 1845, 240}, tr("Application Title"));
+    MakeLabel("lblVersion", {1560, 960, 1485, 225}, tr("Version"));
 }
 
 void frmAbout::BuildPanels()
@@ -144,7 +146,7 @@ void frmAbout::BuildPanels()
         const char *frame;
         const char *label;
         QRect twips;
-        QString text;
+        const char *text;
     };
     const Panel panels[] = {
         {"fraDescription", "lblDescription", {1470, 1200, 4095, 1095}, description},
@@ -158,7 +160,7 @@ void frmAbout::BuildPanels()
         ToolLook::paint(frame, ToolLook::panelBackground);
         ToolLook::paint(frame, ToolLook::panelInk, QPalette::WindowText);
 
-        auto *label = new QLabel(each.text, frame);
+        auto *label = new QLabel(tr(each.text), frame);
         label->setObjectName(QString::fromLatin1(each.label));
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -180,17 +182,15 @@ chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, cons
 void frmAbout::BuildButtons()
 {
     connect(MakeButton("chameleonButton1", {1680, 2400, 2295, 345},
-                       QStringLiteral("&Join the Drevani Mailing List"),
-                       QStringLiteral("New and Updated Program Notice")),
+                       tr("&Join the Drevani Mailing List"), tr("New and Updated Program Notice")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton1_Click);
-    connect(MakeButton("chameleonButton2", {4320, 2400, 1245, 345}, QStringLiteral("&Drevani"),
-                       QStringLiteral("Drevani Home Page")),
+    connect(MakeButton("chameleonButton2", {4320, 2400, 1245, 345}, tr("&Drevani"),
+                       tr("Drevani Home Page")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton2_Click);
-    connect(MakeButton("chameleonButton3", {4320, 3120, 1245, 345}, QStringLiteral("Clo&se"),
-                       QStringLiteral("Close")),
+    connect(MakeButton("chameleonButton3", {4320, 3120, 1245, 345}, tr("Clo&se"), tr("Close")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton3_Click);
-    connect(MakeButton("chameleonButton4", {4320, 3840, 1245, 345}, QStringLiteral("&System Info"),
-                       QStringLiteral("Info about your Computer")),
+    connect(MakeButton("chameleonButton4", {4320, 3840, 1245, 345}, tr("&System Info"),
+                       tr("Info about your Computer")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton4_Click);
 }
 
@@ -233,7 +233,8 @@ void frmAbout::OpenPage(const QString &address)
 
 void frmAbout::ShowUnavailable()
 {
-    platform().messages->ShowMessage(this, programTitle, unavailable);
+    platform().messages->ShowMessage(this, programTitle,
+                                     tr("System Information Is Unavailable At This Time"));
 }
 
 void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)

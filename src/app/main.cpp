@@ -1,6 +1,7 @@
 #include "app/RealPlatform.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
+#include "platform/ProgramTranslations.h"
 #include "platform/x11/KeyRepeat.h"
 #include "platform/x11/X11Connection.h"
 #include "ruler/Form1.h"
@@ -27,10 +28,12 @@ void readCommandLine(int &argc, char *argv[])
                                                 .arg(OMBRIX_VERSION_MAJOR)
                                                 .arg(OMBRIX_VERSION_MINOR)
                                                 .arg(OMBRIX_VERSION_PATCH));
+    ProgramTranslations::Install(&commandLine);
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("A borderless ruler that floats above the desktop and measures "
-                       "things on the screen, with Color Spy and Color Mixer."));
+        QCoreApplication::translate("main", "A borderless ruler that floats above the desktop and "
+                                            "measures things on the screen, with Color Spy and "
+                                            "Color Mixer."));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.process(commandLine);
@@ -81,6 +84,7 @@ int main(int argc, char *argv[])
     int argumentCount = int(arguments.size()) - 1;
     QApplication app(argumentCount, arguments.data());
     probe.reset();
+    ProgramTranslations::Install(&app);
     QApplication::setApplicationName(QStringLiteral("Ombrix"));
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as

@@ -11,7 +11,7 @@ CaptionButton::CaptionButton(Kind kind, QWidget *parent)
       hover(CaptionPicture::make(parent, kind == Minimize ? "min_hover" : "close_hover")),
       down(CaptionPicture::make(parent, kind == Minimize ? "min_down" : "close_down"))
 {
-    hover->setToolTip(kind == Minimize ? QStringLiteral("Minimize") : QStringLiteral("Close"));
+    hover->setToolTip(kind == Minimize ? tr("Minimize") : tr("Close"));
     normal->setMouseTracking(true);
     for (QLabel *picture : {normal, hover, down})
         picture->installEventFilter(this);

@@ -24,7 +24,7 @@ CompanionWindow::CompanionWindow(const Design &design)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), design(design)
 {
     setObjectName(QLatin1String(design.name));
-    setWindowTitle(design.title);
+    setWindowTitle(tr(design.title));
     setAttribute(Qt::WA_DeleteOnClose);
     // Fixed at its size, which floats it on tiling window managers, as the
     // ruler.
@@ -47,7 +47,7 @@ void CompanionWindow::buildTitleStrip()
     Image2 = ToolLook::stretchedPicture(this, "Image2", "title_strip",
                                         Twips::rect(0, 0, design.size.width(), titleStripHeight));
     titleText =
-        ToolLook::titleText(this, design.titleName, design.title, Twips::rect(design.titlePlace));
+        ToolLook::titleText(this, design.titleName, windowTitle(), Twips::rect(design.titlePlace));
     for (QLabel *surface : {Image1, Image2, titleText})
         surface->installEventFilter(this);
     Image1->setMouseTracking(true);

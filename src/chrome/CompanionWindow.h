@@ -27,7 +27,7 @@ public:
     {
         OpenWindows::Role role;
         const char *name;
-        QString title;
+        const char *title; // English, translated in the window
         QSize size;
         const char *background; // asset of Image1, stretched from the corner
         QSize backgroundSize;

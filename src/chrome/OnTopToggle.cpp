@@ -10,8 +10,8 @@ OnTopToggle::OnTopToggle(QWidget *window, QWidget *parent)
     : QObject(parent), window(window), onTop(CaptionPicture::make(parent, "top_on")),
       notOnTop(CaptionPicture::make(parent, "top_off"))
 {
-    onTop->setToolTip(QStringLiteral("On Top"));
-    notOnTop->setToolTip(QStringLiteral("Not On Top"));
+    onTop->setToolTip(tr("On Top"));
+    notOnTop->setToolTip(tr("Not On Top"));
     onTop->installEventFilter(this);
     notOnTop->installEventFilter(this);
     notOnTop->show();

@@ -6,6 +6,7 @@
 #include "platform/ScreenSampler.h"
 #include "window/Twips.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPointer>
@@ -17,14 +18,16 @@ QString noticeOf(ColorPicker::Answer::Outcome outcome)
 {
     switch (outcome) {
     case ColorPicker::Answer::Unanswered:
-        return QStringLiteral("The desktop's color picker did not answer.");
+        return QCoreApplication::translate("DesktopPick",
+                                           "The desktop's color picker did not answer.");
     case ColorPicker::Answer::PickerGone:
-        return QStringLiteral("The desktop's color picker stopped.");
+        return QCoreApplication::translate("DesktopPick", "The desktop's color picker stopped.");
     case ColorPicker::Answer::Refused:
     case ColorPicker::Answer::Picked:
         break;
     }
-    return QStringLiteral("This desktop does not let programs read the screen.");
+    return QCoreApplication::translate("DesktopPick",
+                                       "This desktop does not let programs read the screen.");
 }
 
 // A notice is longer than the hint it replaces: it takes two lines in the

@@ -22,7 +22,7 @@ namespace {
 const CompanionWindow::Design mixerDesign = {
     Mixer::role,
     "Mixer",
-    QStringLiteral("Color Mixer"),
+    QT_TRANSLATE_NOOP("CompanionWindow", "Color Mixer"),
     QSize(5805, 4515),
     "mixer_background",
     QSize(5805, 4515),
@@ -59,12 +59,11 @@ QGroupBox *Mixer::addGroup(QWidget *parent, const QString &title, QRect place)
 
 void Mixer::buildBody()
 {
-    QGroupBox *mainGroup =
-        addGroup(this, QStringLiteral("Mix Colors"), Twips::rect(120, 460, 5560, 3975));
+    QGroupBox *mainGroup = addGroup(this, tr("Mix Colors"), Twips::rect(120, 460, 5560, 3975));
     mainGroup->setFont(ToolLook::tahoma(8, true));
 
-    QGroupBox *scrollGroup = addGroup(mainGroup, QStringLiteral("Mix Red, Green, Blue"),
-                                      Twips::rect(120, 360, 3375, 2000));
+    QGroupBox *scrollGroup =
+        addGroup(mainGroup, tr("Mix Red, Green, Blue"), Twips::rect(120, 360, 3375, 2000));
     HScroll1 = addBar(scrollGroup, "HScroll1", 360, Qt::red);
     HScroll2 = addBar(scrollGroup, "HScroll2", 960, Qt::green);
     HScroll3 = addBar(scrollGroup, "HScroll3", 1560, Qt::blue);
@@ -72,20 +71,18 @@ void Mixer::buildBody()
     connect(HScroll2, &QScrollBar::valueChanged, this, &Mixer::HScroll2_Change);
     connect(HScroll3, &QScrollBar::valueChanged, this, &Mixer::HScroll3_Change);
 
-    QGroupBox *colorGroup =
-        addGroup(mainGroup, QStringLiteral("Color"), Twips::rect(3600, 360, 1850, 2000));
+    QGroupBox *colorGroup = addGroup(mainGroup, tr("Color"), Twips::rect(3600, 360, 1850, 2000));
     Picture2 = new QFrame(colorGroup);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Picture2->setGeometry(Twips::rect(120, 240, 1600, 1600));
     ToolLook::paint(Picture2, Qt::black);
 
-    rgbGroup = addGroup(mainGroup, QStringLiteral("RGB Value"), Twips::rect(120, 2520, 2535, 615));
+    rgbGroup = addGroup(mainGroup, tr("RGB Value"), Twips::rect(120, 2520, 2535, 615));
     Text7 = addField(rgbGroup, "Text7", 500, QStringLiteral("0,0,0"));
-    hexGroup = addGroup(mainGroup, QStringLiteral("Hex Value"), Twips::rect(2880, 2520, 2535, 615));
+    hexGroup = addGroup(mainGroup, tr("Hex Value"), Twips::rect(2880, 2520, 2535, 615));
     Text8 = addField(hexGroup, "Text8", 480, QStringLiteral("#000000"));
-    decimalGroup =
-        addGroup(mainGroup, QStringLiteral("Decimal Value"), Twips::rect(120, 3240, 2535, 615));
+    decimalGroup = addGroup(mainGroup, tr("Decimal Value"), Twips::rect(120, 3240, 2535, 615));
     Text9 = addField(decimalGroup, "Text9", 500, QStringLiteral("0"));
     buildButtons(mainGroup);
 }
@@ -121,15 +118,15 @@ QLineEdit *Mixer::addField(QWidget *group, const char *name, int left, const QSt
 
 void Mixer::buildButtons(QWidget *group)
 {
-    chameleonButton1 = chameleonButton::Place(group, QStringLiteral("&Copy"), ToolLook::button(),
+    chameleonButton1 = chameleonButton::Place(group, tr("&Copy"), ToolLook::button(),
                                               Twips::rect(2880, 3450, 1100, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
-    chameleonButton1->setToolTip(QStringLiteral("Copy values to Clipboard"));
+    chameleonButton1->setToolTip(tr("Copy values to Clipboard"));
     connect(chameleonButton1, &chameleonButton::Click, this, &Mixer::chameleonButton1_Click);
-    chameleonButton2 = chameleonButton::Place(group, QStringLiteral("Cl&ose"), ToolLook::button(),
+    chameleonButton2 = chameleonButton::Place(group, tr("Cl&ose"), ToolLook::button(),
                                               Twips::rect(4315, 3450, 1100, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
-    chameleonButton2->setToolTip(QStringLiteral("Close Color Mixer"));
+    chameleonButton2->setToolTip(tr("Close Color Mixer"));
     connect(chameleonButton2, &chameleonButton::Click, this, &Mixer::chameleonButton2_Click);
 }
 

@@ -26,7 +26,7 @@ const QColor swatchDesignColor(248, 240, 224);
 const CompanionWindow::Design spyDesign = {
     frmColor::role,
     "frmColor",
-    QStringLiteral("Color Spy"),
+    QT_TRANSLATE_NOOP("CompanionWindow", "Color Spy"),
     QSize(2955, 5235),
     "spy_background",
     QSize(2955, 5280),
@@ -69,19 +69,19 @@ void frmColor::buildSwatch()
 void frmColor::buildReadouts()
 {
     QWidget *channels = addGroup(262, 960, 2445, 1245);
-    Label7 = addRow(channels, 0, "Label11", QStringLiteral("RGB #"), "Label7");
-    Label19 = addRow(channels, 1, "Label9", QStringLiteral("Red Value "), "Label19");
-    Label18 = addRow(channels, 2, "Label16", QStringLiteral("Green Value"), "Label18");
-    Label20 = addRow(channels, 3, "Label17", QStringLiteral("Blue Value"), "Label20");
+    Label7 = addRow(channels, 0, "Label11", tr("RGB #"), "Label7");
+    Label19 = addRow(channels, 1, "Label9", tr("Red Value "), "Label19");
+    Label18 = addRow(channels, 2, "Label16", tr("Green Value"), "Label18");
+    Label20 = addRow(channels, 3, "Label17", tr("Blue Value"), "Label20");
     QWidget *numbers = addGroup(247, 2280, 2445, 645);
-    Label1 = addRow(numbers, 0, "Label8", QStringLiteral("Decimal"), "Label1");
-    Label6 = addRow(numbers, 1, "Label10", QStringLiteral("Hex"), "Label6");
+    Label1 = addRow(numbers, 0, "Label8", tr("Decimal"), "Label1");
+    Label6 = addRow(numbers, 1, "Label10", tr("Hex"), "Label6");
     QWidget *names = addGroup(247, 3000, 2445, 645);
-    Label3 = addRow(names, 0, "Label14", QStringLiteral("VB Color"), "Label3");
-    Label2 = addRow(names, 1, "Label15", QStringLiteral("QB Color"), "Label2");
+    Label3 = addRow(names, 0, "Label14", tr("VB Color"), "Label3");
+    Label2 = addRow(names, 1, "Label15", tr("QB Color"), "Label2");
     QWidget *position = addGroup(247, 3720, 2445, 645);
-    Label4 = addRow(position, 0, "Label12", QStringLiteral("X Pos"), "Label4");
-    Label5 = addRow(position, 1, "Label13", QStringLiteral("Y Pos"), "Label5");
+    Label4 = addRow(position, 0, "Label12", tr("X Pos"), "Label4");
+    Label5 = addRow(position, 1, "Label13", tr("Y Pos"), "Label5");
 
     const std::pair<const char *, QLabel *> copyOrder[] = {
         {"Label8", Label1},   {"Label10", Label6},  {"Label11", Label7}, {"Label9", Label19},
@@ -97,7 +97,7 @@ void frmColor::buildReadouts()
 // the window, about the same centre, and a smaller size, but is never cut.
 void frmColor::buildHint()
 {
-    auto *hint = new QLabel(QStringLiteral("Click Start - Press Enter to Copy"), this);
+    auto *hint = new QLabel(tr("Click Start - Press Enter to Copy"), this);
     hint->setObjectName(QStringLiteral("Label21"));
     hint->setAlignment(Qt::AlignCenter);
     const QRect design = Twips::rect(315, 4440, 2325, 195);
@@ -139,15 +139,15 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
 
 void frmColor::buildButtons()
 {
-    chameleonButton2 = chameleonButton::Place(this, QStringLiteral("&Start"), ToolLook::button(),
+    chameleonButton2 = chameleonButton::Place(this, tr("&Start"), ToolLook::button(),
                                               Twips::rect(247, 4740, 1095, 350));
     chameleonButton2->setObjectName(QStringLiteral("chameleonButton2"));
-    chameleonButton2->setToolTip(QStringLiteral("Capture Color"));
+    chameleonButton2->setToolTip(tr("Capture Color"));
     connect(chameleonButton2, &chameleonButton::Click, this, &frmColor::chameleonButton2_Click);
-    chameleonButton1 = chameleonButton::Place(this, QStringLiteral("&Close"), ToolLook::button(),
+    chameleonButton1 = chameleonButton::Place(this, tr("&Close"), ToolLook::button(),
                                               Twips::rect(1597, 4740, 1095, 350));
     chameleonButton1->setObjectName(QStringLiteral("chameleonButton1"));
-    chameleonButton1->setToolTip(QStringLiteral("Close Color Spy"));
+    chameleonButton1->setToolTip(tr("Close Color Spy"));
     connect(chameleonButton1, &chameleonButton::Click, this, &frmColor::chameleonButton1_Click);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/QtClipboard.h"
 
 #include "platform/ClipboardHolder.h"
+#include "platform/x11/ManagerHandOver.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -31,9 +32,19 @@ void QtClipboard::SetText(const QString &text)
 }
 
 // Only a copy of ours is kept: what another program copied is that program's.
+// A desktop's clipboard manager keeps it where one runs and takes it; the
+// holder keeps it everywhere else.
 void QtClipboard::OutliveProgram()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (QGuiApplication::platformName() == QLatin1String("xcb") && clipboard->ownsClipboard())
-        ClipboardHolder::Start(clipboard->text().toUtf8());
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || !clipboard->ownsClipboard())
+        return;
+    const QByteArray text = clipboard->text().toUtf8();
+    // Handed over, the clipboard is no longer Qt's to hand over again as it
+    // closes its connection after an end by the event loop: a manager that
+    // never answers would hold that end up for seconds.
+    if (ManagerHandOver::Hand(text))
+        clipboard->clear();
+    else
+        ClipboardHolder::Start(text);
 }

@@ -9,23 +9,30 @@
 
 namespace {
 
+// The captions are the menu's English texts, translated here.
+QString translated(const char *caption)
+{
+    return QCoreApplication::translate("ContextMenu", caption);
+}
+
 QAction *entry(QMenu *menu, const char *name, const char *caption)
 {
-    QAction *action = menu->addAction(QString::fromLatin1(caption));
+    QAction *action = menu->addAction(translated(caption));
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
 
 QAction *makeUnitEntry(QMenu *menu, const char *name, int unit)
 {
-    QAction *action = entry(menu, name, ScaleUnits::unit(unit).name);
+    QAction *action = menu->addAction(ScaleUnits::unit(unit).caption());
+    action->setObjectName(QString::fromLatin1(name));
     action->setCheckable(true);
     return action;
 }
 
 QMenu *submenu(QMenu *menu, const char *name, const char *caption)
 {
-    QMenu *sub = menu->addMenu(QString::fromLatin1(caption));
+    QMenu *sub = menu->addMenu(translated(caption));
     sub->setObjectName(QString::fromLatin1(name));
     return sub;
 }
@@ -47,7 +54,7 @@ ContextMenu::ContextMenu(QWidget *parent) : QMenu(QStringLiteral("File"), parent
 {
     setObjectName(QStringLiteral("mnuFile"));
 
-    mnuScale = submenu(this, "mnuScale", "Scale &Mode");
+    mnuScale = submenu(this, "mnuScale", QT_TRANSLATE_NOOP("ContextMenu", "Scale &Mode"));
     mnuPix = makeUnitEntry(mnuScale, "mnuPix", ScaleUnits::Pixels);
     mnuPoints = makeUnitEntry(mnuScale, "mnuPoints", ScaleUnits::Points);
     mnuCharac = makeUnitEntry(mnuScale, "mnuCharac", ScaleUnits::Characters);
@@ -58,29 +65,30 @@ ContextMenu::ContextMenu(QWidget *parent) : QMenu(QStringLiteral("File"), parent
     units = {mnuPix, mnuPoints, mnuCharac, mnuInch, mnuMilli, mnuCenti, mnuTwips};
     addSeparator();
 
-    mnuCurrent = submenu(this, "mnuCurrent", "C&urrent");
-    mnuCopy2 = entry(mnuCurrent, "mnuCopy2", "&Copy to Clipboard");
+    mnuCurrent = submenu(this, "mnuCurrent", QT_TRANSLATE_NOOP("ContextMenu", "C&urrent"));
+    mnuCopy2 =
+        entry(mnuCurrent, "mnuCopy2", QT_TRANSLATE_NOOP("ContextMenu", "&Copy to Clipboard"));
     mnuCurrent->addSeparator();
-    mnuWidth = entry(mnuCurrent, "mnuWidth", "Width: 0");
-    mnuHeight = entry(mnuCurrent, "mnuHeight", "Height: 0");
+    mnuWidth = entry(mnuCurrent, "mnuWidth", QT_TRANSLATE_NOOP("ContextMenu", "Width: 0"));
+    mnuHeight = entry(mnuCurrent, "mnuHeight", QT_TRANSLATE_NOOP("ContextMenu", "Height: 0"));
     addSeparator();
 
-    mnuUtilities = submenu(this, "mnuUtilities", "Utilities");
-    mnuSpy = entry(mnuUtilities, "mnuSpy", "Color &Spy");
-    mnuMix = entry(mnuUtilities, "mnuMix", "Color &Mixer");
-    mnuNotepad = entry(mnuUtilities, "mnuNotepad", "&Notepad");
+    mnuUtilities = submenu(this, "mnuUtilities", QT_TRANSLATE_NOOP("ContextMenu", "Utilities"));
+    mnuSpy = entry(mnuUtilities, "mnuSpy", QT_TRANSLATE_NOOP("ContextMenu", "Color &Spy"));
+    mnuMix = entry(mnuUtilities, "mnuMix", QT_TRANSLATE_NOOP("ContextMenu", "Color &Mixer"));
+    mnuNotepad = entry(mnuUtilities, "mnuNotepad", QT_TRANSLATE_NOOP("ContextMenu", "&Notepad"));
     addSeparator();
 
-    mnuHoriz = entry(this, "mnuHoriz", "Show &Horizontal");
+    mnuHoriz = entry(this, "mnuHoriz", QT_TRANSLATE_NOOP("ContextMenu", "Show &Horizontal"));
     mnuHoriz->setVisible(false);
-    mnuVertical = entry(this, "mnuVertical", "Show &Vertical");
-    mnuCopy = entry(this, "mnuCopy", "&Copy to Clipboard");
+    mnuVertical = entry(this, "mnuVertical", QT_TRANSLATE_NOOP("ContextMenu", "Show &Vertical"));
+    mnuCopy = entry(this, "mnuCopy", QT_TRANSLATE_NOOP("ContextMenu", "&Copy to Clipboard"));
     mnuCopy->setVisible(false);
-    mnuNew = entry(this, "mnuNew", "&New Ombrix");
-    mnuClear = entry(this, "mnuClear", "Cl&ear");
-    mnuHelp = entry(this, "mnuHelp", "&Help");
-    mnuAbout = entry(this, "mnuAbout", "&About");
-    mnuClose = entry(this, "mnuClose", "Cl&ose");
+    mnuNew = entry(this, "mnuNew", QT_TRANSLATE_NOOP("ContextMenu", "&New Ombrix"));
+    mnuClear = entry(this, "mnuClear", QT_TRANSLATE_NOOP("ContextMenu", "Cl&ear"));
+    mnuHelp = entry(this, "mnuHelp", QT_TRANSLATE_NOOP("ContextMenu", "&Help"));
+    mnuAbout = entry(this, "mnuAbout", QT_TRANSLATE_NOOP("ContextMenu", "&About"));
+    mnuClose = entry(this, "mnuClose", QT_TRANSLATE_NOOP("ContextMenu", "Cl&ose"));
 
     auto *shiftF10 = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), parent);
     connect(shiftF10, &QShortcut::activated, parent,

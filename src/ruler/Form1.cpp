@@ -124,9 +124,8 @@ void Form1::createControls()
     Image1 =
         makePicture(this, "Image1", Twips::rect(RulerDesign::Image1), ToolLook::asset("title_h"));
     Image2 = makePicture(this, "Image2", Twips::rect(RulerDesign::Image2));
-    TextBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), QStringLiteral("Width"));
-    TextBox2 =
-        makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), QStringLiteral("Height"));
+    TextBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), tr("Width"));
+    TextBox2 = makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), tr("Height"));
     // What the user types is what the copy and the menu captions then take.
     connect(TextBox1, &ReadoutBox::edited, this,
             [this](const QString &text) { measurement.setText1(text); });
@@ -188,13 +187,17 @@ void Form1::createNudgeButtons()
     };
     const Design designs[] = {
         {"chameleonButton1", WingdingsGlyph::ArrowLeft, true,
-         Twips::rect(RulerDesign::chameleonButton1), "Move left", &Form1::chameleonButton1_Click},
+         Twips::rect(RulerDesign::chameleonButton1), QT_TR_NOOP("Move left"),
+         &Form1::chameleonButton1_Click},
         {"chameleonButton2", WingdingsGlyph::ArrowUp, true,
-         Twips::rect(RulerDesign::chameleonButton2), "Move up", &Form1::chameleonButton2_Click},
+         Twips::rect(RulerDesign::chameleonButton2), QT_TR_NOOP("Move up"),
+         &Form1::chameleonButton2_Click},
         {"chameleonButton3", WingdingsGlyph::ArrowDown, false,
-         Twips::rect(RulerDesign::chameleonButton3), "Move down", &Form1::chameleonButton3_Click},
+         Twips::rect(RulerDesign::chameleonButton3), QT_TR_NOOP("Move down"),
+         &Form1::chameleonButton3_Click},
         {"chameleonButton4", WingdingsGlyph::ArrowRight, false,
-         Twips::rect(RulerDesign::chameleonButton4), "Move right", &Form1::chameleonButton4_Click},
+         Twips::rect(RulerDesign::chameleonButton4), QT_TR_NOOP("Move right"),
+         &Form1::chameleonButton4_Click},
     };
     for (std::size_t i = 0; i < nudgeButtons.size(); ++i) {
         const Design &design = designs[i];
@@ -204,7 +207,7 @@ void Form1::createNudgeButtons()
             chameleonButton::Place(this, WingdingsGlyph::Caption(design.glyph),
                                    WingdingsGlyph::Font(wingdings), design.geometry);
         button->setObjectName(QString::fromLatin1(design.name));
-        button->setToolTip(QString::fromLatin1(design.tip));
+        button->setToolTip(tr(design.tip));
         connect(button, &chameleonButton::Click, this, design.click);
         nudgeButtons[i] = button;
     }

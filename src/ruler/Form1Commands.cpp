@@ -53,9 +53,9 @@ void Form1::mnuHelp_Click()
 
 void Form1::mnuNotepad_Click()
 {
-    const QString editor = TextEditor::find();
+    const QStringList editor = TextEditor::command();
     if (!editor.isEmpty())
-        platform().shell->StartProgram(editor, {});
+        platform().shell->StartProgram(editor.first(), editor.mid(1));
 }
 
 void Form1::mnuSpy_Click()

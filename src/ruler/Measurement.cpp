@@ -3,6 +3,7 @@
 #include "ruler/RulerDesign.h"
 #include "ruler/UnitFormats.h"
 
+#include <QCoreApplication>
 #include <QLatin1Char>
 
 namespace {
@@ -13,7 +14,7 @@ const QString &nameOf(int unit)
     static const std::array<QString, ScaleUnits::Count> names = [] {
         std::array<QString, ScaleUnits::Count> all;
         for (int each = 0; each < ScaleUnits::Count; ++each)
-            all[each] = QLatin1String(ScaleUnits::unit(each).name);
+            all[each] = ScaleUnits::unit(each).caption();
         return all;
     }();
     return names[unit];
@@ -166,12 +167,12 @@ QString Measurement::withUnit(const QString &readout) const
 
 QString Measurement::widthCaption() const
 {
-    return QStringLiteral("Width:  ") + withUnit(width);
+    return QCoreApplication::translate("Measurement", "Width:  ") + withUnit(width);
 }
 
 QString Measurement::heightCaption() const
 {
-    return QStringLiteral("Height:  ") + withUnit(height);
+    return QCoreApplication::translate("Measurement", "Height:  ") + withUnit(height);
 }
 
 QString Measurement::copyText() const

@@ -7,10 +7,13 @@ struct ScaleUnit
 {
     enum Format { Whole, Tenths, Unconverted };
 
-    const char *name;    // caption, unit name shown and copied
+    const char *name;    // the English unit name, the caption's source text
     const char *key;     // stored tick
     double twipsPerUnit; // 0 for twips, which are shown as reported
     Format format;
+
+    // The unit name in the user's language, shown and copied.
+    QString caption() const;
 
     // The readout of a length in twips in this unit.
     QString readout(double twips) const;

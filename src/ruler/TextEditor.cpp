@@ -1,5 +1,6 @@
 #include "ruler/TextEditor.h"
 
+#include "platform/DesktopEntry.h"
 #include "window/GetWin.h"
 
 #include <QDir>
@@ -8,7 +9,9 @@
 
 namespace TextEditor {
 
-QString find()
+namespace {
+
+QString fromList()
 {
     // Where the operating system has an editor of its own in its directory,
     // that one comes first.
@@ -28,6 +31,17 @@ QString find()
             return path;
     }
     return QString();
+}
+
+} // namespace
+
+QStringList command()
+{
+    const QStringList usersDefault = DesktopEntry::DefaultCommand(QStringLiteral("text/plain"));
+    if (!usersDefault.isEmpty())
+        return usersDefault;
+    const QString editor = fromList();
+    return editor.isEmpty() ? QStringList() : QStringList{editor};
 }
 
 } // namespace TextEditor

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QString>
+#include <QStringList>
 
-// The desktop's plain-text editor: the first graphical editor found on the
-// PATH. Empty when there is none.
+// The desktop's plain-text editor, as a command that starts it with no file:
+// the user's default application for plain text, or where none is set, the
+// first graphical editor found on the PATH. Empty when there is none.
 namespace TextEditor {
 
-QString find();
+QStringList command();
 
 } // namespace TextEditor

@@ -4,6 +4,7 @@
 #include "button/chameleonButton.h"
 
 #include <QLabel>
+#include <QTranslator>
 #include <QtTest>
 
 // The About box as it opens: its texts, its layout and controls, and the
@@ -19,6 +20,7 @@ private slots:
     void elementPlaces();
     void controls_data();
     void controls();
+    void panelsHoldTheirParagraphs_data();
     void panelsHoldTheirParagraphs();
     void linksOpenPages_data();
     void linksOpenPages();
@@ -138,14 +140,37 @@ void tst_frmAbout::controls()
     QVERIFY(push->ForceStandardCol());
 }
 
+// The paragraphs in each language, each with a word of its own.
+void tst_frmAbout::panelsHoldTheirParagraphs_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("descriptionWord");
+    QTest::addColumn<QString>("licence");
+    QTest::newRow("English") << QString() << QStringLiteral("mailing list")
+                             << QStringLiteral(
+                                    "GNU General Public License, version 3 or any later");
+    QTest::newRow("German") << QStringLiteral("de") << QStringLiteral("Mailingliste")
+                            << QStringLiteral("GNU General Public License, Version 3");
+    QTest::newRow("French") << QStringLiteral("fr") << QStringLiteral("liste de diffusion")
+                            << QStringLiteral("licence GNU GPL, version 3");
+}
+
 void tst_frmAbout::panelsHoldTheirParagraphs()
 {
+    QFETCH(QString, language);
+    QFETCH(QString, descriptionWord);
+    QFETCH(QString, licence);
+    QTranslator catalogue;
+    if (!language.isEmpty()) {
+        QVERIFY(catalogue.load(QStringLiteral(":/i18n/ombrix_") + language));
+        QCoreApplication::installTranslator(&catalogue);
+    }
     frmAbout *box = OpenWindows::Show<frmAbout>();
+    QCoreApplication::removeTranslator(&catalogue);
     const QString description = named<QLabel>(box, "lblDescription")->text();
     const QString disclaimer = named<QLabel>(box, "lblDisclaimer")->text();
-    QVERIFY(description.contains(QStringLiteral("web site")));
-    QVERIFY(description.contains(QStringLiteral("mailing list")));
-    QVERIFY(disclaimer.contains(QStringLiteral("Unauthorised reproduction or distribution")));
+    QVERIFY(description.contains(descriptionWord));
+    QVERIFY(disclaimer.contains(licence));
     QCOMPARE(named<QLabel>(box, "lblDescription")->parentWidget()->objectName(),
              QStringLiteral("fraDescription"));
     QCOMPARE(named<QLabel>(box, "lblDisclaimer")->parentWidget()->objectName(),

@@ -3,8 +3,9 @@
 # /usr, DESTDIR), checks that every file lands where the desktop looks for it
 # and that the menu entry and the AppStream metadata are valid, then starts
 # the installed program, checks that its window matches its entry and has
-# every size of the icon, and lets it open its help page from share/ombrix.
-# The Debian package made by cpack carries the copyright file.
+# every size of the icon, completes its startup notification, and lets it
+# open its help page from share/ombrix. The Debian package made by cpack
+# carries the copyright file, and lintian finds nothing in it.
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/ruler.sh
@@ -34,6 +35,11 @@ check_files() {
         test -f "$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
     e2e_assert "the copyright file is where Debian keeps it" \
         cmp -s "$OMBRIX_SOURCE_DIR/assets/copyright" "$PREFIX/share/doc/ombrix/copyright"
+    e2e_assert "the manual page is installed, compressed" \
+        cmp -s "$OMBRIX_SOURCE_DIR/assets/ombrix.1" <(gzip -dc "$PREFIX/share/man/man1/ombrix.1.gz")
+    e2e_assert "the changelog is installed, compressed" \
+        cmp -s "$OMBRIX_SOURCE_DIR/assets/debian/changelog" \
+        <(gzip -dc "$PREFIX/share/doc/ombrix/changelog.gz")
     e2e_assert "the scalable icon is installed" \
         test -f "$PREFIX/share/icons/hicolor/scalable/apps/ombrix.svg"
     local size
@@ -127,17 +133,31 @@ check_package() {
     e2e_assert_eq "$(cat "$OMBRIX_SOURCE_DIR/assets/copyright")" \
         "$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/ombrix/copyright)" \
         "the package's copyright file is ours"
+    # Its own notes (on running as root) go to stderr; every tag to stdout.
+    e2e_assert_eq "" "$(lintian --pedantic --info "$deb" 2>/dev/null)" \
+        "lintian --pedantic has nothing to say about the package"
 }
 
 e2e_package_has() {
     dpkg-deb -c "$1" | awk '{ print $NF }' | grep -qxF "$2"
 }
 
+startup_completed() {
+    grep -q '(_NET_STARTUP_INFO_BEGIN)' "$E2E_TMP/startup.log"
+}
+
 check_installed_program_opens_help() {
     e2e_start_desktop
     install_fake_viewer
+    e2e_assert_eq true "$(sed -n 's/^StartupNotify=//p' "$PREFIX/share/applications/$APP_ID.desktop")" \
+        "the entry asks for startup notification"
+    xd_spawn "$E2E_TMP/startup.log" stdbuf -oL xev -root -event property
+    sleep 0.5 # xev says nothing when it has selected the root's events
+    E2E_OMBRIX_ENV+=(DESKTOP_STARTUP_ID=ombrix-e2e_TIME0)
     OMBRIX_BIN=$PREFIX/bin/ombrix e2e_assert "the installed ruler shows alone, 400 x 84 pixels" \
         ruler_starts
+    e2e_assert "the ruler's showing completes the startup notification" \
+        e2e_wait_until 5 startup_completed
     check_window_matches_entry
     # shellcheck disable=SC2086  # the point splits into X Y on purpose
     e2e_assert "a right press on the ruler face opens the menu" open_menu $RULER_FACE

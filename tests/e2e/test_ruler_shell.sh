@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # The ruler's commands that start other programs: "&New Ombrix" starts a
-# second, independent copy (each closes on its own), and "&Help" hands the
+# second, independent copy (each closes on its own), "&Help" hands the
 # page beside the program to the desktop's default viewer, whatever the
-# current directory is. The default viewer is a script of this test's,
-# registered in its private XDG directories.
+# current directory is, and "&Notepad" starts the default text editor with
+# no file. The default viewer and editor are scripts of this test's,
+# registered in its private XDG directories. With a clipboard manager
+# running (xfce4-clipman), the copy is handed to it at the end and no holder
+# starts.
 # shellcheck disable=SC2046,SC2086  # points ("at", RULER_*) split into X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -12,6 +15,7 @@ source "$(dirname "$0")/ruler.sh"
 
 OMBRIX_BIN=$(realpath "$OMBRIX_BIN")
 VIEWER_ARGS=$E2E_TMP/viewer.args
+EDITOR_ARGS=$E2E_TMP/editor.args
 
 # Nothing of the caller's desktop may choose another opener for xdg-open.
 unset XDG_CURRENT_DESKTOP XDG_SESSION_DESKTOP DESKTOP_SESSION KDE_FULL_SESSION
@@ -32,7 +36,22 @@ Name=Fake viewer
 Exec=$viewer %f
 MimeType=text/html;
 EOF
-    printf '[Default Applications]\ntext/html=fakeviewer.desktop\n' >"$XDG_CONFIG_HOME/mimeapps.list"
+    local editor=$E2E_TMP/fakeeditor
+    cat >"$editor" <<EOF
+#!/bin/sh
+printf '%s\n' "\$@" >"$EDITOR_ARGS.new" && mv "$EDITOR_ARGS.new" "$EDITOR_ARGS"
+EOF
+    chmod +x "$editor"
+    # An argument quoted as the entry's rules want it; the codes of a file and a name.
+    cat >"$XDG_DATA_HOME/applications/fakeeditor.desktop" <<EOF
+[Desktop Entry]
+Type=Application
+Name=Fake editor
+Exec=$editor --new-window %F "--title=%c"
+MimeType=text/plain;
+EOF
+    printf '[Default Applications]\ntext/html=fakeviewer.desktop\ntext/plain=fakeeditor.desktop\n' \
+        >"$XDG_CONFIG_HOME/mimeapps.list"
 }
 
 ruler_windows() {
@@ -83,6 +102,45 @@ check_help() {
         "the viewer is given the page beside the program, and nothing else"
 }
 
+editor_started() {
+    [[ -s $EDITOR_ARGS ]]
+}
+
+check_notepad() {
+    e2e_assert "Notepad is chosen" utilities_command n
+    e2e_assert "the default text editor is started" e2e_wait_until 10 editor_started
+    e2e_assert_eq $'--new-window\n--title=Fake editor' "$(cat "$EDITOR_ARGS" 2>/dev/null)" \
+        "the editor is given no file, and the entry's other arguments"
+}
+
+clipboard_manager_runs() {
+    python3 -c 'import ctypes; x = ctypes.CDLL("libX11.so.6"); x.XOpenDisplay.restype = ctypes.c_void_p
+d = x.XOpenDisplay(None); x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+x.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+exit(not x.XGetSelectionOwner(d, x.XInternAtom(d, b"CLIPBOARD_MANAGER", 0)))'
+}
+
+# The copy handed to a real clipboard manager outlives the program with no
+# holder, whether the program ends at once or the window manager closes it.
+check_clipboard_manager() {
+    # On a session bus of its own, which starts its settings service.
+    xd_spawn "$E2E_TMP/clipman.log" dbus-run-session -- xfce4-clipman
+    e2e_assert "xfce4-clipman owns CLIPBOARD_MANAGER" e2e_wait_until 10 clipboard_manager_runs
+    start_ruler 200 150
+    e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
+    e2e_click $(at 200 $((H - 6)))
+    e2e_assert "a click on the bottom edge bar ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    check_copy_kept $'Width:   \r\nHeight:   ' "the copy outlives the program"
+    e2e_assert_eq "" "$(e2e_clipboard_holders)" "the clipboard manager keeps it: no holder"
+    e2e_set_clipboard "another program's text"
+    start_ruler 200 150
+    e2e_assert "the menu's copy runs again" copy_readouts $RULER_FACE
+    e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
+    e2e_assert "its close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
+    check_copy_kept $'Width:   \r\nHeight:   ' "the copy outlives the window manager's close"
+    e2e_assert_eq "" "$(e2e_clipboard_holders)" "no holder after that close either"
+}
+
 check_close() {
     e2e_click $(at $(($(ruler_close_x "$W") + 10)) 14)
     e2e_assert "the close caption button ends the first copy" e2e_wait_exit "$E2E_OMBRIX_PID"
@@ -96,4 +154,6 @@ cd "$HOME" || e2e_fatal "the test's home directory"
 start_ruler 200 150
 check_new_copy
 check_help
+check_notepad
 check_close
+check_clipboard_manager

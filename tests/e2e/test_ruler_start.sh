@@ -2,7 +2,9 @@
 # The ruler's first start, and what its exits leave in the
 # settings store: a saving exit by the close caption button, a later start at
 # the stored place with the stored unit, the window manager's close (which
-# saves too), and the click on the bottom edge bar that saves nothing.
+# saves too), and the click on the bottom edge bar that saves nothing; the
+# copied measurement's words in the user's language, its numbers in the
+# locale's.
 # shellcheck disable=SC2119  # the harness's arguments are optional
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
@@ -73,8 +75,53 @@ check_exit_without_saving() {
     e2e_assert "that exit left the store as it was" cmp -s "$E2E_TMP/before.conf" "$(e2e_store_file)"
 }
 
+# The environment of each start (env's arguments), then the copy of a
+# ruler measuring in inches: LANGUAGE chooses the words before the locale,
+# except in the C locale, as gettext does.
+LANGUAGE_TABLE=(
+    "-u LC_ALL LANG=de_DE.UTF-8|Breite:  4,2 Zoll"$'\r\n'"Höhe:   Zoll"
+    "-u LC_ALL LANG=fr_FR.UTF-8|Largeur :  4,2 Pouces"$'\r\n'"Hauteur :   Pouces"
+    "LC_ALL=de_DE.UTF-8 LANGUAGE=en|Width:  4,2 Inches"$'\r\n'"Height:   Inches"
+    "-u LC_ALL LANG=en_GB.UTF-8 LANGUAGE=fr:de|Largeur :  4.2 Pouces"$'\r\n'"Hauteur :   Pouces"
+    "LC_ALL=C LANGUAGE=de|Width:  4.2 Inches"$'\r\n'"Height:   Inches"
+)
+
+# copy_by_arrows: "C&urrent" > "&Copy to Clipboard" reached by the arrow
+# keys, which do not change with the language.
+copy_by_arrows() {
+    # shellcheck disable=SC2086  # the point splits into X Y on purpose
+    open_menu $RULER_FACE && open_submenu Down Down Right && e2e_key Return &&
+        e2e_wait_until 5 menus_closed
+}
+
+check_languages() {
+    local row environment expected thumb_x thumb_y words
+    read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    e2e_store_put Points False
+    e2e_store_put Inch True
+    for row in "${LANGUAGE_TABLE[@]}"; do
+        environment=${row%%|*}
+        expected=${row#*|}
+        read -ra words <<<"$environment"
+        E2E_OMBRIX_ENV=("${words[@]}" QT_QPA_PLATFORM=xcb)
+        start_ruler
+        # The thumb held a moment fills the readouts.
+        e2e_move $((X + thumb_x)) $((Y + thumb_y))
+        xdotool mousedown 1
+        sleep 0.2
+        xdotool mouseup 1
+        e2e_pause
+        e2e_assert "the menu's copy runs ($environment)" copy_by_arrows
+        e2e_assert_clipboard "$expected" "the copy under $environment"
+        e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
+        e2e_wait_exit "$E2E_OMBRIX_PID"
+    done
+    E2E_OMBRIX_ENV=(QT_QPA_PLATFORM=xcb)
+}
+
 e2e_start_desktop
 check_first_start
 check_saving_exit
 check_start_at_stored_place
 check_exit_without_saving
+check_languages

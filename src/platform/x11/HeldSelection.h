@@ -25,6 +25,9 @@ public:
     void Serve();
 
 private:
+    // It serves the manager's requests with the same answers.
+    friend class ManagerHandOver;
+
     enum Name {
         Clipboard,
         Targets,

@@ -22,10 +22,10 @@ desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # mate-settings-daemon-common's) and XFCE's xfwm4 on X11; weston, mutter,
 # GNOME Shell and kwin_wayland with XWayland; dbus-daemon their session bus
 # and that of weston's colour picker. appstream validates the software-centre
-# metadata; Xorg's dummy driver gives several monitors. clang-format and
-# shellcheck keep the code and the scripts in shape. lintian checks the
-# Debian package; xfce4-clipman is the clipboard manager the copy is handed
-# to.
+# metadata; Xorg's dummy driver gives several monitors. The code and the
+# scripts are kept in shape by clang-format and shellcheck. lintian checks
+# the Debian package; xfce4-clipman is the clipboard manager the copy is
+# handed to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
     appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
     xfce4-clipman gnome-shell kwin-wayland muffin cinnamon-settings-daemon marco

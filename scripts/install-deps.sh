@@ -18,17 +18,21 @@ runtime_packages=(xdg-utils fonts-liberation qt6-translations-l10n)
 # The private desktop scripts/run.sh starts where there is no display, and
 # its screenshot.
 desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
-# i3 is the tiling window manager the windows are tried under; appstream
-# validates the software-centre metadata. weston and GNOME's mutter with
-# XWayland are the Wayland desktops, KDE's kwin_x11 the KDE one, dbus-daemon
-# the session bus of kwin, mutter and weston's colour picker; Xorg's dummy
-# driver gives several monitors. at-spi2-core's bus, dbus-send and pyatspi
-# show the windows as a screen reader sees them. clang-format and shellcheck
-# keep the code and the scripts in shape. lintian checks the Debian package;
-# xfce4-clipman is the clipboard manager the copy is handed to.
+# The desktops the windows are tried under (tests/e2e/desktops): the tiling
+# i3; KDE's kwin_x11, GNOME's mutter, Cinnamon's muffin (which needs
+# cinnamon-settings-daemon's schemas), MATE's marco (which needs
+# mate-settings-daemon-common's) and XFCE's xfwm4 on X11; weston, mutter,
+# GNOME Shell and kwin_wayland with XWayland; dbus-daemon their session bus
+# and that of weston's colour picker. appstream validates the software-centre
+# metadata; Xorg's dummy driver gives several monitors. at-spi2-core's bus,
+# dbus-send and pyatspi show the windows as a screen reader sees them. The
+# code and the scripts are kept in shape by clang-format and shellcheck.
+# lintian checks the Debian package; xfce4-clipman is the clipboard manager
+# the copy is handed to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
     appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
-    xfce4-clipman at-spi2-core dbus-bin python3-pyatspi)
+    xfce4-clipman gnome-shell kwin-wayland muffin cinnamon-settings-daemon marco
+    mate-settings-daemon-common xfwm4 at-spi2-core dbus-bin python3-pyatspi)
 
 case ${1:---all} in
 --run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;

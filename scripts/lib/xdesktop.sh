@@ -1,8 +1,9 @@
 # shellcheck shell=bash
 # A private X desktop: an Xvfb server on a display number nobody else uses,
-# openbox (or i3, or KDE's kwin_x11) as its window manager, or a Wayland
-# desktop whose XWayland the programs use (weston nested in Xvfb, GNOME's
-# mutter headless), and the programs started on it. Every process
+# a window manager on it (openbox, i3, kwin_x11, mutter, muffin, marco,
+# xfwm4), or a Wayland desktop whose XWayland the programs use (weston nested
+# in Xvfb; mutter, GNOME Shell and kwin_wayland headless), and the programs
+# started on it. Every process
 # is started in a process group of its own and remembered, so that
 # xd_stop_all can end it together with anything it started in turn.
 #
@@ -23,8 +24,8 @@ XD_DISPLAY=
 # The X server's pid, Xvfb's or Xorg's.
 XD_XVFB_PID=
 XD_WM_PID=
-# A session bus the desktop needs, stopped after the window manager.
-XD_BUS_PID=
+# The buses the desktop needs, stopped after the window manager.
+XD_BUS_PIDS=()
 XD_XWAYLAND_DISPLAY=
 XD_DISPLAY_MIN=${XD_DISPLAY_MIN:-100}
 XD_DISPLAY_MAX=${XD_DISPLAY_MAX:-999}
@@ -230,7 +231,7 @@ xd_stop_all() {
     local clients=() p i
     for ((i = ${#XD_PIDS[@]} - 1; i >= 0; i--)); do
         p=${XD_PIDS[i]}
-        [[ $p == "$XD_XVFB_PID" || $p == "$XD_WM_PID" || $p == "$XD_BUS_PID" ]] ||
+        [[ $p == "$XD_XVFB_PID" || $p == "$XD_WM_PID" || " ${XD_BUS_PIDS[*]} " == *" $p "* ]] ||
             clients+=("$p")
     done
     ((${#clients[@]} == 0)) || xd_stop_groups "${clients[@]}"
@@ -238,13 +239,13 @@ xd_stop_all() {
         xd_stop_groups "$XD_WM_PID"
         xd_remove_stale_locks "$XD_WM_PID"
     fi
-    [[ -z $XD_BUS_PID ]] || xd_stop_groups "$XD_BUS_PID"
+    ((${#XD_BUS_PIDS[@]} == 0)) || xd_stop_groups "${XD_BUS_PIDS[@]}"
     if [[ -n $XD_XVFB_PID ]]; then
         xd_stop_groups "$XD_XVFB_PID"
         xd_remove_stale_locks "$XD_XVFB_PID"
     fi
     XD_WM_PID=
-    XD_BUS_PID=
+    XD_BUS_PIDS=()
     XD_XVFB_PID=
     XD_DISPLAY=
 }
@@ -370,6 +371,54 @@ xd_start_mutter() {
     return 1
 }
 
+# xd_start_gnome_shell SCREEN LOG: GNOME Shell, headless as mutter above,
+# with its panel and overview; it also wants a system bus
+# (DBUS_SYSTEM_BUS_ADDRESS), which may be a private one.
+xd_start_gnome_shell() {
+    local log=$2
+    xd_spawn "$log" env GSETTINGS_BACKEND=memory gnome-shell --headless --wayland --sm-disable \
+        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
+    XD_WM_PID=$XD_LAST_PID
+    if xd_wait_until 30 xd_mutter_ready "$log"; then
+        export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
+        return 0
+    fi
+    echo "xdesktop: gnome-shell did not start XWayland" >&2
+    return 1
+}
+
+# xd_start_kwin_wayland SCREEN LOG: KDE's kwin_wayland on a virtual output
+# of SCREEN (WxH) with XWayland, under the session bus of
+# DBUS_SESSION_BUS_ADDRESS. It runs from a copy of the binary beside LOG: the
+# installed one carries a file capability that a sandbox may refuse to
+# execute. Its fake-input protocol takes input from any client
+# (KWIN_WAYLAND_NO_PERMISSION_CHECKS). XWayland is its child and needs no
+# authority file. Exports DISPLAY.
+xd_start_kwin_wayland() {
+    local log=$2 copy
+    copy=$(dirname "$log")/kwin_wayland
+    cp "$(command -v kwin_wayland)" "$copy" || return 1
+    xd_spawn "$log" env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q "$copy" --virtual \
+        --xwayland --width "${1%x*}" --height "${1#*x}" --socket "ombrix-$BASHPID" \
+        --no-lockscreen --no-global-shortcuts --no-kactivities
+    XD_WM_PID=$XD_LAST_PID
+    if xd_wait_until 30 xd_kwin_wayland_ready; then
+        export DISPLAY=$XD_XWAYLAND_DISPLAY
+        return 0
+    fi
+    echo "xdesktop: kwin_wayland did not start XWayland" >&2
+    return 1
+}
+
+xd_kwin_wayland_ready() {
+    local child
+    xd_alive "$XD_WM_PID" || return 1
+    child=$(pgrep -P "$XD_WM_PID" -x Xwayland | head -n 1)
+    [[ -n $child ]] || return 1
+    XD_XWAYLAND_DISPLAY=$(tr '\0' '\n' <"/proc/$child/cmdline" | grep -m 1 '^:[0-9]*$')
+    [[ -n $XD_XWAYLAND_DISPLAY ]] && DISPLAY=$XD_XWAYLAND_DISPLAY xd_wm_ready
+}
+
 xd_mutter_ready() {
     xd_alive "$XD_WM_PID" || return 1
     XD_XWAYLAND_DISPLAY=$(grep -o 'Using public X11 display :[0-9]*' "$1" | grep -o ':[0-9]*$')
@@ -396,10 +445,13 @@ xd_start_openbox() {
     xd_start_wm openbox "$1"
 }
 
-# xd_start_wm NAME LOG: starts that window manager (openbox; the tiling i3
-# with a private configuration written beside LOG; KDE's kwin_x11, which
-# needs the session bus of DBUS_SESSION_BUS_ADDRESS) on DISPLAY and waits
-# until it manages the screen.
+# xd_start_wm NAME LOG: starts that window manager on DISPLAY and waits
+# until it manages the screen: openbox; the tiling i3 with a private
+# configuration written beside LOG; KDE's kwin_x11 (kwin), GNOME's mutter
+# (mutter-x11), Cinnamon's muffin, MATE's marco and XFCE's xfwm4, which need
+# the session bus of DBUS_SESSION_BUS_ADDRESS. Those that can composite are
+# told not to: an X server with no graphics card would do it in software,
+# slowly.
 xd_start_wm() {
     local name=$1 log=$2 config
     case $name in
@@ -410,16 +462,18 @@ xd_start_wm() {
         printf '%s\n' '# i3 config file (v4)' 'font pango:DejaVu Sans 8' >"$config"
         xd_spawn "$log" i3 -c "$config"
         ;;
-    # Without compositing, which an X server with no graphics card would do
-    # in software, slowly.
     kwin) xd_spawn "$log" env KWIN_COMPOSE=N kwin_x11 ;;
+    mutter-x11) xd_spawn "$log" env GSETTINGS_BACKEND=memory mutter --x11 --replace --sm-disable ;;
+    muffin) xd_spawn "$log" env GSETTINGS_BACKEND=memory muffin --replace --sm-disable ;;
+    marco) xd_spawn "$log" env GSETTINGS_BACKEND=memory marco --replace --no-composite --sm-disable ;;
+    xfwm4) xd_spawn "$log" xfwm4 --replace --compositor=off --sm-client-disable ;;
     *)
-        echo "xdesktop: no window manager called '$name' (openbox, i3 or kwin)" >&2
+        echo "xdesktop: no window manager called '$name'" >&2
         return 1
         ;;
     esac
     XD_WM_PID=$XD_LAST_PID
-    xd_wait_until 10 xd_wm_ready && return 0
+    xd_wait_until 20 xd_wm_ready && return 0
     echo "xdesktop: $name did not take the screen" >&2
     return 1
 }

@@ -73,18 +73,6 @@ open_mixer() {
     MIXER=$COMPANION
 }
 
-# move_window WID X Y: the window manager moves the window there.
-move_window() {
-    xdotool windowmove "$1" "$2" "$3"
-    e2e_wait_until 5 at_place "$1" "$2" "$3" || e2e_fail "the window moves to $2,$3"
-}
-
-at_place() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$1")
-    [[ "$x $y" == "$2 $3" ]]
-}
-
 # focus_window WID: the window gets the keyboard.
 focus_window() {
     e2e_has_focus "$1" && return 0
@@ -107,16 +95,15 @@ check_not_stored() {
     done
 }
 
-# paint_square COLOUR X Y NAME: an ImageMagick window of 200 x 200 pixels of
-# that colour with its frame at X,Y; SQUARE_X SQUARE_Y is its middle.
+# paint_square COLOUR X Y NAME: a square of 200 x 200 pixels of that colour
+# at X,Y, above the managed windows; SQUARE_X SQUARE_Y is its middle.
 paint_square() {
-    local file=$E2E_TMP/$4.png wid x y w h
-    convert -size 200x200 "xc:$1" "$file"
-    e2e_spawn display -geometry "+$2+$3" "$file"
-    wid=$(e2e_wait_window "$4\.png") || e2e_fatal "the $4 square appears"
-    read -r x y w h < <(e2e_geometry "$wid")
-    SQUARE_X=$((x + w / 2))
-    SQUARE_Y=$((y + h / 2))
+    e2e_paint_window "$1" "$2" "$3" 200 200 "$4" >/dev/null || e2e_fatal "the $4 square appears"
+    SQUARE_X=$(($2 + 100))
+    SQUARE_Y=$(($3 + 100))
+    if e2e_lacks root-pixels; then
+        return
+    fi
     e2e_wait_until 5 pixel_is "$SQUARE_X" "$SQUARE_Y" "$1" || e2e_fatal "the $4 square is painted"
 }
 
@@ -132,11 +119,10 @@ check_clipboard() {
 
 MIXER_SWATCH=(309 124) # middle of Picture2: 3840, 1060, 1600 x 1600 twips in the Mixer
 
-# mixer_swatch: the colour the middle of the Mixer's swatch shows, #RRGGBB.
+# mixer_swatch: the colour the middle of the Mixer's swatch shows, #RRGGBB,
+# in the window's own picture, which XWayland gives too.
 mixer_swatch() {
-    local x y
-    read -r x y _ _ < <(e2e_geometry "$MIXER")
-    e2e_pixel $((x + MIXER_SWATCH[0])) $((y + MIXER_SWATCH[1]))
+    e2e_window_pixel "$MIXER" "${MIXER_SWATCH[@]}"
 }
 
 mixer_swatch_shows() {

@@ -103,6 +103,7 @@ store_is_valid() {
 DEFAULT_X=
 DEFAULT_Y=
 measure_default_place() {
+    e2e_needs_all same-first-place "the rest of $E2E_NAME, which compares places with the first run's"
     rm -rf "$XDG_CONFIG_HOME/Ombrix"
     ruler_starts || e2e_fatal "a first run shows the ruler"
     DEFAULT_X=$X
@@ -112,27 +113,7 @@ measure_default_place() {
 }
 
 # wm_delete WID...: WM_DELETE_WINDOW to every window in one go, as a window
-# manager's close sends it, through Xlib from Python's ctypes.
+# manager's close sends it.
 wm_delete() {
-    python3 - "$@" <<'EOF'
-import ctypes, sys
-x = ctypes.CDLL("libX11.so.6")
-x.XOpenDisplay.restype = ctypes.c_void_p
-x.XInternAtom.restype = ctypes.c_ulong
-x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-x.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
-x.XFlush.argtypes = [ctypes.c_void_p]
-class ClientMessage(ctypes.Structure):
-    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
-                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                ("format", ctypes.c_int), ("l", ctypes.c_long * 5), ("pad", ctypes.c_char * 96)]
-d = x.XOpenDisplay(None)
-protocols = x.XInternAtom(d, b"WM_PROTOCOLS", 0)
-delete = x.XInternAtom(d, b"WM_DELETE_WINDOW", 0)
-for wid in sys.argv[1:]:
-    e = ClientMessage(type=33, window=int(wid), message_type=protocols, format=32)
-    e.l[0], e.l[1] = delete, 0
-    x.XSendEvent(d, int(wid), 0, 0, ctypes.byref(e))
-x.XFlush(d)
-EOF
+    e2e_xlib delete "$@"
 }

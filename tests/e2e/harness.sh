@@ -8,9 +8,12 @@
 # the script ends. The script then calls e2e_start_desktop, drives the program
 # with the helpers below and those of the harness_*.sh files sourced here (the
 # desktops, the windows and screen, pointer and keyboard, the clipboard, the
-# settings file), and checks with the e2e_assert_* functions. At exit
-# the harness prints "NAME: N passed, M failed" and exits non-zero when a
-# check failed, when the script broke off, or when no check ran at all.
+# settings file), and checks with the e2e_assert_* functions; a check the
+# desktop cannot run is skipped for a named reason (e2e_needs, e2e_skip). At
+# exit the harness prints "NAME: N passed, M failed" (and ", K skipped") and
+# exits non-zero when a check failed, when the script broke off, or when no
+# check ran at all; with E2E_SKIP_STATUS (ctest's SKIP_RETURN_CODE) when
+# every check was skipped.
 #
 # ctest passes OMBRIX_BIN (the program) and OMBRIX_SOURCE_DIR.
 
@@ -32,6 +35,9 @@ source "$E2E_HERE/harness_store.sh"
 E2E_NAME=$(basename "$0" .sh)
 E2E_PASSED=0
 E2E_FAILED=0
+E2E_SKIPPED=0
+# The exit status ctest takes for a skipped test (SKIP_RETURN_CODE).
+E2E_SKIP_STATUS=77
 E2E_OMBRIX_PID=
 # The environment the program starts in, as arguments of env(1): options
 # such as -u NAME and -C DIR first, then NAME=VALUE.
@@ -74,12 +80,16 @@ e2e_on_exit() {
     elif ((status != 0)); then
         echo "$E2E_NAME broke off with status $status"
         verdict=$status
+    elif ((E2E_PASSED == 0 && E2E_SKIPPED > 0)); then
+        verdict=$E2E_SKIP_STATUS
     elif ((E2E_PASSED == 0)); then
         echo "$E2E_NAME ran no check"
         verdict=1
     fi
     # The summary is the last line, the one a reader of the log looks for.
-    echo "$E2E_NAME: $E2E_PASSED passed, $E2E_FAILED failed"
+    local skipped=
+    ((E2E_SKIPPED == 0)) || skipped=", $E2E_SKIPPED skipped"
+    echo "$E2E_NAME: $E2E_PASSED passed, $E2E_FAILED failed$skipped"
     exit "$verdict"
 }
 trap e2e_on_exit EXIT
@@ -97,6 +107,12 @@ e2e_show_log() {
 e2e_pass() {
     E2E_PASSED=$((E2E_PASSED + 1))
     echo "ok: $1"
+}
+
+# e2e_skip MSG: a check that cannot run here, and why.
+e2e_skip() {
+    E2E_SKIPPED=$((E2E_SKIPPED + 1))
+    echo "skip: $1"
 }
 
 # e2e_fail MSG: records a failed check and goes on; returns 1.

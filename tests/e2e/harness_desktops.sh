@@ -4,39 +4,91 @@
 # the window manager or Wayland desktop, and the session bus and fake portal
 # some of them need.
 
-# e2e_start_desktop [WxH[xDEPTH]]: a desktop of that screen size (default
-# 1280x1024x24, or $OMBRIX_E2E_SCREEN) with the window manager
-# $OMBRIX_E2E_WM: openbox (when unset), i3 or kwin on Xvfb; weston, nested in
-# Xvfb; mutter, headless; the last two with XWayland, which the program and
-# the helpers below use. kwin and mutter get a session bus of their own.
-# With $OMBRIX_E2E_MONITORS ("WxH+X+Y WxH+X+Y*", a trailing * for the
-# primary) the server is Xorg's dummy driver with those monitors instead.
-# Exports DISPLAY.
+# The desktop a test runs on is $OMBRIX_E2E_WM (openbox when unset), one of
+# the profiles in desktops/: each says what the desktop is (DESKTOP_ABOUT),
+# which bus it needs (DESKTOP_BUS: session, or system and session), how it
+# starts (desktop_start) and what it lacks (DESKTOP_LACKS: feature -> why).
+# The features a desktop may lack:
+#   minimise              it minimises a window on request
+#   above                 it keeps a window above the others
+#   own-moves             it moves a window where the window asks
+#   own-moves-off-screen  ... even partly off the screen
+#   grow-off-screen       a window that grows past the screen's edge keeps
+#                         its place
+#   same-first-place      it puts a new window where it put the last one
+#   root-pixels           clients may read the screen (the root window)
+#   seat-drag             a move it runs follows XTEST input
+#   monitors              the test can lay out several monitors
+# A check of a feature the desktop lacks is skipped for its reason
+# (e2e_needs), never passed.
+E2E_DESKTOP=${OMBRIX_E2E_WM:-openbox}
+# The names the desktops had before there were profiles.
+case $E2E_DESKTOP in
+kwin) E2E_DESKTOP=kwin_x11 ;;
+mutter-x11) E2E_DESKTOP=mutter_x11 ;;
+gnome-shell) E2E_DESKTOP=gnome_shell ;;
+esac
+declare -A DESKTOP_LACKS=()
+DESKTOP_BUS=
+if [[ -f $E2E_HERE/desktops/$E2E_DESKTOP.sh ]]; then
+    # shellcheck disable=SC1090  # one profile a desktop
+    source "$E2E_HERE/desktops/$E2E_DESKTOP.sh"
+else
+    E2E_DESKTOP_UNKNOWN=1
+fi
+
+# e2e_lacks FEATURE: true when the desktop lacks it.
+e2e_lacks() {
+    [[ -n ${DESKTOP_LACKS[$1]:-} ]]
+}
+
+# e2e_needs FEATURE WHAT: true when the desktop has the feature; otherwise
+# the check of WHAT is recorded as skipped, with the desktop's reason.
+e2e_needs() {
+    e2e_lacks "$1" || return 0
+    e2e_skip "$2 ($E2E_DESKTOP: ${DESKTOP_LACKS[$1]})"
+    return 1
+}
+
+# e2e_needs_all FEATURE WHAT: e2e_needs, ending the script as skipped
+# (unless a check failed before) when the desktop lacks the feature.
+e2e_needs_all() {
+    e2e_needs "$@" || exit 0
+}
+
+# e2e_start_desktop [WxH[xDEPTH]]: the desktop $OMBRIX_E2E_WM with a screen
+# of that size (default 1280x1024x24, or $OMBRIX_E2E_SCREEN). With
+# $OMBRIX_E2E_MONITORS ("WxH+X+Y WxH+X+Y*", a trailing * for the primary)
+# the X server is Xorg's dummy driver with those monitors instead. Exports
+# DISPLAY, that of XWayland on a Wayland desktop.
 e2e_start_desktop() {
-    local wm=${OMBRIX_E2E_WM:-openbox} screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}
-    case $wm in
-    kwin | mutter) [[ -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || e2e_start_session_bus ;;
-    esac
-    case $wm in
-    weston)
-        e2e_start_wayland_desktop "$screen"
-        return
-        ;;
-    mutter)
-        xd_start_mutter "$(echo "$screen" | cut -dx -f1,2)" "$E2E_TMP/mutter.log" ||
-            e2e_start_failed mutter.log "mutter starts with XWayland"
-        return
-        ;;
-    esac
+    local screen=${1:-${OMBRIX_E2E_SCREEN:-1280x1024x24}}
+    [[ -z ${E2E_DESKTOP_UNKNOWN:-} ]] ||
+        e2e_fatal "a profile in tests/e2e/desktops/ for the desktop '$E2E_DESKTOP'"
+    [[ -z ${OMBRIX_E2E_MONITORS:-} ]] || e2e_needs_all monitors "the monitors $OMBRIX_E2E_MONITORS"
+    [[ $DESKTOP_BUS != system ]] || e2e_start_system_bus
+    [[ -z $DESKTOP_BUS || -n ${DBUS_SESSION_BUS_ADDRESS:-} ]] || e2e_start_session_bus
+    echo "desktop: $DESKTOP_ABOUT"
+    desktop_start "$screen"
+}
+
+# e2e_screen_size WxH[xDEPTH]: WxH.
+e2e_screen_size() {
+    echo "$1" | cut -dx -f1,2
+}
+
+# e2e_start_x11_desktop SCREEN WM: an X server, Xvfb with SCREEN (or the
+# dummy driver's monitors), and the window manager WM of xd_start_wm.
+e2e_start_x11_desktop() {
     if [[ -n ${OMBRIX_E2E_MONITORS:-} ]]; then
         e2e_start_server xd_start_xorg_dummy "$E2E_HERE/xorg-dummy.conf"
         # shellcheck disable=SC2086  # one word a monitor
         xd_layout_dummy_monitors $OMBRIX_E2E_MONITORS ||
             e2e_fatal "the monitors are laid out as $OMBRIX_E2E_MONITORS"
     else
-        e2e_start_server xd_start_xvfb "$screen"
+        e2e_start_server xd_start_xvfb "$1"
     fi
-    xd_start_wm "$wm" "$E2E_TMP/$wm.log" || e2e_start_failed "$wm.log" "$wm starts"
+    xd_start_wm "$2" "$E2E_TMP/$2.log" || e2e_start_failed "$2.log" "$2 starts"
 }
 
 # e2e_start_failed LOG MSG: shows the desktop's log and ends the test.
@@ -75,13 +127,25 @@ e2e_start_wayland_desktop() {
 # e2e_start_session_bus: a D-Bus session bus of the test's own that starts
 # no service on demand. Exports DBUS_SESSION_BUS_ADDRESS.
 e2e_start_session_bus() {
-    local address=$E2E_TMP/bus.address
+    e2e_start_bus session DBUS_SESSION_BUS_ADDRESS
+}
+
+# e2e_start_system_bus: a bus of the test's own, like the session bus, that
+# stands in for the system's, whose services a desktop shell asks for and
+# does without. Exports DBUS_SYSTEM_BUS_ADDRESS.
+e2e_start_system_bus() {
+    e2e_start_bus system DBUS_SYSTEM_BUS_ADDRESS
+}
+
+# e2e_start_bus NAME VARIABLE: a new private bus, its address exported in
+# VARIABLE; it is stopped after the desktop.
+e2e_start_bus() {
+    local address=$E2E_TMP/$1-bus.address
     xd_spawn "$address" dbus-daemon --nofork --print-address=1 \
         --config-file="$E2E_HERE/../support/private-session-bus.conf"
-    XD_BUS_PID=$XD_LAST_PID
-    e2e_wait_until 5 test -s "$address" || e2e_fatal "dbus-daemon starts"
-    DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$address")
-    export DBUS_SESSION_BUS_ADDRESS
+    XD_BUS_PIDS+=("$XD_LAST_PID")
+    e2e_wait_until 5 test -s "$address" || e2e_fatal "the $1 bus starts"
+    export "$2=$(head -n 1 "$address")"
 }
 
 # e2e_start_accessibility_bus: an at-spi bus under the test's session bus,

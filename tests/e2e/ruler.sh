@@ -92,6 +92,20 @@ drag_thumb() {
     e2e_pause
 }
 
+# move_window WID X Y: the window manager moves the window there; where it
+# moves no window on request, the rest of the script is skipped.
+move_window() {
+    e2e_needs_all own-moves "the rest of $E2E_NAME, which moves windows where it needs them"
+    xdotool windowmove "$1" "$2" "$3"
+    e2e_wait_until 5 at_place "$1" "$2" "$3" || e2e_fail "the window moves to $2,$3"
+}
+
+at_place() {
+    local x y
+    read -r x y _ _ < <(e2e_geometry "$1")
+    [[ "$x $y" == "$2 $3" ]]
+}
+
 # window_count: the viewable windows of the program.
 window_count() {
     e2e_windows "$E2E_OMBRIX_PID" | wc -l

@@ -44,7 +44,7 @@ check_first_open() {
     local x y w h
     read -r x y w h < <(e2e_geometry "$MIXER")
     e2e_assert_eq "387 301" "$w $h" "the Mixer is 5805 x 4515 twips"
-    e2e_assert_eq "$x $y $w $h" "$(e2e_outer_geometry "$MIXER")" "the Mixer has no frame"
+    e2e_assert "the Mixer has no frame" e2e_unframed "$MIXER"
     e2e_assert_not "the Mixer is not top-most when it opens" \
         e2e_has_state "$MIXER" _NET_WM_STATE_ABOVE
     e2e_assert_not "nothing stored, the window manager places the Mixer" \
@@ -138,6 +138,7 @@ mixer_iconified() {
 # Minimised by its control, the Mixer chosen again from the ruler's menu
 # comes back, with the keyboard.
 check_minimised_chosen_again() {
+    e2e_needs minimise "the Mixer minimised and chosen again" || return 0
     move_in "$MIXER" $(($(px "${MINIMIZE_CONTROL[0]}") + 5)) 10
     click_in "$MIXER" "${MINIMIZE_CONTROL[@]}"
     e2e_assert "the minimise control minimises the Mixer" e2e_wait_until 5 mixer_iconified

@@ -1,31 +1,20 @@
 #!/usr/bin/env bash
 # The program's windows on the desktop $OMBRIX_E2E_WM (ctest runs this once
-# for each: openbox, i3, KDE's kwin, GNOME's mutter, weston). The ruler,
-# Color Spy and Color Mixer are normal windows fixed at their size, which the
-# tiling i3 floats and every desktop gives a task-bar entry: first placed by
-# the window manager, each can be minimised by its minimise picture and is
-# restored by the window manager, and moves by a drag; the ruler stays above
-# an ordinary window raised over it, moves by its nudge buttons and keeps
-# floating at every length. The pins take one window out of the top band and
-# leave the others there. The About box is a normal window at its size.
+# for each profile in desktops/). The ruler, Color Spy and Color Mixer are
+# normal windows fixed at their size, which the tiling i3 floats and every
+# desktop gives a task-bar entry: first placed by the window manager, each
+# can be minimised by its minimise picture and is restored by the window
+# manager, and moves by a drag; the ruler stays above an ordinary window
+# raised over it, moves by its nudge buttons and keeps floating at every
+# length. The pins take one window out of the top band and leave the others
+# there. The About box is a normal window at its size.
 #
-# What a desktop refuses every window is not checked there; each such line
-# says why, as measured with plain windows:
-# - weston places X windows itself: it ignores the place in their own
-#   requests (xdotool windowmove neither moves them), so the nudge buttons do
-#   not move the ruler there; it keeps no window above another and minimises
-#   none. The moves it runs itself (the drags) follow only its own seat,
-#   which the test drives through the X server weston is nested in.
-# - mutter starts a move only from a press of its own seat, which a headless
-#   mutter has none of; XTEST input reaches the windows through XWayland but
-#   never that seat. There the tools' drags are checked as the move being
-#   allowed (_NET_WM_ALLOWED_ACTIONS) and mutter moving the window when
-#   asked, and so are the ruler's.
-# - Window managers that publish no _NET_WM_STATE_ABOVE (i3: floating
-#   windows lie above the tiled ones anyway) or no _NET_WM_ACTION_MINIMIZE
-#   (i3 has no minimised state) are not asked for them.
-# Where XWayland keeps the screen from clients (mutter), "above" is read from
-# the window manager's stacking order instead of the screen's pixels.
+# What a desktop refuses every window (its profile's DESKTOP_LACKS, as
+# measured with plain windows) is skipped there for that reason. Where the
+# moves the compositor runs follow only its own seat, the tools are moved by
+# asking the window manager instead of by a drag. Where XWayland keeps the
+# screen from clients, "above" is read from the window manager's stacking
+# order instead of the screen's pixels.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -33,7 +22,7 @@ source "$(dirname "$0")/harness.sh"
 # shellcheck source=tests/e2e/companions.sh
 source "$(dirname "$0")/companions.sh"
 
-DESKTOP=${OMBRIX_E2E_WM:-openbox}
+DESKTOP=$E2E_DESKTOP
 E2E_NAME=test_desktop_$DESKTOP
 # Places that keep the windows apart and the ruler clear of the screen's
 # edges however long it grows: the ruler's stored before its second start,
@@ -49,15 +38,6 @@ TITLE_STRIP=(60 8)       # on the title strip of both tools, clear of its text
 
 supports() {
     xprop -root _NET_SUPPORTED 2>/dev/null | grep -qw -- "$1"
-}
-
-screen_readable() {
-    [[ -n $(e2e_pixel 0 0) ]]
-}
-
-# not_checked MSG: a check the desktop cannot pass for any window.
-not_checked() {
-    echo "not checked on $DESKTOP: $1"
 }
 
 above() {
@@ -76,23 +56,6 @@ size_is() {
     [[ $(size_of "$1") == "$2" ]]
 }
 
-# frame_margins WID: the margin the window manager's frame or tile adds on
-# each side, "left top right bottom".
-frame_margins() {
-    local x y w h fx fy fw fh
-    read -r x y w h < <(e2e_geometry "$1")
-    read -r fx fy fw fh < <(e2e_outer_geometry "$1")
-    echo $((x - fx)) $((y - fy)) $((fx + fw - x - w)) $((fy + fh - y - h))
-}
-
-# unframed MARGINS: no frame, or only weston's room for a shadow, the same
-# on every side.
-unframed() {
-    local left top right bottom
-    read -r left top right bottom <<<"$1"
-    ((left == top && top == right && right == bottom && left <= 32))
-}
-
 # check_window WID "W H" NAME: a normal window that floats at its own size,
 # with a task-bar entry.
 check_window() {
@@ -100,8 +63,8 @@ check_window() {
     e2e_wait_until 5 size_is "$wid" "$size"
     e2e_assert_eq "$size" "$(size_of "$wid")" "$name is $size pixels"
     e2e_assert_eq "$size" "$(e2e_fixed_size "$wid")" "$name's size hints fix it at $size"
-    margins=$(frame_margins "$wid")
-    e2e_assert "$name floats: no tile or frame around it (margins $margins)" unframed "$margins"
+    margins=$(e2e_frame_margins "$wid")
+    e2e_assert "$name floats: no tile or frame around it (margins $margins)" e2e_unframed "$wid"
     types=$(xprop -id "$wid" _NET_WM_WINDOW_TYPE)
     e2e_assert_match '_NET_WM_WINDOW_TYPE_NORMAL' "$types" "$name is a normal window"
     e2e_assert_eq "" "$(grep -oE '_NET_WM_WINDOW_TYPE_(UTILITY|DIALOG|TOOLBAR|SPLASH|DOCK|MENU)' \
@@ -119,9 +82,7 @@ check_ruler_first_place() {
     start_ruler
     e2e_assert_not "nothing stored, $DESKTOP places the ruler" e2e_asks_for_place "$WID"
     check_window "$WID" "400 84" "the ruler"
-    if own_moves_refused; then
-        not_checked "Color Spy's first place beside the ruler (weston ignores a window's own moves)"
-    else
+    if e2e_needs own-moves "Color Spy's first place beside the ruler"; then
         open_spy
         e2e_assert "nothing stored, Color Spy opens clear of the ruler" \
             e2e_wait_until 5 apart "$WID" "$SPY"
@@ -144,10 +105,7 @@ check_stays_above() {
     if supports _NET_WM_STATE_ABOVE; then
         e2e_assert "the ruler is kept above" above "$WID"
     fi
-    if [[ $DESKTOP == weston ]]; then
-        not_checked "the ruler over a raised window (weston keeps no window above another)"
-        return
-    fi
+    e2e_needs above "the ruler over a raised window" || return 0
     local cover viewer cx cy
     convert -size 300x200 "xc:#123456" "$E2E_TMP/cover.png"
     e2e_spawn display -geometry "+$X+$Y" "$E2E_TMP/cover.png"
@@ -155,7 +113,7 @@ check_stays_above() {
     cover=$(e2e_wait_window 'cover\.png') || e2e_fatal "the covering window appears"
     timeout 5 xdotool windowactivate --sync "$cover" windowraise "$cover" 2>/dev/null
     e2e_pause
-    if screen_readable; then
+    if ! e2e_lacks root-pixels; then
         # The picture stands in the window's corner, which i3 makes a tile.
         read -r cx cy _ _ < <(e2e_geometry "$cover")
         e2e_assert "the covering window is painted" \
@@ -176,17 +134,12 @@ stacked_below() {
         END { exit !(l && u && l < u) }'
 }
 
-# A window manager that ignores a window's own moves leaves it where it is.
-own_moves_refused() {
-    [[ $DESKTOP == weston ]]
-}
-
 # drag_face_to X Y: a drag on the face that takes the ruler's corner to X,
-# Y; on mutter, mutter asked to.
+# Y; where the compositor's moves follow only its own seat, it is asked to.
 drag_face_to() {
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
-    if [[ $DESKTOP == mutter ]]; then
+    if e2e_lacks seat-drag; then
         xdotool windowmove "$WID" "$1" "$2"
     else
         e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
@@ -199,15 +152,13 @@ drag_face_to() {
 # the window manager refused some at the screen's edge.
 check_ruler_moves() {
     local start_x=$X start_y=$Y edge_x=$((SCREEN_W - W)) kept_x
-    if [[ $DESKTOP == mutter ]]; then
+    if e2e_lacks seat-drag; then
         e2e_assert_match _NET_WM_ACTION_MOVE "$(xprop -id "$WID" _NET_WM_ALLOWED_ACTIONS)" \
-            "mutter lets the ruler be moved"
+            "$DESKTOP lets the ruler be moved"
     fi
     e2e_assert "a drag on the face moves the ruler by the drag's distance" \
         drag_face_to $((X + 150)) $((Y + 80))
-    if own_moves_refused; then
-        not_checked "the ruler's nudge buttons (weston ignores a window's own moves)"
-    else
+    if e2e_needs own-moves "the ruler's nudge buttons"; then
         drag_face_to "$edge_x" "$Y" || e2e_fail "a drag takes the ruler to the screen's right edge"
         e2e_click $(at $RULER_MOVE_RIGHT)
         e2e_click $(at $RULER_MOVE_RIGHT)
@@ -218,9 +169,7 @@ check_ruler_moves() {
             e2e_wait_geometry "$WID" "$((kept_x - 1)) $Y $W $H"
         ruler_read_geometry
     fi
-    if [[ $DESKTOP == mutter ]]; then
-        not_checked "a drag partly off the screen (headless mutter runs no move for XTEST)"
-    else
+    if e2e_needs seat-drag "a drag partly off the screen"; then
         # The pointer stops at the screen's edge, the ruler's end goes on.
         e2e_assert "a drag leaves the ruler partly off the screen" \
             drag_face_to $((SCREEN_W - 1 - ${RULER_FACE% *})) "$Y"
@@ -233,10 +182,7 @@ check_ruler_moves() {
 # its place with the picture normal again.
 check_minimise() {
     local wid=$1 min_x=$2 name=$3 place
-    if ! supports _NET_WM_ACTION_MINIMIZE; then
-        not_checked "minimising $name ($DESKTOP publishes no _NET_WM_ACTION_MINIMIZE)"
-        return
-    fi
+    e2e_needs minimise "minimising $name" || return 0
     place=$(e2e_geometry "$wid")
     move_in "$wid" $((min_x + 3)) 10
     move_in "$wid" $((min_x + 10)) 14
@@ -301,11 +247,11 @@ open_tool() {
     e2e_assert_not "nothing stored, $DESKTOP places $name" e2e_asks_for_place "$wid"
     check_window "$wid" "$size" "$name"
     read -r x y w h < <(e2e_geometry "$wid")
-    if [[ $DESKTOP == mutter ]]; then
+    if ! e2e_needs seat-drag "a drag on $name's title strip"; then
         e2e_assert_match _NET_WM_ACTION_MOVE "$(xprop -id "$wid" _NET_WM_ALLOWED_ACTIONS)" \
-            "mutter lets $name be moved"
+            "$DESKTOP lets $name be moved"
         xdotool windowmove "$wid" "$4" "$5"
-        how="mutter, asked,"
+        how="$DESKTOP, asked,"
     else
         e2e_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
             $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1]))

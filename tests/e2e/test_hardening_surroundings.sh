@@ -231,8 +231,7 @@ check_two_copies_closing_at_once() {
     local first=$E2E_OMBRIX_PID first_window=$WID
     ruler_starts || e2e_fail "two copies: the second starts"
     local second=$E2E_OMBRIX_PID second_window=$WID
-    xdotool windowmove "$second_window" 300 400
-    e2e_wait_geometry "$second_window" "300 400 400 84" || e2e_fail "two copies: the second moves"
+    move_window "$second_window" 300 400
     wm_delete "$first_window" "$second_window"
     e2e_assert "two copies: both end" e2e_wait_exit "$first"
     e2e_assert "two copies: both end" e2e_wait_exit "$second"
@@ -297,8 +296,7 @@ check_kill_during_saving_exit() {
             e2e_fail "kill round $round: the ruler starts"
             continue
         }
-        xdotool windowmove "$WID" 300 400
-        e2e_wait_geometry "$WID" "300 400 400 84"
+        move_window "$WID" 300 400
         ruler_read_geometry
         write_old_store
         touch -d '-1 second' "$E2E_TMP/before-exit"

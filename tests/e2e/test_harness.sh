@@ -6,10 +6,11 @@
 # shellcheck source=tests/e2e/harness.sh
 source "$(dirname "$0")/harness.sh"
 
-openbox_manages_screen() {
+# The window manager's name as it gives it on its check window.
+wm_name() {
     local check
     check=$(xprop -root _NET_SUPPORTING_WM_CHECK | awk '{ print $NF }')
-    [[ $(xprop -id "$check" _NET_WM_NAME) == *'"Openbox"'* ]]
+    xprop -id "$check" _NET_WM_NAME | cut -d'"' -f2
 }
 
 process_exists() {
@@ -34,9 +35,11 @@ check_desktop() {
         "the screen has the size asked for"
     e2e_assert_eq 24 "$(xdpyinfo | awk '/depth of root window:/ { print $5 }')" \
         "the screen has 24 bit colour"
-    e2e_assert "openbox manages the screen" openbox_manages_screen
-    e2e_assert "Xvfb leads a process group of its own" leads_own_group "$XD_XVFB_PID"
-    e2e_assert "openbox leads a process group of its own" leads_own_group "$XD_WM_PID"
+    e2e_assert_match . "$(wm_name)" "a window manager manages the screen ($(wm_name))"
+    if [[ -n $XD_XVFB_PID ]]; then
+        e2e_assert "the X server leads a process group of its own" leads_own_group "$XD_XVFB_PID"
+    fi
+    e2e_assert "the desktop leads a process group of its own" leads_own_group "$XD_WM_PID"
 }
 
 check_private_environment() {
@@ -48,40 +51,33 @@ check_private_environment() {
     e2e_assert_eq 700 "$(stat -c %a "$XDG_RUNTIME_DIR")" "XDG_RUNTIME_DIR is private"
 }
 
+# A painted window stands exactly where it was asked, unframed, whatever the
+# window manager; the screen's pixels show it where the desktop lets them be
+# read.
 check_painted_window() {
-    local viewer wid l r t b x y w h
-    convert -size 100x100 "xc:#123456" "$E2E_TMP/solid.png"
-    e2e_spawn display -geometry +100+100 "$E2E_TMP/solid.png"
-    viewer=$XD_LAST_PID
-    wid=$(e2e_wait_window 'solid\.png') || e2e_fatal "the picture's window appears"
-    e2e_assert_eq "ImageMagick: solid.png" "$(e2e_title "$wid")" "the window's title"
-
-    read -r l r t b < <(e2e_frame_extents "$wid") || e2e_fatal "openbox sets frame extents"
-    e2e_assert "openbox drew a frame around the window ($l $r $t $b)" test $((l + r + t + b)) -gt 0
-    e2e_assert "the window is 100x100 at +100+100 inside its frame" \
-        e2e_wait_geometry "$wid" "$((100 + l)) $((100 + t)) 100 100"
-    e2e_assert_eq "100 100 $((100 + l + r)) $((100 + t + b))" "$(e2e_outer_geometry "$wid")" \
-        "the frame's outer geometry"
-
-    read -r x y w h < <(e2e_geometry "$wid")
-    e2e_wait_until 5 pixel_is $((x + w / 2)) $((y + h / 2)) "#123456"
-    e2e_assert_eq "#123456" "$(e2e_pixel $((x + w / 2)) $((y + h / 2)))" "the window's centre pixel"
-    e2e_assert_eq "#123456" "$(e2e_pixel 150 150)" "the pixel at 150,150"
-    e2e_assert_eq "#123456" "$(e2e_pixel $((x + w - 1)) $((y + h - 1)))" "the window's last pixel"
-    e2e_assert_not "the pixel just right of the window is the desktop's" \
-        pixel_is $((x + w + l + r + 2)) $((y + h / 2)) "#123456"
-
+    local wid
+    wid=$(e2e_paint_window "#123456" 100 100 100 100 solid) || e2e_fatal "the painted window appears"
+    e2e_assert_eq "solid" "$(e2e_title "$wid")" "the window's title"
+    e2e_assert_eq "100 100 100 100" "$(e2e_outer_geometry "$wid")" \
+        "the window is 100x100 at +100+100, with no frame"
     e2e_assert_not "a plain window is not kept above" e2e_has_state "$wid" _NET_WM_STATE_ABOVE
     xprop -id "$wid" -f _NET_WM_STATE 32a -set _NET_WM_STATE _NET_WM_STATE_ABOVE
     e2e_assert "_NET_WM_STATE_ABOVE is found once set" e2e_has_state "$wid" _NET_WM_STATE_ABOVE
-
+    e2e_assert_eq "#123456" "$(e2e_window_pixel "$wid" 99 99)" "the window's own last pixel"
+    e2e_needs root-pixels "the screen's pixels" || return 0
+    e2e_wait_until 5 pixel_is 150 150 "#123456"
+    e2e_assert_eq "#123456" "$(e2e_pixel 150 150)" "the window's centre pixel on the screen"
+    e2e_assert_eq "#123456" "$(e2e_pixel 199 199)" "the window's last pixel on the screen"
+    e2e_assert_not "the pixel just right of the window is the desktop's" pixel_is 201 150 "#123456"
     e2e_screenshot "$E2E_TMP/screen.png"
     e2e_assert_eq 1024x768 "$(identify -format %wx%h "$E2E_TMP/screen.png")" "the screenshot's size"
-
-    xd_stop "$viewer"
 }
 
 check_pointer() {
+    if [[ -n $E2E_SEAT_DISPLAY ]]; then
+        e2e_skip "the pointer read back over no window ($E2E_DESKTOP: XWayland hears of its seat's pointer only over its own windows)"
+        return
+    fi
     e2e_move 321 234
     e2e_assert_eq "321 234" "$(e2e_pointer)" "the pointer goes where it is sent"
     e2e_move 5000 5000
@@ -140,9 +136,9 @@ check_input() {
     keys=$(grep '^KeyPress' <<<"$events" | awk '{ print $5, $6 }' | tr '\n' ' ')
     e2e_assert_eq "0x4 c 0x0 Return " "$keys" "e2e_key sends ctrl+c, then Return"
 
-    e2e_assert "openbox closes xev's window" e2e_wm_close "$wid"
+    e2e_assert "the window manager closes xev's window" e2e_wm_close "$wid"
     e2e_assert "xev was asked to close by WM_DELETE_WINDOW" grep -q '(WM_DELETE_WINDOW)' "$log"
-    e2e_assert "xev ends when openbox closes its window" e2e_wait_exit "$probe"
+    e2e_assert "xev ends when its window is closed" e2e_wait_exit "$probe"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "xev's exit status"
 }
 
@@ -206,7 +202,7 @@ e2e_spawn sleep 300
 # started.
 {
     printf '%s\n' "${DISPLAY#:}" "$E2E_TMP"
-    for pid in "$XD_XVFB_PID" "$XD_WM_PID" "$XD_BUS_PID" "$XD_LAST_PID"; do
+    for pid in "$XD_XVFB_PID" "$XD_WM_PID" "${XD_BUS_PIDS[@]}" "$XD_LAST_PID"; do
         [[ -z $pid ]] || echo "$pid ${XD_STARTED[$pid]}"
     done
 } >"$REPORT"
@@ -323,7 +319,7 @@ check_children() {
     check_child_end errexit 0 "test_child: 1 passed, 0 failed"
     # The desktops with more to them: a session bus, and XWayland.
     local desktop
-    for desktop in kwin mutter weston; do
+    for desktop in kwin mutter weston gnome_shell kwin_wayland; do
         check_child_end term 143 "test_child: 1 passed, 0 failed" "$desktop"
     done
 

@@ -73,9 +73,7 @@ check_new_copy() {
     e2e_assert_not "it is another process" test "$second_pid" == "$E2E_OMBRIX_PID"
     e2e_assert "the first copy still runs" xd_alive "$E2E_OMBRIX_PID"
     # The copy opens at the stored place, over the first: move it aside.
-    xdotool windowmove "$second" "$X" $((Y + 200))
-    e2e_assert "the second ruler is moved aside" \
-        e2e_wait_geometry "$second" "$X $((Y + 200)) 400 84"
+    move_window "$second" "$X" $((Y + 200))
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
     e2e_click "$((X + face_x))" "$((Y + 200 + face_y))" 3

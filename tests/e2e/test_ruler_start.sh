@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The ruler's first start under openbox, and what its exits leave in the
+# The ruler's first start, and what its exits leave in the
 # settings store: a saving exit by the close caption button, a later start at
 # the stored place with the stored unit, the window manager's close (which
 # saves too), and the click on the bottom edge bar that saves nothing; the
@@ -25,13 +25,12 @@ check_first_start() {
     e2e_assert_not "the store is empty before the first start" test -e "$(e2e_store_file)"
     e2e_assert "the program shows one window, 6000 x 1260 twips" ruler_starts || exit 1
     e2e_assert_eq " Ombrix" "$(e2e_title "$WID")" "the window's title"
-    e2e_assert_eq "$X $Y $W $H" "$(e2e_outer_geometry "$WID")" \
-        "openbox put no frame around the window"
+    e2e_assert "the window manager put no frame around the window" e2e_unframed "$WID"
     local extents
     if extents=$(e2e_frame_extents "$WID"); then
         e2e_assert_eq "0 0 0 0" "$extents" "the window's frame extents"
     fi
-    e2e_assert "the window is kept above" e2e_has_state "$WID" _NET_WM_STATE_ABOVE
+    e2e_assert_above "$WID" "the window is kept above"
     e2e_assert_not "nothing stored, the window manager places the ruler" \
         e2e_asks_for_place "$WID"
 }
@@ -54,8 +53,7 @@ check_start_at_stored_place() {
     start_ruler
     e2e_assert_eq "100 200 400 84" "$X $Y $W $H" "the ruler starts at the stored place"
     # Moved since the start, the ruler stores where it is now.
-    xdotool windowmove "$WID" 150 250
-    e2e_assert "the window manager moves the ruler" e2e_wait_geometry "$WID" "150 250 400 84"
+    move_window "$WID" 150 250
     e2e_assert "the window manager closes the ruler" e2e_wm_close "$WID"
     e2e_assert "the window manager's close ends the program" e2e_wait_exit "$E2E_OMBRIX_PID"
     e2e_assert_eq 0 "$E2E_EXIT_STATUS" "the program's exit status"

@@ -1,0 +1,21 @@
+# shellcheck shell=bash
+# shellcheck disable=SC2034  # read by harness_desktops.sh
+# GNOME Shell 43 headless: mutter with GNOME's panel, overview and
+# extensions, one virtual monitor and XWayland, under a session bus and a
+# system bus of the test's own. XTEST input reaches the windows through
+# XWayland, never the compositor's seat.
+DESKTOP_ABOUT="GNOME Shell 43 headless with XWayland"
+DESKTOP_BUS=system
+DESKTOP_LACKS=(
+    [minimise]="GNOME Shell brings no minimised X window back when a pager asks (_NET_ACTIVE_WINDOW, with or without a time), so a test cannot restore it"
+    [own-moves-off-screen]="GNOME Shell keeps a window's own moves on the screen"
+    [grow-off-screen]="GNOME Shell pushes back on screen a window that grows past its edge"
+    [root-pixels]="XWayland refuses to read the root window"
+    [seat-drag]="a move GNOME Shell runs follows its seat, which XTEST input never reaches"
+    [monitors]="the headless compositor has one virtual monitor"
+)
+
+desktop_start() {
+    xd_start_gnome_shell "$(e2e_screen_size "$1")" "$E2E_TMP/gnome-shell.log" ||
+        e2e_start_failed gnome-shell.log "GNOME Shell starts with XWayland"
+}

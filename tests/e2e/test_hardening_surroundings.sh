@@ -160,6 +160,8 @@ check_huge_store() {
 # grown back) still shows the whole screen: Color Spy reads it.
 check_spy_without_monitors() {
     local rgb
+    e2e_needs root-pixels "Color Spy without monitors" || return 0
+    e2e_needs monitors "Color Spy without monitors" || return 0
     write_store empty && start_ruler && open_spy
     xrandr --setmonitor ombrix-test 100/10x100/10+0+0 none && xrandr --delmonitor ombrix-test
     xrandr --fb 640x480 2>/dev/null; xrandr --fb 1280x1024

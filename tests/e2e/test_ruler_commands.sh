@@ -83,6 +83,7 @@ check_menu_from_keyboard() {
 
 check_drag_by_face() {
     e2e_needs own-moves "the ruler dragged by its face" || return 0
+    e2e_needs seat-drag "the ruler dragged by its face" || return 0
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
     e2e_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80))) 10

@@ -273,7 +273,7 @@ main() {
     diag "The same tick and the repaint it causes, instructions (callgrind)" \
         "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
         "$i_tick_paint" "$i_bare_paint"
-    diag "A real step of a held thumb: the slider's change, the size asked, the pop-up moved, the window manager's configure, the repaint and the round trips, instructions (callgrind)" \
+    diag "A real step of a held thumb, moved 2 px by XTEST: the pointer's motion, the slider's change, the size asked, the pop-up moved, the window manager's configure, the repaint and the round trips, instructions (callgrind)" \
         "$(count "$i_step")" "bare resize and repaint $(count "$i_bare_paint")" "$i_step" "$i_bare_paint"
     diag "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
         "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \

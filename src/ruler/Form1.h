@@ -3,7 +3,6 @@
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
 #include "ruler/Orientation.h"
-#include "ruler/RulerSurface.h"
 
 #include <QPoint>
 #include <QString>
@@ -18,6 +17,8 @@ class ContextMenu;
 class OnTopToggle;
 class QSlider;
 class ReadoutBox;
+class RulerLayout;
+class RulerSurface;
 class SliderPopup;
 class chameleonButton;
 class clsStyle;

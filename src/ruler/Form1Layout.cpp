@@ -8,6 +8,8 @@
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/RulerFace.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/RulerSurface.h"
 #include "ruler/UnitFormats.h"
 #include "window/DragIt.h"
 #include "window/OuterRect.h"

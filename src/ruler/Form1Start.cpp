@@ -5,6 +5,8 @@
 #include "chrome/OpenWindows.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/RulerDesign.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/RulerSurface.h"
 #include "ruler/ScaleUnit.h"
 #include "settings/PresetKeys.h"
 #include "settings/Presets.h"

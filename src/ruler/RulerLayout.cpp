@@ -55,11 +55,23 @@ constexpr QRect designTwips[] = {
 };
 static_assert(std::size(designTwips) == RulerLayout::controlCount);
 
+// In pixels, converted once: the layout follows every step of a held slider.
+const std::array<QRect, RulerLayout::controlCount> &designPixels()
+{
+    static const std::array<QRect, RulerLayout::controlCount> pixels = [] {
+        std::array<QRect, RulerLayout::controlCount> rects;
+        for (int control = 0; control < RulerLayout::controlCount; ++control)
+            rects[control] = Twips::rect(designTwips[control]);
+        return rects;
+    }();
+    return pixels;
+}
+
 } // namespace
 
 QRect RulerLayout::atCreation(Control control)
 {
-    return Twips::rect(designTwips[control]);
+    return designPixels()[control];
 }
 
 QSize RulerLayout::windowSize(Orientation orientation, double lengthTwips)
@@ -72,8 +84,9 @@ QSize RulerLayout::windowSize(Orientation orientation, double lengthTwips)
 
 RulerLayout::RulerLayout(Orientation orientation, const QSize &window, Moment moment)
 {
+    const std::array<QRect, controlCount> &design = designPixels();
     for (int control = 0; control < controlCount; ++control)
-        places[control].rect = atCreation(Control(control));
+        places[control].rect = design[control];
     places[Form].rect = QRect(QPoint(), window);
     placeEdgeBars(window, moment);
     placeCaptionButtons(window.width());

@@ -13,7 +13,6 @@
 // Where the ruler's controls stand, for either orientation and any size,
 // and the window taking those places as it turns and changes its length.
 
-Q_DECLARE_METATYPE(RulerLayout::Control)
 Q_DECLARE_METATYPE(RulerLayout::Moment)
 
 class TestRulerLayout : public WindowTest
@@ -26,93 +25,38 @@ private slots:
     void turnsKeepEachLength();
 };
 
+// The edge bars 100 twips thick (7 pixels), the bottom one 40 twips above
+// the bottom edge right after a turn and flush after a resize; the caption
+// buttons from the right edge, at W - 1045, W - 730 and W - 415 twips, 60
+// down, past the left edge of a short ruler. Which controls each
+// orientation shows, in the order of RulerLayout::Control.
 void TestRulerLayout::controlPlaces_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QSize>("window");
     QTest::addColumn<RulerLayout::Moment>("moment");
-    QTest::addColumn<RulerLayout::Control>("control");
-    QTest::addColumn<QRect>("rect");
-    QTest::addColumn<bool>("shown");
+    QTest::addColumn<QRect>("nearBar"); // Label1 or Label3
+    QTest::addColumn<QRect>("farBar");  // Label2 or Label4
+    QTest::addColumn<QList<int>>("captionLefts");
+    QTest::addColumn<QString>("shown");
     using L = RulerLayout;
-    const QSize across(400, 84);
-    const QSize upright(84, 400);
-    // The edge bars: 100 twips thick (7 pixels), the bottom one 40 twips
-    // above the bottom edge right after a turn, flush after a resize.
-    QTest::newRow("bottom bar after a turn")
-        << false << across << L::Turned << L::Label2 << QRect(0, 75, 400, 7) << true;
-    QTest::newRow("bottom bar after a resize")
-        << false << QSize(500, 84) << L::Resized << L::Label2 << QRect(0, 77, 500, 7) << true;
-    QTest::newRow("top bar") << false << QSize(500, 84) << L::Resized << L::Label1
-                             << QRect(0, 0, 500, 7) << true;
-    QTest::newRow("left bar, horizontal")
-        << false << across << L::Resized << L::Label3 << QRect(0, 0, 7, 84) << false;
-    QTest::newRow("right bar, horizontal")
-        << false << across << L::Turned << L::Label4 << QRect(393, 0, 7, 84) << false;
-    QTest::newRow("left bar") << true << upright << L::Turned << L::Label3 << QRect(0, 0, 7, 400)
-                              << true;
-    QTest::newRow("right bar after a turn, flush")
-        << true << upright << L::Turned << L::Label4 << QRect(77, 0, 7, 400) << true;
-    QTest::newRow("right bar after a resize")
-        << true << QSize(84, 32) << L::Resized << L::Label4 << QRect(77, 0, 7, 32) << true;
-    QTest::newRow("bottom bar, vertical")
-        << true << upright << L::Resized << L::Label2 << QRect(0, 393, 84, 7) << false;
-    QTest::newRow("top bar, vertical")
-        << true << upright << L::Turned << L::Label1 << QRect(0, 0, 84, 7) << false;
-    // The faces, the title images, the sliders and the arrows: where the
-    // design puts them, shown in their own orientation.
-    QTest::newRow("face") << false << across << L::Turned << L::Image9 << QRect(0, 7, 1600, 70)
-                          << true;
-    QTest::newRow("face, vertical")
-        << true << upright << L::Turned << L::Image9 << QRect(0, 7, 1600, 70) << false;
-    QTest::newRow("upright face") << true << upright << L::Turned << L::Image10
-                                  << QRect(7, 0, 70, 1200) << true;
-    QTest::newRow("upright face, horizontal")
-        << false << across << L::Resized << L::Image10 << QRect(7, 0, 70, 1200) << false;
-    QTest::newRow("title image, vertical")
-        << true << upright << L::Turned << L::Image1 << QRect(150, 12, 98, 34) << true;
-    QTest::newRow("upright title image, horizontal")
-        << false << across << L::Turned << L::Image2 << QRect(40, 160, 34, 98) << true;
-    QTest::newRow("readout") << true << upright << L::Resized << L::Text2 << QRect(41, 25, 33, 19)
-                             << true;
-    QTest::newRow("slider") << false << across << L::Turned << L::Slider1 << QRect(50, 47, 299, 25)
-                            << true;
-    QTest::newRow("slider, vertical")
-        << true << upright << L::Turned << L::Slider1 << QRect(50, 47, 299, 25) << false;
-    QTest::newRow("upright slider")
-        << true << upright << L::Turned << L::Slider2 << QRect(13, 56, 25, 307) << true;
-    QTest::newRow("upright slider, horizontal")
-        << false << across << L::Turned << L::Slider2 << QRect(13, 56, 25, 307) << false;
-    QTest::newRow("move left") << false << across << L::Turned << L::chameleonButton1
-                               << QRect(8, 50, 18, 18) << true;
-    QTest::newRow("move left, vertical")
-        << true << upright << L::Turned << L::chameleonButton1 << QRect(8, 50, 18, 18) << false;
-    QTest::newRow("move up") << true << upright << L::Turned << L::chameleonButton2
-                             << QRect(48, 50, 18, 18) << true;
-    QTest::newRow("move down, horizontal")
-        << false << across << L::Turned << L::chameleonButton3 << QRect(48, 68, 18, 18) << false;
-    QTest::newRow("move right") << false << across << L::Turned << L::chameleonButton4
-                                << QRect(26, 50, 18, 18) << true;
-    // The caption buttons from the right edge: W - 415, W - 730 and
-    // W - 1045 twips, 60 down; past the left edge of a short ruler.
-    QTest::newRow("close") << false << across << L::Resized << L::CloseButton
-                           << QRect(372, 4, 21, 21) << true;
-    QTest::newRow("minimise") << false << across << L::Resized << L::MinimizeButton
-                              << QRect(351, 4, 21, 21) << true;
-    QTest::newRow("on-top switch")
-        << false << across << L::Resized << L::OnTopSwitch << QRect(330, 4, 21, 21) << true;
-    QTest::newRow("close, shortest")
-        << false << QSize(32, 84) << L::Resized << L::CloseButton << QRect(4, 4, 21, 21) << true;
-    QTest::newRow("minimise, shortest") << false << QSize(32, 84) << L::Resized << L::MinimizeButton
-                                        << QRect(-17, 4, 21, 21) << true;
-    QTest::newRow("on-top switch, shortest")
-        << false << QSize(32, 84) << L::Resized << L::OnTopSwitch << QRect(-38, 4, 21, 21) << true;
-    QTest::newRow("close, longest") << false << QSize(1600, 84) << L::Resized << L::CloseButton
-                                    << QRect(1572, 4, 21, 21) << true;
-    QTest::newRow("on-top switch, vertical")
-        << true << upright << L::Resized << L::OnTopSwitch << QRect(14, 4, 21, 21) << true;
-    QTest::newRow("background") << true << upright << L::Turned << L::Form << QRect(0, 0, 84, 400)
-                                << true;
+    const QString across = "xx.xx..xxxxx.x..xxxx";
+    const QString upright = "x.x..xxxxxx.x.xx.xxx";
+    QTest::newRow("horizontal, turned")
+        << false << QSize(400, 84) << L::Turned << QRect(0, 0, 400, 7) << QRect(0, 75, 400, 7)
+        << QList<int>{330, 351, 372} << across;
+    QTest::newRow("horizontal, resized")
+        << false << QSize(500, 84) << L::Resized << QRect(0, 0, 500, 7) << QRect(0, 77, 500, 7)
+        << QList<int>{430, 451, 472} << across;
+    QTest::newRow("shortest") << false << QSize(32, 84) << L::Resized << QRect(0, 0, 32, 7)
+                              << QRect(0, 77, 32, 7) << QList<int>{-38, -17, 4} << across;
+    QTest::newRow("longest") << false << QSize(1600, 84) << L::Resized << QRect(0, 0, 1600, 7)
+                             << QRect(0, 77, 1600, 7) << QList<int>{1530, 1551, 1572} << across;
+    QTest::newRow("vertical, turned, flush")
+        << true << QSize(84, 400) << L::Turned << QRect(0, 0, 7, 400) << QRect(77, 0, 7, 400)
+        << QList<int>{14, 35, 56} << upright;
+    QTest::newRow("vertical, resized") << true << QSize(84, 32) << L::Resized << QRect(0, 0, 7, 32)
+                                       << QRect(77, 0, 7, 32) << QList<int>{14, 35, 56} << upright;
 }
 
 void TestRulerLayout::controlPlaces()
@@ -120,13 +64,27 @@ void TestRulerLayout::controlPlaces()
     QFETCH(bool, vertical);
     QFETCH(QSize, window);
     QFETCH(RulerLayout::Moment, moment);
-    QFETCH(RulerLayout::Control, control);
-    QFETCH(QRect, rect);
-    QFETCH(bool, shown);
+    QFETCH(QRect, nearBar);
+    QFETCH(QRect, farBar);
+    QFETCH(QList<int>, captionLefts);
+    QFETCH(QString, shown);
     const RulerLayout layout(vertical ? Orientation::Vertical : Orientation::Horizontal, window,
                              moment);
-    QCOMPARE(layout.rect(control), rect);
-    QCOMPARE(layout.isShown(control), shown);
+    QCOMPARE(layout.rect(vertical ? RulerLayout::Label3 : RulerLayout::Label1), nearBar);
+    QCOMPARE(layout.rect(vertical ? RulerLayout::Label4 : RulerLayout::Label2), farBar);
+    QList<int> lefts;
+    for (RulerLayout::Control button :
+         {RulerLayout::OnTopSwitch, RulerLayout::MinimizeButton, RulerLayout::CloseButton}) {
+        QCOMPARE(layout.rect(button).size(), QSize(21, 21));
+        QCOMPARE(layout.rect(button).top(), 4);
+        lefts << layout.rect(button).left();
+    }
+    QCOMPARE(lefts, captionLefts);
+    QString controls;
+    for (int control = 0; control < RulerLayout::controlCount; ++control)
+        controls += layout.isShown(RulerLayout::Control(control)) ? 'x' : '.';
+    QCOMPARE(controls, shown);
+    QCOMPARE(layout.rect(RulerLayout::Form), QRect(QPoint(), window));
 }
 
 void TestRulerLayout::windowSizeOfLength()

@@ -34,6 +34,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -163,9 +164,10 @@ private:
 // Handles events as they come until done, for 2 s at most.
 void waitFor(const std::function<bool()> &done)
 {
-    bool late = false;
-    QTimer::singleShot(2000, [&late] { late = true; });
-    while (!done() && !late)
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(2000);
+    while (!done() && limit.isActive())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
@@ -183,6 +185,7 @@ int heldThumbSteps(int count)
 {
     Form1 ruler;
     ruler.show();
+    waitFor([&] { return ruler.windowHandle() && ruler.windowHandle()->isExposed(); });
     handleEventsFor(500); // placed by the window manager
     QSlider *slider = ruler.findChild<QSlider *>(QStringLiteral("Slider1"));
     FakePointer pointer;
@@ -195,6 +198,7 @@ int heldThumbSteps(int count)
         return 1;
     }
     int before = 0;
+    int widths = 0;
     countInstructions(
         count, false,
         [&](int i) {
@@ -202,11 +206,18 @@ int heldThumbSteps(int count)
             pointer.send(XCB_MOTION_NOTIFY, 0, thumb + QPoint(i % 2 ? 2 : 4, 0));
         },
         [&] {
+            const int width = ruler.width();
             waitFor([&] { return slider->value() != before && ruler.updatesEnabled(); });
             handleEventsFor(100);
+            widths += ruler.width() != width;
         });
     pointer.send(XCB_BUTTON_RELEASE, 1);
     settle();
+    if (widths < count) {
+        std::fprintf(stderr, "bench_ruler_tick: %d steps of %d showed no new length\n",
+                     count - widths, count);
+        return 1;
+    }
     return 0;
 }
 #else

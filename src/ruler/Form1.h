@@ -2,6 +2,7 @@
 
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
+#include "ruler/RulerPresets.h"
 
 #include <QPoint>
 #include <QString>
@@ -22,9 +23,6 @@ class SliderPopup;
 class SurfacePainter;
 class chameleonButton;
 class clsStyle;
-namespace Presets {
-class Reading;
-}
 
 // The ruler: a borderless strip above all other windows whose own length is
 // the measurement. Its lengths and positions are twips (15 to a pixel). The
@@ -157,8 +155,6 @@ private:
     void createTimers();
     void connectMenu();
     void createShortcuts();
-    static QStringList storedKeys();
-    void loadUnitTicks(const Presets::Reading &presets);
     void SavePresets();
     void saveAndEnd();
 
@@ -223,6 +219,9 @@ private:
 
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;
+    // The unit ticks and the place, read at start-up and saved on the exits
+    // that save.
+    RulerPresets presets{this, measurement};
 
     // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;

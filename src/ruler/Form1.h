@@ -6,7 +6,6 @@
 
 #include <QPoint>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>

@@ -29,6 +29,7 @@ protected:
 
 private:
     friend frmAbout *OpenWindows::Show<frmAbout>();
+    friend void OpenWindows::SetMaker<frmAbout>();
     frmAbout();
 
     void Form_Load();

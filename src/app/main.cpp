@@ -1,4 +1,5 @@
 #include "app/RealPlatform.h"
+#include "app/WindowMakers.h"
 #include "chrome/ProgramIcon.h"
 #include "platform/ClipboardHolder.h"
 #include "platform/CloseSignals.h"
@@ -181,6 +182,7 @@ int main(int argc, char *argv[])
     QApplication::setWindowIcon(ProgramIcon::Small());
     KeyRepeat::MakeDetectable();
     RealPlatform::Install();
+    WindowMakers::Install();
     Form1 ruler;
     ProgramIcon::AllSizesAfterFirstPaint(&ruler);
     ruler.show();

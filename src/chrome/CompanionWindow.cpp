@@ -4,9 +4,10 @@
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
-#include "settings/Presets.h"
+#include "settings/SettingsWriting.h"
 #include "window/DragIt.h"
 #include "window/Twips.h"
+#include "window/WindowPlacing.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -74,21 +75,25 @@ void CompanionWindow::buildCaptionControls()
             &CompanionWindow::Hilite_X_MouseUp);
 }
 
-Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const
+SettingsReading CompanionWindow::ReadPresets(const QList<Settings::Key> &moreKeys) const
 {
-    return Presets::Reading(QStringList{design.leftKey, design.topKey} + moreKeys);
+    return SettingsReading(QList<Settings::Key>{design.leftKey, design.topKey} + moreKeys);
 }
 
 // A first place under the always-on-top ruler would hide the readouts.
-void CompanionWindow::RestorePosition(const Presets::Reading &presets)
+void CompanionWindow::RestorePosition(const SettingsReading &presets)
 {
-    presets.RestorePosition(this, design.leftKey, design.topKey,
-                            OpenWindows::Find(OpenWindows::Ruler));
+    WindowPlacing::Restore(this, presets.Edge(design.leftKey), presets.Edge(design.topKey),
+                           OpenWindows::Find(OpenWindows::Ruler));
 }
 
 void CompanionWindow::StorePosition()
 {
-    Presets::StorePosition(this, design.leftKey, design.topKey);
+    const QPointF place = WindowPlacing::Place(this);
+    SettingsWriting()
+        .Edge(design.leftKey, float(place.x()))
+        .Edge(design.topKey, float(place.y()))
+        .Save();
 }
 
 void CompanionWindow::closeEvent(QCloseEvent *event)

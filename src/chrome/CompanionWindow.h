@@ -2,7 +2,8 @@
 
 #include "chrome/OnTopPeer.h"
 #include "chrome/OpenWindows.h"
-#include "settings/Presets.h"
+#include "settings/Settings.h"
+#include "settings/SettingsReading.h"
 
 #include <QRect>
 #include <QSize>
@@ -37,8 +38,8 @@ public:
         int minimizeLeft;
         int closeLeft;
         bool backgroundDrags; // Image1 is a drag handle besides Image2 and the title
-        QString leftKey;
-        QString topKey;
+        Settings::Key leftKey;
+        Settings::Key topKey;
     };
 
     bool ShowsOnTop() const override;
@@ -64,11 +65,11 @@ protected:
     void ResetCaptionButtons();
     // The window's two keys and those it adds, read from the store in one go
     // while the window is created.
-    Presets::Reading ReadPresets(const QStringList &moreKeys = {}) const;
+    SettingsReading ReadPresets(const QList<Settings::Key> &moreKeys = {}) const;
     // The title strip's place in the window.
     QRect TitleStrip() const;
     // Each edge on its own, from the window's two keys.
-    void RestorePosition(const Presets::Reading &presets);
+    void RestorePosition(const SettingsReading &presets);
     void StorePosition();
 
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -14,6 +14,12 @@ std::array<QWidget *, RoleCount> &open()
     return windows;
 }
 
+std::array<Maker, RoleCount> &makers()
+{
+    static std::array<Maker, RoleCount> made = {};
+    return made;
+}
+
 } // namespace
 
 void Register(Role role, QWidget *window)
@@ -30,6 +36,21 @@ void Forget(Role role, QWidget *window)
 QWidget *Find(Role role)
 {
     return open()[role];
+}
+
+void SetMaker(Role role, Maker maker)
+{
+    makers()[role] = std::move(maker);
+}
+
+QWidget *Show(Role role)
+{
+    QWidget *window = Find(role);
+    if (!window && makers()[role])
+        window = makers()[role]();
+    if (window)
+        ShowIt(window);
+    return window;
 }
 
 void UnloadOthers(Role kept)

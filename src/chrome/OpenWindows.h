@@ -2,6 +2,8 @@
 
 #include "window/ShowIt.h"
 
+#include <functional>
+
 class QWidget;
 
 // The windows that are open at most once: the ruler, Color Spy, Color Mixer
@@ -35,6 +37,19 @@ template <typename Window> Window *Show()
     ShowIt(window);
     return window;
 }
+
+// How the program makes the window of a role: the windows above the ruler
+// are made by whoever knows them, so that the ruler opens them by role.
+using Maker = std::function<QWidget *()>;
+void SetMaker(Role role, Maker maker);
+template <typename Window> void SetMaker()
+{
+    SetMaker(Window::role, [] { return new Window; });
+}
+
+// As Show<Window>(), for the window of role, made by its maker; nullptr when
+// the role has none.
+QWidget *Show(Role role);
 
 // Unloads every open window but the one of role kept.
 void UnloadOthers(Role kept);

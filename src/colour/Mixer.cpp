@@ -6,9 +6,7 @@
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
-#include "settings/PresetKeys.h"
-#include "settings/Presets.h"
-#include "settings/SettingConversions.h"
+#include "settings/SettingsWriting.h"
 #include "window/FocusMarkStyle.h"
 #include "window/ScrollKeys.h"
 #include "window/Twips.h"
@@ -33,8 +31,8 @@ const CompanionWindow::Design mixerDesign = {
     5000,  // Norm_Min, Hilite_Min, Down_Min
     5380,  // Normal_X, Hilite_X, Down_X
     false, // the background is no drag handle
-    PresetKeys::M_L,
-    PresetKeys::M_T,
+    Settings::M_L,
+    Settings::M_T,
 };
 
 QString hexOf(int channel)
@@ -142,26 +140,27 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    const Presets::Reading presets = ReadPresets({PresetKeys::H1, PresetKeys::H2, PresetKeys::H3});
+    const SettingsReading presets = ReadPresets({Settings::H1, Settings::H2, Settings::H3});
     RestorePosition(presets);
-    RestoreBar(HScroll1, presets, PresetKeys::H1);
-    RestoreBar(HScroll2, presets, PresetKeys::H2);
-    RestoreBar(HScroll3, presets, PresetKeys::H3);
+    RestoreBar(HScroll1, presets, Settings::H1);
+    RestoreBar(HScroll2, presets, Settings::H2);
+    RestoreBar(HScroll3, presets, Settings::H3);
 }
 
-void Mixer::RestoreBar(QScrollBar *bar, const Presets::Reading &presets, const QString &key)
+void Mixer::RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key)
 {
-    const std::optional<qint16> value =
-        SettingConversions::int16FromText(presets.Get(key, QStringLiteral("0")));
+    const std::optional<qint16> value = presets.Integer(key);
     if (value && *value >= bar->minimum() && *value <= bar->maximum())
         bar->setValue(*value);
 }
 
 void Mixer::Form_Unload()
 {
-    Presets::SavePresets({{PresetKeys::H1, QString::number(HScroll1->value())},
-                          {PresetKeys::H2, QString::number(HScroll2->value())},
-                          {PresetKeys::H3, QString::number(HScroll3->value())}});
+    SettingsWriting()
+        .Integer(Settings::H1, HScroll1->value())
+        .Integer(Settings::H2, HScroll2->value())
+        .Integer(Settings::H3, HScroll3->value())
+        .Save();
 }
 
 void Mixer::HScroll1_Change()

@@ -33,6 +33,7 @@ protected:
 
 private:
     friend Mixer *OpenWindows::Show<Mixer>();
+    friend void OpenWindows::SetMaker<Mixer>();
     Mixer();
 
     void buildBody();
@@ -42,7 +43,7 @@ private:
     QLineEdit *addField(QGroupBox *group, const char *name, int left, const QString &text);
     void buildButtons(QWidget *group);
     void Form_Load();
-    void RestoreBar(QScrollBar *bar, const Presets::Reading &presets, const QString &key);
+    void RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key);
     void UpdateColor();
 
     QScrollBar *HScroll1 = nullptr;

@@ -10,7 +10,6 @@
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
 #include "platform/ScreenSampler.h"
-#include "settings/PresetKeys.h"
 #include "window/FocusMarkStyle.h"
 #include "window/Twips.h"
 
@@ -39,8 +38,8 @@ const CompanionWindow::Design spyDesign = {
     2140, // Norm_Min, Hilite_Min, Down_Min
     2520, // CloseNorm_X, Hilite_X, Down_X
     true, // the background drags the window too
-    PresetKeys::S_L,
-    PresetKeys::S_T,
+    Settings::S_L,
+    Settings::S_T,
 };
 
 } // namespace

@@ -45,6 +45,7 @@ protected:
 
 private:
     friend frmColor *OpenWindows::Show<frmColor>();
+    friend void OpenWindows::SetMaker<frmColor>();
     frmColor();
 
     void buildSwatch();

@@ -3,10 +3,10 @@
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
 #include "ruler/Orientation.h"
+#include "ruler/RulerPresets.h"
 
 #include <QPoint>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -22,9 +22,6 @@ class RulerSurface;
 class SliderPopup;
 class chameleonButton;
 class clsStyle;
-namespace Presets {
-class Reading;
-}
 
 // The ruler: a borderless strip above all other windows whose own length is
 // the measurement. Its lengths and positions are twips (15 to a pixel). The
@@ -146,8 +143,6 @@ private:
     void createTimers();
     void connectMenu();
     void createShortcuts();
-    static QStringList storedKeys();
-    void loadUnitTicks(const Presets::Reading &presets);
     void SavePresets();
     void saveAndEnd();
 
@@ -210,6 +205,9 @@ private:
 
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;
+    // The unit ticks and the place, read at start-up and saved on the exits
+    // that save.
+    RulerPresets presets{this, measurement};
 
     QSize laidOutSize;
     bool ending = false;

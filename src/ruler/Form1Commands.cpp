@@ -2,12 +2,9 @@
 // on-top switch, minimising and the context menu.
 #include "ruler/Form1.h"
 
-#include "about/frmAbout.h"
 #include "chrome/CaptionButton.h"
 #include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
-#include "colour/Mixer.h"
-#include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
 #include "platform/Shell.h"
 #include "platform/WindowPlace.h"
@@ -64,17 +61,17 @@ void Form1::mnuNotepad_Click()
 
 void Form1::mnuSpy_Click()
 {
-    OpenWindows::Show<frmColor>();
+    OpenWindows::Show(OpenWindows::Spy);
 }
 
 void Form1::mnuMix_Click()
 {
-    OpenWindows::Show<Mixer>();
+    OpenWindows::Show(OpenWindows::Mixer);
 }
 
 void Form1::mnuAbout_Click()
 {
-    OpenWindows::Show<frmAbout>();
+    OpenWindows::Show(OpenWindows::About);
 }
 
 bool Form1::ShowsOnTop() const

@@ -7,11 +7,6 @@
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerSurface.h"
-#include "ruler/ScaleUnit.h"
-#include "settings/PresetKeys.h"
-#include "settings/Presets.h"
-#include "settings/SettingConversions.h"
-#include "window/OuterRect.h"
 #include "window/Twips.h"
 #include "window/clsStyle.h"
 
@@ -26,45 +21,15 @@ void Form1::Form_Load()
     const RulerLayout start(Orientation::Horizontal, size(), RulerLayout::Turned);
     showControls(start);
     placeFace(start);
-    const Presets::Reading presets(storedKeys());
-    loadUnitTicks(presets);
-    presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
+    presets.Load();
+    showTicks();
     measurement.setHorizontalLength(RulerDesign::startLength);
     measurement.setVerticalLength(RulerDesign::startLength);
 }
 
-// The unit ticks and the place: everything the ruler reads, in one read.
-QStringList Form1::storedKeys()
-{
-    QStringList keys;
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
-        keys << QLatin1String(ScaleUnits::unit(unit).key);
-    return keys << PresetKeys::X_L << PresetKeys::X_T;
-}
-
-void Form1::loadUnitTicks(const Presets::Reading &presets)
-{
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
-        const QString defaultText = SettingConversions::truthText(unit == ScaleUnits::Pixels);
-        const std::optional<bool> tick = SettingConversions::truthFromText(
-            presets.Get(QLatin1String(ScaleUnits::unit(unit).key), defaultText));
-        if (tick)
-            measurement.setTicked(unit, *tick);
-    }
-    showTicks();
-}
-
 void Form1::SavePresets()
 {
-    QList<QPair<QString, QString>> presets;
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
-        presets.append({QString::fromLatin1(ScaleUnits::unit(unit).key),
-                        SettingConversions::truthText(isTicked(unit))});
-    }
-    const QPoint place = OuterPlace(this);
-    presets.append({PresetKeys::X_L, Presets::EdgeText(place.x())});
-    presets.append({PresetKeys::X_T, Presets::EdgeText(place.y())});
-    Presets::SavePresets(presets);
+    presets.Save();
 }
 
 // ---- Exits ----

@@ -1,7 +1,6 @@
 #include "ruler/ScaleUnit.h"
 
 #include "ruler/UnitFormats.h"
-#include "settings/PresetKeys.h"
 
 #include <QCoreApplication>
 
@@ -9,17 +8,13 @@
 // values (1439.998517 twips to the inch), not 1440 / 25.4: readouts must not
 // change from one version to the next.
 static const ScaleUnit units[ScaleUnits::Count] = {
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Pixels"), PresetKeys::Pix.data(), 15.0, ScaleUnit::Whole},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Points"), PresetKeys::Points.data(), 20.0, ScaleUnit::Tenths},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Characters"), PresetKeys::Charac.data(), 120.0,
-     ScaleUnit::Tenths},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Inches"), PresetKeys::Inch.data(), 1440.0, ScaleUnit::Tenths},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Millimeters"), PresetKeys::Milli.data(), 56.692855,
-     ScaleUnit::Tenths},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Centimeters"), PresetKeys::Centi.data(), 566.92855,
-     ScaleUnit::Tenths},
-    {QT_TRANSLATE_NOOP("ScaleUnit", "Twips"), PresetKeys::Twips.data(), 0.0,
-     ScaleUnit::Unconverted},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Pixels"), 15.0, ScaleUnit::Whole},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Points"), 20.0, ScaleUnit::Tenths},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Characters"), 120.0, ScaleUnit::Tenths},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Inches"), 1440.0, ScaleUnit::Tenths},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Millimeters"), 56.692855, ScaleUnit::Tenths},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Centimeters"), 566.92855, ScaleUnit::Tenths},
+    {QT_TRANSLATE_NOOP("ScaleUnit", "Twips"), 0.0, ScaleUnit::Unconverted},
 };
 
 QString ScaleUnit::caption() const

@@ -8,7 +8,6 @@ struct ScaleUnit
     enum Format { Whole, Tenths, Unconverted };
 
     const char *name;    // the English unit name, the caption's source text
-    const char *key;     // stored tick
     double twipsPerUnit; // 0 for twips, which are shown as reported
     Format format;
 

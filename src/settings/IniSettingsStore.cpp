@@ -1,8 +1,8 @@
 #include "settings/IniSettingsStore.h"
 
-#include "settings/PresetKeys.h"
 #include "settings/PresetsFileFormat.h"
 #include "settings/PresetsReader.h"
+#include "settings/Settings.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -171,14 +171,6 @@ void replaceFile(const QByteArray &target, const QByteArray &text)
         unlink(written.constData());
 }
 
-QStringList programKeys()
-{
-    QStringList keys;
-    for (const QLatin1String key : PresetKeys::all)
-        keys << key;
-    return keys;
-}
-
 } // namespace
 
 QString IniSettingsStore::FilePath(const QString &application)
@@ -217,7 +209,7 @@ void IniSettingsStore::SaveSettings(const QString &application, const QString &s
     const int turn = takeTurn(directory);
     const QByteArray target = replacedFile(file);
     if (!target.isEmpty() && mayReplace(target)) {
-        QMap<QString, QString> values = readKeys(target, section, programKeys(), wholeStore);
+        QMap<QString, QString> values = readKeys(target, section, Settings::allNames(), wholeStore);
         for (const auto &[key, text] : keysAndTexts)
             values.insert(key, text);
         replaceFile(target, PresetsFileFormat::sectionText(section, values));

@@ -1,4 +1,5 @@
 #include "Form1Checks.h"
+#include "WindowMakers.h"
 #include "WindowTest.h"
 #include "chrome/OpenWindows.h"
 #include "ruler/Form1.h"
@@ -159,6 +160,7 @@ void TestForm1::exits()
 // Mixer stores its colour.
 void TestForm1::platformCloseSavesWithoutEnding()
 {
+    installWindowMakers();
     Form1 ruler;
     ruler.show();
     ruler.mnuSpy_Click();

@@ -1,13 +1,19 @@
+#include "FakeServices.h"
 #include "settings/SettingConversions.h"
+#include "settings/Settings.h"
+#include "settings/SettingsReading.h"
+#include "settings/SettingsWriting.h"
 
 #include <QTest>
 
 using namespace SettingConversions;
 
-class TestSettingConversions : public QObject
+class TestSettings : public QObject
 {
     Q_OBJECT
 private slots:
+    void keys_data();
+    void keys();
     void truthWords_data();
     void truthWords();
     void singles_data();
@@ -18,8 +24,88 @@ private slots:
     void int16Reading();
 };
 
+namespace {
+
+// What a window reads of the key: the value as text, "-" for nothing.
+QString readBack(Settings::Key key)
+{
+    const SettingsReading reading({key});
+    std::optional<double> value;
+    switch (Settings::entry(key).type) {
+    case Settings::Type::Truth:
+        value = reading.Truth(key);
+        break;
+    case Settings::Type::Edge:
+        value = reading.Edge(key);
+        break;
+    case Settings::Type::Integer:
+        value = reading.Integer(key);
+        break;
+    }
+    return value ? QString::number(*value) : QStringLiteral("-");
+}
+
+void write(Settings::Key key, double value)
+{
+    SettingsWriting writing;
+    switch (Settings::entry(key).type) {
+    case Settings::Type::Truth:
+        writing.Truth(key, value != 0);
+        break;
+    case Settings::Type::Edge:
+        writing.Edge(key, float(value));
+        break;
+    case Settings::Type::Integer:
+        writing.Integer(key, int(value));
+        break;
+    }
+    writing.Save();
+}
+
+} // namespace
+
+// Every key of the store: its name, what a window reads while it is absent,
+// and the text a value is written as, which reads back as the same value.
+void TestSettings::keys_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("absent");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    using namespace Settings;
+    const QList<std::tuple<Key, const char *, const char *, double, const char *>> rows = {
+        {Pix, "Pix", "1", 0, "False"},      {Points, "Points", "0", 1, "True"},
+        {Charac, "Charac", "0", 1, "True"}, {Inch, "Inch", "0", 1, "True"},
+        {Milli, "Milli", "0", 1, "True"},   {Centi, "Centi", "0", 1, "True"},
+        {Twips, "Twips", "0", 1, "True"},   {X_L, "X_L", "-", -45, "-45"},
+        {X_T, "X_T", "-", 1500, "1500"},    {S_L, "S_L", "-", 2250000, "2250000"},
+        {S_T, "S_T", "-", 0.1, "0.1"},      {M_L, "M_L", "-", -0.0, "0"},
+        {M_T, "M_T", "-", 7500, "7500"},    {H1, "H1", "0", 255, "255"},
+        {H2, "H2", "0", 128, "128"},        {H3, "H3", "0", 0, "0"},
+    };
+    for (const auto &[key, name, absent, value, text] : rows)
+        QTest::newRow(name) << int(key) << name << absent << value << text;
+}
+
+void TestSettings::keys()
+{
+    QFETCH(int, key);
+    QFETCH(QString, name);
+    QFETCH(QString, absent);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    ScopedFakeServices fakes;
+    QCOMPARE(Settings::name(Settings::Key(key)), name);
+    QCOMPARE(readBack(Settings::Key(key)), absent);
+    write(Settings::Key(key), value);
+    QCOMPARE(fakes.settings.writes, QStringList{name + QLatin1Char('=') + text});
+    QCOMPARE(readBack(Settings::Key(key)), QString::number(float(value) == 0 ? 0 : float(value)));
+    QCOMPARE(Settings::allNames().indexOf(name), key);
+}
+
 // 0 false, 1 true, -1 not a truth value
-void TestSettingConversions::truthWords_data()
+void TestSettings::truthWords_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
@@ -44,7 +130,7 @@ void TestSettingConversions::truthWords_data()
     QTest::newRow("300 characters") << QString(300, QLatin1Char('1')) << -1;
 }
 
-void TestSettingConversions::truthWords()
+void TestSettings::truthWords()
 {
     QFETCH(QString, text);
     QFETCH(int, expected);
@@ -52,7 +138,7 @@ void TestSettingConversions::truthWords()
     QCOMPARE(value.has_value() ? int(*value) : -1, expected);
 }
 
-void TestSettingConversions::singles_data()
+void TestSettings::singles_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
@@ -65,7 +151,7 @@ void TestSettingConversions::singles_data()
     QTest::newRow("single precision") << 1.0f / 3.0f << "0.33333334";
 }
 
-void TestSettingConversions::singles()
+void TestSettings::singles()
 {
     QFETCH(float, value);
     QFETCH(QString, text);
@@ -73,7 +159,7 @@ void TestSettingConversions::singles()
     QCOMPARE(singleFromText(text), std::optional<float>(value == 0.0f ? 0.0f : value));
 }
 
-void TestSettingConversions::singleReading_data()
+void TestSettings::singleReading_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -91,7 +177,7 @@ void TestSettingConversions::singleReading_data()
     QTest::newRow("comma") << "1,5" << false << 0.0f;
 }
 
-void TestSettingConversions::singleReading()
+void TestSettings::singleReading()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -102,7 +188,7 @@ void TestSettingConversions::singleReading()
         QCOMPARE(*read, value);
 }
 
-void TestSettingConversions::int16Reading_data()
+void TestSettings::int16Reading_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -118,7 +204,7 @@ void TestSettingConversions::int16Reading_data()
     QTest::newRow("empty") << "" << false << 0;
 }
 
-void TestSettingConversions::int16Reading()
+void TestSettings::int16Reading()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -129,5 +215,5 @@ void TestSettingConversions::int16Reading()
         QCOMPARE(int(*read), value);
 }
 
-QTEST_GUILESS_MAIN(TestSettingConversions)
-#include "tst_settingconversions.moc"
+QTEST_GUILESS_MAIN(TestSettings)
+#include "tst_settings.moc"

@@ -1,0 +1,41 @@
+#include "ruler/RulerPresets.h"
+
+#include "ruler/Measurement.h"
+#include "settings/SettingsReading.h"
+#include "settings/SettingsWriting.h"
+#include "window/WindowPlacing.h"
+
+namespace {
+
+// The stored tick of each unit, in the units' order.
+constexpr Settings::Key unitTicks[ScaleUnits::Count] = {
+    Settings::Pix,   Settings::Points, Settings::Charac, Settings::Inch,
+    Settings::Milli, Settings::Centi,  Settings::Twips,
+};
+
+} // namespace
+
+RulerPresets::RulerPresets(QWidget *ruler, Measurement &measurement)
+    : ruler(ruler), measurement(measurement)
+{
+}
+
+void RulerPresets::Load()
+{
+    QList<Settings::Key> keys(std::begin(unitTicks), std::end(unitTicks));
+    const SettingsReading presets(keys << Settings::X_L << Settings::X_T);
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
+        if (const std::optional<bool> tick = presets.Truth(unitTicks[unit]))
+            measurement.setTicked(unit, *tick);
+    }
+    WindowPlacing::Restore(ruler, presets.Edge(Settings::X_L), presets.Edge(Settings::X_T));
+}
+
+void RulerPresets::Save() const
+{
+    SettingsWriting presets;
+    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
+        presets.Truth(unitTicks[unit], measurement.isTicked(unit));
+    const QPointF place = WindowPlacing::Place(ruler);
+    presets.Edge(Settings::X_L, float(place.x())).Edge(Settings::X_T, float(place.y())).Save();
+}

@@ -2,23 +2,22 @@
 
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
+#include "ruler/RulerAxis.h"
 
 #include <QPoint>
 #include <QString>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 #include <array>
-#include <optional>
 #include <vector>
 
 class CaptionButton;
 class ContextMenu;
 class FaceArea;
+class LengthFollower;
 class OnTopToggle;
 class QSlider;
 class ReadoutBox;
-class SliderPopup;
 class SurfacePainter;
 class chameleonButton;
 class clsStyle;
@@ -154,7 +153,7 @@ private:
     void createNudgeButtons();
     void showNudgeButtons(bool horizontalRuler);
     void createCaptionPictures();
-    void createTimers();
+    void createFollow();
     void connectMenu();
     void createShortcuts();
     static QStringList storedKeys();
@@ -171,14 +170,7 @@ private:
     void PopupMenu();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
-    void askSize(const QSize &wanted);
-    void sizeRefused();
-    void sizeGiven();
-    void sizeShown();
     void namePlace();
-    void setSliderPopup(QSlider *slider, const QString &text);
-    void followTick(QTimer &timer, void (Form1::*tick)());
-    void wakeSleepingTimer();
     const Surface &surfaceAt(const QPointF &point) const;
     bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
@@ -198,7 +190,6 @@ private:
     FaceArea *Image10 = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
-    SliderPopup *sliderPopup = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
     // chameleonButton1..4, in this order.
@@ -208,21 +199,13 @@ private:
     CaptionButton *minimizeButton = nullptr; // Image4 / Image7 / Image8
     OnTopToggle *topToggle = nullptr;        // Top_Y / Top_N
 
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer4;
-    QTimer Timer5;
-    // Timer1 or Timer2 while it sleeps with its slider held still.
-    QTimer *sleepingTimer = nullptr;
-    // The size a held slider asked for, until the windowing system gives it
-    // or sizeWait runs out; painting waits for it meanwhile. One that ran
-    // out is not asked for again.
-    std::optional<QSize> askedSize;
-    std::optional<QSize> refusedSize;
-    QTimer sizeWait;
-
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;
+    // Each orientation's slider and timers (Slider1, Timer1, Timer4 and
+    // Slider2, Timer2, Timer5), and what has the window follow them.
+    std::array<RulerAxis, 2> axes{RulerAxis(RulerAxis::Horizontal, measurement),
+                                  RulerAxis(RulerAxis::Vertical, measurement)};
+    LengthFollower *follower = nullptr;
 
     // The window's background first, then its face's areas from the bottom.
     std::vector<Surface> surfaces;
@@ -232,5 +215,4 @@ private:
     QSize laidOutSize;
     QPoint pressPosition;
     bool leftPressPending = false;
-    bool ending = false;
 };

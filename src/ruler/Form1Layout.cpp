@@ -8,6 +8,7 @@
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/FaceArea.h"
+#include "ruler/LengthFollower.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
 #include "ruler/SurfacePainter.h"
@@ -72,9 +73,7 @@ void Form1::showNudgeButtons(bool horizontalRuler)
 void Form1::Option1_Click()
 {
     measurement.setHorizontal(true);
-    sleepingTimer = nullptr;
-    Timer1.stop();
-    Timer2.stop();
+    follower->stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text6()))
         resizeWindow(Twips::toPixels(*length), Twips::toPixels(RulerDesign::thickness));
     Slider1->setValue(measurement.Text6().toInt());
@@ -95,9 +94,7 @@ void Form1::Option1_Click()
 void Form1::Option2_Click()
 {
     measurement.setHorizontal(false);
-    sleepingTimer = nullptr;
-    Timer1.stop();
-    Timer2.stop();
+    follower->stop();
     if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text7()))
         resizeWindow(Twips::toPixels(RulerDesign::thickness), Twips::toPixels(*length));
     Slider2->setValue(measurement.Text7().toInt());
@@ -144,11 +141,7 @@ void Form1::Form_Resize()
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    askedSize.reset();
-    refusedSize.reset();
-    sizeWait.stop();
-    if (!updatesEnabled())
-        setUpdatesEnabled(true);
+    follower->forgetAskedSize();
     if (size() == QSize(widthPixels, heightPixels))
         return;
     namePlace();
@@ -177,11 +170,7 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (size() != laidOutSize)
         Form_Resize();
-    wakeSleepingTimer();
-    if (askedSize && size() == *askedSize)
-        sizeGiven();
-    else if (sizeWait.isActive())
-        sizeShown();
+    follower->windowResized();
 }
 
 // Restoring from the task bar does not change the size, but lays the window

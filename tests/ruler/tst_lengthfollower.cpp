@@ -84,6 +84,7 @@ class TestLengthFollower : public WindowTest
 {
     Q_OBJECT
 private slots:
+    void sliderTickFollowsInTickedUnit_data();
     void sliderTickFollowsInTickedUnit();
     void sliderKeysAndWheel_data();
     void sliderKeysAndWheel();
@@ -100,22 +101,49 @@ private slots:
     void popupLooksAndStandsAsATooltip();
 };
 
+void TestLengthFollower::sliderTickFollowsInTickedUnit_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("caption");
+    // Between two pixels: the window keeps whole pixels.
+    QTest::newRow("horizontal") << false << 4520 << QSize(301, 84) << "301"
+                                << ""
+                                << "Width:  301 Pixels";
+    QTest::newRow("vertical") << true << 3005 << QSize(84, 200) << "400"
+                              << "200"
+                              << "Height:  200 Pixels";
+}
+
+// Each orientation's handlers run their own slider, timer and caption.
 void TestLengthFollower::sliderTickFollowsInTickedUnit()
 {
+    QFETCH(bool, vertical);
+    QFETCH(int, position);
+    QFETCH(QSize, size);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, caption);
     Form1 ruler;
     ruler.show();
-    auto *slider = named<QSlider>(&ruler, "Slider1");
-    slider->setValue(4520); // between two pixels: the window keeps whole pixels
-    ruler.Timer1_Timer();
-    QCOMPARE(ruler.width(), 301);
-    QCOMPARE(ruler.Text1(), QStringLiteral("301"));
-    QCOMPARE(ruler.Text2(), QString());
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    slider->setValue(position);
+    vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
+    QCOMPARE(ruler.size(), size);
+    QCOMPARE(ruler.Text1(), width);
+    QCOMPARE(ruler.Text2(), height);
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
     QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
-    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("301 Pixels"));
+    QCOMPARE(sliderPopup(ruler)->text(), (vertical ? height : width) + QStringLiteral(" Pixels"));
     QVERIFY(slider->toolTip().isEmpty()); // the pop-up is no tooltip
-    ruler.Timer4_Timer();
-    QCOMPARE(ruler.menu()->mnuWidth->text(), QStringLiteral("Width:  301 Pixels"));
+    vertical ? ruler.Timer5_Timer() : ruler.Timer4_Timer();
+    QAction *entry = vertical ? ruler.menu()->mnuHeight : ruler.menu()->mnuWidth;
+    QCOMPARE(entry->text(), caption);
 }
 
 void TestLengthFollower::sliderKeysAndWheel_data()

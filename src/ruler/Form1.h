@@ -2,6 +2,7 @@
 
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
+#include "ruler/Orientation.h"
 #include "ruler/RulerAxis.h"
 
 #include <QPoint>
@@ -9,16 +10,15 @@
 #include <QStringList>
 #include <QWidget>
 #include <array>
-#include <vector>
 
 class CaptionButton;
 class ContextMenu;
-class FaceArea;
 class LengthFollower;
 class OnTopToggle;
 class QSlider;
 class ReadoutBox;
-class SurfacePainter;
+class RulerLayout;
+class RulerSurface;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -138,20 +138,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What a surface of the window does with the mouse: an area of its face,
-    // or the window's own background (no area).
-    struct Surface
-    {
-        FaceArea *area;
-        void (Form1::*doubleClick)(); // nullptr: nothing
-        bool opensMenuOnRightPress;
-        void (Form1::*mouseMove)(); // with no button held; nullptr: nothing
-    };
-
     void createControls();
     void createSliders();
     void createNudgeButtons();
-    void showNudgeButtons(bool horizontalRuler);
     void createCaptionPictures();
     void createFollow();
     void connectMenu();
@@ -171,23 +160,21 @@ private:
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     void namePlace();
-    const Surface &surfaceAt(const QPointF &point) const;
-    bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
-    void leftPressOnHandle(QMouseEvent *event);
-    bool followPressForDrag(QMouseEvent *event);
+    void connectSurface();
+    void turn(Orientation orientation);
+    void layOut(Orientation orientation);
+    void placeFace(const RulerLayout &layout);
+    void placeControls(const RulerLayout &layout);
+    void showControls(const RulerLayout &layout);
+    void faceDoubleClick(Orientation orientation);
+    void startDrag(const QPoint &pressGlobal);
 
     clsStyle *frameControl = nullptr; // takes the title bar away
     ContextMenu *mnuFile = nullptr;
 
-    FaceArea *Label1 = nullptr;
-    FaceArea *Label2 = nullptr;
-    FaceArea *Label3 = nullptr;
-    FaceArea *Label4 = nullptr;
-    FaceArea *Image1 = nullptr;
-    FaceArea *Image2 = nullptr;
-    FaceArea *Image9 = nullptr;
-    FaceArea *Image10 = nullptr;
+    // Label1 to Label4, Image1, Image2, Image9, Image10 and the background.
+    RulerSurface *surface = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
     QSlider *Slider1 = nullptr;
@@ -203,16 +190,10 @@ private:
     Measurement measurement;
     // Each orientation's slider and timers (Slider1, Timer1, Timer4 and
     // Slider2, Timer2, Timer5), and what has the window follow them.
-    std::array<RulerAxis, 2> axes{RulerAxis(RulerAxis::Horizontal, measurement),
-                                  RulerAxis(RulerAxis::Vertical, measurement)};
+    std::array<RulerAxis, 2> axes{RulerAxis(Orientation::Horizontal, measurement),
+                                  RulerAxis(Orientation::Vertical, measurement)};
     LengthFollower *follower = nullptr;
+    RulerAxis &axis(Orientation orientation) { return axes[std::size_t(orientation)]; }
 
-    // The window's background first, then its face's areas from the bottom.
-    std::vector<Surface> surfaces;
-    // The surface a press landed on takes the mouse until its release.
-    const Surface *pressedSurface = nullptr;
-    SurfacePainter *surfacePainter = nullptr;
     QSize laidOutSize;
-    QPoint pressPosition;
-    bool leftPressPending = false;
 };

@@ -8,54 +8,57 @@
 #include "ruler/ContextMenu.h"
 #include "ruler/LengthFollower.h"
 
+#include <QEvent>
+#include <QSlider>
+
 void Form1::Slider1_Change()
 {
-    follower->sliderChanged(RulerAxis::Horizontal);
+    follower->sliderChanged(Orientation::Horizontal);
 }
 
 void Form1::Slider2_Change()
 {
-    follower->sliderChanged(RulerAxis::Vertical);
+    follower->sliderChanged(Orientation::Vertical);
 }
 
 void Form1::Slider1_MouseDown()
 {
-    follower->pressed(RulerAxis::Horizontal);
+    follower->pressed(Orientation::Horizontal);
 }
 
 void Form1::Slider1_MouseUp()
 {
-    follower->released(RulerAxis::Horizontal);
+    follower->released(Orientation::Horizontal);
 }
 
 void Form1::Slider2_MouseDown()
 {
-    follower->pressed(RulerAxis::Vertical);
+    follower->pressed(Orientation::Vertical);
 }
 
 void Form1::Slider2_MouseUp()
 {
-    follower->released(RulerAxis::Vertical);
+    follower->released(Orientation::Vertical);
 }
 
 void Form1::Timer1_Timer()
 {
-    follower->tick(RulerAxis::Horizontal);
+    follower->tick(Orientation::Horizontal);
 }
 
 void Form1::Timer2_Timer()
 {
-    follower->tick(RulerAxis::Vertical);
+    follower->tick(Orientation::Vertical);
 }
 
 void Form1::Timer4_Timer()
 {
-    axes[RulerAxis::Horizontal].refreshCaption();
+    axis(Orientation::Horizontal).refreshCaption();
 }
 
 void Form1::Timer5_Timer()
 {
-    axes[RulerAxis::Vertical].refreshCaption();
+    axis(Orientation::Vertical).refreshCaption();
 }
 
 void Form1::mnuCopy_Click()
@@ -74,4 +77,22 @@ void Form1::mnuClear_Click()
 {
     measurement.Clear();
     showReadouts();
+}
+
+bool Form1::handleSliderEvent(QObject *slider, QEvent *event)
+{
+    const bool first = slider == Slider1;
+    // A second press within the double-click time arrives as a double-click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        first ? Slider1_MouseDown() : Slider2_MouseDown();
+    else if (event->type() == QEvent::MouseButtonRelease)
+        first ? Slider1_MouseUp() : Slider2_MouseUp();
+    return false;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Slider1 || watched == Slider2)
+        return handleSliderEvent(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

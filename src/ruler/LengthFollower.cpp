@@ -25,16 +25,16 @@ LengthFollower::LengthFollower(Window window, const Measurement &measurement,
 
 // A held thumb's new value asks for the new length at once, before the
 // slider paints it: the slider then reaches the screen with the length.
-void LengthFollower::sliderChanged(RulerAxis::Orientation orientation)
+void LengthFollower::sliderChanged(Orientation orientation)
 {
-    RulerAxis &axis = *axes[orientation];
+    RulerAxis &axis = *axes[std::size_t(orientation)];
     axis.storeLength();
     wakeSleepingTimer();
     if (axis.followTimer().isActive())
         tick(orientation);
 }
 
-void LengthFollower::pressed(RulerAxis::Orientation orientation)
+void LengthFollower::pressed(Orientation orientation)
 {
     sleepingTimer = nullptr;
     for (RulerAxis *axis : axes) {
@@ -43,20 +43,20 @@ void LengthFollower::pressed(RulerAxis::Orientation orientation)
         else
             axis->followTimer().stop();
     }
-    axes[orientation]->startCaption();
+    axes[std::size_t(orientation)]->startCaption();
 }
 
-void LengthFollower::released(RulerAxis::Orientation orientation)
+void LengthFollower::released(Orientation orientation)
 {
     sleepingTimer = nullptr;
-    axes[orientation]->followTimer().stop();
+    axes[std::size_t(orientation)]->followTimer().stop();
     if (popup)
         popup->hide();
 }
 
-void LengthFollower::tick(RulerAxis::Orientation orientation)
+void LengthFollower::tick(Orientation orientation)
 {
-    const RulerAxis &axis = *axes[orientation];
+    const RulerAxis &axis = *axes[std::size_t(orientation)];
     askSize(axis.lengthened(window.widget->size()));
     window.refreshReadouts();
     showPopup(axis);

@@ -40,10 +40,10 @@ public:
                    const std::array<RulerAxis *, 2> &axes);
 
     // The handlers of the sliders and their timers.
-    void sliderChanged(RulerAxis::Orientation orientation);
-    void pressed(RulerAxis::Orientation orientation);
-    void released(RulerAxis::Orientation orientation);
-    void tick(RulerAxis::Orientation orientation);
+    void sliderChanged(Orientation orientation);
+    void pressed(Orientation orientation);
+    void released(Orientation orientation);
+    void tick(Orientation orientation);
     // The orientation turned: neither slider is followed any more.
     void stop();
 

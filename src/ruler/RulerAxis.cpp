@@ -23,7 +23,7 @@ void RulerAxis::attach(QSlider *slider, QAction *captionEntryOfMenu)
 
 void RulerAxis::storeLength()
 {
-    if (axisOrientation == Horizontal)
+    if (axisOrientation == Orientation::Horizontal)
         measurement.setHorizontalLength(lengthSlider->value());
     else
         measurement.setVerticalLength(lengthSlider->value());
@@ -32,14 +32,14 @@ void RulerAxis::storeLength()
 QSize RulerAxis::lengthened(const QSize &size) const
 {
     const int length = Twips::toPixels(lengthSlider->value());
-    return axisOrientation == Horizontal ? QSize(length, size.height())
-                                         : QSize(size.width(), length);
+    return axisOrientation == Orientation::Horizontal ? QSize(length, size.height())
+                                                      : QSize(size.width(), length);
 }
 
 QString RulerAxis::popupText() const
 {
-    return measurement.withUnit(axisOrientation == Horizontal ? measurement.Text1()
-                                                              : measurement.Text2());
+    return measurement.withUnit(axisOrientation == Orientation::Horizontal ? measurement.Text1()
+                                                                           : measurement.Text2());
 }
 
 void RulerAxis::startCaption()
@@ -50,6 +50,6 @@ void RulerAxis::startCaption()
 
 void RulerAxis::refreshCaption()
 {
-    captionEntry->setText(axisOrientation == Horizontal ? measurement.widthCaption()
-                                                        : measurement.heightCaption());
+    captionEntry->setText(axisOrientation == Orientation::Horizontal ? measurement.widthCaption()
+                                                                     : measurement.heightCaption());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ruler/Orientation.h"
+
 #include <QSize>
 #include <QString>
 #include <QTimer>
@@ -17,8 +19,6 @@ class QSlider;
 class RulerAxis
 {
 public:
-    enum Orientation { Horizontal, Vertical };
-
     RulerAxis(Orientation orientation, Measurement &measurement);
     RulerAxis(const RulerAxis &) = delete;
     RulerAxis &operator=(const RulerAxis &) = delete;

@@ -28,8 +28,8 @@ struct FollowRig
 {
     QWidget window;
     Measurement measurement;
-    RulerAxis horizontal{RulerAxis::Horizontal, measurement};
-    RulerAxis vertical{RulerAxis::Vertical, measurement};
+    RulerAxis horizontal{Orientation::Horizontal, measurement};
+    RulerAxis vertical{Orientation::Vertical, measurement};
     QSlider slider1{Qt::Horizontal, &window};
     QSlider slider2{Qt::Vertical, &window};
     QAction width, height;
@@ -268,7 +268,7 @@ void TestLengthFollower::handlersRunTheirAxis()
     FollowRig rig;
     for (const QString &step : steps.split(QLatin1Char(','))) {
         const auto axis =
-            step.endsWith(QLatin1Char('V')) ? RulerAxis::Vertical : RulerAxis::Horizontal;
+            step.endsWith(QLatin1Char('V')) ? Orientation::Vertical : Orientation::Horizontal;
         if (step.startsWith(QLatin1String("press")))
             rig.follower.pressed(axis);
         else if (step.startsWith(QLatin1String("release")))
@@ -306,7 +306,7 @@ void TestLengthFollower::tickAsksTheSlidersLength()
     if (shown)
         rig.window.show();
     fakes->windowPlace.refusesSizes = refused;
-    const auto axis = vertical ? RulerAxis::Vertical : RulerAxis::Horizontal;
+    const auto axis = vertical ? Orientation::Vertical : Orientation::Horizontal;
     (vertical ? rig.slider2 : rig.slider1).setValue(vertical ? 3000 : 4500);
     rig.follower.pressed(axis);
     rig.follower.tick(axis);

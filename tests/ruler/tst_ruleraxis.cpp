@@ -54,7 +54,7 @@ void TestRulerAxis::axisRunsItsOwnOrientation()
     measurement.setVerticalLength(6000);
     measurement.setHorizontal(!vertical);
     measurement.setTicked(ScaleUnits::Pixels, true);
-    RulerAxis axis(vertical ? RulerAxis::Vertical : RulerAxis::Horizontal, measurement);
+    RulerAxis axis(vertical ? Orientation::Vertical : Orientation::Horizontal, measurement);
     QSlider slider;
     slider.setRange(480, 24000);
     QAction entry(QStringLiteral("Width: 0"));

@@ -13,7 +13,7 @@
 
 LengthFollower::LengthFollower(Window window, const Measurement &measurement,
                                const std::array<RulerAxis *, 2> &axes)
-    : window(std::move(window)), measurement(measurement), axes(axes)
+    : QObject(window.widget), window(std::move(window)), measurement(measurement), axes(axes)
 {
     for (RulerAxis *axis : axes) {
         connect(&axis->followTimer(), &QTimer::timeout, this, [this, axis] { timerTick(*axis); });

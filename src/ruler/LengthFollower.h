@@ -36,6 +36,7 @@ public:
         std::function<void()> refreshReadouts;
     };
 
+    // A child of the window it lengthens.
     LengthFollower(Window window, const Measurement &measurement,
                    const std::array<RulerAxis *, 2> &axes);
 

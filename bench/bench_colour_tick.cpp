@@ -6,7 +6,10 @@
 // batches.
 //
 // With --capture it instead opens Color Spy, starts its capture and runs
-// until it is ended, for bench/run.sh to measure its share of a core.
+// until it is ended, for bench/run.sh to measure its share of a core. With
+// --instructions COUNT it runs COUNT ticks 100 ms apart, as the timer does,
+// with valgrind's callgrind collecting only inside each tick and the repaint
+// it causes (run it under valgrind --tool=callgrind --collect-atstart=no).
 #include "app/RealPlatform.h"
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
@@ -15,11 +18,18 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
 #include <xcb/xcb.h>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#endif
 
 namespace {
 
@@ -49,6 +59,21 @@ int capture()
     return QApplication::exec();
 }
 
+int instructions(int count)
+{
+    frmColor *spy = OpenWindows::Show<frmColor>();
+    for (int i = 0; i < count; ++i) {
+        QEventLoop loop;
+        QTimer::singleShot(100, &loop, &QEventLoop::quit);
+        loop.exec();
+        CALLGRIND_TOGGLE_COLLECT;
+        spy->Timer1_Timer();
+        QCoreApplication::processEvents();
+        CALLGRIND_TOGGLE_COLLECT;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -61,8 +86,11 @@ int main(int argc, char **argv)
         return 1;
     }
     RealPlatform::Install();
-    if (QApplication::arguments().contains(QStringLiteral("--capture")))
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.contains(QStringLiteral("--capture")))
         return capture();
+    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--instructions"))
+        return instructions(arguments.at(2).toInt());
     xcb_connection_t *connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "bench_colour_tick cannot open a connection of its own\n");

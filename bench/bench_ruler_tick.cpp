@@ -17,7 +17,8 @@
 //   bare-repaint      the same, and the repaint it causes
 //   popup-repaint     the slider's pop-up alone shown with a new length at a
 //                     new place, as a changing tick shows it, and repainted
-//   step              a real step of a held thumb: the slider's new value,
+//   step              a real step of a held thumb, pressed and moved 2 pixels
+//                     by XTEST: the pointer's motion, the slider's new value,
 //                     the size asked of the window manager, the pop-up moved,
 //                     and everything until the window shows the new length:
 //                     the server's notices, the round trips and the repaint
@@ -31,11 +32,17 @@
 #include <QLabel>
 #include <QSlider>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <vector>
+
+#ifdef OMBRIX_XTEST
+#include <xcb/xtest.h>
+#endif
 
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
@@ -119,6 +126,108 @@ void countInstructions(int count, bool repaint, const std::function<void(int)> &
     }
 }
 
+#ifdef OMBRIX_XTEST
+// The pointer moved or its left button pressed or released as a user's is,
+// through the X server's input, on a connection of the bench's own.
+class FakePointer
+{
+public:
+    FakePointer() : connection(xcb_connect(nullptr, nullptr))
+    {
+        root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    }
+    ~FakePointer() { xcb_disconnect(connection); }
+    // Where the window really is, from the server.
+    QPoint onScreen(WId window, QPoint at)
+    {
+        xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
+            connection,
+            xcb_translate_coordinates(connection, xcb_window_t(window), root, qint16(at.x()),
+                                      qint16(at.y())),
+            nullptr);
+        const QPoint point = reply ? QPoint(reply->dst_x, reply->dst_y) : at;
+        std::free(reply);
+        return point;
+    }
+    void send(quint8 type, quint8 button, QPoint at = {})
+    {
+        xcb_test_fake_input(connection, type, button, XCB_CURRENT_TIME, root, qint16(at.x()),
+                            qint16(at.y()), 0);
+        xcb_flush(connection);
+    }
+
+private:
+    xcb_connection_t *connection;
+    xcb_window_t root = 0;
+};
+
+// Handles events as they come until done, for 2 s at most.
+void waitFor(const std::function<bool()> &done)
+{
+    QTimer limit;
+    limit.setSingleShot(true);
+    limit.start(2000);
+    while (!done() && limit.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void handleEventsFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// A real step of a held thumb: the pointer 2 pixels on or back, and
+// everything the program does until the window shows the new length, and
+// for 100 ms after, when the last of the server's notices have come.
+int heldThumbSteps(int count)
+{
+    Form1 ruler;
+    ruler.show();
+    waitFor([&] { return ruler.windowHandle() && ruler.windowHandle()->isExposed(); });
+    handleEventsFor(500); // placed by the window manager
+    QSlider *slider = ruler.findChild<QSlider *>(QStringLiteral("Slider1"));
+    FakePointer pointer;
+    const QPoint thumb = pointer.onScreen(ruler.winId(), QPoint(124, 59)); // the start length
+    pointer.send(XCB_MOTION_NOTIFY, 0, thumb);
+    pointer.send(XCB_BUTTON_PRESS, 1);
+    waitFor([&] { return slider->isSliderDown(); });
+    if (!slider->isSliderDown()) {
+        std::fputs("bench_ruler_tick: the thumb could not be held\n", stderr);
+        return 1;
+    }
+    int before = 0;
+    int widths = 0;
+    countInstructions(
+        count, false,
+        [&](int i) {
+            before = slider->value();
+            pointer.send(XCB_MOTION_NOTIFY, 0, thumb + QPoint(i % 2 ? 2 : 4, 0));
+        },
+        [&] {
+            const int width = ruler.width();
+            waitFor([&] { return slider->value() != before && ruler.updatesEnabled(); });
+            handleEventsFor(100);
+            widths += ruler.width() != width;
+        });
+    pointer.send(XCB_BUTTON_RELEASE, 1);
+    settle();
+    if (widths < count) {
+        std::fprintf(stderr, "bench_ruler_tick: %d steps of %d showed no new length\n",
+                     count - widths, count);
+        return 1;
+    }
+    return 0;
+}
+#else
+int heldThumbSteps(int)
+{
+    std::fputs("bench_ruler_tick: built without XTEST's headers\n", stderr);
+    return 1;
+}
+#endif
+
 int instructions(const QString &kind, int count)
 {
 #ifndef OMBRIX_CALLGRIND
@@ -138,24 +247,8 @@ int instructions(const QString &kind, int count)
             [&] { ruler.Timer1_Timer(); });
         return 0;
     }
-    if (kind == QLatin1String("step")) {
-        Form1 ruler;
-        ruler.show();
-        settle();
-        QSlider *slider = ruler.findChild<QSlider *>(QStringLiteral("Slider1"));
-        ruler.Slider1_MouseDown();
-        int length = 6000;
-        countInstructions(
-            count, false, [&](int i) { length = i % 2 ? 6150 : 6000; },
-            [&] {
-                slider->setValue(length);
-                while (!ruler.updatesEnabled())
-                    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-                QCoreApplication::processEvents();
-            });
-        ruler.Slider1_MouseUp();
-        return 0;
-    }
+    if (kind == QLatin1String("step"))
+        return heldThumbSteps(count);
     if (kind == QLatin1String("popup-repaint")) {
         QWidget owner;
         SliderPopup popup(&owner);

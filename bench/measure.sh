@@ -93,12 +93,13 @@ hold_thumb() {
     xdotool mousemove "$x" "$y" mousedown 1
 }
 
-# Moves the pointer to and fro along the screen's bottom, clear of every
-# window, for as long as the measurement lasts.
+# move_pointer [SECONDS]: moves the pointer to and fro along the screen's
+# bottom, clear of every window, for as long as the measurement lasts (or
+# SECONDS) or until stop_pointer.
 POINTER_MOVER=
 move_pointer() {
     (
-        local x end=$((SECONDS + BUSY + 3))
+        local x end=$((SECONDS + ${1:-$((BUSY + 3))}))
         while ((SECONDS < end)); do
             for ((x = 600; x < 1200; x += 7)); do
                 xdotool mousemove "$x" 980 2>/dev/null

@@ -168,6 +168,10 @@ main() {
         for kind in tick-still tick tick-repaint step popup-repaint bare-resize bare-repaint; do
             instructions "$kind" "$BUILD/bench/bench_ruler_tick" --instructions "$kind" "$calls"
         done
+        instructions spy-still "$BUILD/bench/bench_colour_tick" --instructions 100
+        move_pointer 120
+        instructions spy-moving "$BUILD/bench/bench_colour_tick" --instructions 100
+        stop_pointer
         start_instructions ombrix "${ombrix[@]}"
         start_instructions text "${text[@]}"
     fi
@@ -188,6 +192,7 @@ main() {
     read -r c_capture k_capture <"$TMP/busy.capture" || true
     read -r c_timer100 k_timer100 <"$TMP/busy.timer100" || true
     local i_still i_tick i_tick_paint i_step i_popup i_bare i_bare_paint i_start i_start_text
+    local i_spy_still i_spy_moving
     i_still=$(per_call "$(cat "$TMP/instructions.tick-still" 2>/dev/null)" "$calls")
     i_tick=$(per_call "$(cat "$TMP/instructions.tick" 2>/dev/null)" "$calls")
     i_tick_paint=$(per_call "$(cat "$TMP/instructions.tick-repaint" 2>/dev/null)" "$calls")
@@ -195,6 +200,8 @@ main() {
     i_popup=$(per_call "$(cat "$TMP/instructions.popup-repaint" 2>/dev/null)" "$calls")
     i_bare=$(per_call "$(cat "$TMP/instructions.bare-resize" 2>/dev/null)" "$calls")
     i_bare_paint=$(per_call "$(cat "$TMP/instructions.bare-repaint" 2>/dev/null)" "$calls")
+    i_spy_still=$(per_call "$(cat "$TMP/instructions.spy-still" 2>/dev/null)" 100)
+    i_spy_moving=$(per_call "$(cat "$TMP/instructions.spy-moving" 2>/dev/null)" 100)
     i_start=$(cat "$TMP/instructions.start.ombrix" 2>/dev/null || true)
     i_start_text=$(cat "$TMP/instructions.start.text" 2>/dev/null || true)
     local tick bare_resize redraw pixel round_trip qt_round_trip spy
@@ -273,7 +280,7 @@ main() {
     diag "The same tick and the repaint it causes, instructions (callgrind)" \
         "$(count "$i_tick_paint")" "bare resize and repaint of that window $(count "$i_bare_paint")" \
         "$i_tick_paint" "$i_bare_paint"
-    diag "A real step of a held thumb: the slider's change, the size asked, the pop-up moved, the window manager's configure, the repaint and the round trips, instructions (callgrind)" \
+    diag "A real step of a held thumb, moved 2 px by XTEST: the pointer's motion, the slider's change, the size asked, the pop-up moved, the window manager's configure, the repaint and the round trips, instructions (callgrind)" \
         "$(count "$i_step")" "bare resize and repaint $(count "$i_bare_paint")" "$i_step" "$i_bare_paint"
     diag "The slider's pop-up alone, shown with a new length at a new place and repainted, instructions (callgrind)" \
         "$(count "$i_popup")" "the tick and its repaint $(count "$i_tick_paint")" "$i_popup" \
@@ -288,6 +295,9 @@ main() {
     diag "Screen pixel read (one GetImage on the sampler's own connection)" "${pixel:-—} µs" \
         "one GetInputFocus round trip on a connection of the bench's own, the floor ${round_trip:-—} µs" \
         "$pixel" "$round_trip"
+    diag "Color Spy tick with the pointer moving and the repaint of the readouts it changes, instructions (callgrind)" \
+        "$(count "$i_spy_moving")" "a tick with the pointer still, which repaints nothing $(count "$i_spy_still")" \
+        "$i_spy_moving" "$i_spy_still"
     diag "Color Spy tick" "${spy:-—} µs" \
         "one GetInputFocus round trip on a connection of the bench's own ${round_trip:-—} µs" \
         "$spy" "$round_trip"

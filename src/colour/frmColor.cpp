@@ -5,6 +5,7 @@
 #include "chrome/AccessibleChrome.h"
 #include "chrome/ToolLook.h"
 #include "colour/DesktopPick.h"
+#include "colour/SpyReadout.h"
 #include "colour/color32.h"
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
@@ -132,7 +133,7 @@ QLabel *frmColor::addRow(QWidget *group, int row, const char *captionName, const
     auto *captionLabel = new QLabel(caption, group);
     captionLabel->setObjectName(QLatin1String(captionName));
     captionLabel->setGeometry(Twips::rect(120, top, 1400 - 120, 255));
-    auto *readout = new QLabel(group);
+    QLabel *readout = new SpyReadout(group);
     readout->setObjectName(QLatin1String(readoutName));
     readout->setGeometry(Twips::rect(1400, top, 1000, 255));
     AccessibleChrome::valueLabel(readout);

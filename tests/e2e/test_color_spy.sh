@@ -91,6 +91,11 @@ check_samples() {
     # Any other key in the swatch leaves capture on.
     e2e_key x
     sample_at "$blue_x" "$blue_y" "#123456"
+    # One pixel of its own beside the middle: a resting pointer reads it tick
+    # after tick, never a neighbour.
+    sample_at $((blue_x + 1)) $((blue_y + 1)) "#123457"
+    sleep 0.5
+    e2e_assert "a resting pointer's pixel, not a neighbour" swatch_shows "#123457"
     sample_at "$red_x" "$red_y" "#FF0000"
     press_enter_in_spy
     check_clipboard "$red" "Enter copies the ten lines of pure red"
@@ -164,6 +169,8 @@ if [[ -n ${OMBRIX_E2E_XFT_DPI:-} ]]; then
 fi
 paint_square "#123456" $((700 + SHIFT_X)) 300 blue
 read -r BLUE_X BLUE_Y <<<"$SQUARE_X $SQUARE_Y"
+e2e_paint_window "#123457" $((BLUE_X + 1)) $((BLUE_Y + 1)) 1 1 dot >/dev/null ||
+    e2e_fatal "the dot appears"
 paint_square "#FF0000" $((700 + SHIFT_X)) 600 red
 read -r RED_X RED_Y <<<"$SQUARE_X $SQUARE_Y"
 check_opens

@@ -32,16 +32,21 @@ xcb_visualtype_t *rootVisual(xcb_screen_t *screen)
     return nullptr;
 }
 
-// Bytes one pixel of the given depth takes in a Z-format image.
-int bytesPerPixelOfDepth(const xcb_setup_t *setup, quint8 depth)
+// The Z-format image format of the given depth, or null.
+const xcb_format_t *formatOfDepth(const xcb_setup_t *setup, quint8 depth)
 {
     for (auto formats = xcb_setup_pixmap_formats_iterator(setup); formats.rem;
          xcb_format_next(&formats)) {
         if (formats.data->depth == depth)
-            return formats.data->bits_per_pixel / 8;
+            return formats.data;
     }
-    return 0;
+    return nullptr;
 }
+
+// How far from where it was heading the pointer may be found within the
+// pixels read with it: a pointer held still or moving evenly is inside, a
+// turn or a jump costs a second read.
+constexpr int nearbyReach = 24;
 
 // RandR 1.5 lists the monitors; without it the root window is taken as one
 // monitor that is not primary.
@@ -90,9 +95,11 @@ bool X11ScreenSampler::open()
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
         !visual->green_mask || !visual->blue_mask)
         return false;
-    bytesPerPixel = bytesPerPixelOfDepth(setup, screen->root_depth);
+    const xcb_format_t *format = formatOfDepth(setup, screen->root_depth);
+    bytesPerPixel = format ? format->bits_per_pixel / 8 : 0;
     if (bytesPerPixel < 1 || bytesPerPixel > 4)
         return false;
+    scanlinePadBytes = qMax(1, format->scanline_pad / 8);
     root = screen->root;
     rootWidth = screen->width_in_pixels;
     rootHeight = screen->height_in_pixels;
@@ -112,10 +119,17 @@ bool X11ScreenSampler::open()
     return true;
 }
 
-// Both questions go out before either answer is awaited: one round trip.
-std::optional<QPoint> X11ScreenSampler::rootPointer(MonitorLayout &layout)
+// Every question goes out before any answer is awaited: one round trip.
+// With nearbyAsked, the pixels where the pointer is expected go out too,
+// before the pointer, so that its answer comes last and one wait takes all.
+std::optional<QPoint> X11ScreenSampler::rootPointer(MonitorLayout &layout, QRect *nearby,
+                                                    unsigned int *nearbyAsked)
 {
     const unsigned int monitorsAsked = askMonitors();
+    if (nearbyAsked) {
+        *nearby = expectedPointerArea();
+        *nearbyAsked = nearby->isEmpty() ? 0 : askImage(*nearby);
+    }
     xcb_query_pointer_reply_t *reply =
         xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
     layout = monitors(monitorsAsked);
@@ -124,6 +138,18 @@ std::optional<QPoint> X11ScreenSampler::rootPointer(MonitorLayout &layout)
     const QPoint rootPoint(reply->root_x, reply->root_y);
     std::free(reply);
     return rootPoint;
+}
+
+// Around where the pointer would be had it gone on as it went between the
+// last two samples, within the root window.
+QRect X11ScreenSampler::expectedPointerArea() const
+{
+    if (!lastPointer)
+        return {};
+    const QPoint expected = *lastPointer + lastStep;
+    const QRect around(expected - QPoint(nearbyReach, nearbyReach),
+                       QSize(2 * nearbyReach + 1, 2 * nearbyReach + 1));
+    return around.intersected(QRect(0, 0, rootWidth, rootHeight));
 }
 
 QPoint X11ScreenSampler::PointerPosition()
@@ -142,7 +168,7 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
         return -1;
     const unsigned int monitorsAsked = askMonitors();
     const QPoint guessed = lastListed.ToRoot(screenPoint);
-    unsigned int imageAsked = inRoot(guessed) ? askImage(guessed) : 0;
+    unsigned int imageAsked = inRoot(guessed) ? askImage(QRect(guessed, QSize(1, 1))) : 0;
     const MonitorLayout layout = monitors(monitorsAsked);
     const QPoint rootPoint = layout.ToRoot(screenPoint);
     // Parts of the root window may lie on no monitor; what GetImage returns
@@ -155,34 +181,40 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
     if (!visible)
         return -1;
     if (!imageAsked)
-        imageAsked = askImage(rootPoint);
+        imageAsked = askImage(QRect(rootPoint, QSize(1, 1)));
     xcb_get_image_reply_t *reply = imageReply(imageAsked);
-    const qint32 colour = colourOf(reply);
+    const qint32 colour = colourOf(reply, QPoint(), 1);
     std::free(reply);
     return colour;
 }
 
-// The monitor list that comes with the pointer places the pixel too: two
-// round trips and one list for the pair.
+// The pixels around where the pointer is expected go out with the question
+// for the pointer, so that a pointer held still or moving evenly costs one
+// round trip; the monitor list that comes with the pointer places the pixel
+// too. A pointer found elsewhere has its pixel asked for on its own.
 ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
 {
     if (!connected())
         return ScreenSampler::PointerAndPixel();
     MonitorLayout layout;
-    const std::optional<QPoint> rootPoint = rootPointer(layout);
+    QRect nearby;
+    unsigned int nearbyAsked = 0;
+    const std::optional<QPoint> rootPoint = rootPointer(layout, &nearby, &nearbyAsked);
+    const bool readable = rootPoint && inRoot(*rootPoint) && layout.Covers(*rootPoint);
+    const bool found = readable && nearbyAsked && nearby.contains(*rootPoint);
+    if (nearbyAsked && !found)
+        xcb_discard_reply(connection, nearbyAsked);
     if (!rootPoint)
         return {QCursor::pos(), -1};
-    return {layout.FromRoot(*rootPoint), pixelOfRoot(*rootPoint, layout)};
-}
-
-qint32 X11ScreenSampler::pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const
-{
-    if (!inRoot(rootPoint) || !layout.Covers(rootPoint))
-        return -1;
-    xcb_get_image_reply_t *reply = imageReply(askImage(rootPoint));
-    const qint32 colour = colourOf(reply);
+    lastStep = lastPointer ? *rootPoint - *lastPointer : QPoint();
+    lastPointer = rootPoint;
+    if (!readable)
+        return {layout.FromRoot(*rootPoint), -1};
+    const QRect read = found ? nearby : QRect(*rootPoint, QSize(1, 1));
+    xcb_get_image_reply_t *reply = imageReply(found ? nearbyAsked : askImage(read));
+    const qint32 colour = colourOf(reply, *rootPoint - read.topLeft(), read.width());
     std::free(reply);
-    return colour;
+    return {layout.FromRoot(*rootPoint), colour};
 }
 
 // A server that keeps the screen from its clients, as XWayland does, fails
@@ -191,7 +223,7 @@ bool X11ScreenSampler::CanReadScreen()
 {
     if (!connected())
         return false;
-    xcb_get_image_reply_t *reply = imageReply(askImage(QPoint(0, 0)));
+    xcb_get_image_reply_t *reply = imageReply(askImage(QRect(0, 0, 1, 1)));
     std::free(reply);
     return reply != nullptr;
 }
@@ -256,10 +288,10 @@ bool X11ScreenSampler::inRoot(QPoint rootPoint) const
            rootPoint.y() < rootHeight;
 }
 
-unsigned int X11ScreenSampler::askImage(QPoint rootPoint) const
+unsigned int X11ScreenSampler::askImage(QRect area) const
 {
-    return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(rootPoint.x()),
-                         qint16(rootPoint.y()), 1, 1, ~0u)
+    return xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, root, qint16(area.x()),
+                         qint16(area.y()), quint16(area.width()), quint16(area.height()), ~0u)
         .sequence;
 }
 
@@ -272,17 +304,21 @@ xcb_get_image_reply_t *X11ScreenSampler::imageReply(unsigned int asked) const
     return reply;
 }
 
-qint32 X11ScreenSampler::colourOf(xcb_get_image_reply_t *reply) const
+// The pixel at offset in an image of the given width; each scan line is
+// padded to the server's unit.
+qint32 X11ScreenSampler::colourOf(xcb_get_image_reply_t *reply, QPoint offset, int width) const
 {
-    if (!reply || xcb_get_image_data_length(reply) < bytesPerPixel)
+    const int lineBytes =
+        (width * bytesPerPixel + scanlinePadBytes - 1) / scanlinePadBytes * scanlinePadBytes;
+    const int at = offset.y() * lineBytes + offset.x() * bytesPerPixel;
+    if (!reply || xcb_get_image_data_length(reply) < at + bytesPerPixel)
         return -1;
-    const quint32 pixel = pixelValue(xcb_get_image_data(reply), bytesPerPixel);
+    const quint32 pixel = pixelValue(xcb_get_image_data(reply) + at, bytesPerPixel);
     return qint32(channel(pixel, redMask) | channel(pixel, greenMask) << 8 |
                   channel(pixel, blueMask) << 16);
 }
 
-// The pixel's bytes lie first in the image, in the server's byte order; the
-// rest of the scan line is padding.
+// The pixel's bytes, in the server's byte order.
 quint32 X11ScreenSampler::pixelValue(const quint8 *data, int length) const
 {
     quint32 pixel = 0;

@@ -13,8 +13,10 @@ struct xcb_get_image_reply_t;
 
 // Asks the X server directly, on a connection of its own, so that the
 // answers wake only the thread that waits for them and not Qt's event
-// reader: one QueryPointer for the pointer and one 1 x 1 GetImage of the
-// root window for a pixel. The place of the primary monitor may change at
+// reader: one QueryPointer for the pointer and one GetImage of the root
+// window for a pixel. The pointer and its pixel come in one round trip
+// while the pointer stays near where it was heading: the pixels around that
+// place are asked for with the pointer. The place of the primary monitor may change at
 // any time: RandR's list of monitors is asked for again, sent with the
 // pointer or the pixel and waited for once, whenever the server has told of
 // a change of its outputs, and at least once a second. The pixel is asked
@@ -39,15 +41,16 @@ private:
     // The connection is opened on the first question, not at the start.
     bool connected();
     bool open();
-    std::optional<QPoint> rootPointer(MonitorLayout &layout);
+    std::optional<QPoint> rootPointer(MonitorLayout &layout, QRect *nearby = nullptr,
+                                      unsigned int *nearbyAsked = nullptr);
+    QRect expectedPointerArea() const;
     unsigned int askMonitors();
     bool monitorsMayHaveChanged();
-    unsigned int askImage(QPoint rootPoint) const;
-    qint32 pixelOfRoot(QPoint rootPoint, const MonitorLayout &layout) const;
+    unsigned int askImage(QRect area) const;
     MonitorLayout monitors(unsigned int asked);
     bool inRoot(QPoint rootPoint) const;
     xcb_get_image_reply_t *imageReply(unsigned int asked) const;
-    qint32 colourOf(xcb_get_image_reply_t *reply) const;
+    qint32 colourOf(xcb_get_image_reply_t *reply, QPoint offset, int width) const;
     quint32 pixelValue(const quint8 *data, int length) const;
 
     bool opened = false;
@@ -56,6 +59,7 @@ private:
     quint32 root = 0;
     int rootWidth = 0, rootHeight = 0;
     int bytesPerPixel = 0;
+    int scanlinePadBytes = 1;
     quint32 redMask = 0, greenMask = 0, blueMask = 0;
     bool leastSignificantFirst = true;
     bool randrMonitors = false;
@@ -65,4 +69,7 @@ private:
     QElapsedTimer listedAt;
     bool monitorsChanged = false;
     quint8 randrEvents = 0;
+    // Where the pointer was at the last sample, and how far it had gone.
+    std::optional<QPoint> lastPointer;
+    QPoint lastStep;
 };

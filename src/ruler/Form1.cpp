@@ -8,6 +8,7 @@
 #include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/LengthFollower.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
@@ -82,7 +83,7 @@ Form1::Form1()
     mnuFile = new ContextMenu(this);
     connectMenu();
     createShortcuts();
-    createTimers();
+    createFollow();
     OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
     // The slider holds the keyboard focus from the start, as after every
@@ -262,21 +263,26 @@ void Form1::createShortcuts()
         connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
 }
 
-void Form1::createTimers()
+void Form1::createFollow()
 {
-    for (QTimer *timer : {&Timer1, &Timer2}) {
-        timer->setInterval(RulerDesign::followInterval);
-        timer->setTimerType(Qt::PreciseTimer);
-    }
-    Timer4.setInterval(RulerDesign::captionInterval);
-    Timer5.setInterval(RulerDesign::captionInterval);
-    connect(&Timer1, &QTimer::timeout, this, [this] { followTick(Timer1, &Form1::Timer1_Timer); });
-    connect(&Timer2, &QTimer::timeout, this, [this] { followTick(Timer2, &Form1::Timer2_Timer); });
-    sizeWait.setInterval(RulerDesign::sizeWaitInterval);
-    sizeWait.setSingleShot(true);
-    connect(&sizeWait, &QTimer::timeout, this, &Form1::sizeRefused);
-    connect(&Timer4, &QTimer::timeout, this, &Form1::Timer4_Timer);
-    connect(&Timer5, &QTimer::timeout, this, &Form1::Timer5_Timer);
+    axis(Orientation::Horizontal).attach(Slider1, mnuFile->mnuWidth);
+    axis(Orientation::Vertical).attach(Slider2, mnuFile->mnuHeight);
+    connect(&axis(Orientation::Horizontal).captionTimer(), &QTimer::timeout, this,
+            &Form1::Timer4_Timer);
+    connect(&axis(Orientation::Vertical).captionTimer(), &QTimer::timeout, this,
+            &Form1::Timer5_Timer);
+    LengthFollower::Window window{
+        this,
+        [this](const QSize &size) { resizeWindow(size.width(), size.height()); },
+        [this] {
+            if (size() != laidOutSize)
+                Form_Resize();
+        },
+        [this] { namePlace(); },
+        [this] { refreshReadouts(); },
+    };
+    follower = new LengthFollower(std::move(window), measurement,
+                                  {&axis(Orientation::Horizontal), &axis(Orientation::Vertical)});
 }
 
 void Form1::connectMenu()

@@ -3,23 +3,22 @@
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
 #include "ruler/Orientation.h"
+#include "ruler/RulerAxis.h"
 #include "ruler/RulerPresets.h"
 
 #include <QPoint>
 #include <QString>
-#include <QTimer>
 #include <QWidget>
 #include <array>
-#include <optional>
 
 class CaptionButton;
 class ContextMenu;
+class LengthFollower;
 class OnTopToggle;
 class QSlider;
 class ReadoutBox;
 class RulerLayout;
 class RulerSurface;
-class SliderPopup;
 class chameleonButton;
 class clsStyle;
 
@@ -140,7 +139,7 @@ private:
     void createSliders();
     void createNudgeButtons();
     void createCaptionPictures();
-    void createTimers();
+    void createFollow();
     void connectMenu();
     void createShortcuts();
     void SavePresets();
@@ -155,14 +154,7 @@ private:
     void PopupMenu();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
-    void askSize(const QSize &wanted);
-    void sizeRefused();
-    void sizeGiven();
-    void sizeShown();
     void namePlace();
-    void setSliderPopup(QSlider *slider, const QString &text);
-    void followTick(QTimer &timer, void (Form1::*tick)());
-    void wakeSleepingTimer();
     bool handleSliderEvent(QObject *slider, QEvent *event);
     void connectSurface();
     void turn(Orientation orientation);
@@ -180,7 +172,6 @@ private:
     RulerSurface *surface = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
-    SliderPopup *sliderPopup = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
     // chameleonButton1..4, in this order.
@@ -190,25 +181,17 @@ private:
     CaptionButton *minimizeButton = nullptr; // Image4 / Image7 / Image8
     OnTopToggle *topToggle = nullptr;        // Top_Y / Top_N
 
-    QTimer Timer1;
-    QTimer Timer2;
-    QTimer Timer4;
-    QTimer Timer5;
-    // Timer1 or Timer2 while it sleeps with its slider held still.
-    QTimer *sleepingTimer = nullptr;
-    // The size a held slider asked for, until the windowing system gives it
-    // or sizeWait runs out; painting waits for it meanwhile. One that ran
-    // out is not asked for again.
-    std::optional<QSize> askedSize;
-    std::optional<QSize> refusedSize;
-    QTimer sizeWait;
-
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;
     // The unit ticks and the place, read at start-up and saved on the exits
     // that save.
     RulerPresets presets{this, measurement};
+    // Each orientation's slider and timers (Slider1, Timer1, Timer4 and
+    // Slider2, Timer2, Timer5), and what has the window follow them.
+    std::array<RulerAxis, 2> axes{RulerAxis(Orientation::Horizontal, measurement),
+                                  RulerAxis(Orientation::Vertical, measurement)};
+    LengthFollower *follower = nullptr;
+    RulerAxis &axis(Orientation orientation) { return axes[std::size_t(orientation)]; }
 
     QSize laidOutSize;
-    bool ending = false;
 };

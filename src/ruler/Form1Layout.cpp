@@ -7,6 +7,7 @@
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
+#include "ruler/LengthFollower.h"
 #include "ruler/RulerFace.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerSurface.h"
@@ -76,9 +77,7 @@ void Form1::layOut(Orientation orientation)
 {
     const bool horizontal = orientation == Orientation::Horizontal;
     measurement.setHorizontal(horizontal);
-    sleepingTimer = nullptr;
-    Timer1.stop();
-    Timer2.stop();
+    follower->stop();
     const QString length = horizontal ? measurement.Text6() : measurement.Text7();
     if (const std::optional<double> twips = UnitFormats::readoutValue(length)) {
         const QSize wanted = RulerLayout::windowSize(orientation, *twips);
@@ -144,11 +143,7 @@ void Form1::showControls(const RulerLayout &layout)
 // next step of the handler that made it, as the readouts depend on it.
 void Form1::resizeWindow(int widthPixels, int heightPixels)
 {
-    askedSize.reset();
-    refusedSize.reset();
-    sizeWait.stop();
-    if (!updatesEnabled())
-        setUpdatesEnabled(true);
+    follower->forgetAskedSize();
     if (size() == QSize(widthPixels, heightPixels))
         return;
     namePlace();
@@ -177,11 +172,7 @@ void Form1::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     if (size() != laidOutSize)
         Form_Resize();
-    wakeSleepingTimer();
-    if (askedSize && size() == *askedSize)
-        sizeGiven();
-    else if (sizeWait.isActive())
-        sizeShown();
+    follower->windowResized();
 }
 
 // Restoring from the task bar does not change the size, but lays the window

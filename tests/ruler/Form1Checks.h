@@ -22,9 +22,9 @@ inline QString ticks(const Form1 &ruler)
 }
 
 // The label beside the slider's thumb, or nullptr before the first tick.
-inline QLabel *sliderPopup(const Form1 &ruler)
+inline QLabel *sliderPopup(const QWidget &window)
 {
-    return ruler.findChild<QLabel *>(QStringLiteral("SliderPopup"));
+    return window.findChild<QLabel *>(QStringLiteral("SliderPopup"));
 }
 
 // The size hints that tiling window managers float a window by: smallest and

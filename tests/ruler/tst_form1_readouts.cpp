@@ -26,7 +26,6 @@ private slots:
     void readoutTakesTyping();
     void noUnitTickedShowsTwips();
     void verticalLengthShownOnceChanged();
-    void menuCaptionsOnTimer();
     void clearEmptiesReadouts();
 };
 
@@ -217,18 +216,6 @@ void TestForm1Readouts::verticalLengthShownOnceChanged()
     ruler.mnuHoriz_Click();
     ruler.Timer1_Timer();
     QCOMPARE(ruler.Text2(), QString());
-}
-
-void TestForm1Readouts::menuCaptionsOnTimer()
-{
-    Form1 ruler;
-    ruler.show();
-    QCOMPARE(ruler.menu()->mnuWidth->text(), QStringLiteral("Width: 0"));
-    ruler.Timer1_Timer();
-    ruler.Timer4_Timer();
-    ruler.Timer5_Timer();
-    QCOMPARE(ruler.menu()->mnuWidth->text(), QStringLiteral("Width:  400 Pixels"));
-    QCOMPARE(ruler.menu()->mnuHeight->text(), QStringLiteral("Height:   Pixels"));
 }
 
 void TestForm1Readouts::clearEmptiesReadouts()

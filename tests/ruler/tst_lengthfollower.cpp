@@ -2,6 +2,8 @@
 #include "WindowTest.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
+#include "ruler/LengthFollower.h"
+#include "ruler/Measurement.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/SliderPopup.h"
 #include "window/SliderThumb.h"
@@ -15,10 +17,56 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
-// The ruler's sliders: the length they set on each tick, their keys, wheel
-// and held thumb, and the pop-up beside the thumb.
+// The ruler's sliders and the follow of a held one: the handlers on a
+// follower without the ruler, then the ruler's length on each tick, the
+// sliders' keys, wheel and held thumb, and the pop-up beside the thumb.
 
 namespace {
+
+// A follower of two sliders, lengthening a bare window.
+struct FollowRig
+{
+    QWidget window;
+    Measurement measurement;
+    RulerAxis horizontal{Orientation::Horizontal, measurement};
+    RulerAxis vertical{Orientation::Vertical, measurement};
+    QSlider slider1{Qt::Horizontal, &window};
+    QSlider slider2{Qt::Vertical, &window};
+    QAction width, height;
+    QList<QSize> resizes; // made at once, while the window is hidden
+    int readoutRefreshes = 0;
+    LengthFollower follower{LengthFollower::Window{
+                                &window,
+                                [this](const QSize &size) {
+                                    resizes << size;
+                                    window.setFixedSize(size);
+                                },
+                                [] {},
+                                [] {},
+                                [this] { ++readoutRefreshes; },
+                            },
+                            measurement,
+                            {&horizontal, &vertical}};
+
+    FollowRig()
+    {
+        window.setFixedSize(400, 84);
+        for (QSlider *slider : {&slider1, &slider2})
+            slider->setRange(480, 24000);
+        horizontal.attach(&slider1, &width);
+        vertical.attach(&slider2, &height);
+    }
+    // The axes whose timer is on: "H", "V", "HV" or empty.
+    QString on(QTimer &(RulerAxis::*timer)())
+    {
+        QString result;
+        if ((horizontal.*timer)().isActive())
+            result += QLatin1Char('H');
+        if ((vertical.*timer)().isActive())
+            result += QLatin1Char('V');
+        return result;
+    }
+};
 
 // The tooltip Qt shows for a text at a point, or nullptr.
 QWidget *shownToolTip()
@@ -32,16 +80,20 @@ QWidget *shownToolTip()
 
 } // namespace
 
-class TestForm1Sliders : public WindowTest
+class TestLengthFollower : public WindowTest
 {
     Q_OBJECT
 private slots:
+    void sliderTickFollowsInTickedUnit_data();
     void sliderTickFollowsInTickedUnit();
     void sliderKeysAndWheel_data();
     void sliderKeysAndWheel();
     void sliderPressFollowsUntilRelease_data();
     void sliderPressFollowsUntilRelease();
-    void refusedLengthLeavesTheRealOne();
+    void handlersRunTheirAxis_data();
+    void handlersRunTheirAxis();
+    void tickAsksTheSlidersLength_data();
+    void tickAsksTheSlidersLength();
     void thumbFollowsThePointersTravelWhenTheWindowMoves_data();
     void thumbFollowsThePointersTravelWhenTheWindowMoves();
     void tickWritesOnlyWhatChanged_data();
@@ -49,32 +101,52 @@ private slots:
     void popupLooksAndStandsAsATooltip();
 };
 
-void TestForm1Sliders::sliderTickFollowsInTickedUnit()
+void TestLengthFollower::sliderTickFollowsInTickedUnit_data()
 {
-    Form1 ruler;
-    ruler.show();
-    auto *slider = named<QSlider>(&ruler, "Slider1");
-    slider->setValue(4520); // between two pixels: the window keeps whole pixels
-    ruler.Timer1_Timer();
-    QCOMPARE(ruler.width(), 301);
-    QCOMPARE(ruler.Text1(), QStringLiteral("301"));
-    QCOMPARE(ruler.Text2(), QString());
-    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
-    QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
-    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("301 Pixels"));
-    QVERIFY(slider->toolTip().isEmpty()); // no hover text once let go
-    ruler.Slider1_MouseUp();
-    QVERIFY(!sliderPopup(ruler)->isVisible());
-    ruler.mnuCopy_Click();
-    QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  301 Pixels\r\nHeight:   Pixels"));
-    slider->setValue(24000);
-    ruler.Timer1_Timer();
-    QCOMPARE(ruler.width(), 1600);
-    QVERIFY(fixedAtItsSize(ruler));
-    QCOMPARE(ruler.Text1(), QStringLiteral("1600"));
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QString>("width");
+    QTest::addColumn<QString>("height");
+    QTest::addColumn<QString>("caption");
+    // Between two pixels: the window keeps whole pixels.
+    QTest::newRow("horizontal") << false << 4520 << QSize(301, 84) << "301"
+                                << ""
+                                << "Width:  301 Pixels";
+    QTest::newRow("vertical") << true << 3005 << QSize(84, 200) << "400"
+                              << "200"
+                              << "Height:  200 Pixels";
 }
 
-void TestForm1Sliders::sliderKeysAndWheel_data()
+// Each orientation's handlers run their own slider, timer and caption.
+void TestLengthFollower::sliderTickFollowsInTickedUnit()
+{
+    QFETCH(bool, vertical);
+    QFETCH(int, position);
+    QFETCH(QSize, size);
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, caption);
+    Form1 ruler;
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    slider->setValue(position);
+    vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
+    QCOMPARE(ruler.size(), size);
+    QCOMPARE(ruler.Text1(), width);
+    QCOMPARE(ruler.Text2(), height);
+    QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
+    QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
+    QCOMPARE(sliderPopup(ruler)->text(), (vertical ? height : width) + QStringLiteral(" Pixels"));
+    QVERIFY(slider->toolTip().isEmpty()); // the pop-up is no tooltip
+    vertical ? ruler.Timer5_Timer() : ruler.Timer4_Timer();
+    QAction *entry = vertical ? ruler.menu()->mnuHeight : ruler.menu()->mnuWidth;
+    QCOMPARE(entry->text(), caption);
+}
+
+void TestLengthFollower::sliderKeysAndWheel_data()
 {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("key");      // 0: the wheel turned one notch
@@ -102,7 +174,7 @@ void TestForm1Sliders::sliderKeysAndWheel_data()
     QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << QPoint() << 18000 - 6000;
 }
 
-void TestForm1Sliders::sliderKeysAndWheel()
+void TestLengthFollower::sliderKeysAndWheel()
 {
     QFETCH(QString, slider);
     QFETCH(int, key);
@@ -124,7 +196,7 @@ void TestForm1Sliders::sliderKeysAndWheel()
     QCOMPARE(control->value(), 6000 + step);
 }
 
-void TestForm1Sliders::sliderPressFollowsUntilRelease_data()
+void TestLengthFollower::sliderPressFollowsUntilRelease_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("second"); // soon after the first: it arrives as a double-click
@@ -134,7 +206,7 @@ void TestForm1Sliders::sliderPressFollowsUntilRelease_data()
     QTest::newRow("vertical, second press") << true << true;
 }
 
-void TestForm1Sliders::sliderPressFollowsUntilRelease()
+void TestLengthFollower::sliderPressFollowsUntilRelease()
 {
     QFETCH(bool, vertical);
     QFETCH(bool, second);
@@ -159,28 +231,98 @@ void TestForm1Sliders::sliderPressFollowsUntilRelease()
     QCOMPARE(length(), 300);
 }
 
-// The window manager may keep the window at its size: the ruler then shows
-// and measures the size it has, and paints again.
-void TestForm1Sliders::refusedLengthLeavesTheRealOne()
+void TestLengthFollower::handlersRunTheirAxis_data()
 {
-    Form1 ruler;
-    ruler.show();
-    auto *slider = named<QSlider>(&ruler, "Slider1");
-    fakes->windowPlace.refusesSizes = true;
-    const QPoint thumb = SliderThumb(slider).center();
-    press(slider, Qt::LeftButton, thumb);
-    slider->setValue(4500);
-    QVERIFY(fakes->windowPlace.askedSizes.contains(QSize(300, 84)));
-    QVERIFY(!ruler.updatesEnabled()); // painting waits for the size
-    QTRY_VERIFY(ruler.updatesEnabled());
-    QCOMPARE(ruler.width(), 400);
-    QVERIFY(fixedAtItsSize(ruler));
-    QCOMPARE(ruler.Text1(), QStringLiteral("400"));
-    QCOMPARE(sliderPopup(ruler)->text(), QStringLiteral("400 Pixels"));
-    release(slider, Qt::LeftButton, thumb);
+    QTest::addColumn<QString>("steps"); // press, release, stop; H or V
+    QTest::addColumn<QString>("following");
+    QTest::addColumn<QString>("captions");
+    QTest::newRow("press H") << "press H"
+                             << "H"
+                             << "H";
+    QTest::newRow("press V") << "press V"
+                             << "V"
+                             << "V";
+    QTest::newRow("the other pressed") << "press H,press V"
+                                       << "V"
+                                       << "HV";
+    QTest::newRow("released") << "press V,release V"
+                              << ""
+                              << "V";
+    QTest::newRow("pressed again") << "press H,release H,press H"
+                                   << "H"
+                                   << "H";
+    QTest::newRow("turned") << "press H,stop"
+                            << ""
+                            << "H";
+    QTest::newRow("release alone") << "release H"
+                                   << ""
+                                   << "";
 }
 
-void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
+// Never both follow timers on; a caption timer, once started, never stops.
+void TestLengthFollower::handlersRunTheirAxis()
+{
+    QFETCH(QString, steps);
+    QFETCH(QString, following);
+    QFETCH(QString, captions);
+    FollowRig rig;
+    for (const QString &step : steps.split(QLatin1Char(','))) {
+        const auto axis =
+            step.endsWith(QLatin1Char('V')) ? Orientation::Vertical : Orientation::Horizontal;
+        if (step.startsWith(QLatin1String("press")))
+            rig.follower.pressed(axis);
+        else if (step.startsWith(QLatin1String("release")))
+            rig.follower.released(axis);
+        else
+            rig.follower.stop();
+    }
+    QCOMPARE(rig.on(&RulerAxis::followTimer), following);
+    QCOMPARE(rig.on(&RulerAxis::captionTimer), captions);
+}
+
+void TestLengthFollower::tickAsksTheSlidersLength_data()
+{
+    QTest::addColumn<bool>("vertical");
+    QTest::addColumn<bool>("shown");
+    QTest::addColumn<bool>("refused"); // by the window manager
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("horizontal, hidden") << false << false << false << QSize(300, 84);
+    QTest::newRow("vertical, hidden") << true << false << false << QSize(400, 200);
+    QTest::newRow("horizontal, given") << false << true << false << QSize(300, 84);
+    QTest::newRow("vertical, given") << true << true << false << QSize(400, 200);
+    QTest::newRow("horizontal, refused") << false << true << true << QSize(400, 84);
+}
+
+// A hidden window takes the length at once; a shown one asks the window
+// manager, and paints only once the size came or was refused. A refused one
+// leaves the real size, and the readouts show it.
+void TestLengthFollower::tickAsksTheSlidersLength()
+{
+    QFETCH(bool, vertical);
+    QFETCH(bool, shown);
+    QFETCH(bool, refused);
+    QFETCH(QSize, size);
+    FollowRig rig;
+    if (shown)
+        rig.window.show();
+    fakes->windowPlace.refusesSizes = refused;
+    const auto axis = vertical ? Orientation::Vertical : Orientation::Horizontal;
+    (vertical ? rig.slider2 : rig.slider1).setValue(vertical ? 3000 : 4500);
+    rig.follower.pressed(axis);
+    rig.follower.tick(axis);
+    QCOMPARE(rig.resizes.size(), shown ? 0 : 1);
+    QCOMPARE(fakes->windowPlace.askedSizes.size(), shown ? 1 : 0);
+    if (refused)
+        QVERIFY(!rig.window.updatesEnabled()); // painting waits for the size
+    QTRY_VERIFY(rig.window.updatesEnabled());
+    QCOMPARE(rig.window.size(), size);
+    QVERIFY(fixedAtItsSize(rig.window));
+    QVERIFY(rig.readoutRefreshes >= (refused ? 2 : 1)); // again once refused
+    rig.follower.released(axis);
+    QVERIFY(!sliderPopup(rig.window) || !sliderPopup(rig.window)->isVisible());
+}
+
+void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QPoint>("drift"); // of the window while the thumb is held
@@ -193,7 +335,7 @@ void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
 // The pointer stands still while the window moves: the length stays; moved on
 // by as much again, the pointer lengthens the ruler by as much again. The
 // pop-up text follows the thumb.
-void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves()
+void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
 {
     QFETCH(bool, vertical);
     QFETCH(QPoint, drift);
@@ -233,7 +375,7 @@ void TestForm1Sliders::thumbFollowsThePointersTravelWhenTheWindowMoves()
     release(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
 }
 
-void TestForm1Sliders::tickWritesOnlyWhatChanged_data()
+void TestLengthFollower::tickWritesOnlyWhatChanged_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("next"); // the slider's position for the second tick
@@ -249,7 +391,7 @@ void TestForm1Sliders::tickWritesOnlyWhatChanged_data()
 // A tick with nothing new to show changes no tick mark, writes no readout and
 // repaints nothing; a new text repaints the pop-up once. (A window that
 // changes its size is repainted whole by Qt.)
-void TestForm1Sliders::tickWritesOnlyWhatChanged()
+void TestLengthFollower::tickWritesOnlyWhatChanged()
 {
     QFETCH(int, unit);
     QFETCH(int, next);
@@ -289,7 +431,7 @@ void TestForm1Sliders::tickWritesOnlyWhatChanged()
 
 // The pop-up is drawn as Qt draws a tooltip, and stands where Qt would show
 // one for the same point.
-void TestForm1Sliders::popupLooksAndStandsAsATooltip()
+void TestLengthFollower::popupLooksAndStandsAsATooltip()
 {
     Form1 ruler;
     ruler.show();
@@ -315,5 +457,5 @@ void TestForm1Sliders::popupLooksAndStandsAsATooltip()
     }
 }
 
-QTEST_MAIN(TestForm1Sliders)
-#include "tst_form1_sliders.moc"
+QTEST_MAIN(TestLengthFollower)
+#include "tst_lengthfollower.moc"

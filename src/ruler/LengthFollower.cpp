@@ -1,0 +1,181 @@
+#include "ruler/LengthFollower.h"
+
+#include "platform/PlatformServices.h"
+#include "platform/WindowPlace.h"
+#include "ruler/Measurement.h"
+#include "ruler/RulerDesign.h"
+#include "ruler/SliderPopup.h"
+#include "window/SliderThumb.h"
+
+#include <QSlider>
+#include <QWidget>
+#include <utility>
+
+LengthFollower::LengthFollower(Window window, const Measurement &measurement,
+                               const std::array<RulerAxis *, 2> &axes)
+    : QObject(window.widget), window(std::move(window)), measurement(measurement), axes(axes)
+{
+    for (RulerAxis *axis : axes) {
+        connect(&axis->followTimer(), &QTimer::timeout, this, [this, axis] { timerTick(*axis); });
+    }
+    sizeWait.setInterval(RulerDesign::sizeWaitInterval);
+    sizeWait.setSingleShot(true);
+    connect(&sizeWait, &QTimer::timeout, this, &LengthFollower::sizeRefused);
+}
+
+// A held thumb's new value asks for the new length at once, before the
+// slider paints it: the slider then reaches the screen with the length.
+void LengthFollower::sliderChanged(Orientation orientation)
+{
+    RulerAxis &axis = *axes[std::size_t(orientation)];
+    axis.storeLength();
+    wakeSleepingTimer();
+    if (axis.followTimer().isActive())
+        tick(orientation);
+}
+
+void LengthFollower::pressed(Orientation orientation)
+{
+    sleepingTimer = nullptr;
+    for (RulerAxis *axis : axes) {
+        if (axis->orientation() == orientation)
+            axis->followTimer().start();
+        else
+            axis->followTimer().stop();
+    }
+    axes[std::size_t(orientation)]->startCaption();
+}
+
+void LengthFollower::released(Orientation orientation)
+{
+    sleepingTimer = nullptr;
+    axes[std::size_t(orientation)]->followTimer().stop();
+    if (popup)
+        popup->hide();
+}
+
+void LengthFollower::tick(Orientation orientation)
+{
+    const RulerAxis &axis = *axes[std::size_t(orientation)];
+    askSize(axis.lengthened(window.widget->size()));
+    window.refreshReadouts();
+    showPopup(axis);
+}
+
+void LengthFollower::stop()
+{
+    sleepingTimer = nullptr;
+    for (RulerAxis *axis : axes)
+        axis->followTimer().stop();
+}
+
+// While the thumb is held still every tick finds nothing new. The slider's
+// timer then sleeps, instead of waking a thousand times a second to do
+// nothing, until the slider or the window's size changes: then it ticks as
+// before. Only what a tick shows is compared, so nothing a tick does is lost.
+void LengthFollower::timerTick(RulerAxis &axis)
+{
+    const QString popupBefore = popup ? popup->text() : QString();
+    const QSize sizeBefore = window.widget->size();
+    const QString widthBefore = measurement.Text1(), heightBefore = measurement.Text2(),
+                  unitBefore = measurement.Text5();
+    tick(axis.orientation());
+    if (window.widget->size() == sizeBefore && measurement.Text1() == widthBefore &&
+        measurement.Text2() == heightBefore && measurement.Text5() == unitBefore && popup &&
+        popup->text() == popupBefore && popup->isVisible()) {
+        axis.followTimer().stop();
+        sleepingTimer = &axis.followTimer();
+    }
+}
+
+void LengthFollower::wakeSleepingTimer()
+{
+    if (QTimer *timer = std::exchange(sleepingTimer, nullptr))
+        timer->start();
+}
+
+// A held slider's length is asked of the windowing system, and the window
+// is painted only once the window manager has given it: the slider, the
+// readouts, the pop-up and the new strip then reach the screen together,
+// in one repaint, rather than a repaint clipped to the old size and another
+// at the new one. The size limits open to let the new size through and
+// close on it when it comes. Another size the window manager gives is
+// shown as it comes; one it refuses is waited for no longer than sizeWait.
+void LengthFollower::askSize(const QSize &wanted)
+{
+    QWidget &widget = *window.widget;
+    if (!widget.isVisible()) {
+        window.resize(wanted);
+        return;
+    }
+    if (wanted == askedSize.value_or(widget.size()) || wanted == refusedSize)
+        return;
+    askedSize = wanted;
+    window.namePlace();
+    widget.setMinimumSize(widget.size().boundedTo(wanted));
+    widget.setMaximumSize(widget.size().expandedTo(wanted));
+    widget.setUpdatesEnabled(false);
+    if (!sizeWait.isActive())
+        sizeWait.start();
+    platform().windowPlace->AskSize(&widget, wanted);
+}
+
+void LengthFollower::sizeRefused()
+{
+    refusedSize = askedSize;
+    sizeGiven();
+}
+
+void LengthFollower::sizeGiven()
+{
+    askedSize.reset();
+    sizeWait.stop();
+    window.widget->setFixedSize(window.widget->size());
+    window.layOut();
+    sizeShown();
+}
+
+// The readouts and the pop-up follow the length shown, in the same repaint.
+void LengthFollower::sizeShown()
+{
+    if (!window.widget->updatesEnabled())
+        window.widget->setUpdatesEnabled(true);
+    for (RulerAxis *axis : axes) {
+        if (axis->followTimer().isActive() || sleepingTimer == &axis->followTimer()) {
+            tick(axis->orientation());
+            return;
+        }
+    }
+}
+
+void LengthFollower::forgetAskedSize()
+{
+    askedSize.reset();
+    refusedSize.reset();
+    sizeWait.stop();
+    if (!window.widget->updatesEnabled())
+        window.widget->setUpdatesEnabled(true);
+}
+
+void LengthFollower::windowResized()
+{
+    wakeSleepingTimer();
+    if (askedSize && window.widget->size() == *askedSize)
+        sizeGiven();
+    else if (sizeWait.isActive())
+        sizeShown();
+}
+
+// The pop-up text stands beside the thumb while the slider is held, and
+// only then: it is no tooltip of the slider's. It stays where it is while
+// its text stays the same.
+void LengthFollower::showPopup(const RulerAxis &axis)
+{
+    const QString text = axis.popupText();
+    if (!popup)
+        popup = new SliderPopup(window.widget);
+    if (popup->isVisible() && popup->text() == text)
+        return;
+    QSlider *slider = axis.slider();
+    popup->ShowAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), text);
+}

@@ -9,17 +9,17 @@
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <optional>
 #include <vector>
 
-class CaptionButton;
 class ContextMenu;
 class FaceArea;
-class OnTopToggle;
 class QSlider;
 class ReadoutBox;
 class SliderPopup;
 class SurfacePainter;
+class WindowChrome;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -204,9 +204,8 @@ private:
     // chameleonButton1..4, in this order.
     enum Nudge { MoveLeft, MoveUp, MoveDown, MoveRight };
     std::array<chameleonButton *, 4> nudgeButtons = {};
-    CaptionButton *closeButton = nullptr;    // Image3 / Image6 / Image5
-    CaptionButton *minimizeButton = nullptr; // Image4 / Image7 / Image8
-    OnTopToggle *topToggle = nullptr;        // Top_Y / Top_N
+    // Top_Y / Top_N, Image4 / Image7 / Image8, Image3 / Image6 / Image5.
+    std::unique_ptr<WindowChrome> chrome;
 
     QTimer Timer1;
     QTimer Timer2;

@@ -3,9 +3,8 @@
 #include "ruler/Form1.h"
 
 #include "about/frmAbout.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
+#include "chrome/WindowChrome.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/PlatformServices.h"
@@ -79,23 +78,22 @@ void Form1::mnuAbout_Click()
 
 bool Form1::ShowsOnTop() const
 {
-    return topToggle->ShowsOnTop();
+    return chrome->ShowsOnTop();
 }
 
 void Form1::Command1_Click()
 {
-    topToggle->PutOnTop();
+    chrome->PutOnTop();
 }
 
 void Form1::Top_N_Click()
 {
-    topToggle->PutOnTop();
+    chrome->PutOnTop();
 }
 
 void Form1::Top_Y_Click()
 {
-    topToggle->TakeOffTop();
-    OpenWindows::ReassertOthers(OpenWindows::Ruler);
+    chrome->TakeOffTop();
 }
 
 void Form1::Image7_MouseUp()
@@ -112,8 +110,7 @@ void Form1::Form_Click()
 // any hover or press look left on the two caption buttons.
 void Form1::Form_MouseMove()
 {
-    closeButton->Reset();
-    minimizeButton->Reset();
+    chrome->ResetCaptionButtons();
 }
 void Form1::Image1_MouseMove()
 {

@@ -3,9 +3,8 @@
 #include "ruler/Form1.h"
 
 #include "button/chameleonButton.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
+#include "chrome/WindowChrome.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/FaceArea.h"
 #include "ruler/RulerDesign.h"
@@ -122,21 +121,13 @@ void Form1::Option2_Click()
 
 void Form1::Form_Resize()
 {
-    const double w = WidthTwips();
     const double h = HeightTwips();
     Label1->resize(width(), Label1->height());
     Label2->resize(width(), Label2->height());
     Label2->move(Label2->x(), Twips::toPixels(h - RulerDesign::edgeBarHeight));
     Label3->resize(Label3->width(), height());
     Label4->resize(Label4->width(), height());
-    const double closeLeft = w - RulerDesign::captionPictureSize - RulerDesign::captionMargin;
-    const double minimizeLeft = closeLeft - RulerDesign::captionPictureSize;
-    const double toggleLeft = minimizeLeft - RulerDesign::captionPictureSize;
-    const int top = Twips::toPixels(RulerDesign::captionTop);
-    closeButton->moveTo(Twips::toPixels(closeLeft), top);
-    minimizeButton->moveTo(Twips::toPixels(minimizeLeft), top);
-    topToggle->moveTo(Twips::toPixels(toggleLeft), top);
-    minimizeButton->Reset();
+    chrome->Form_Resize();
     laidOutSize = size();
 }
 

@@ -2,8 +2,8 @@
 // sliders.
 #include "ruler/Form1.h"
 
+#include "chrome/WindowChrome.h"
 #include "ruler/FaceArea.h"
-#include "window/DragIt.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -25,7 +25,7 @@ bool Form1::followPressForDrag(QMouseEvent *event)
     if (travel.manhattanLength() < QApplication::startDragDistance())
         return false;
     leftPressPending = false;
-    DragIt(this, pressPosition);
+    chrome->DragFrom(pressPosition);
     return true;
 }
 

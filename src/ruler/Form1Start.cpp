@@ -1,8 +1,8 @@
 // Form1: start-up, the presets it reads and saves, and its exits.
 #include "ruler/Form1.h"
 
-#include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
+#include "chrome/WindowChrome.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/FaceArea.h"
 #include "ruler/RulerDesign.h"
@@ -18,7 +18,7 @@
 
 void Form1::Form_Load()
 {
-    topToggle->PutOnTop();
+    chrome->PutOnTop();
     frameControl = new clsStyle;
     frameControl->setClient(this);
     frameControl->setTitlebar(0);
@@ -26,7 +26,7 @@ void Form1::Form_Load()
                                     RulerDesign::barInsetAfterTurn));
     const Presets::Reading presets(storedKeys());
     loadUnitTicks(presets);
-    presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
+    chrome->RestorePosition(presets);
     measurement.setHorizontalLength(RulerDesign::startLength);
     measurement.setVerticalLength(RulerDesign::startLength);
 }
@@ -128,6 +128,6 @@ void Form1::Form_Unload()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    chrome->Unload([this] { Form_Unload(); });
     event->accept();
 }

@@ -1,0 +1,180 @@
+#include "chrome/WindowChrome.h"
+
+#include "chrome/CaptionButton.h"
+#include "chrome/OnTopToggle.h"
+#include "settings/Presets.h"
+#include "window/DragIt.h"
+#include "window/OuterRect.h"
+#include "window/Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace {
+
+constexpr int captionTop = 60; // twips
+
+void nameAll(const QList<QLabel *> &pictures, const char *const *names)
+{
+    for (int i = 0; i < pictures.size(); ++i) {
+        if (names[i])
+            pictures[i]->setObjectName(QString::fromLatin1(names[i]));
+    }
+}
+
+} // namespace
+
+WindowChrome::WindowChrome(QWidget *window, const Design &design) : window(window), design(design)
+{
+    buildCaptionPictures();
+    OpenWindows::Register(design.role, window);
+}
+
+WindowChrome::~WindowChrome()
+{
+    OpenWindows::Forget(design.role, window);
+}
+
+void WindowChrome::buildCaptionPictures()
+{
+    if (design.toggleFromRight) {
+        onTop = new OnTopToggle(window, window);
+        nameAll({onTop->Top_Y(), onTop->Top_N()}, design.toggleNames.data());
+    }
+    if (design.minimizeFromRight) {
+        minimizeButton = new CaptionButton(CaptionButton::Minimize, window);
+        nameAll({minimizeButton->normalPicture(), minimizeButton->hoverPicture(),
+                 minimizeButton->downPicture()},
+                design.minimizeNames.data());
+    }
+    if (design.closeFromRight) {
+        closeButton = new CaptionButton(CaptionButton::Close, window);
+        nameAll(
+            {closeButton->normalPicture(), closeButton->hoverPicture(), closeButton->downPicture()},
+            design.closeNames.data());
+    }
+    Form_Resize();
+}
+
+void WindowChrome::connectPictures(const std::function<void()> &topY,
+                                   const std::function<void()> &topN,
+                                   const std::function<void()> &minimize,
+                                   const std::function<void()> &close)
+{
+    if (onTop) {
+        connect(onTop, &OnTopToggle::Top_Y_Clicked, window, topY);
+        connect(onTop, &OnTopToggle::Top_N_Clicked, window, topN);
+    }
+    if (minimizeButton)
+        connect(minimizeButton, &CaptionButton::released, window, minimize);
+    if (closeButton)
+        connect(closeButton, &CaptionButton::released, window, close);
+}
+
+QList<QLabel *> WindowChrome::Pictures() const
+{
+    QList<QLabel *> pictures;
+    for (const CaptionButton *button : {minimizeButton, closeButton}) {
+        if (button)
+            pictures << button->normalPicture() << button->hoverPicture() << button->downPicture();
+    }
+    if (onTop)
+        pictures << onTop->Top_Y() << onTop->Top_N();
+    return pictures;
+}
+
+void WindowChrome::Form_Resize()
+{
+    const double width = Twips::fromPixels(OuterRect(window).width());
+    const int top = Twips::toPixels(captionTop);
+    if (onTop)
+        onTop->moveTo(Twips::toPixels(width - design.toggleFromRight), top);
+    if (minimizeButton) {
+        minimizeButton->moveTo(Twips::toPixels(width - design.minimizeFromRight), top);
+        minimizeButton->Reset();
+    }
+    if (closeButton) {
+        closeButton->moveTo(Twips::toPixels(width - design.closeFromRight), top);
+        if (design.resizeResetsClose)
+            closeButton->Reset();
+    }
+}
+
+void WindowChrome::ResetCaptionButtons()
+{
+    for (CaptionButton *button : {closeButton, minimizeButton}) {
+        if (button)
+            button->Reset();
+    }
+}
+
+bool WindowChrome::ShowsOnTop() const
+{
+    return onTop && onTop->ShowsOnTop();
+}
+
+void WindowChrome::PutOnTop()
+{
+    onTop->PutOnTop();
+}
+
+void WindowChrome::TakeOffTop()
+{
+    onTop->TakeOffTop();
+    OpenWindows::ReassertOthers(design.role);
+}
+
+void WindowChrome::AddDragHandles(const QList<QWidget *> &handles)
+{
+    for (QWidget *handle : handles) {
+        handle->installEventFilter(this);
+        dragHandles << handle;
+    }
+}
+
+void WindowChrome::MouseDown(Qt::MouseButton button)
+{
+    if (button == Qt::LeftButton)
+        StartDrag();
+}
+
+void WindowChrome::StartDrag()
+{
+    DragIt(window);
+}
+
+void WindowChrome::DragFrom(const QPoint &pressPointer)
+{
+    DragIt(window, pressPointer);
+}
+
+bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
+        dragHandles.contains(watched)) {
+        StartDrag();
+        return true;
+    }
+    return false;
+}
+
+void WindowChrome::RestorePosition(const Presets::Reading &presets, const QWidget *clearOf)
+{
+    presets.RestorePosition(window, design.leftKey, design.topKey, clearOf);
+}
+
+void WindowChrome::StorePosition()
+{
+    Presets::StorePosition(window, design.leftKey, design.topKey);
+}
+
+void WindowChrome::Unload(const std::function<void()> &steps)
+{
+    if (unloaded)
+        return;
+    unloaded = true;
+    if (steps)
+        steps();
+    OpenWindows::Forget(design.role, window);
+}

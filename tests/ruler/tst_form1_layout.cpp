@@ -100,7 +100,6 @@ private slots:
     void uprightFaceIsTheFaceTurned();
     void surfacesPaintAsLabels();
     void faceAreasPaintAsLabels();
-    void captionPicturesFollowRightEdge();
 };
 
 void TestForm1Layout::orientationKeepsEachLength()
@@ -216,23 +215,6 @@ void TestForm1Layout::faceAreasPaintAsLabels()
     labels.at(3)->hide();
     painted.areas.at(1)->hide();
     QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
-}
-
-void TestForm1Layout::captionPicturesFollowRightEdge()
-{
-    Form1 ruler;
-    ruler.show();
-    auto *slider = named<QSlider>(&ruler, "Slider1");
-    for (int length : {6000, 480, 24000}) {
-        slider->setValue(length);
-        ruler.Timer1_Timer();
-        const int w = ruler.width() * 15;
-        QCOMPARE(named<QLabel>(&ruler, "Image3")->x(), qRound((w - 415) / 15.0));
-        QCOMPARE(named<QLabel>(&ruler, "Image6")->x(), qRound((w - 415) / 15.0));
-        QCOMPARE(named<QLabel>(&ruler, "Image4")->x(), qRound((w - 730) / 15.0));
-        QCOMPARE(named<QLabel>(&ruler, "Top_Y")->x(), qRound((w - 1045) / 15.0));
-        QCOMPARE(named<QLabel>(&ruler, "Top_N")->y(), 4);
-    }
 }
 
 QTEST_MAIN(TestForm1Layout)

@@ -70,7 +70,7 @@ frmAbout::~frmAbout() = default;
 // Closing destroys the box; from now on a new opening makes a new one.
 void frmAbout::closeEvent(QCloseEvent *event)
 {
-    chrome->Unload({});
+    chrome->unload({});
     event->accept();
 }
 
@@ -245,12 +245,12 @@ void frmAbout::ShowUnavailable()
 
 void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)
 {
-    chrome->MouseDown(button);
+    chrome->pressOnHandle(button);
 }
 
 void frmAbout::Label1_MouseDown(Qt::MouseButton button)
 {
-    chrome->MouseDown(button);
+    chrome->pressOnHandle(button);
 }
 
 void frmAbout::Image6_MouseUp()

@@ -63,7 +63,7 @@ void CompanionWindow::buildCaptionControls()
     QList<QWidget *> handles{Image2, titleText};
     if (design.backgroundDrags)
         handles << Image1;
-    chrome->AddDragHandles(handles);
+    chrome->addDragHandles(handles);
     // Escape closes as the close control does, unless a control takes it.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &CompanionWindow::Hilite_X_MouseUp);
@@ -77,17 +77,17 @@ Presets::Reading CompanionWindow::ReadPresets(const QStringList &moreKeys) const
 // A first place under the always-on-top ruler would hide the readouts.
 void CompanionWindow::RestorePosition(const Presets::Reading &presets)
 {
-    chrome->RestorePosition(presets, OpenWindows::Find(OpenWindows::Ruler));
+    chrome->restorePosition(presets, OpenWindows::Find(OpenWindows::Ruler));
 }
 
 void CompanionWindow::StorePosition()
 {
-    chrome->StorePosition();
+    chrome->storePosition();
 }
 
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
-    chrome->Unload([this] { Form_Unload(); });
+    chrome->unload([this] { Form_Unload(); });
     event->accept();
 }
 
@@ -104,7 +104,7 @@ void CompanionWindow::Hilite_Min_MouseUp()
 
 void CompanionWindow::ResetCaptionButtons()
 {
-    chrome->ResetCaptionButtons();
+    chrome->resetCaptionButtons();
 }
 
 QRect CompanionWindow::TitleStrip() const
@@ -114,7 +114,7 @@ QRect CompanionWindow::TitleStrip() const
 
 void CompanionWindow::Form_Resize()
 {
-    chrome->Form_Resize();
+    chrome->layOut();
 }
 
 void CompanionWindow::Image1_MouseMove()
@@ -152,20 +152,20 @@ bool CompanionWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool CompanionWindow::ShowsOnTop() const
 {
-    return chrome->ShowsOnTop();
+    return chrome->showsOnTop();
 }
 
 void CompanionWindow::Command1_Click()
 {
-    chrome->PutOnTop();
+    chrome->putOnTop();
 }
 
 void CompanionWindow::Top_N_Click()
 {
-    chrome->PutOnTop();
+    chrome->putOnTop();
 }
 
 void CompanionWindow::Top_Y_Click()
 {
-    chrome->TakeOffTop();
+    chrome->takeOffTop();
 }

@@ -53,7 +53,7 @@ void WindowChrome::buildCaptionPictures()
             {closeButton->normalPicture(), closeButton->hoverPicture(), closeButton->downPicture()},
             design.closeNames.data());
     }
-    Form_Resize();
+    layOut();
 }
 
 void WindowChrome::connectPictures(const std::function<void()> &topY,
@@ -71,7 +71,7 @@ void WindowChrome::connectPictures(const std::function<void()> &topY,
         connect(closeButton, &CaptionButton::released, window, close);
 }
 
-QList<QLabel *> WindowChrome::Pictures() const
+QList<QLabel *> WindowChrome::pictures() const
 {
     QList<QLabel *> pictures;
     for (const CaptionButton *button : {minimizeButton, closeButton}) {
@@ -83,7 +83,7 @@ QList<QLabel *> WindowChrome::Pictures() const
     return pictures;
 }
 
-void WindowChrome::Form_Resize()
+void WindowChrome::layOut()
 {
     const double width = Twips::fromPixels(OuterRect(window).width());
     const int top = Twips::toPixels(captionTop);
@@ -100,7 +100,7 @@ void WindowChrome::Form_Resize()
     }
 }
 
-void WindowChrome::ResetCaptionButtons()
+void WindowChrome::resetCaptionButtons()
 {
     for (CaptionButton *button : {closeButton, minimizeButton}) {
         if (button)
@@ -108,23 +108,23 @@ void WindowChrome::ResetCaptionButtons()
     }
 }
 
-bool WindowChrome::ShowsOnTop() const
+bool WindowChrome::showsOnTop() const
 {
     return onTop && onTop->ShowsOnTop();
 }
 
-void WindowChrome::PutOnTop()
+void WindowChrome::putOnTop()
 {
     onTop->PutOnTop();
 }
 
-void WindowChrome::TakeOffTop()
+void WindowChrome::takeOffTop()
 {
     onTop->TakeOffTop();
     OpenWindows::ReassertOthers(design.role);
 }
 
-void WindowChrome::AddDragHandles(const QList<QWidget *> &handles)
+void WindowChrome::addDragHandles(const QList<QWidget *> &handles)
 {
     for (QWidget *handle : handles) {
         handle->installEventFilter(this);
@@ -132,18 +132,18 @@ void WindowChrome::AddDragHandles(const QList<QWidget *> &handles)
     }
 }
 
-void WindowChrome::MouseDown(Qt::MouseButton button)
+void WindowChrome::pressOnHandle(Qt::MouseButton button)
 {
     if (button == Qt::LeftButton)
-        StartDrag();
+        startDrag();
 }
 
-void WindowChrome::StartDrag()
+void WindowChrome::startDrag()
 {
     DragIt(window);
 }
 
-void WindowChrome::DragFrom(const QPoint &pressPointer)
+void WindowChrome::dragFrom(const QPoint &pressPointer)
 {
     DragIt(window, pressPointer);
 }
@@ -153,23 +153,23 @@ bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
         dragHandles.contains(watched)) {
-        StartDrag();
+        startDrag();
         return true;
     }
     return false;
 }
 
-void WindowChrome::RestorePosition(const Presets::Reading &presets, const QWidget *clearOf)
+void WindowChrome::restorePosition(const Presets::Reading &presets, const QWidget *clearOf)
 {
     presets.RestorePosition(window, design.leftKey, design.topKey, clearOf);
 }
 
-void WindowChrome::StorePosition()
+void WindowChrome::storePosition()
 {
     Presets::StorePosition(window, design.leftKey, design.topKey);
 }
 
-void WindowChrome::Unload(const std::function<void()> &steps)
+void WindowChrome::unload(const std::function<void()> &steps)
 {
     if (unloaded)
         return;

@@ -57,34 +57,34 @@ public:
                          void (Window::*minimize)(), void (Window::*close)());
 
     // Every caption picture, for a window that paints them itself.
-    QList<QLabel *> Pictures() const;
+    QList<QLabel *> pictures() const;
     // The caption pictures against the window's right edge; the minimise
     // button, and the close button where the design says so, back to normal.
-    void Form_Resize();
+    void layOut();
     // Both caption buttons back to normal, as the window's reset surfaces ask.
-    void ResetCaptionButtons();
+    void resetCaptionButtons();
 
-    bool ShowsOnTop() const;
-    void PutOnTop();
+    bool showsOnTop() const;
+    void putOnTop();
     // Only this window leaves the band; the others showing "On Top" go back.
-    void TakeOffTop();
+    void takeOffTop();
 
     // A left press on each of these starts a move at once.
-    void AddDragHandles(const QList<QWidget *> &handles);
+    void addDragHandles(const QList<QWidget *> &handles);
     // A press on a drag handle: the left button starts a move at once.
-    void MouseDown(Qt::MouseButton button);
+    void pressOnHandle(Qt::MouseButton button);
     // A move of a press at pressPointer that the pointer has since left.
-    void DragFrom(const QPoint &pressPointer);
+    void dragFrom(const QPoint &pressPointer);
 
     // Each edge on its own from the window's two keys; with neither stored,
     // a window put over clearOf moves beside it.
-    void RestorePosition(const Presets::Reading &presets, const QWidget *clearOf = nullptr);
-    void StorePosition();
+    void restorePosition(const Presets::Reading &presets, const QWidget *clearOf = nullptr);
+    void storePosition();
 
     // The first time only: runs the window's unloading steps, then takes it
     // out of OpenWindows, so that it is neither asked back on top nor shown
     // again.
-    void Unload(const std::function<void()> &steps);
+    void unload(const std::function<void()> &steps);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -93,7 +93,7 @@ private:
     void connectPictures(const std::function<void()> &topY, const std::function<void()> &topN,
                          const std::function<void()> &minimize, const std::function<void()> &close);
     void buildCaptionPictures();
-    void StartDrag();
+    void startDrag();
 
     QWidget *const window;
     const Design design;

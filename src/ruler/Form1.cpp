@@ -225,7 +225,7 @@ void Form1::createCaptionPictures()
     chrome = std::make_unique<WindowChrome>(this, design);
     chrome->connectHandlers(this, &Form1::Top_Y_Click, &Form1::Top_N_Click, &Form1::Image7_MouseUp,
                             &Form1::Image6_MouseUp);
-    for (QLabel *picture : chrome->Pictures())
+    for (QLabel *picture : chrome->pictures())
         surfacePainter->add(picture);
 }
 

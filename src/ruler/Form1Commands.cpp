@@ -78,22 +78,22 @@ void Form1::mnuAbout_Click()
 
 bool Form1::ShowsOnTop() const
 {
-    return chrome->ShowsOnTop();
+    return chrome->showsOnTop();
 }
 
 void Form1::Command1_Click()
 {
-    chrome->PutOnTop();
+    chrome->putOnTop();
 }
 
 void Form1::Top_N_Click()
 {
-    chrome->PutOnTop();
+    chrome->putOnTop();
 }
 
 void Form1::Top_Y_Click()
 {
-    chrome->TakeOffTop();
+    chrome->takeOffTop();
 }
 
 void Form1::Image7_MouseUp()
@@ -110,7 +110,7 @@ void Form1::Form_Click()
 // any hover or press look left on the two caption buttons.
 void Form1::Form_MouseMove()
 {
-    chrome->ResetCaptionButtons();
+    chrome->resetCaptionButtons();
 }
 void Form1::Image1_MouseMove()
 {

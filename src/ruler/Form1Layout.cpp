@@ -127,7 +127,7 @@ void Form1::Form_Resize()
     Label2->move(Label2->x(), Twips::toPixels(h - RulerDesign::edgeBarHeight));
     Label3->resize(Label3->width(), height());
     Label4->resize(Label4->width(), height());
-    chrome->Form_Resize();
+    chrome->layOut();
     laidOutSize = size();
 }
 

@@ -25,7 +25,7 @@ bool Form1::followPressForDrag(QMouseEvent *event)
     if (travel.manhattanLength() < QApplication::startDragDistance())
         return false;
     leftPressPending = false;
-    chrome->DragFrom(pressPosition);
+    chrome->dragFrom(pressPosition);
     return true;
 }
 

@@ -18,7 +18,7 @@
 
 void Form1::Form_Load()
 {
-    chrome->PutOnTop();
+    chrome->putOnTop();
     frameControl = new clsStyle;
     frameControl->setClient(this);
     frameControl->setTitlebar(0);
@@ -26,7 +26,7 @@ void Form1::Form_Load()
                                     RulerDesign::barInsetAfterTurn));
     const Presets::Reading presets(storedKeys());
     loadUnitTicks(presets);
-    chrome->RestorePosition(presets);
+    chrome->restorePosition(presets);
     measurement.setHorizontalLength(RulerDesign::startLength);
     measurement.setVerticalLength(RulerDesign::startLength);
 }
@@ -128,6 +128,6 @@ void Form1::Form_Unload()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    chrome->Unload([this] { Form_Unload(); });
+    chrome->unload([this] { Form_Unload(); });
     event->accept();
 }

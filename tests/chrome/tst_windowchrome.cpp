@@ -30,8 +30,8 @@ public:
         design.topKey = QStringLiteral("T");
         chrome = std::make_unique<WindowChrome>(this, design);
     }
-    bool ShowsOnTop() const override { return chrome->ShowsOnTop(); }
-    void Command1_Click() override { chrome->PutOnTop(); }
+    bool ShowsOnTop() const override { return chrome->showsOnTop(); }
+    void Command1_Click() override { chrome->putOnTop(); }
     CaptionButton *button(const char *normalName) const
     {
         for (CaptionButton *each : findChildren<CaptionButton *>()) {
@@ -205,11 +205,11 @@ void TestWindowChrome::cascade()
         const auto role = OpenWindows::Role(roles.indexOf(window.toLower()));
         windows.push_back(std::make_unique<ChromedWindow>(role, window.toLower()));
         if (window.isLower() && role != OpenWindows::About)
-            windows.back()->chrome->PutOnTop();
+            windows.back()->chrome->putOnTop();
         leaving = role == from ? windows.back().get() : leaving;
     }
     fakes->band.calls.clear();
-    leaving->chrome->TakeOffTop();
+    leaving->chrome->takeOffTop();
     QVERIFY(!leaving->ShowsOnTop());
     QStringList calls{roles.at(from) + QStringLiteral(":off")};
     for (const QString &window : reasserted)
@@ -248,12 +248,12 @@ void TestWindowChrome::captionPlaces()
     design.resizeResetsClose = resizeResetsClose;
     design.closeNames = {"Image3", nullptr, nullptr};
     WindowChrome chrome(&window, design);
-    QCOMPARE(chrome.Pictures().size(), 8);
+    QCOMPARE(chrome.pictures().size(), 8);
     window.show();
     for (const char *normal : {"Image3", "min_normal"})
         moveOver(named(&window, normal), QPoint(5, 5));
     window.resize(width, 84);
-    chrome.Form_Resize();
+    chrome.layOut();
     QCOMPARE(named(&window, "top_on")->x(), lefts[0]);
     QCOMPARE(named(&window, "min_down")->pos(), QPoint(lefts[1], 4));
     QCOMPARE(named(&window, "close_hover")->x(), lefts[2]);
@@ -282,17 +282,17 @@ void TestWindowChrome::drags()
     ChromedWindow window(OpenWindows::Mixer, QStringLiteral("m"));
     auto *handle = new QLabel(&window);
     auto *other = new QLabel(&window);
-    window.chrome->AddDragHandles({handle});
+    window.chrome->addDragHandles({handle});
     window.show();
     if (how.startsWith(QLatin1String("handle")))
         press(handle, how.endsWith(QLatin1String("left")) ? Qt::LeftButton : Qt::RightButton);
     else if (how == QLatin1String("elsewhere"))
         press(other, Qt::LeftButton);
     else if (how.startsWith(QLatin1String("MouseDown")))
-        window.chrome->MouseDown(how.endsWith(QLatin1String("left")) ? Qt::LeftButton
-                                                                     : Qt::MiddleButton);
+        window.chrome->pressOnHandle(how.endsWith(QLatin1String("left")) ? Qt::LeftButton
+                                                                         : Qt::MiddleButton);
     else
-        window.chrome->DragFrom(QPoint(7, 9));
+        window.chrome->dragFrom(QPoint(7, 9));
     QCOMPARE(fakes->mover.moves, moves ? QList<QWidget *>{&window} : QList<QWidget *>());
     QCOMPARE(fakes->mover.continuedFrom, continued ? QList<QPoint>{QPoint(7, 9)} : QList<QPoint>());
 }
@@ -303,15 +303,15 @@ void TestWindowChrome::placeAndUnload()
 {
     ChromedWindow window(OpenWindows::Spy, QStringLiteral("s"));
     window.move(100, 200);
-    window.chrome->StorePosition();
+    window.chrome->storePosition();
     QCOMPARE(fakes->settings.saves, (QList<QStringList>{{"L=1500", "T=3000"}}));
     window.move(0, 0);
-    window.chrome->RestorePosition(Presets::Reading({"L", "T"}));
+    window.chrome->restorePosition(Presets::Reading({"L", "T"}));
     QCOMPARE(window.pos(), QPoint(100, 200));
     int unloads = 0;
     QCOMPARE(OpenWindows::Find(OpenWindows::Spy), &window);
-    window.chrome->Unload([&] { ++unloads; });
-    window.chrome->Unload([&] { ++unloads; });
+    window.chrome->unload([&] { ++unloads; });
+    window.chrome->unload([&] { ++unloads; });
     QCOMPARE(unloads, 1);
     QVERIFY(!OpenWindows::Find(OpenWindows::Spy));
 }

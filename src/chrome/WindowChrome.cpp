@@ -86,18 +86,31 @@ QList<QLabel *> WindowChrome::pictures() const
 void WindowChrome::layOut()
 {
     const double width = Twips::fromPixels(OuterRect(window).width());
-    const int top = Twips::toPixels(captionTop);
+    const auto at = [width](int fromRight) {
+        return QPoint(Twips::toPixels(width - fromRight), Twips::toPixels(captionTop));
+    };
+    moveCaptionPictures(at(design.toggleFromRight), at(design.minimizeFromRight),
+                        at(design.closeFromRight));
+    resetAfterResize();
+}
+
+void WindowChrome::moveCaptionPictures(const QPoint &toggle, const QPoint &minimize,
+                                       const QPoint &close)
+{
     if (onTop)
-        onTop->moveTo(Twips::toPixels(width - design.toggleFromRight), top);
-    if (minimizeButton) {
-        minimizeButton->moveTo(Twips::toPixels(width - design.minimizeFromRight), top);
+        onTop->moveTo(toggle.x(), toggle.y());
+    if (minimizeButton)
+        minimizeButton->moveTo(minimize.x(), minimize.y());
+    if (closeButton)
+        closeButton->moveTo(close.x(), close.y());
+}
+
+void WindowChrome::resetAfterResize()
+{
+    if (minimizeButton)
         minimizeButton->Reset();
-    }
-    if (closeButton) {
-        closeButton->moveTo(Twips::toPixels(width - design.closeFromRight), top);
-        if (design.resizeResetsClose)
-            closeButton->Reset();
-    }
+    if (closeButton && design.resizeResetsClose)
+        closeButton->Reset();
 }
 
 void WindowChrome::resetCaptionButtons()

@@ -61,6 +61,11 @@ public:
     // The caption pictures against the window's right edge; the minimise
     // button, and the close button where the design says so, back to normal.
     void layOut();
+    // The caption pictures where the window's own layout puts them.
+    void moveCaptionPictures(const QPoint &toggle, const QPoint &minimize, const QPoint &close);
+    // The minimise button, and the close button where the design says so,
+    // back to normal after a resize.
+    void resetAfterResize();
     // Both caption buttons back to normal, as the window's reset surfaces ask.
     void resetCaptionButtons();
 

@@ -4,7 +4,7 @@
 
 // The ruler as it is designed, in twips: where each control stands at
 // creation (left, top, width, height), and the sizes the layout rules depend
-// on. The window converts them to pixels with Twips::rect.
+// on. RulerLayout places the controls from them, in pixels.
 namespace RulerDesign {
 
 // The strip's thickness either way, and the length both orientations start at.
@@ -16,6 +16,7 @@ constexpr int rightBarWidth = 105;      // Label4
 constexpr int captionPictureSize = 315; // 21 pixels
 // Between the close button and the window's right edge.
 constexpr int captionMargin = 100;
+constexpr int captionTop = 60;
 // Right after a turn the new orientation's far edge bar stands this far in
 // from the window's edge; the next resize puts it flush.
 constexpr int barInsetAfterTurn = 40;
@@ -40,6 +41,11 @@ constexpr QRect chameleonButton3{720, 1020, 270, 270};
 constexpr QRect chameleonButton4{390, 750, 270, 270};
 // The arrows' symbol font size, in points.
 constexpr int arrowPoints = 9;
+// The left edges of the on-top switch, the minimise and the close button at
+// creation; the resize layout places them from the right edge after that.
+constexpr int onTopSwitchLeft = 4920;
+constexpr int minimizeLeft = 5280;
+constexpr int closeLeft = 5640;
 
 // The sliders' ranges and steps (arrow keys, page keys).
 constexpr int shortestLength = 480;

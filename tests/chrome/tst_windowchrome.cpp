@@ -57,7 +57,7 @@ protected:
 
 } // namespace
 
-class TestWindowChrome : public WindowTest
+class tst_windowchrome : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -77,7 +77,7 @@ private slots:
     void picturesDecodeAsQtDecodesThem();
 };
 
-void TestWindowChrome::buttonStates()
+void tst_windowchrome::buttonStates()
 {
     QWidget window;
     window.resize(200, 100);
@@ -95,7 +95,7 @@ void TestWindowChrome::buttonStates()
     QCOMPARE(button.hoverPicture()->pos(), QPoint(50, 10));
 }
 
-void TestWindowChrome::releaseActsWhereverAndWhicheverButton_data()
+void tst_windowchrome::releaseActsWhereverAndWhicheverButton_data()
 {
     QTest::addColumn<int>("button");
     QTest::addColumn<QPoint>("releaseAt");
@@ -105,7 +105,7 @@ void TestWindowChrome::releaseActsWhereverAndWhicheverButton_data()
     QTest::newRow("middle, off the button") << int(Qt::MiddleButton) << QPoint(40, 3);
 }
 
-void TestWindowChrome::releaseActsWhereverAndWhicheverButton()
+void tst_windowchrome::releaseActsWhereverAndWhicheverButton()
 {
     QFETCH(int, button);
     QFETCH(QPoint, releaseAt);
@@ -125,7 +125,7 @@ void TestWindowChrome::releaseActsWhereverAndWhicheverButton()
     QVERIFY(!QWidget::mouseGrabber());
 }
 
-void TestWindowChrome::normalPictureTakesNoPress()
+void tst_windowchrome::normalPictureTakesNoPress()
 {
     QWidget window;
     CaptionButton close(CaptionButton::Close, &window);
@@ -136,7 +136,7 @@ void TestWindowChrome::normalPictureTakesNoPress()
     QCOMPARE(released.count(), 0);
 }
 
-void TestWindowChrome::toggleSwitchesTheBand()
+void tst_windowchrome::toggleSwitchesTheBand()
 {
     QWidget window;
     window.setObjectName("window");
@@ -158,7 +158,7 @@ void TestWindowChrome::toggleSwitchesTheBand()
 
 // Two quick clicks on the pin are two clicks of the pin, never a double-click
 // (or a drag) of the window beneath it.
-void TestWindowChrome::toggleKeepsItsPresses()
+void tst_windowchrome::toggleKeepsItsPresses()
 {
     PressRecordingWindow window;
     OnTopToggle toggle(&window, &window);
@@ -178,7 +178,7 @@ void TestWindowChrome::toggleKeepsItsPresses()
     QCOMPARE(window.presses, QStringList());
 }
 
-void TestWindowChrome::cascade_data()
+void tst_windowchrome::cascade_data()
 {
     QTest::addColumn<int>("from");
     // r, s, m: open and on top; R, S, M: open, not on top; a: the About box, which has no pin
@@ -193,7 +193,7 @@ void TestWindowChrome::cascade_data()
     QTest::newRow("only the ruler") << int(Ruler) << "r" << QStringList{};
 }
 
-void TestWindowChrome::cascade()
+void tst_windowchrome::cascade()
 {
     QFETCH(int, from);
     QFETCH(QString, open);
@@ -219,7 +219,7 @@ void TestWindowChrome::cascade()
     QVERIFY(!OpenWindows::Find(OpenWindows::Ruler));
 }
 
-void TestWindowChrome::captionPlaces_data()
+void tst_windowchrome::captionPlaces_data()
 {
     QTest::addColumn<int>("width");            // pixels
     QTest::addColumn<QList<int>>("fromRight"); // twips: pin, minimise, close
@@ -236,7 +236,7 @@ void TestWindowChrome::captionPlaces_data()
 
 // Against the right edge at every resize, which returns the minimise button
 // to normal, and the close button where the window's design says so.
-void TestWindowChrome::captionPlaces()
+void tst_windowchrome::captionPlaces()
 {
     QFETCH(int, width);
     QFETCH(QList<int>, fromRight);
@@ -261,7 +261,7 @@ void TestWindowChrome::captionPlaces()
     QCOMPARE(named(&window, "close_hover")->isHidden(), resizeResetsClose);
 }
 
-void TestWindowChrome::drags_data()
+void tst_windowchrome::drags_data()
 {
     QTest::addColumn<QString>("how");
     QTest::addColumn<bool>("moves");
@@ -274,7 +274,7 @@ void TestWindowChrome::drags_data()
     QTest::newRow("past the drag distance") << "DragFrom" << true << true;
 }
 
-void TestWindowChrome::drags()
+void tst_windowchrome::drags()
 {
     QFETCH(QString, how);
     QFETCH(bool, moves);
@@ -299,7 +299,7 @@ void TestWindowChrome::drags()
 
 // The place under the window's two keys in one save, read back an edge a
 // key; the unloading runs once, and takes the window out of the registry.
-void TestWindowChrome::placeAndUnload()
+void tst_windowchrome::placeAndUnload()
 {
     ChromedWindow window(OpenWindows::Spy, QStringLiteral("s"));
     window.move(100, 200);
@@ -318,7 +318,7 @@ void TestWindowChrome::placeAndUnload()
 
 // The pictures are decoded without Qt's image reader, pixel for pixel as it
 // decodes them.
-void TestWindowChrome::picturesDecodeAsQtDecodesThem()
+void tst_windowchrome::picturesDecodeAsQtDecodesThem()
 {
     const QStringList pictures = QDir(QStringLiteral(":/")).entryList({QStringLiteral("*.png")});
     QVERIFY(pictures.size() >= 10);
@@ -334,5 +334,5 @@ void TestWindowChrome::picturesDecodeAsQtDecodesThem()
     }
 }
 
-QTEST_MAIN(TestWindowChrome)
+QTEST_MAIN(tst_windowchrome)
 #include "tst_windowchrome.moc"

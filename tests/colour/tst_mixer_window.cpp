@@ -10,7 +10,7 @@
 
 // Color Mixer as a window: its group frames and its buttons.
 
-class tst_Mixer_window : public WindowTest
+class tst_mixer_window : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -20,7 +20,7 @@ private slots:
     void buttonsActOnTheirClick();
 };
 
-void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem_data()
+void tst_mixer_window::groupsAreFramedAsWindowsFramesThem_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QRect>("place"); // twips, in the window or the main group
@@ -42,7 +42,7 @@ void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem_data()
 // An etched frame, a grey line with a white one inside it, whose top runs
 // through the middle of the title and stops short of it; the field lies
 // wholly inside the frame.
-void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem()
+void tst_mixer_window::groupsAreFramedAsWindowsFramesThem()
 {
     QFETCH(QString, title);
     QFETCH(QRect, place);
@@ -94,7 +94,7 @@ void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem()
     QVERIFY(QRect(2, top + 2, w - 4, h - top - 4).contains(fieldWidget->geometry()));
 }
 
-void tst_Mixer_window::buttonsActOnTheirClick_data()
+void tst_mixer_window::buttonsActOnTheirClick_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
@@ -106,7 +106,7 @@ void tst_Mixer_window::buttonsActOnTheirClick_data()
     QTest::newRow("Close by Alt+O") << "chameleonButton2" << int(Qt::Key_O) << false;
 }
 
-void tst_Mixer_window::buttonsActOnTheirClick()
+void tst_mixer_window::buttonsActOnTheirClick()
 {
     QFETCH(QString, button);
     QFETCH(int, accessKey);
@@ -124,5 +124,5 @@ void tst_Mixer_window::buttonsActOnTheirClick()
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
 }
 
-QTEST_MAIN(tst_Mixer_window)
-#include "tst_Mixer_window.moc"
+QTEST_MAIN(tst_mixer_window)
+#include "tst_mixer_window.moc"

@@ -207,7 +207,7 @@ void Form1::createNudgeButtons()
     }
 }
 
-// Lined up against the right edge at every resize; painted with the face.
+// The layout places them at every resize; the face paints them.
 void Form1::createCaptionPictures()
 {
     const int closeFromRight = RulerDesign::captionPictureSize + RulerDesign::captionMargin;

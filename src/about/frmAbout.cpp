@@ -6,11 +6,11 @@
 #include "button/chameleonButton.h"
 #include "chrome/AccessibleChrome.h"
 #include "chrome/ToolLook.h"
+#include "chrome/WindowChrome.h"
 #include "platform/MessageShower.h"
 #include "platform/PlatformServices.h"
 #include "platform/Shell.h"
 #include "platform/SysInfoSource.h"
-#include "window/DragIt.h"
 #include "window/TopIt.h"
 #include "window/Twips.h"
 
@@ -46,9 +46,10 @@ const char *const disclaimer = QT_TRANSLATE_NOOP(
 
 } // namespace
 
-frmAbout::frmAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
+frmAbout::frmAbout()
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      chrome(std::make_unique<WindowChrome>(this, WindowChrome::Design{role}))
 {
-    OpenWindows::Register(role, this);
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     AccessibleChrome::frame(this);
@@ -64,15 +65,12 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     Form_Load();
 }
 
-frmAbout::~frmAbout()
-{
-    OpenWindows::Forget(role, this);
-}
+frmAbout::~frmAbout() = default;
 
+// Closing destroys the box; from now on a new opening makes a new one.
 void frmAbout::closeEvent(QCloseEvent *event)
 {
-    // Closing destroys the box; from now on a new opening makes a new one.
-    OpenWindows::Forget(role, this);
+    chrome->unload({});
     event->accept();
 }
 
@@ -247,14 +245,12 @@ void frmAbout::showUnavailable()
 
 void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)
 {
-    if (button == Qt::LeftButton)
-        DragIt(this);
+    chrome->pressOnHandle(button);
 }
 
 void frmAbout::Label1_MouseDown(Qt::MouseButton button)
 {
-    if (button == Qt::LeftButton)
-        DragIt(this);
+    chrome->pressOnHandle(button);
 }
 
 void frmAbout::Image6_MouseUp()

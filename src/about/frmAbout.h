@@ -3,9 +3,11 @@
 #include "chrome/OpenWindows.h"
 
 #include <QWidget>
+#include <memory>
 
 class AboutCloseButton;
 class QLabel;
+class WindowChrome;
 class chameleonButton;
 
 // The About box: the program's title and version, the maker's pages and the
@@ -54,6 +56,7 @@ private:
     void chameleonButton3_Click();
     void chameleonButton4_Click();
 
+    std::unique_ptr<WindowChrome> chrome;
     AboutCloseButton *closer = nullptr;
     QLabel *imgTitleMiddle = nullptr;
     QLabel *Label1 = nullptr;

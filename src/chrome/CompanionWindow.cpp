@@ -1,24 +1,18 @@
 #include "chrome/CompanionWindow.h"
 
 #include "chrome/AccessibleChrome.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
-#include "settings/SettingsWriting.h"
-#include "window/DragIt.h"
+#include "chrome/WindowChrome.h"
 #include "window/Twips.h"
-#include "window/WindowPlacing.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QShortcut>
 
 using Twips::toPixels;
 
 namespace {
 
-constexpr int captionTop = 60;
 constexpr int titleStripHeight = 435;
 
 } // namespace
@@ -35,13 +29,9 @@ CompanionWindow::CompanionWindow(const Design &design)
     setFixedSize(toPixels(design.size.width()), toPixels(design.size.height()));
     buildTitleStrip();
     buildCaptionControls();
-    OpenWindows::Register(design.role, this);
 }
 
-CompanionWindow::~CompanionWindow()
-{
-    OpenWindows::Forget(design.role, this);
-}
+CompanionWindow::~CompanionWindow() = default;
 
 void CompanionWindow::buildTitleStrip()
 {
@@ -52,24 +42,26 @@ void CompanionWindow::buildTitleStrip()
                                         Twips::rect(0, 0, design.size.width(), titleStripHeight));
     titleText =
         ToolLook::titleText(this, design.titleName, windowTitle(), Twips::rect(design.titlePlace));
-    for (QLabel *surface : {Image1, Image2, titleText})
-        surface->installEventFilter(this);
+    Image1->installEventFilter(this);
+    Image2->installEventFilter(this);
     Image1->setMouseTracking(true);
     Image2->setMouseTracking(true);
 }
 
 void CompanionWindow::buildCaptionControls()
 {
-    onTop = new OnTopToggle(this, this);
-    onTop->moveTo(toPixels(design.toggleLeft), toPixels(captionTop));
-    connect(onTop, &OnTopToggle::Top_Y_Clicked, this, &CompanionWindow::Top_Y_Click);
-    connect(onTop, &OnTopToggle::Top_N_Clicked, this, &CompanionWindow::Top_N_Click);
-    minimizeControl = new CaptionButton(CaptionButton::Minimize, this);
-    minimizeControl->moveTo(toPixels(design.minimizeLeft), toPixels(captionTop));
-    connect(minimizeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_Min_MouseUp);
-    closeControl = new CaptionButton(CaptionButton::Close, this);
-    closeControl->moveTo(toPixels(design.closeLeft), toPixels(captionTop));
-    connect(closeControl, &CaptionButton::released, this, &CompanionWindow::Hilite_X_MouseUp);
+    const int width = design.size.width();
+    WindowChrome::Design chromeDesign{design.role, width - design.toggleLeft,
+                                      width - design.minimizeLeft, width - design.closeLeft};
+    chromeDesign.placeKeys = {{design.leftKey, design.topKey}};
+    chrome = std::make_unique<WindowChrome>(this, chromeDesign);
+    chrome->connectHandlers(this, &CompanionWindow::Top_Y_Click, &CompanionWindow::Top_N_Click,
+                            &CompanionWindow::Hilite_Min_MouseUp,
+                            &CompanionWindow::Hilite_X_MouseUp);
+    QList<QWidget *> handles{Image2, titleText};
+    if (design.backgroundDrags)
+        handles << Image1;
+    chrome->addDragHandles(handles);
     // Escape closes as the close control does, unless a control takes it.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
             &CompanionWindow::Hilite_X_MouseUp);
@@ -83,27 +75,17 @@ SettingsReading CompanionWindow::ReadPresets(const QList<Settings::Key> &moreKey
 // A first place under the always-on-top ruler would hide the readouts.
 void CompanionWindow::RestorePosition(const SettingsReading &presets)
 {
-    WindowPlacing::Restore(this, presets.Edge(design.leftKey), presets.Edge(design.topKey),
-                           OpenWindows::Find(OpenWindows::Ruler));
+    chrome->restorePosition(presets, OpenWindows::Find(OpenWindows::Ruler));
 }
 
 void CompanionWindow::StorePosition()
 {
-    const QPointF place = WindowPlacing::Place(this);
-    SettingsWriting()
-        .Edge(design.leftKey, float(place.x()))
-        .Edge(design.topKey, float(place.y()))
-        .Save();
+    chrome->storePosition();
 }
 
 void CompanionWindow::closeEvent(QCloseEvent *event)
 {
-    // Closed, the window must neither be re-asserted nor be shown again.
-    if (!unloaded) {
-        unloaded = true;
-        Form_Unload();
-        OpenWindows::Forget(design.role, this);
-    }
+    chrome->unload([this] { Form_Unload(); });
     event->accept();
 }
 
@@ -120,8 +102,7 @@ void CompanionWindow::Hilite_Min_MouseUp()
 
 void CompanionWindow::ResetCaptionButtons()
 {
-    closeControl->Reset();
-    minimizeControl->Reset();
+    chrome->resetCaptionButtons();
 }
 
 QRect CompanionWindow::TitleStrip() const
@@ -131,7 +112,7 @@ QRect CompanionWindow::TitleStrip() const
 
 void CompanionWindow::Form_Resize()
 {
-    ResetCaptionButtons();
+    chrome->layOut();
 }
 
 void CompanionWindow::Image1_MouseMove()
@@ -158,19 +139,8 @@ void CompanionWindow::changeEvent(QEvent *event)
         Form_Resize();
 }
 
-bool CompanionWindow::isDragHandle(QObject *watched) const
-{
-    return watched == Image2 || watched == titleText ||
-           (design.backgroundDrags && watched == Image1);
-}
-
 bool CompanionWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton && isDragHandle(watched)) {
-        DragIt(this);
-        return true;
-    }
     if (event->type() == QEvent::MouseMove && watched == Image1)
         Image1_MouseMove();
     else if (event->type() == QEvent::MouseMove && watched == Image2)
@@ -180,22 +150,20 @@ bool CompanionWindow::eventFilter(QObject *watched, QEvent *event)
 
 bool CompanionWindow::ShowsOnTop() const
 {
-    return onTop->ShowsOnTop();
+    return chrome->showsOnTop();
 }
 
 void CompanionWindow::Command1_Click()
 {
-    onTop->PutOnTop();
+    chrome->putOnTop();
 }
 
 void CompanionWindow::Top_N_Click()
 {
-    onTop->PutOnTop();
+    chrome->putOnTop();
 }
 
-// Only this window leaves the band; the others showing "On Top" go back.
 void CompanionWindow::Top_Y_Click()
 {
-    onTop->TakeOffTop();
-    OpenWindows::ReassertOthers(design.role);
+    chrome->takeOffTop();
 }

@@ -9,10 +9,10 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+#include <memory>
 
-class CaptionButton;
-class OnTopToggle;
 class QLabel;
+class WindowChrome;
 
 // A companion window of the ruler (Color Spy, Color Mixer): borderless and
 // open at most once, with a title strip of its own that drags it, an on-top
@@ -34,7 +34,7 @@ public:
         QSize backgroundSize;
         const char *titleName; // the title text's control
         QRect titlePlace;
-        int toggleLeft;
+        int toggleLeft; // the caption pictures, as designed
         int minimizeLeft;
         int closeLeft;
         bool backgroundDrags; // Image1 is a drag handle besides Image2 and the title
@@ -81,14 +81,10 @@ protected:
 private:
     void buildTitleStrip();
     void buildCaptionControls();
-    bool isDragHandle(QObject *watched) const;
 
     const Design design;
     QLabel *Image1 = nullptr;
     QLabel *Image2 = nullptr;
     QLabel *titleText = nullptr;
-    OnTopToggle *onTop = nullptr;
-    CaptionButton *minimizeControl = nullptr;
-    CaptionButton *closeControl = nullptr;
-    bool unloaded = false;
+    std::unique_ptr<WindowChrome> chrome;
 };

@@ -3,10 +3,8 @@
 #include "button/WingdingsGlyph.h"
 #include "button/chameleonButton.h"
 #include "chrome/AccessibleChrome.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
-#include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
+#include "chrome/WindowChrome.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/LengthFollower.h"
 #include "ruler/ReadoutBox.h"
@@ -45,19 +43,6 @@ ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry
     return readout;
 }
 
-// A caption button whose normal, hover and down pictures bear the names
-// given, at its design place.
-CaptionButton *makeCaptionButton(QWidget *window, CaptionButton::Kind kind,
-                                 const std::array<const char *, 3> &names, int leftTwips)
-{
-    auto *button = new CaptionButton(kind, window);
-    button->normalPicture()->setObjectName(QString::fromLatin1(names[0]));
-    button->hoverPicture()->setObjectName(QString::fromLatin1(names[1]));
-    button->downPicture()->setObjectName(QString::fromLatin1(names[2]));
-    button->moveTo(Twips::toPixels(leftTwips), Twips::toPixels(RulerDesign::captionTop));
-    return button;
-}
-
 } // namespace
 
 Form1::Form1()
@@ -84,7 +69,6 @@ Form1::Form1()
     connectMenu();
     createShortcuts();
     createFollow();
-    OpenWindows::Register(OpenWindows::Ruler, this);
     Form_Load();
     // The slider holds the keyboard focus from the start, as after every
     // switch to horizontal: the arrow keys set the length, and no text cursor
@@ -94,7 +78,6 @@ Form1::Form1()
 
 Form1::~Form1()
 {
-    OpenWindows::Forget(OpenWindows::Ruler, this);
     delete frameControl;
 }
 
@@ -224,29 +207,23 @@ void Form1::createNudgeButtons()
     }
 }
 
+// The layout places them at every resize; the face paints them.
 void Form1::createCaptionPictures()
 {
-    topToggle = new OnTopToggle(this, this);
-    topToggle->Top_N()->setObjectName(QStringLiteral("Top_N"));
-    topToggle->Top_Y()->setObjectName(QStringLiteral("Top_Y"));
-    topToggle->moveTo(Twips::toPixels(RulerDesign::onTopSwitchLeft),
-                      Twips::toPixels(RulerDesign::captionTop));
-    connect(topToggle, &OnTopToggle::Top_N_Clicked, this, &Form1::Top_N_Click);
-    connect(topToggle, &OnTopToggle::Top_Y_Clicked, this, &Form1::Top_Y_Click);
-
-    minimizeButton = makeCaptionButton(this, CaptionButton::Minimize,
-                                       {"Image4", "Image7", "Image8"}, RulerDesign::minimizeLeft);
-    connect(minimizeButton, &CaptionButton::released, this, &Form1::Image7_MouseUp);
-    closeButton = makeCaptionButton(this, CaptionButton::Close, {"Image3", "Image6", "Image5"},
-                                    RulerDesign::closeLeft);
-    connect(closeButton, &CaptionButton::released, this, &Form1::Image6_MouseUp);
-    for (const CaptionButton *button : {minimizeButton, closeButton}) {
-        for (QLabel *picture :
-             {button->normalPicture(), button->hoverPicture(), button->downPicture()})
-            surface->addFlatLabel(picture);
-    }
-    surface->addFlatLabel(topToggle->Top_Y());
-    surface->addFlatLabel(topToggle->Top_N());
+    const int closeFromRight = RulerDesign::captionPictureSize + RulerDesign::captionMargin;
+    const int minimizeFromRight = closeFromRight + RulerDesign::captionPictureSize;
+    WindowChrome::Design design{OpenWindows::Ruler,
+                                minimizeFromRight + RulerDesign::captionPictureSize,
+                                minimizeFromRight, closeFromRight};
+    design.resizeResetsClose = false;
+    design.minimizeNames = {"Image4", "Image7", "Image8"};
+    design.closeNames = {"Image3", "Image6", "Image5"};
+    design.toggleNames = {"Top_Y", "Top_N"};
+    chrome = std::make_unique<WindowChrome>(this, design);
+    chrome->connectHandlers(this, &Form1::Top_Y_Click, &Form1::Top_N_Click, &Form1::Image7_MouseUp,
+                            &Form1::Image6_MouseUp);
+    for (QLabel *picture : chrome->pictures())
+        surface->addFlatLabel(picture);
 }
 
 // The keys desktop users expect of the menu's commands. The menu shows no

@@ -10,15 +10,15 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <memory>
 
-class CaptionButton;
 class ContextMenu;
 class LengthFollower;
-class OnTopToggle;
 class QSlider;
 class ReadoutBox;
 class RulerLayout;
 class RulerSurface;
+class WindowChrome;
 class chameleonButton;
 class clsStyle;
 
@@ -177,9 +177,8 @@ private:
     // chameleonButton1..4, in this order.
     enum Nudge { MoveLeft, MoveUp, MoveDown, MoveRight };
     std::array<chameleonButton *, 4> nudgeButtons = {};
-    CaptionButton *closeButton = nullptr;    // Image3 / Image6 / Image5
-    CaptionButton *minimizeButton = nullptr; // Image4 / Image7 / Image8
-    OnTopToggle *topToggle = nullptr;        // Top_Y / Top_N
+    // Top_Y / Top_N, Image4 / Image7 / Image8, Image3 / Image6 / Image5.
+    std::unique_ptr<WindowChrome> chrome;
 
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;

@@ -2,9 +2,8 @@
 // on-top switch, minimising and the context menu.
 #include "ruler/Form1.h"
 
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
+#include "chrome/WindowChrome.h"
 #include "platform/PlatformServices.h"
 #include "platform/Shell.h"
 #include "platform/WindowPlace.h"
@@ -76,23 +75,22 @@ void Form1::mnuAbout_Click()
 
 bool Form1::ShowsOnTop() const
 {
-    return topToggle->ShowsOnTop();
+    return chrome->showsOnTop();
 }
 
 void Form1::Command1_Click()
 {
-    topToggle->PutOnTop();
+    chrome->putOnTop();
 }
 
 void Form1::Top_N_Click()
 {
-    topToggle->PutOnTop();
+    chrome->putOnTop();
 }
 
 void Form1::Top_Y_Click()
 {
-    topToggle->TakeOffTop();
-    OpenWindows::ReassertOthers(OpenWindows::Ruler);
+    chrome->takeOffTop();
 }
 
 void Form1::Image7_MouseUp()
@@ -109,8 +107,7 @@ void Form1::Form_Click()
 // any hover or press look left on the two caption buttons.
 void Form1::Form_MouseMove()
 {
-    closeButton->Reset();
-    minimizeButton->Reset();
+    chrome->resetCaptionButtons();
 }
 void Form1::Image1_MouseMove()
 {

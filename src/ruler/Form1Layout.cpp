@@ -3,16 +3,14 @@
 #include "ruler/Form1.h"
 
 #include "button/chameleonButton.h"
-#include "chrome/CaptionButton.h"
-#include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
+#include "chrome/WindowChrome.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/LengthFollower.h"
 #include "ruler/RulerFace.h"
 #include "ruler/RulerLayout.h"
 #include "ruler/RulerSurface.h"
 #include "ruler/UnitFormats.h"
-#include "window/DragIt.h"
 #include "window/OuterRect.h"
 #include "window/Twips.h"
 
@@ -101,7 +99,7 @@ void Form1::Form_Resize()
     placeControls(
         RulerLayout(measurement.isHorizontal() ? Orientation::Horizontal : Orientation::Vertical,
                     size(), RulerLayout::Resized));
-    minimizeButton->Reset();
+    chrome->resetAfterResize();
     laidOutSize = size();
 }
 
@@ -114,12 +112,9 @@ void Form1::placeFace(const RulerLayout &layout)
 void Form1::placeControls(const RulerLayout &layout)
 {
     placeFace(layout);
-    const QPoint close = layout.rect(RulerLayout::CloseButton).topLeft();
-    const QPoint minimize = layout.rect(RulerLayout::MinimizeButton).topLeft();
-    const QPoint onTop = layout.rect(RulerLayout::OnTopSwitch).topLeft();
-    closeButton->moveTo(close.x(), close.y());
-    minimizeButton->moveTo(minimize.x(), minimize.y());
-    topToggle->moveTo(onTop.x(), onTop.y());
+    chrome->moveCaptionPictures(layout.rect(RulerLayout::OnTopSwitch).topLeft(),
+                                layout.rect(RulerLayout::MinimizeButton).topLeft(),
+                                layout.rect(RulerLayout::CloseButton).topLeft());
 }
 
 // The face's areas, the sliders and the arrow buttons of the orientation.
@@ -215,5 +210,5 @@ void Form1::mouseDoubleClickEvent(QMouseEvent *event)
 // starts from that press.
 void Form1::startDrag(const QPoint &pressGlobal)
 {
-    DragIt(this, pressGlobal);
+    chrome->dragFrom(pressGlobal);
 }

@@ -1,8 +1,8 @@
 // Form1: start-up, the presets it reads and saves, and its exits.
 #include "ruler/Form1.h"
 
-#include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
+#include "chrome/WindowChrome.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerLayout.h"
@@ -14,7 +14,7 @@
 
 void Form1::Form_Load()
 {
-    topToggle->PutOnTop();
+    chrome->putOnTop();
     frameControl = new clsStyle;
     frameControl->setClient(this);
     frameControl->setTitlebar(0);
@@ -103,6 +103,6 @@ void Form1::Form_Unload()
 
 void Form1::closeEvent(QCloseEvent *event)
 {
-    Form_Unload();
+    chrome->unload([this] { Form_Unload(); });
     event->accept();
 }

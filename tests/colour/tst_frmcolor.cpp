@@ -1,9 +1,7 @@
 #include "SpyTest.h"
 #include "button/chameleonButton.h"
 #include "chrome/CaptionButton.h"
-#include "chrome/OnTopPeer.h"
 #include "chrome/OpenWindows.h"
-#include "colour/Mixer.h"
 #include "colour/frmColor.h"
 
 #include <QFrame>
@@ -13,7 +11,7 @@
 #include <QtTest>
 
 // Color Spy as a window: its opening and stored place, its exits, its
-// buttons and caption buttons, and its place in the top band.
+// buttons and caption buttons.
 
 class tst_frmcolor : public SpyTest
 {
@@ -32,7 +30,6 @@ private slots:
     void resetSurfacesReturnTheCaptionButtons();
     void leavingBelowTheTitleStripFocusesTheSwatch_data();
     void leavingBelowTheTitleStripFocusesTheSwatch();
-    void takingOffTopReassertsTheOthers();
 };
 
 void tst_frmcolor::opensOnceAsDesigned()
@@ -283,36 +280,6 @@ void tst_frmcolor::leavingBelowTheTitleStripFocusesTheSwatch()
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(spy, &leave);
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
-}
-
-void tst_frmcolor::takingOffTopReassertsTheOthers()
-{
-    PeerProbe ruler;
-    OpenWindows::Register(OpenWindows::Ruler, &ruler);
-    Mixer *mixer = OpenWindows::Show<Mixer>();
-    frmColor *spy = openSpy();
-
-    spy->Top_N_Click();
-    QVERIFY(spy->ShowsOnTop());
-    QVERIFY(fakes->band.IsTopMost(spy));
-    mixer->Top_N_Click();
-    fakes->band.calls.clear();
-
-    spy->Top_Y_Click();
-    QVERIFY(!spy->ShowsOnTop());
-    QVERIFY(!fakes->band.IsTopMost(spy));
-    QCOMPARE(ruler.reasserts, 1);
-    QVERIFY(mixer->ShowsOnTop());
-    QCOMPARE(fakes->band.calls, (QStringList{"frmColor:off", "Mixer:on"}));
-
-    // A closed Mixer is neither re-asserted nor opened again.
-    mixer->close();
-    spy->Command1_Click();
-    QVERIFY(fakes->band.IsTopMost(spy));
-    spy->Top_Y_Click();
-    QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
-    QCOMPARE(ruler.reasserts, 2);
-    OpenWindows::Forget(OpenWindows::Ruler, &ruler);
 }
 
 QTEST_MAIN(tst_frmcolor)

@@ -8,8 +8,7 @@
 #include <QLineEdit>
 #include <QtTest>
 
-// Color Mixer as a window: its group frames, its buttons and its place in the
-// top band.
+// Color Mixer as a window: its group frames and its buttons.
 
 class tst_mixer_window : public WindowTest
 {
@@ -19,7 +18,6 @@ private slots:
     void groupsAreFramedAsWindowsFramesThem();
     void buttonsActOnTheirClick_data();
     void buttonsActOnTheirClick();
-    void takingOffTopReassertsTheOthers();
 };
 
 void tst_mixer_window::groupsAreFramedAsWindowsFramesThem_data()
@@ -124,30 +122,6 @@ void tst_mixer_window::buttonsActOnTheirClick()
     QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
     QCOMPARE(OpenWindows::Find<Mixer>() == mixer, copied);
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
-}
-
-void tst_mixer_window::takingOffTopReassertsTheOthers()
-{
-    PeerProbe ruler, spy;
-    OpenWindows::Register(OpenWindows::Ruler, &ruler);
-    OpenWindows::Register(OpenWindows::Spy, &spy);
-    spy.onTop = false;
-    Mixer *mixer = OpenWindows::Show<Mixer>();
-
-    mixer->Top_N_Click();
-    QVERIFY(mixer->ShowsOnTop());
-    QVERIFY(fakes->band.IsTopMost(mixer));
-    mixer->Top_Y_Click();
-    QVERIFY(!mixer->ShowsOnTop());
-    QVERIFY(!fakes->band.IsTopMost(mixer));
-    QCOMPARE(ruler.reasserts, 1);
-    QCOMPARE(spy.reasserts, 0);
-
-    mixer->Command1_Click();
-    QVERIFY(mixer->ShowsOnTop());
-    QVERIFY(fakes->band.IsTopMost(mixer));
-    OpenWindows::Forget(OpenWindows::Ruler, &ruler);
-    OpenWindows::Forget(OpenWindows::Spy, &spy);
 }
 
 QTEST_MAIN(tst_mixer_window)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "FakeServices.h"
-#include "chrome/OnTopPeer.h"
 
 #include <QObject>
 #include <QPoint>
@@ -52,17 +51,6 @@ void settle();
 // name, presses it with the right button and releases: the press-and-release
 // a user makes. Fails the running test when there is no such button.
 void pressCaptionButton(QWidget *window, const QString &normalName);
-
-// A window of the on-top cascade that counts the times it is asked back on top.
-class PeerProbe : public QWidget, public OnTopPeer
-{
-public:
-    bool ShowsOnTop() const override { return onTop; }
-    void Command1_Click() override { ++reasserts; }
-
-    bool onTop = true;
-    int reasserts = 0;
-};
 
 // Counts the paint events a widget and every widget inside it receive.
 class PaintCounter : public QObject

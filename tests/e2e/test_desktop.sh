@@ -142,7 +142,7 @@ drag_face_to() {
     if e2e_lacks seat-drag; then
         xdotool windowmove "$WID" "$1" "$2"
     else
-        e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+        e2e_wm_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
     fi
     e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
 }
@@ -220,15 +220,26 @@ check_ruler_pin() {
     fi
 }
 
-# The slider lengthens the ruler, which floats at every length.
+# The slider lengthens the ruler, which floats at every length and keeps its
+# left edge, even past the screen's right edge where the desktop allows it.
 check_slider_length() {
-    local thumb_x thumb_y before place
+    local thumb_x thumb_y before place past= beyond
     read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    if e2e_needs grow-off-screen "a ruler lengthened past the screen's right edge"; then
+        drag_face_to $((SCREEN_W - W - 40)) "$Y" ||
+            e2e_fail "a drag takes the ruler near the screen's right edge"
+        past=" past the screen's right edge"
+    fi
     before=$W
     place="$X $Y"
+    # Longer than it was, or than the screen has room for from its left edge.
+    beyond=$before
+    [[ -z $past ]] || beyond=$((SCREEN_W - X))
     e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
+    e2e_pause
     ruler_read_geometry
-    e2e_assert "dragging the slider lengthens the ruler ($before to $W pixels)" test "$W" -gt "$before"
+    e2e_assert "dragging the slider lengthens the ruler$past ($before to $W pixels)" \
+        test "$W" -gt "$beyond"
     e2e_assert_eq "$place" "$X $Y" "the lengthened ruler keeps its left edge"
     check_window "$WID" "$W 84" "the lengthened ruler"
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
@@ -254,7 +265,7 @@ open_tool() {
         xdotool windowmove "$wid" "$4" "$5"
         how="$DESKTOP, asked,"
     else
-        e2e_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
+        e2e_wm_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
             $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1]))
         how="a drag on its title strip"
     fi

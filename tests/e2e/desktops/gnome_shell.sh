@@ -6,12 +6,14 @@
 # XWayland, never the compositor's seat.
 DESKTOP_ABOUT="GNOME Shell 43 headless with XWayland"
 DESKTOP_BUS=system
+# The moves it runs follow its seat pointer, driven through its RemoteDesktop
+# service.
+DESKTOP_SEAT=mutter
 DESKTOP_LACKS=(
     [minimise]="GNOME Shell brings no minimised X window back when a pager asks (_NET_ACTIVE_WINDOW, with or without a time), so a test cannot restore it"
     [own-moves-off-screen]="GNOME Shell keeps a window's own moves on the screen"
     [grow-off-screen]="GNOME Shell pushes back on screen a window that grows past its edge"
     [root-pixels]="XWayland refuses to read the root window"
-    [seat-drag]="a move GNOME Shell runs follows its seat, which XTEST input never reaches"
     [monitors]="the headless compositor has one virtual monitor"
 )
 

@@ -10,9 +10,11 @@
 # there. The About box is a normal window at its size.
 #
 # What a desktop refuses every window (its profile's DESKTOP_LACKS, as
-# measured with plain windows) is skipped there for that reason. Where the
-# moves the compositor runs follow only its own seat, the tools are moved by
-# asking the window manager instead of by a drag. Where XWayland keeps the
+# measured with plain windows) is skipped there for that reason. The moves
+# the window manager runs are dragged with e2e_wm_drag, by the compositor's
+# seat pointer where XTEST input never reaches it; where the harness cannot
+# drive that pointer either (seat-drag), the windows are moved by asking the
+# window manager instead. Where XWayland keeps the
 # screen from clients, "above" is read from the window manager's stacking
 # order instead of the screen's pixels.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
@@ -223,7 +225,7 @@ check_ruler_pin() {
 # The slider lengthens the ruler, which floats at every length and keeps its
 # left edge, even past the screen's right edge where the desktop allows it.
 check_slider_length() {
-    local thumb_x thumb_y before place past= beyond
+    local thumb_x thumb_y before place beyond past=""
     read -r thumb_x thumb_y <<<"$RULER_THUMB"
     if e2e_needs grow-off-screen "a ruler lengthened past the screen's right edge"; then
         drag_face_to $((SCREEN_W - W - 40)) "$Y" ||

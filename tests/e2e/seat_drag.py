@@ -35,10 +35,11 @@ class MutterSeat:
         self.session = reply.unpack()[0]
         self.call("Start")
         # Relative motion only (absolute motion needs a screen-cast stream):
-        # from the screen's bottom-left corner, where a long move down and
-        # left ends. The top-left one is GNOME Shell's hot corner, which
-        # opens its overview.
-        self.call("NotifyPointerMotionRelative", "(dd)", (-self.FAR, self.FAR))
+        # from the screen's bottom-left corner, reached by a long move down,
+        # then one left. The pointer starts near the top-left corner, GNOME
+        # Shell's hot corner, where a push left opens the overview.
+        self.call("NotifyPointerMotionRelative", "(dd)", (0.0, self.FAR))
+        self.call("NotifyPointerMotionRelative", "(dd)", (-self.FAR, 0.0))
         height = subprocess.run(["xdotool", "getdisplaygeometry"], check=True,
                                 capture_output=True, text=True).stdout.split()[1]
         self.x, self.y = 0, int(height) - 1

@@ -240,6 +240,9 @@ check_keys() {
     drag_thumb $RULER_THUMB 10
     e2e_assert "the Width readout reads out a length and its unit" \
         e2e_wait_until 5 width_reads_length
+    # A click XTEST makes activates no window where it never reaches the
+    # compositor (GNOME Shell's, which gives a new window no keyboard).
+    e2e_assert "the ruler has the keyboard" focus_window "$WID"
     e2e_key ctrl+c
     e2e_assert "Ctrl+C copies the readout" e2e_wait_until 5 clipboard_starts_with "Width:  $(width_readout)"
     e2e_key ctrl+q

@@ -20,4 +20,19 @@ DESKTOP_LACKS=(
 desktop_start() {
     xd_start_gnome_shell "$(e2e_screen_size "$1")" "$E2E_TMP/gnome-shell.log" ||
         e2e_start_failed gnome-shell.log "GNOME Shell starts with XWayland"
+    # Started, it shows its overview, which keeps the keyboard from every
+    # window; the tests begin where a user who left it is.
+    e2e_wait_until 10 shell_overview_is true || true
+    shell_overview Set string:OverviewActive variant:boolean:false >/dev/null
+    e2e_wait_until 5 shell_overview_is false || e2e_fatal "GNOME Shell's overview closes"
+}
+
+# shell_overview Get|Set ARGS...: GNOME Shell's OverviewActive property.
+shell_overview() {
+    dbus-send --session --print-reply=literal --dest=org.gnome.Shell /org/gnome/Shell \
+        "org.freedesktop.DBus.Properties.$1" string:org.gnome.Shell "${@:2}"
+}
+
+shell_overview_is() {
+    [[ $(shell_overview Get string:OverviewActive) == *"boolean $1" ]]
 }

@@ -86,7 +86,7 @@ class KWinSeat:
         self.sock.sendall(struct.pack("=II", obj, (8 + len(body)) << 16 | opcode) + body)
 
     def event(self):
-        while len(self.buffer) < 8 or len(self.buffer) < struct.unpack_from("=II", self.buffer)[1] >> 16:
+        while len(self.buffer) < 8 or len(self.buffer) < self.size_of_first():
             chunk = self.sock.recv(4096)
             if not chunk:
                 raise ConnectionError("kwin closed the connection")
@@ -94,6 +94,9 @@ class KWinSeat:
         obj, word = struct.unpack_from("=II", self.buffer)
         body, self.buffer = self.buffer[8:word >> 16], self.buffer[word >> 16:]
         return obj, word & 0xFFFF, body
+
+    def size_of_first(self):
+        return struct.unpack_from("=II", self.buffer)[1] >> 16
 
     def roundtrip(self, callback):
         """The events that come before the server has read all sent."""

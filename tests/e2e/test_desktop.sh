@@ -14,9 +14,9 @@
 # the window manager runs are dragged with e2e_wm_drag, by the compositor's
 # seat pointer where XTEST input never reaches it; where the harness cannot
 # drive that pointer either (seat-drag), the windows are moved by asking the
-# window manager instead. Where XWayland keeps the
-# screen from clients, "above" is read from the window manager's stacking
-# order instead of the screen's pixels.
+# window manager instead. Where XWayland keeps the screen from clients,
+# "above" is read from the window manager's stacking order instead of the
+# screen's pixels.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -238,7 +238,7 @@ check_slider_length() {
     beyond=$before
     [[ -z $past ]] || beyond=$((SCREEN_W - X))
     e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
-    e2e_pause
+    sleep 0.3 # a window manager that pushes the ruler back has done it by now
     ruler_read_geometry
     e2e_assert "dragging the slider lengthens the ruler$past ($before to $W pixels)" \
         test "$W" -gt "$beyond"

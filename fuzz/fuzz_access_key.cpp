@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString caption =
         QString::fromUtf8(reinterpret_cast<const char *>(data), qsizetype(size));
-    const QString key = AccessKeyOf(caption);
+    const QString key = accessKeyOf(caption);
     if (!key.isEmpty() && !followsAnAmpersand(caption, key))
         std::abort();
     if (caption.count(QLatin1Char('&')) == 0 && !key.isEmpty())

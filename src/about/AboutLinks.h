@@ -6,12 +6,12 @@
 // change of address touches one line.
 namespace AboutLinks {
 
-inline QString HomePage()
+inline QString homePage()
 {
     return QStringLiteral("https://drevani.example.org/");
 }
 
-inline QString MailingList()
+inline QString mailingList()
 {
     return QStringLiteral("https://drevani.example.org/mailing-list/");
 }

@@ -25,7 +25,7 @@ bool FindSysInfoTool(SysInfoSource &source, QString &program)
     const QDir directory(text);
     for (const QString &tool : KnownTools()) {
         const QString path = directory.filePath(tool);
-        if (source.FileExists(path)) {
+        if (source.fileExists(path)) {
             program = path;
             return true;
         }

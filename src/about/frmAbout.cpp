@@ -56,11 +56,11 @@ frmAbout::frmAbout() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint)
     ToolLook::paint(this, ToolLook::formBackground);
 
     picture(this, "imgBackground", "about_background")->setGeometry(0, 0, 385, 292);
-    BuildTitleStrip();
-    BuildPictures();
-    BuildLabels();
-    BuildPanels();
-    BuildButtons();
+    buildTitleStrip();
+    buildPictures();
+    buildLabels();
+    buildPanels();
+    buildButtons();
     Form_Load();
 }
 
@@ -88,7 +88,7 @@ void frmAbout::Form_Load()
     findChild<QLabel *>(QStringLiteral("lblTitle"))->setText(programTitle);
 }
 
-void frmAbout::BuildTitleStrip()
+void frmAbout::buildTitleStrip()
 {
     const int height = toPixels(435);
     const int leftWidth = 10;
@@ -110,7 +110,7 @@ void frmAbout::BuildTitleStrip()
             &frmAbout::Image6_MouseUp);
 }
 
-void frmAbout::BuildPictures()
+void frmAbout::buildPictures()
 {
     picIcon = picture(this, "picIcon", "logo");
     picIcon->setGeometry(Twips::rect({120, 480, 1065, 2205}));
@@ -127,7 +127,7 @@ void frmAbout::BuildPictures()
     AccessibleChrome::pictureButton(Image1, tr("Drevani Home Page"), [this] { Image1_Click(); });
 }
 
-QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString &text)
+QLabel *frmAbout::makeLabel(const char *name, const QRect &twips, const QString &text)
 {
     auto *label = new QLabel(text, this);
     label->setObjectName(QString::fromLatin1(name));
@@ -137,17 +137,17 @@ QLabel *frmAbout::MakeLabel(const char *name, const QRect &twips, const QString 
     return label;
 }
 
-void frmAbout::BuildLabels()
+void frmAbout::buildLabels()
 {
-    Label1 = MakeLabel("Label1", {1748, 120, 2265, 240}, tr("Drevani's Ombrix 1.0"));
+    Label1 = makeLabel("Label1", {1748, 120, 2265, 240}, tr("Drevani's Ombrix 1.0"));
     Label1->setAlignment(Qt::AlignCenter);
     ToolLook::paint(Label1, Qt::white, QPalette::WindowText);
     Label1->installEventFilter(this);
-    MakeLabel("lblTitle", {1560, 600, 1845, 240}, tr("Application Title"));
-    MakeLabel("lblVersion", {1560, 960, 1485, 225}, tr("Version"));
+    makeLabel("lblTitle", {1560, 600, 1845, 240}, tr("Application Title"));
+    makeLabel("lblVersion", {1560, 960, 1485, 225}, tr("Version"));
 }
 
-void frmAbout::BuildPanels()
+void frmAbout::buildPanels()
 {
     struct Panel
     {
@@ -177,7 +177,7 @@ void frmAbout::BuildPanels()
     }
 }
 
-chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, const QString &caption,
+chameleonButton *frmAbout::makeButton(const char *name, const QRect &twips, const QString &caption,
                                       const QString &tip)
 {
     auto *button =
@@ -187,17 +187,17 @@ chameleonButton *frmAbout::MakeButton(const char *name, const QRect &twips, cons
     return button;
 }
 
-void frmAbout::BuildButtons()
+void frmAbout::buildButtons()
 {
-    connect(MakeButton("chameleonButton1", {1680, 2400, 2295, 345},
+    connect(makeButton("chameleonButton1", {1680, 2400, 2295, 345},
                        tr("&Join the Drevani Mailing List"), tr("New and Updated Program Notice")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton1_Click);
-    connect(MakeButton("chameleonButton2", {4320, 2400, 1245, 345}, tr("&Drevani"),
+    connect(makeButton("chameleonButton2", {4320, 2400, 1245, 345}, tr("&Drevani"),
                        tr("Drevani Home Page")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton2_Click);
-    connect(MakeButton("chameleonButton3", {4320, 3120, 1245, 345}, tr("Clo&se"), tr("Close")),
+    connect(makeButton("chameleonButton3", {4320, 3120, 1245, 345}, tr("Clo&se"), tr("Close")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton3_Click);
-    connect(MakeButton("chameleonButton4", {4320, 3840, 1245, 345}, tr("&System Info"),
+    connect(makeButton("chameleonButton4", {4320, 3840, 1245, 345}, tr("&System Info"),
                        tr("Info about your Computer")),
             &chameleonButton::Click, this, &frmAbout::chameleonButton4_Click);
 }
@@ -230,18 +230,18 @@ void frmAbout::StartSysInfo()
     QString program;
     if (!SysInfoLookup::FindSysInfoTool(*platform().sysInfo, program) ||
         !platform().shell->StartProgram(program, {}))
-        ShowUnavailable();
+        showUnavailable();
 }
 
-void frmAbout::OpenPage(const QString &address)
+void frmAbout::openPage(const QString &address)
 {
     // The shell's answer is not looked at: a missing browser is not reported.
     platform().shell->Open(address);
 }
 
-void frmAbout::ShowUnavailable()
+void frmAbout::showUnavailable()
 {
-    platform().messages->ShowMessage(this, programTitle,
+    platform().messages->showMessage(this, programTitle,
                                      tr("System Information Is Unavailable At This Time"));
 }
 
@@ -264,22 +264,22 @@ void frmAbout::Image6_MouseUp()
 
 void frmAbout::picIcon_Click()
 {
-    OpenPage(AboutLinks::HomePage());
+    openPage(AboutLinks::homePage());
 }
 
 void frmAbout::Image1_Click()
 {
-    OpenPage(AboutLinks::HomePage());
+    openPage(AboutLinks::homePage());
 }
 
 void frmAbout::chameleonButton1_Click()
 {
-    OpenPage(AboutLinks::MailingList());
+    openPage(AboutLinks::mailingList());
 }
 
 void frmAbout::chameleonButton2_Click()
 {
-    OpenPage(AboutLinks::HomePage());
+    openPage(AboutLinks::homePage());
 }
 
 void frmAbout::chameleonButton3_Click()

@@ -32,16 +32,16 @@ private:
     frmAbout();
 
     void Form_Load();
-    void BuildTitleStrip();
-    void BuildPictures();
-    void BuildLabels();
-    void BuildPanels();
-    void BuildButtons();
-    QLabel *MakeLabel(const char *name, const QRect &twips, const QString &text);
-    chameleonButton *MakeButton(const char *name, const QRect &twips, const QString &caption,
+    void buildTitleStrip();
+    void buildPictures();
+    void buildLabels();
+    void buildPanels();
+    void buildButtons();
+    QLabel *makeLabel(const char *name, const QRect &twips, const QString &text);
+    chameleonButton *makeButton(const char *name, const QRect &twips, const QString &caption,
                                 const QString &tip);
-    void OpenPage(const QString &address);
-    void ShowUnavailable();
+    void openPage(const QString &address);
+    void showUnavailable();
 
     void imgTitleMiddle_MouseDown(Qt::MouseButton button);
     void Label1_MouseDown(Qt::MouseButton button);

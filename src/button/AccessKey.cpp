@@ -11,7 +11,7 @@ QString markedBy(const QString &caption, int amp)
 
 } // namespace
 
-QString AccessKeyOf(const QString &caption)
+QString accessKeyOf(const QString &caption)
 {
     if (caption.size() < 2)
         return QString();

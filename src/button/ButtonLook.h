@@ -37,7 +37,7 @@ struct ButtonLook
     bool Enabled = true;
     bool HasFocus = false;
     // The host's wish to show this control as its default button.
-    bool DisplayAsDefault = false;
+    bool displayAsDefault = false;
     ButtonPalette Palette;
     QFont Font;
     QRect TextRect;

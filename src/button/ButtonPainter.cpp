@@ -108,7 +108,7 @@ void ButtonPainter::classic3D(Appearance appearance)
 {
     if (appearance == Appearance::Pressed)
         return classicPressed();
-    if (appearance == Appearance::Up && mLook.DisplayAsDefault)
+    if (appearance == Appearance::Up && mLook.displayAsDefault)
         return classicDefaultUp();
     if (appearance == Appearance::Disabled)
         embossedCaption();

@@ -2,13 +2,13 @@
 
 DesignPropertyBag::DesignPropertyBag(const QVariantMap &values) : mValues(values) {}
 
-QVariant DesignPropertyBag::ReadProperty(const QString &name, const QVariant &defaultValue)
+QVariant DesignPropertyBag::readProperty(const QString &name, const QVariant &defaultValue)
 {
     const QString key = storedName(name);
     return key.isEmpty() ? defaultValue : mValues.value(key);
 }
 
-void DesignPropertyBag::WriteProperty(const QString &name, const QVariant &value)
+void DesignPropertyBag::writeProperty(const QString &name, const QVariant &value)
 {
     const QString key = storedName(name);
     mValues.insert(key.isEmpty() ? name : key, value);

@@ -13,8 +13,8 @@ public:
     DesignPropertyBag() = default;
     explicit DesignPropertyBag(const QVariantMap &values);
 
-    QVariant ReadProperty(const QString &name, const QVariant &defaultValue) override;
-    void WriteProperty(const QString &name, const QVariant &value) override;
+    QVariant readProperty(const QString &name, const QVariant &defaultValue) override;
+    void writeProperty(const QString &name, const QVariant &value) override;
 
     const QVariantMap &values() const { return mValues; }
 

@@ -11,6 +11,6 @@ public:
     virtual ~PropertyBag() = default;
 
     // The stored value, or defaultValue when the name is absent.
-    virtual QVariant ReadProperty(const QString &name, const QVariant &defaultValue) = 0;
-    virtual void WriteProperty(const QString &name, const QVariant &value) = 0;
+    virtual QVariant readProperty(const QString &name, const QVariant &defaultValue) = 0;
+    virtual void writeProperty(const QString &name, const QVariant &value) = 0;
 };

@@ -61,11 +61,11 @@ float coordinate(qreal value)
 chameleonButton::chameleonButton(QWidget *host) : QWidget(host)
 {
     static const bool accessible =
-        (QAccessible::installFactory(&chameleonButtonAccessible::Factory), true);
+        (QAccessible::installFactory(&chameleonButtonAccessible::factory), true);
     Q_UNUSED(accessible);
     setFocusPolicy(Qt::StrongFocus);
     UserControl_Initialize();
-    InitProperties();
+    initProperties();
 }
 
 chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, const QFont &font,
@@ -77,7 +77,7 @@ chameleonButton *chameleonButton::Place(QWidget *host, const QString &caption, c
                            {"font", font},
                            {"force", true}});
     auto *button = new chameleonButton(host);
-    button->ReadProperties(bag);
+    button->readProperties(bag);
     button->setGeometry(geometry);
     return button;
 }
@@ -88,21 +88,21 @@ void chameleonButton::UserControl_Initialize()
     LoadPalette();
 }
 
-void chameleonButton::InitProperties()
+void chameleonButton::initProperties()
 {
     mLook.Enabled = true;
     mLook.Font = font();
     mLook.ButtonType = ButtonStyle::Classic3D;
 }
 
-void chameleonButton::ReadProperties(PropertyBag &bag)
+void chameleonButton::readProperties(PropertyBag &bag)
 {
     mLook.ButtonType =
-        integerFrom(bag.ReadProperty("BTYPE", ButtonStyle::Classic3D), ButtonStyle::Classic3D);
-    mLook.Caption = textFrom(bag.ReadProperty("TX", QString()));
-    mLook.Enabled = truthFrom(bag.ReadProperty("ENAB", true), true);
-    mLook.Font = fontFrom(bag.ReadProperty("FONT", font()), font());
-    mForceStandardCol = truthFrom(bag.ReadProperty("FORCE", false), false);
+        integerFrom(bag.readProperty("BTYPE", ButtonStyle::Classic3D), ButtonStyle::Classic3D);
+    mLook.Caption = textFrom(bag.readProperty("TX", QString()));
+    mLook.Enabled = truthFrom(bag.readProperty("ENAB", true), true);
+    mLook.Font = fontFrom(bag.readProperty("FONT", font()), font());
+    mForceStandardCol = truthFrom(bag.readProperty("FORCE", false), false);
     QWidget::setEnabled(mLook.Enabled);
     setFont(mLook.Font);
     LoadPalette();
@@ -110,13 +110,13 @@ void chameleonButton::ReadProperties(PropertyBag &bag)
     Redraw(ButtonState::Up, true);
 }
 
-void chameleonButton::WriteProperties(PropertyBag &bag) const
+void chameleonButton::writeProperties(PropertyBag &bag) const
 {
-    bag.WriteProperty("BTYPE", mLook.ButtonType);
-    bag.WriteProperty("TX", mLook.Caption);
-    bag.WriteProperty("ENAB", mLook.Enabled);
-    bag.WriteProperty("FONT", mLook.Font);
-    bag.WriteProperty("FORCE", mForceStandardCol);
+    bag.writeProperty("BTYPE", mLook.ButtonType);
+    bag.writeProperty("TX", mLook.Caption);
+    bag.writeProperty("ENAB", mLook.Enabled);
+    bag.writeProperty("FONT", mLook.Font);
+    bag.writeProperty("FORCE", mForceStandardCol);
 }
 
 // The outline keeps its shape until the next resize.
@@ -124,7 +124,7 @@ void chameleonButton::setButtonType(qint32 value)
 {
     mLook.ButtonType = value;
     Redraw(ButtonState::Up, true);
-    emit PropertyChanged("BTYPE");
+    emit propertyChanged("BTYPE");
 }
 
 void chameleonButton::setCaption(const QString &value)
@@ -132,7 +132,7 @@ void chameleonButton::setCaption(const QString &value)
     mLook.Caption = value;
     UpdateAccessKey();
     Redraw(ButtonState::Up, true);
-    emit PropertyChanged("TX");
+    emit propertyChanged("TX");
 }
 
 void chameleonButton::setButtonEnabled(bool value)
@@ -140,7 +140,7 @@ void chameleonButton::setButtonEnabled(bool value)
     mLook.Enabled = value;
     Redraw(ButtonState::Up, true);
     QWidget::setEnabled(value);
-    emit PropertyChanged("ENAB");
+    emit propertyChanged("ENAB");
 }
 
 void chameleonButton::setButtonFont(const QFont &value)
@@ -148,7 +148,7 @@ void chameleonButton::setButtonFont(const QFont &value)
     mLook.Font = value;
     setFont(value);
     Redraw(ButtonState::Up, true);
-    emit PropertyChanged("FONT");
+    emit propertyChanged("FONT");
 }
 
 void chameleonButton::setForceStandardCol(bool value)
@@ -156,12 +156,12 @@ void chameleonButton::setForceStandardCol(bool value)
     mForceStandardCol = value;
     LoadPalette();
     Redraw(ButtonState::Up, true);
-    emit PropertyChanged("FORCE");
+    emit propertyChanged("FORCE");
 }
 
 void chameleonButton::setDisplayAsDefault(bool value)
 {
-    mLook.DisplayAsDefault = value;
+    mLook.displayAsDefault = value;
     UserControl_AmbientChanged("DisplayAsDefault");
 }
 
@@ -178,7 +178,7 @@ void chameleonButton::UpdateAccessKey()
     if (mAccessKeyId != 0)
         releaseShortcut(mAccessKeyId);
     mAccessKeyId = 0;
-    mAccessKeys = AccessKeyOf(mLook.Caption);
+    mAccessKeys = accessKeyOf(mLook.Caption);
     if (mAccessKeys.isEmpty())
         return;
     const QKeySequence keys = QKeySequence::mnemonic(QLatin1Char('&') + mAccessKeys);
@@ -203,7 +203,7 @@ void chameleonButton::Redraw(quint8 state, bool force)
     }
 }
 
-const QImage &chameleonButton::Picture() const
+const QImage &chameleonButton::picture() const
 {
     if (mPendingLook) {
         ButtonPainter::paint(mPicture, *mPendingLook, LastState);
@@ -362,7 +362,7 @@ void chameleonButton::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
     QPainter painter(this);
-    painter.drawImage(0, 0, Picture());
+    painter.drawImage(0, 0, picture());
 }
 
 void chameleonButton::resizeEvent(QResizeEvent *event)

@@ -31,10 +31,10 @@ public:
                                   const QRect &geometry);
 
     // A new instance placed in a designer: enabled, style 2, the host's font.
-    void InitProperties();
+    void initProperties();
     // The stored properties, read when the host creates the instance.
-    void ReadProperties(PropertyBag &bag);
-    void WriteProperties(PropertyBag &bag) const;
+    void readProperties(PropertyBag &bag);
+    void writeProperties(PropertyBag &bag) const;
 
     qint32 ButtonType() const { return mLook.ButtonType; }
     void setButtonType(qint32 value);
@@ -51,9 +51,9 @@ public:
     WId hwnd() const { return effectiveWinId(); }
 
     // The letter registered with the host for Alt activation; empty if none.
-    QString AccessKeys() const { return mAccessKeys; }
+    QString accessKeys() const { return mAccessKeys; }
     // The host's ambient wish to show this control as its default button.
-    bool DisplayAsDefault() const { return mLook.DisplayAsDefault; }
+    bool displayAsDefault() const { return mLook.displayAsDefault; }
     void setDisplayAsDefault(bool value);
 
     // Draws the button in a visual state (ButtonState::Up, Pressed or any
@@ -61,9 +61,9 @@ public:
     // the state and caption are those of the latest drawing.
     void Redraw(quint8 state, bool force);
     // The latest drawing, as the widget shows it.
-    const QImage &Picture() const;
+    const QImage &picture() const;
     // Drawn pressed down.
-    bool IsPressed() const { return LastState == ButtonState::Pressed; }
+    bool isPressed() const { return LastState == ButtonState::Pressed; }
     // The press an assistive tool asks for: down, up and a click, as Space
     // pressed and released gives them.
     void Press();
@@ -76,7 +76,7 @@ signals:
     void KeyDown(qint16 &KeyCode, qint16 &Shift);
     void KeyUp(qint16 &KeyCode, qint16 &Shift);
     // The host's notice that a stored property changed ("BTYPE", "TX", ...).
-    void PropertyChanged(const QString &name);
+    void propertyChanged(const QString &name);
 
 protected:
     bool event(QEvent *event) override;

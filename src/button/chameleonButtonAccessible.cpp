@@ -25,7 +25,7 @@ chameleonButtonAccessible::chameleonButtonAccessible(chameleonButton *button)
 {
 }
 
-QAccessibleInterface *chameleonButtonAccessible::Factory(const QString &className, QObject *object)
+QAccessibleInterface *chameleonButtonAccessible::factory(const QString &className, QObject *object)
 {
     if (className == QLatin1String("chameleonButton") && object && object->isWidgetType())
         return new chameleonButtonAccessible(static_cast<chameleonButton *>(object));
@@ -47,7 +47,7 @@ QString chameleonButtonAccessible::text(QAccessible::Text kind) const
 QAccessible::State chameleonButtonAccessible::state() const
 {
     QAccessible::State state = QAccessibleWidget::state();
-    state.pressed = button()->IsPressed();
+    state.pressed = button()->isPressed();
     state.disabled = !button()->Enabled();
     return state;
 }
@@ -67,8 +67,8 @@ void chameleonButtonAccessible::doAction(const QString &actionName)
 
 QStringList chameleonButtonAccessible::keyBindingsForAction(const QString &actionName) const
 {
-    if (actionName != pressAction() || button()->AccessKeys().isEmpty())
+    if (actionName != pressAction() || button()->accessKeys().isEmpty())
         return QAccessibleWidget::keyBindingsForAction(actionName);
-    const QKeySequence accessKey(QStringLiteral("Alt+") + button()->AccessKeys().toUpper());
+    const QKeySequence accessKey(QStringLiteral("Alt+") + button()->accessKeys().toUpper());
     return {accessKey.toString(QKeySequence::NativeText)};
 }

@@ -14,7 +14,7 @@ public:
     explicit chameleonButtonAccessible(chameleonButton *button);
 
     // For QAccessible::installFactory.
-    static QAccessibleInterface *Factory(const QString &className, QObject *object);
+    static QAccessibleInterface *factory(const QString &className, QObject *object);
 
     QString text(QAccessible::Text kind) const override;
     QAccessible::State state() const override;

@@ -136,6 +136,6 @@ bool ClipboardHolder::Requested(int argc, char *argv[])
 
 int ClipboardHolder::Serve()
 {
-    HeldSelection::HoldUntilTaken(readAll(STDIN_FILENO));
+    HeldSelection::holdUntilTaken(readAll(STDIN_FILENO));
     return 0;
 }

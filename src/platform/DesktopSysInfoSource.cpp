@@ -22,7 +22,7 @@ bool DesktopSysInfoSource::GetKeyValue(SysInfoKey key, QString &text)
     return false;
 }
 
-bool DesktopSysInfoSource::FileExists(const QString &path) const
+bool DesktopSysInfoSource::fileExists(const QString &path) const
 {
     const QFileInfo file(path);
     return file.isFile() && file.isExecutable();

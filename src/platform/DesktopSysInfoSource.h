@@ -14,7 +14,7 @@ public:
     explicit DesktopSysInfoSource(const QStringList &knownTools);
 
     bool GetKeyValue(SysInfoKey key, QString &text) override;
-    bool FileExists(const QString &path) const override;
+    bool fileExists(const QString &path) const override;
 
 private:
     const QStringList knownTools;

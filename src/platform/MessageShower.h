@@ -10,5 +10,5 @@ class MessageShower
 public:
     virtual ~MessageShower() = default;
 
-    virtual void ShowMessage(QWidget *parent, const QString &title, const QString &text) = 0;
+    virtual void showMessage(QWidget *parent, const QString &title, const QString &text) = 0;
 };

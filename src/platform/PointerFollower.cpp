@@ -31,7 +31,7 @@ PointerFollower::PointerFollower(QWidget *window, const QPoint &pressPointer,
     window->installEventFilter(this);
 }
 
-void PointerFollower::StandBy(QWidget *window, const QPoint &pressPointer,
+void PointerFollower::standBy(QWidget *window, const QPoint &pressPointer,
                               const QPoint &windowAtPress, std::function<bool()> declined)
 {
     auto *follower = new PointerFollower(window, pressPointer, windowAtPress, true);

@@ -21,7 +21,7 @@ public:
     // Stands by while the window manager is asked to run the move. Should
     // declined, asked a moment later, find the window manager has not taken
     // the move, the window follows the pointer itself.
-    static void StandBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
+    static void standBy(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress,
                         std::function<bool()> declined);
 
 protected:

@@ -21,5 +21,5 @@ void PortalColorPicker::PickColor(QWidget *window, std::function<void(Answer)> d
     if (!bus)
         bus = QDBusConnection::sessionBus();
     auto *request = new PortalPickRequest(*bus, token, window, std::move(done));
-    request->Ask(timeLimit);
+    request->ask(timeLimit);
 }

@@ -58,7 +58,7 @@ PortalPickRequest::PortalPickRequest(const QDBusConnection &bus, const QString &
         parentWindow = QStringLiteral("x11:%1").arg(window->winId(), 0, 16);
 }
 
-void PortalPickRequest::Ask(std::chrono::milliseconds timeLimit)
+void PortalPickRequest::ask(std::chrono::milliseconds timeLimit)
 {
     if (!bus.isConnected() || !listenOn(expectedRequestPath())) {
         QTimer::singleShot(0, this, [this] { finish({ColorPicker::Answer::NoPicker}); });
@@ -74,7 +74,7 @@ void PortalPickRequest::Ask(std::chrono::milliseconds timeLimit)
     connect(watcher, &QDBusPendingCallWatcher::finished, this, &PortalPickRequest::replied);
 }
 
-qint32 PortalPickRequest::ColorOfResponse(uint response, const QVariantMap &results)
+qint32 PortalPickRequest::colorOfResponse(uint response, const QVariantMap &results)
 {
     const QVariant color = results.value(QStringLiteral("color"));
     if (response != 0 || color.userType() != qMetaTypeId<QDBusArgument>())
@@ -92,13 +92,13 @@ qint32 PortalPickRequest::ColorOfResponse(uint response, const QVariantMap &resu
     return bytes[0] + 256 * bytes[1] + 65536 * bytes[2];
 }
 
-void PortalPickRequest::Response(uint response, const QVariantMap &results)
+void PortalPickRequest::responded(uint response, const QVariantMap &results)
 {
     if (response == cancelledByTheUser) {
         finish({ColorPicker::Answer::Cancelled});
         return;
     }
-    const qint32 color = ColorOfResponse(response, results);
+    const qint32 color = colorOfResponse(response, results);
     finish({color < 0 ? ColorPicker::Answer::Refused : ColorPicker::Answer::Picked, color});
 }
 
@@ -140,13 +140,13 @@ bool PortalPickRequest::listenOn(const QString &path)
 {
     requestPath = path;
     return bus.connect(portalService, path, requestInterface, responseSignal, this,
-                       SLOT(Response(uint, QVariantMap)));
+                       SLOT(responded(uint, QVariantMap)));
 }
 
 void PortalPickRequest::stopListening()
 {
     bus.disconnect(portalService, requestPath, requestInterface, responseSignal, this,
-                   SLOT(Response(uint, QVariantMap)));
+                   SLOT(responded(uint, QVariantMap)));
 }
 
 // A portal older than the handle token names the request object only in its

@@ -24,14 +24,14 @@ public:
     PortalPickRequest(const QDBusConnection &bus, const QString &token, QWidget *window,
                       std::function<void(ColorPicker::Answer)> done);
 
-    void Ask(std::chrono::milliseconds timeLimit);
+    void ask(std::chrono::milliseconds timeLimit);
 
     // The colour value of an answer: the colour picked, or -1 for a cancel, a
     // refusal or an answer without a usable colour.
-    static qint32 ColorOfResponse(uint response, const QVariantMap &results);
+    static qint32 colorOfResponse(uint response, const QVariantMap &results);
 
 private slots:
-    void Response(uint response, const QVariantMap &results);
+    void responded(uint response, const QVariantMap &results);
 
 private:
     QString expectedRequestPath() const;

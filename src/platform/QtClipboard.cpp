@@ -43,7 +43,7 @@ void QtClipboard::OutliveProgram()
     // Handed over, the clipboard is no longer Qt's to hand over again as it
     // closes its connection after an end by the event loop: a manager that
     // never answers would hold that end up for seconds.
-    if (ManagerHandOver::Hand(text))
+    if (ManagerHandOver::handOver(text))
         clipboard->clear();
     else
         ClipboardHolder::Start(text);

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-void QtMessageShower::ShowMessage(QWidget *parent, const QString &title, const QString &text)
+void QtMessageShower::showMessage(QWidget *parent, const QString &title, const QString &text)
 {
     // Made on the heap and watched: should the parent go while the message is
     // open, the message goes with it and is not deleted a second time here.

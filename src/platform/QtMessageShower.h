@@ -5,5 +5,5 @@
 class QtMessageShower : public MessageShower
 {
 public:
-    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
+    void showMessage(QWidget *parent, const QString &title, const QString &text) override;
 };

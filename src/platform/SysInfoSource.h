@@ -18,5 +18,5 @@ public:
 
     // True and the value in text when the key has one; false and empty text otherwise.
     virtual bool GetKeyValue(SysInfoKey key, QString &text) = 0;
-    virtual bool FileExists(const QString &path) const = 0;
+    virtual bool fileExists(const QString &path) const = 0;
 };

@@ -10,5 +10,5 @@ class WindowMenu
 public:
     virtual ~WindowMenu() = default;
     // Opens it with its corner at a point of the screen.
-    virtual void PopUp(QWidget *window, const QPoint &screenPoint) = 0;
+    virtual void popUp(QWidget *window, const QPoint &screenPoint) = 0;
 };

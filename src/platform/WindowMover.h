@@ -9,8 +9,8 @@ class WindowMover
 {
 public:
     virtual ~WindowMover() = default;
-    virtual void StartMove(QWidget *window) = 0;
+    virtual void startMove(QWidget *window) = 0;
     // A move asked for only once the pointer has travelled from the press at
     // pressPointer: the window keeps the pressed point under the pointer.
-    virtual void ContinueMove(QWidget *window, const QPoint &pressPointer) = 0;
+    virtual void continueMove(QWidget *window, const QPoint &pressPointer) = 0;
 };

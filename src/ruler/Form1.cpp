@@ -8,11 +8,10 @@
 #include "chrome/OpenWindows.h"
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
-#include "ruler/FaceArea.h"
 #include "ruler/ReadoutBox.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
-#include "ruler/SurfacePainter.h"
+#include "ruler/RulerSurface.h"
 #include "window/FocusMarkStyle.h"
 #include "window/PointerTravel.h"
 #include "window/ScrollKeys.h"
@@ -28,24 +27,10 @@
 // applies the presets. The rest of the class is spread over the files
 // Form1Start (start-up, presets, exits), Form1Layout (orientation, layout,
 // painting), Form1Units, Form1Sliders (sliders, readouts, copy),
-// Form1Commands and Form1Mouse (what the mouse does on each surface).
+// Form1Commands. Its face (RulerSurface) paints the window and takes its
+// mouse.
 
 namespace {
-
-FaceArea *makeEdgeBar(QWidget *window, const char *name, const QRect &geometry)
-{
-    auto *bar = new FaceArea(window, QString::fromLatin1(name), geometry);
-    bar->setFill(QColor(0, 0, 255));
-    return bar;
-}
-
-FaceArea *makePicture(QWidget *window, const char *name, const QRect &geometry,
-                      const QPixmap &picture = QPixmap())
-{
-    auto *area = new FaceArea(window, QString::fromLatin1(name), geometry);
-    area->setPixmap(picture);
-    return area;
-}
 
 ReadoutBox *makeReadout(QWidget *parent, const char *name, const QRect &geometry,
                         const QString &tip)
@@ -114,22 +99,14 @@ Form1::~Form1()
 
 void Form1::createControls()
 {
-    surfacePainter = new SurfacePainter(this);
-    Image9 = makePicture(this, "Image9", Twips::rect(RulerDesign::Image9), RulerFace::Horizontal());
-    // The upright pictures are decoded when the ruler first turns vertical.
-    Image10 = makePicture(this, "Image10", Twips::rect(RulerDesign::Image10));
-    Image10->hide();
-    Label1 = makeEdgeBar(this, "Label1", Twips::rect(RulerDesign::Label1));
-    Label2 = makeEdgeBar(this, "Label2", Twips::rect(RulerDesign::Label2));
-    Label3 = makeEdgeBar(this, "Label3", Twips::rect(RulerDesign::Label3));
-    Label3->setText(QStringLiteral("Label3"));
-    Label3->hide();
-    Label4 = makeEdgeBar(this, "Label4", Twips::rect(RulerDesign::Label4));
-    Label4->setText(QStringLiteral("Label4"));
-    Label4->hide();
-    Image1 =
-        makePicture(this, "Image1", Twips::rect(RulerDesign::Image1), ToolLook::asset("title_h"));
-    Image2 = makePicture(this, "Image2", Twips::rect(RulerDesign::Image2));
+    surface = new RulerSurface(this);
+    surface->setPicture(RulerLayout::Image9, RulerFace::Horizontal());
+    surface->setPicture(RulerLayout::Image1, ToolLook::asset("title_h"));
+    for (RulerSurface::Area bar :
+         {RulerLayout::Label1, RulerLayout::Label2, RulerLayout::Label3, RulerLayout::Label4})
+        surface->setFill(bar, QColor(0, 0, 255));
+    surface->setText(RulerLayout::Label3, QStringLiteral("Label3"));
+    surface->setText(RulerLayout::Label4, QStringLiteral("Label4"));
     TextBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), tr("Width"));
     TextBox2 = makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), tr("Height"));
     // What the user types is what the copy and the menu captions then take.
@@ -141,17 +118,40 @@ void Form1::createControls()
     createNudgeButtons();
     createCaptionPictures();
 
-    surfaces = {
-        {nullptr, &Form1::Form_DblClick, false, &Form1::Form_MouseMove},
-        {Image9, &Form1::Image9_DblClick, true, &Form1::Image9_MouseMove},
-        {Image10, &Form1::Image10_DblClick, true, &Form1::Image10_MouseMove},
-        {Label1, &Form1::Label1_DblClick, true, nullptr},
-        {Label2, nullptr, true, nullptr},
-        {Label3, &Form1::Label3_DblClick, true, nullptr},
-        {Label4, &Form1::Label4_DblClick, true, nullptr},
-        {Image1, &Form1::Image1_DblClick, true, &Form1::Image1_MouseMove},
-        {Image2, &Form1::Image2_DblClick, true, &Form1::Image2_MouseMove},
+    connectSurface();
+}
+
+// What the mouse does on each area of the face: the handler of a left
+// double-click and of a move with no button held (none for the edge bars).
+void Form1::connectSurface()
+{
+    using Handler = void (Form1::*)();
+    static const std::array<std::pair<Handler, Handler>, RulerLayout::faceAreaCount> handlers = {{
+        {&Form1::Form_DblClick, &Form1::Form_MouseMove},
+        {&Form1::Image9_DblClick, &Form1::Image9_MouseMove},
+        {&Form1::Image10_DblClick, &Form1::Image10_MouseMove},
+        {&Form1::Label1_DblClick, nullptr},
+        {nullptr, nullptr},
+        {&Form1::Label3_DblClick, nullptr},
+        {&Form1::Label4_DblClick, nullptr},
+        {&Form1::Image1_DblClick, &Form1::Image1_MouseMove},
+        {&Form1::Image2_DblClick, &Form1::Image2_MouseMove},
+    }};
+    const auto run = [this](Handler handler) {
+        if (handler)
+            (this->*handler)();
     };
+    connect(surface, &RulerSurface::doubleClicked, this,
+            [run](RulerSurface::Area area) { run(handlers[area].first); });
+    connect(surface, &RulerSurface::hovered, this,
+            [run](RulerSurface::Area area) { run(handlers[area].second); });
+    connect(surface, &RulerSurface::clicked, this, [this](RulerSurface::Area area) {
+        if (area == RulerLayout::Label2)
+            Label2_Click();
+    });
+    connect(surface, &RulerSurface::backgroundRightClicked, this, &Form1::Form_Click);
+    connect(surface, &RulerSurface::menuAsked, this, &Form1::PopupMenu);
+    connect(surface, &RulerSurface::dragStarted, this, &Form1::startDrag);
 }
 
 void Form1::createSliders()
@@ -221,7 +221,6 @@ void Form1::createNudgeButtons()
         connect(button, &chameleonButton::Click, this, design.click);
         nudgeButtons[i] = button;
     }
-    showNudgeButtons(true);
 }
 
 void Form1::createCaptionPictures()
@@ -243,10 +242,10 @@ void Form1::createCaptionPictures()
     for (const CaptionButton *button : {minimizeButton, closeButton}) {
         for (QLabel *picture :
              {button->normalPicture(), button->hoverPicture(), button->downPicture()})
-            surfacePainter->add(picture);
+            surface->addFlatLabel(picture);
     }
-    surfacePainter->add(topToggle->Top_Y());
-    surfacePainter->add(topToggle->Top_N());
+    surface->addFlatLabel(topToggle->Top_Y());
+    surface->addFlatLabel(topToggle->Top_N());
 }
 
 // The keys desktop users expect of the menu's commands. The menu shows no

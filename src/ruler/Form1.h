@@ -2,6 +2,7 @@
 
 #include "chrome/OnTopPeer.h"
 #include "ruler/Measurement.h"
+#include "ruler/Orientation.h"
 
 #include <QPoint>
 #include <QString>
@@ -10,16 +11,15 @@
 #include <QWidget>
 #include <array>
 #include <optional>
-#include <vector>
 
 class CaptionButton;
 class ContextMenu;
-class FaceArea;
 class OnTopToggle;
 class QSlider;
 class ReadoutBox;
+class RulerLayout;
+class RulerSurface;
 class SliderPopup;
-class SurfacePainter;
 class chameleonButton;
 class clsStyle;
 namespace Presets {
@@ -139,20 +139,9 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // What a surface of the window does with the mouse: an area of its face,
-    // or the window's own background (no area).
-    struct Surface
-    {
-        FaceArea *area;
-        void (Form1::*doubleClick)(); // nullptr: nothing
-        bool opensMenuOnRightPress;
-        void (Form1::*mouseMove)(); // with no button held; nullptr: nothing
-    };
-
     void createControls();
     void createSliders();
     void createNudgeButtons();
-    void showNudgeButtons(bool horizontalRuler);
     void createCaptionPictures();
     void createTimers();
     void connectMenu();
@@ -179,23 +168,21 @@ private:
     void setSliderPopup(QSlider *slider, const QString &text);
     void followTick(QTimer &timer, void (Form1::*tick)());
     void wakeSleepingTimer();
-    const Surface &surfaceAt(const QPointF &point) const;
-    bool handleSurfaceEvent(const Surface &surface, QEvent *event);
     bool handleSliderEvent(QObject *slider, QEvent *event);
-    void leftPressOnHandle(QMouseEvent *event);
-    bool followPressForDrag(QMouseEvent *event);
+    void connectSurface();
+    void turn(Orientation orientation);
+    void layOut(Orientation orientation);
+    void placeFace(const RulerLayout &layout);
+    void placeControls(const RulerLayout &layout);
+    void showControls(const RulerLayout &layout);
+    void faceDoubleClick(Orientation orientation);
+    void startDrag(const QPoint &pressGlobal);
 
     clsStyle *frameControl = nullptr; // takes the title bar away
     ContextMenu *mnuFile = nullptr;
 
-    FaceArea *Label1 = nullptr;
-    FaceArea *Label2 = nullptr;
-    FaceArea *Label3 = nullptr;
-    FaceArea *Label4 = nullptr;
-    FaceArea *Image1 = nullptr;
-    FaceArea *Image2 = nullptr;
-    FaceArea *Image9 = nullptr;
-    FaceArea *Image10 = nullptr;
+    // Label1 to Label4, Image1, Image2, Image9, Image10 and the background.
+    RulerSurface *surface = nullptr;
     ReadoutBox *TextBox1 = nullptr;
     ReadoutBox *TextBox2 = nullptr;
     SliderPopup *sliderPopup = nullptr;
@@ -224,13 +211,6 @@ private:
     // The lengths, readouts, unit name and unit ticks the controls show.
     Measurement measurement;
 
-    // The window's background first, then its face's areas from the bottom.
-    std::vector<Surface> surfaces;
-    // The surface a press landed on takes the mouse until its release.
-    const Surface *pressedSurface = nullptr;
-    SurfacePainter *surfacePainter = nullptr;
     QSize laidOutSize;
-    QPoint pressPosition;
-    bool leftPressPending = false;
     bool ending = false;
 };

@@ -1,5 +1,5 @@
 // Form1: the two orientations, the layout that follows every size, and the
-// window's paint pass.
+// face, which paints the window and takes its mouse.
 #include "ruler/Form1.h"
 
 #include "button/chameleonButton.h"
@@ -7,17 +7,15 @@
 #include "chrome/OnTopToggle.h"
 #include "chrome/ToolLook.h"
 #include "ruler/ContextMenu.h"
-#include "ruler/FaceArea.h"
-#include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
-#include "ruler/SurfacePainter.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/RulerSurface.h"
 #include "ruler/UnitFormats.h"
+#include "window/DragIt.h"
 #include "window/OuterRect.h"
 #include "window/Twips.h"
 
 #include <QAction>
-#include <QPaintEvent>
-#include <QPainter>
 #include <QSlider>
 #include <QWindow>
 
@@ -45,99 +43,101 @@ float Form1::HeightTwips() const
 
 void Form1::mnuVertical_Click()
 {
-    Option2_Click();
-    mnuFile->mnuHoriz->setVisible(true);
-    mnuFile->mnuVertical->setVisible(false);
-    showNudgeButtons(false);
-    Label4->move(Twips::toPixels(WidthTwips() - RulerDesign::rightBarWidth), Label4->y());
+    turn(Orientation::Vertical);
 }
 
 void Form1::mnuHoriz_Click()
 {
-    Option1_Click();
-    mnuFile->mnuVertical->setVisible(true);
-    mnuFile->mnuHoriz->setVisible(false);
-    showNudgeButtons(true);
+    turn(Orientation::Horizontal);
 }
 
-// Left and right for the horizontal ruler, up and down for the vertical one.
-void Form1::showNudgeButtons(bool horizontalRuler)
+// The menu then offers the other orientation.
+void Form1::turn(Orientation orientation)
 {
-    nudgeButtons[MoveLeft]->setVisible(horizontalRuler);
-    nudgeButtons[MoveRight]->setVisible(horizontalRuler);
-    nudgeButtons[MoveUp]->setVisible(!horizontalRuler);
-    nudgeButtons[MoveDown]->setVisible(!horizontalRuler);
+    const bool horizontal = orientation == Orientation::Horizontal;
+    horizontal ? Option1_Click() : Option2_Click();
+    mnuFile->mnuVertical->setVisible(horizontal);
+    mnuFile->mnuHoriz->setVisible(!horizontal);
 }
 
 void Form1::Option1_Click()
 {
-    measurement.setHorizontal(true);
-    sleepingTimer = nullptr;
-    Timer1.stop();
-    Timer2.stop();
-    if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text6()))
-        resizeWindow(Twips::toPixels(*length), Twips::toPixels(RulerDesign::thickness));
-    Slider1->setValue(measurement.Text6().toInt());
-    Slider1->show();
-    Slider2->hide();
-    Label3->hide();
-    Label4->hide();
-    Label1->move(Label1->x(), 0);
-    Label1->show();
-    Label2->show();
-    Label2->move(Label2->x(), Twips::toPixels(HeightTwips() - RulerDesign::edgeBarHeight -
-                                              RulerDesign::barInsetAfterTurn));
-    Image9->show();
-    Image10->hide();
-    Slider1->setFocus();
+    layOut(Orientation::Horizontal);
 }
 
 void Form1::Option2_Click()
 {
-    measurement.setHorizontal(false);
+    layOut(Orientation::Vertical);
+}
+
+// The window takes the length stored for the orientation (one that is no
+// number leaves it as it is), and the controls of the orientation.
+void Form1::layOut(Orientation orientation)
+{
+    const bool horizontal = orientation == Orientation::Horizontal;
+    measurement.setHorizontal(horizontal);
     sleepingTimer = nullptr;
     Timer1.stop();
     Timer2.stop();
-    if (const std::optional<double> length = UnitFormats::readoutValue(measurement.Text7()))
-        resizeWindow(Twips::toPixels(RulerDesign::thickness), Twips::toPixels(*length));
-    Slider2->setValue(measurement.Text7().toInt());
-    Slider1->hide();
-    Slider2->show();
-    Label1->hide();
-    Label2->hide();
-    Label3->move(0, Label3->y());
-    Label3->show();
-    Label4->show();
-    Label4->move(
-        Twips::toPixels(WidthTwips() - RulerDesign::rightBarWidth - RulerDesign::barInsetAfterTurn),
-        Label4->y());
-    Image9->hide();
-    if (Image10->pixmap().isNull()) {
-        Image10->setPixmap(RulerFace::Vertical());
-        Image2->setPixmap(ToolLook::asset("title_v"));
+    const QString length = horizontal ? measurement.Text6() : measurement.Text7();
+    if (const std::optional<double> twips = UnitFormats::readoutValue(length)) {
+        const QSize wanted = RulerLayout::windowSize(orientation, *twips);
+        resizeWindow(wanted.width(), wanted.height());
     }
-    Image10->show();
-    Slider2->setFocus();
+    QSlider *slider = horizontal ? Slider1 : Slider2;
+    slider->setValue(length.toInt());
+    // The upright pictures are decoded when the ruler first turns vertical.
+    if (!horizontal && surface->picture(RulerLayout::Image10).isNull()) {
+        surface->setPicture(RulerLayout::Image10, RulerFace::Vertical());
+        surface->setPicture(RulerLayout::Image2, ToolLook::asset("title_v"));
+    }
+    const RulerLayout layout(orientation, size(), RulerLayout::Turned);
+    showControls(layout);
+    placeFace(layout);
+    slider->setFocus();
 }
 
 void Form1::Form_Resize()
 {
-    const double w = WidthTwips();
-    const double h = HeightTwips();
-    Label1->resize(width(), Label1->height());
-    Label2->resize(width(), Label2->height());
-    Label2->move(Label2->x(), Twips::toPixels(h - RulerDesign::edgeBarHeight));
-    Label3->resize(Label3->width(), height());
-    Label4->resize(Label4->width(), height());
-    const double closeLeft = w - RulerDesign::captionPictureSize - RulerDesign::captionMargin;
-    const double minimizeLeft = closeLeft - RulerDesign::captionPictureSize;
-    const double toggleLeft = minimizeLeft - RulerDesign::captionPictureSize;
-    const int top = Twips::toPixels(RulerDesign::captionTop);
-    closeButton->moveTo(Twips::toPixels(closeLeft), top);
-    minimizeButton->moveTo(Twips::toPixels(minimizeLeft), top);
-    topToggle->moveTo(Twips::toPixels(toggleLeft), top);
+    placeControls(
+        RulerLayout(measurement.isHorizontal() ? Orientation::Horizontal : Orientation::Vertical,
+                    size(), RulerLayout::Resized));
     minimizeButton->Reset();
     laidOutSize = size();
+}
+
+void Form1::placeFace(const RulerLayout &layout)
+{
+    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
+        surface->setPlace(RulerSurface::Area(area), layout.rect(RulerSurface::Area(area)));
+}
+
+void Form1::placeControls(const RulerLayout &layout)
+{
+    placeFace(layout);
+    const QPoint close = layout.rect(RulerLayout::CloseButton).topLeft();
+    const QPoint minimize = layout.rect(RulerLayout::MinimizeButton).topLeft();
+    const QPoint onTop = layout.rect(RulerLayout::OnTopSwitch).topLeft();
+    closeButton->moveTo(close.x(), close.y());
+    minimizeButton->moveTo(minimize.x(), minimize.y());
+    topToggle->moveTo(onTop.x(), onTop.y());
+}
+
+// The face's areas, the sliders and the arrow buttons of the orientation.
+void Form1::showControls(const RulerLayout &layout)
+{
+    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
+        surface->setShown(RulerSurface::Area(area), layout.isShown(RulerSurface::Area(area)));
+    const std::pair<RulerLayout::Control, QWidget *> widgets[] = {
+        {RulerLayout::Slider1, Slider1},
+        {RulerLayout::Slider2, Slider2},
+        {RulerLayout::chameleonButton1, nudgeButtons[MoveLeft]},
+        {RulerLayout::chameleonButton2, nudgeButtons[MoveUp]},
+        {RulerLayout::chameleonButton3, nudgeButtons[MoveDown]},
+        {RulerLayout::chameleonButton4, nudgeButtons[MoveRight]},
+    };
+    for (const auto &[control, widget] : widgets)
+        widget->setVisible(layout.isShown(control));
 }
 
 // The layout runs as part of every size change the ruler makes, before the
@@ -193,23 +193,36 @@ void Form1::changeEvent(QEvent *event)
         Form_Resize();
 }
 
-// ---- Painting ----
+// ---- The face ----
 
-// The background where no area covers it, the face's areas from the
-// bottom, and the caption pictures lying on them.
 void Form1::paintEvent(QPaintEvent *event)
 {
-    QPainter painter(this);
-    QRegion background = event->region();
-    for (const Surface &surface : surfaces) {
-        if (surface.area && surface.area->coversItsPlace())
-            background -= surface.area->geometry();
-    }
-    for (const QRect &rect : background)
-        painter.fillRect(rect, palette().window());
-    for (const Surface &surface : surfaces) {
-        if (surface.area && surface.area->geometry().intersects(event->rect()))
-            surface.area->paint(painter);
-    }
-    surfacePainter->paint(painter, event->rect());
+    surface->paint(event);
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    surface->mouseEvent(event);
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    surface->mouseEvent(event);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *event)
+{
+    surface->mouseEvent(event);
+}
+
+void Form1::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    surface->mouseEvent(event);
+}
+
+// Once the pointer has travelled from a left press, the window's move
+// starts from that press.
+void Form1::startDrag(const QPoint &pressGlobal)
+{
+    DragIt(this, pressGlobal);
 }

@@ -11,6 +11,7 @@
 #include "window/Twips.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QSlider>
 #include <utility>
 
@@ -196,4 +197,22 @@ void Form1::mnuClear_Click()
 {
     measurement.Clear();
     showReadouts();
+}
+
+bool Form1::handleSliderEvent(QObject *slider, QEvent *event)
+{
+    const bool first = slider == Slider1;
+    // A second press within the double-click time arrives as a double-click.
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick)
+        first ? Slider1_MouseDown() : Slider2_MouseDown();
+    else if (event->type() == QEvent::MouseButtonRelease)
+        first ? Slider1_MouseUp() : Slider2_MouseUp();
+    return false;
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Slider1 || watched == Slider2)
+        return handleSliderEvent(watched, event);
+    return QWidget::eventFilter(watched, event);
 }

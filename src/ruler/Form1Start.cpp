@@ -4,8 +4,9 @@
 #include "chrome/OnTopToggle.h"
 #include "chrome/OpenWindows.h"
 #include "platform/ProgramEnd.h"
-#include "ruler/FaceArea.h"
 #include "ruler/RulerDesign.h"
+#include "ruler/RulerLayout.h"
+#include "ruler/RulerSurface.h"
 #include "ruler/ScaleUnit.h"
 #include "settings/PresetKeys.h"
 #include "settings/Presets.h"
@@ -22,8 +23,9 @@ void Form1::Form_Load()
     frameControl = new clsStyle;
     frameControl->setClient(this);
     frameControl->setTitlebar(0);
-    Label2->move(0, Twips::toPixels(HeightTwips() - RulerDesign::edgeBarHeight -
-                                    RulerDesign::barInsetAfterTurn));
+    const RulerLayout start(Orientation::Horizontal, size(), RulerLayout::Turned);
+    showControls(start);
+    placeFace(start);
     const Presets::Reading presets(storedKeys());
     loadUnitTicks(presets);
     presets.RestorePosition(this, PresetKeys::X_L, PresetKeys::X_T);
@@ -83,11 +85,11 @@ void Form1::Image6_MouseUp()
 }
 void Form1::Image1_DblClick()
 {
-    saveAndEnd();
+    faceDoubleClick(Orientation::Horizontal);
 }
 void Form1::Image9_DblClick()
 {
-    saveAndEnd();
+    faceDoubleClick(Orientation::Horizontal);
 }
 void Form1::Form_DblClick()
 {
@@ -95,10 +97,18 @@ void Form1::Form_DblClick()
 }
 void Form1::Image2_DblClick()
 {
-    EndProgram();
+    faceDoubleClick(Orientation::Vertical);
 }
 void Form1::Image10_DblClick()
 {
+    faceDoubleClick(Orientation::Vertical);
+}
+// The horizontal ruler's face and title image save the presets before the
+// program ends; the vertical ruler's do not.
+void Form1::faceDoubleClick(Orientation orientation)
+{
+    if (orientation == Orientation::Horizontal)
+        SavePresets();
     EndProgram();
 }
 void Form1::Label1_DblClick()

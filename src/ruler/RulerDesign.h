@@ -4,7 +4,7 @@
 
 // The ruler as it is designed, in twips: where each control stands at
 // creation (left, top, width, height), and the sizes the layout rules depend
-// on. The window converts them to pixels with Twips::rect.
+// on. RulerLayout places the controls from them, in pixels.
 namespace RulerDesign {
 
 // The strip's thickness either way, and the length both orientations start at.

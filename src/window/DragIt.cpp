@@ -5,10 +5,10 @@
 
 void DragIt(QWidget *window)
 {
-    platform().mover->StartMove(window);
+    platform().mover->startMove(window);
 }
 
 void DragIt(QWidget *window, const QPoint &pressPointer)
 {
-    platform().mover->ContinueMove(window, pressPointer);
+    platform().mover->continueMove(window, pressPointer);
 }

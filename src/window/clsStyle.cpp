@@ -191,7 +191,7 @@ void clsStyle::ShowSysMenu(qint32 x, qint32 y)
     if (!mClient || !mHwnd)
         return;
     const quint32 packed = packPoint(x, y);
-    platform().windowMenu->PopUp(mClient, QPoint(qint16(packed & 0xffff), qint16(packed >> 16)));
+    platform().windowMenu->popUp(mClient, QPoint(qint16(packed & 0xffff), qint16(packed >> 16)));
 }
 
 bool clsStyle::onBackground(QEvent *event) const

@@ -57,7 +57,7 @@ inline QWindow *windowOf(const Hosted &h)
 // Style 3 shows its pressed look by orange side lines.
 inline bool looksPressed(const chameleonButton *button)
 {
-    return QColor(button->Picture().pixel(2, 10)) == orange;
+    return QColor(button->picture().pixel(2, 10)) == orange;
 }
 
 inline QColor opaque(const QColor &colour)

@@ -5,7 +5,7 @@
 using Monitors = QList<MonitorLayout::Monitor>;
 Q_DECLARE_METATYPE(Monitors)
 
-class tst_MonitorLayout : public QObject
+class tst_monitorlayout : public QObject
 {
     Q_OBJECT
 private slots:
@@ -13,7 +13,7 @@ private slots:
     void coordinatesCountFromThePrimaryMonitor();
 };
 
-void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor_data()
+void tst_monitorlayout::coordinatesCountFromThePrimaryMonitor_data()
 {
     QTest::addColumn<Monitors>("monitors");
     QTest::addColumn<QPoint>("root");   // a point of the root window
@@ -39,7 +39,7 @@ void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor_data()
         << Monitors{} << QPoint(5, 5) << QPoint(5, 5) << true;
 }
 
-void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor()
+void tst_monitorlayout::coordinatesCountFromThePrimaryMonitor()
 {
     QFETCH(Monitors, monitors);
     QFETCH(QPoint, root);
@@ -52,5 +52,5 @@ void tst_MonitorLayout::coordinatesCountFromThePrimaryMonitor()
     QCOMPARE(layout.Covers(root), covered);
 }
 
-QTEST_APPLESS_MAIN(tst_MonitorLayout)
+QTEST_APPLESS_MAIN(tst_monitorlayout)
 #include "tst_monitorlayout.moc"

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-class TestPointerFollower : public QObject
+class tst_pointerfollower : public QObject
 {
     Q_OBJECT
 private slots:
@@ -27,7 +27,7 @@ void sendToWindow(QWidget &window, QEvent::Type type, Qt::MouseButtons buttons)
 
 } // namespace
 
-void TestPointerFollower::keepsPressedPointUnderPointer_data()
+void tst_pointerfollower::keepsPressedPointUnderPointer_data()
 {
     QTest::addColumn<QPoint>("press");
     QTest::addColumn<QPoint>("pointerAtStart");
@@ -42,7 +42,7 @@ void TestPointerFollower::keepsPressedPointUnderPointer_data()
 
 // The window moves by the pointer's travel from the press, including the
 // travel before the follower was started.
-void TestPointerFollower::keepsPressedPointUnderPointer()
+void tst_pointerfollower::keepsPressedPointUnderPointer()
 {
     QFETCH(QPoint, press);
     QFETCH(QPoint, pointerAtStart);
@@ -64,5 +64,5 @@ void TestPointerFollower::keepsPressedPointUnderPointer()
     QCOMPARE(window.pos(), QPoint(200, 150) + pointerLater - press);
 }
 
-QTEST_MAIN(TestPointerFollower)
+QTEST_MAIN(tst_pointerfollower)
 #include "tst_pointerfollower.moc"

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <memory>
 
-class tst_PortalColorPicker : public QObject
+class tst_portalcolorpicker : public QObject
 {
     Q_OBJECT
 private slots:
@@ -29,7 +29,7 @@ private:
     QProcess portal;
 };
 
-void tst_PortalColorPicker::initTestCase()
+void tst_portalcolorpicker::initTestCase()
 {
     bus.start(QStringLiteral("dbus-daemon"),
               {QStringLiteral("--nofork"), QStringLiteral("--config-file=" SESSION_BUS_CONFIG),
@@ -44,14 +44,14 @@ void tst_PortalColorPicker::initTestCase()
     portal.setProcessEnvironment(environment);
 }
 
-void tst_PortalColorPicker::cleanupTestCase()
+void tst_portalcolorpicker::cleanupTestCase()
 {
     QDBusConnection::disconnectFromBus(QStringLiteral("private"));
     bus.kill();
     bus.waitForFinished();
 }
 
-void tst_PortalColorPicker::cleanup()
+void tst_portalcolorpicker::cleanup()
 {
     if (portal.state() != QProcess::NotRunning) {
         portal.kill();
@@ -61,14 +61,14 @@ void tst_PortalColorPicker::cleanup()
         QStringLiteral("org.freedesktop.portal.Desktop")));
 }
 
-void tst_PortalColorPicker::startPortal(const QStringList &how)
+void tst_portalcolorpicker::startPortal(const QStringList &how)
 {
     portal.start(QStringLiteral(FAKE_PORTAL), how);
     QVERIFY(portal.waitForReadyRead(5000));
     QCOMPARE(portal.readLine(), QByteArray("ready\n"));
 }
 
-void tst_PortalColorPicker::answersAsThePortalSays_data()
+void tst_portalcolorpicker::answersAsThePortalSays_data()
 {
     QTest::addColumn<QStringList>("how"); // empty: no portal on the bus
     QTest::addColumn<QString>("answer");  // the outcome, and the colour of a pick
@@ -95,7 +95,7 @@ void tst_PortalColorPicker::answersAsThePortalSays_data()
 
 // Two questions at once, each answered on its own request object, within a
 // time limit of two seconds.
-void tst_PortalColorPicker::answersAsThePortalSays()
+void tst_portalcolorpicker::answersAsThePortalSays()
 {
     QFETCH(QStringList, how);
     QFETCH(QString, answer);
@@ -140,7 +140,7 @@ void tst_PortalColorPicker::answersAsThePortalSays()
     QVERIFY2(closed.isEmpty(), "each question left unanswered is closed at the portal");
 }
 
-void tst_PortalColorPicker::noAnswerOnceTheWindowIsGone()
+void tst_portalcolorpicker::noAnswerOnceTheWindowIsGone()
 {
     PortalColorPicker picker(*connection);
     auto window = std::make_unique<QWidget>();
@@ -151,5 +151,5 @@ void tst_PortalColorPicker::noAnswerOnceTheWindowIsGone()
     QVERIFY(!answered);
 }
 
-QTEST_MAIN(tst_PortalColorPicker)
+QTEST_MAIN(tst_portalcolorpicker)
 #include "tst_portalcolorpicker.moc"

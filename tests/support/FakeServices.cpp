@@ -97,12 +97,12 @@ bool FakeTopMostBand::IsTopMost(const QWidget *window) const
     return topMost.contains(window);
 }
 
-void FakeWindowMover::StartMove(QWidget *window)
+void FakeWindowMover::startMove(QWidget *window)
 {
     moves << window;
 }
 
-void FakeWindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
+void FakeWindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
 {
     moves << window;
     continuedFrom << pressPointer;
@@ -125,7 +125,7 @@ void FakeWindowPlace::AskSize(QWidget *window, const QSize &size)
         window->resize(size);
 }
 
-void FakeMessageShower::ShowMessage(QWidget *parent, const QString &title, const QString &text)
+void FakeMessageShower::showMessage(QWidget *parent, const QString &title, const QString &text)
 {
     parents << parent;
     messages << title + QLatin1Char('|') + text;

@@ -88,8 +88,8 @@ public:
 class FakeWindowMover : public WindowMover
 {
 public:
-    void StartMove(QWidget *window) override;
-    void ContinueMove(QWidget *window, const QPoint &pressPointer) override;
+    void startMove(QWidget *window) override;
+    void continueMove(QWidget *window, const QPoint &pressPointer) override;
 
     QList<QWidget *> moves;
     QList<QPoint> continuedFrom; // the press of each move asked for after some travel
@@ -99,7 +99,7 @@ public:
 class FakeWindowMenu : public WindowMenu
 {
 public:
-    void PopUp(QWidget *window, const QPoint &screenPoint) override
+    void popUp(QWidget *window, const QPoint &screenPoint) override
     {
         windows << window;
         points << screenPoint;
@@ -128,7 +128,7 @@ public:
 class FakeMessageShower : public MessageShower
 {
 public:
-    void ShowMessage(QWidget *parent, const QString &title, const QString &text) override;
+    void showMessage(QWidget *parent, const QString &title, const QString &text) override;
 
     QList<QWidget *> parents;
     QStringList messages; // "Title|Text"

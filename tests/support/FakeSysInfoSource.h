@@ -15,7 +15,7 @@ public:
         text = value;
         return !value.isNull();
     }
-    bool FileExists(const QString &path) const override
+    bool fileExists(const QString &path) const override
     {
         checked << path;
         return files.contains(path);

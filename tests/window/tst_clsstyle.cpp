@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QTest>
 
-class TestClsStyle : public WindowTest
+class tst_clsstyle : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -18,7 +18,7 @@ private slots:
     void packPoint();
 };
 
-void TestClsStyle::withoutClient()
+void tst_clsstyle::withoutClient()
 {
     clsStyle style;
     QCOMPARE(style.hwnd(), 0u);
@@ -28,7 +28,7 @@ void TestClsStyle::withoutClient()
     QCOMPARE(style.TopMost(), qint16(0));
 }
 
-void TestClsStyle::features_data()
+void tst_clsstyle::features_data()
 {
     QTest::addColumn<int>("feature");
     QTest::newRow("ControlBox") << 0;
@@ -41,7 +41,7 @@ void TestClsStyle::features_data()
 }
 
 // Each feature reads back what was set and leaves every other feature alone.
-void TestClsStyle::features()
+void tst_clsstyle::features()
 {
     QFETCH(int, feature);
     using Getter = qint16 (clsStyle::*)() const;
@@ -73,7 +73,7 @@ void TestClsStyle::features()
     }
 }
 
-void TestClsStyle::titlebarKeepsOuterRectangle()
+void tst_clsstyle::titlebarKeepsOuterRectangle()
 {
     QWidget window;
     window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
@@ -91,7 +91,7 @@ void TestClsStyle::titlebarKeepsOuterRectangle()
     QCOMPARE(style.Titlebar(), qint16(-1));
 }
 
-void TestClsStyle::topMostGoesThroughTheBand()
+void tst_clsstyle::topMostGoesThroughTheBand()
 {
     QWidget window;
     window.setObjectName("w");
@@ -107,7 +107,7 @@ void TestClsStyle::topMostGoesThroughTheBand()
 // A left press drags, a right release opens the window manager's menu at the
 // pointer (narrowed to 16 bits as the packed point carries it): each only on
 // the background and once switched on.
-void TestClsStyle::backgroundGestures()
+void tst_clsstyle::backgroundGestures()
 {
     QWidget window;
     window.resize(200, 100);
@@ -139,7 +139,7 @@ void TestClsStyle::backgroundGestures()
     QCOMPARE(fakes->windowMenu.points.last(), QPoint(0x2345, -2));
 }
 
-void TestClsStyle::packPoint_data()
+void tst_clsstyle::packPoint_data()
 {
     QTest::addColumn<int>("x");
     QTest::addColumn<int>("y");
@@ -151,7 +151,7 @@ void TestClsStyle::packPoint_data()
     QTest::newRow("narrowed to 16 bits") << 0x12345 << 0x10002 << 0x00022345u;
 }
 
-void TestClsStyle::packPoint()
+void tst_clsstyle::packPoint()
 {
     QFETCH(int, x);
     QFETCH(int, y);
@@ -159,5 +159,5 @@ void TestClsStyle::packPoint()
     QCOMPARE(clsStyle::packPoint(x, y), packed);
 }
 
-QTEST_MAIN(TestClsStyle)
+QTEST_MAIN(tst_clsstyle)
 #include "tst_clsstyle.moc"

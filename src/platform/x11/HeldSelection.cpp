@@ -15,7 +15,7 @@ const char *const atomNames[] = {
 
 } // namespace
 
-void HeldSelection::HoldUntilTaken(const QByteArray &utf8)
+void HeldSelection::holdUntilTaken(const QByteArray &utf8)
 {
     const std::unique_ptr<X11Connection> x11 = X11Connection::Open();
     // Larger than one request would need the incremental transfer, which a
@@ -25,8 +25,8 @@ void HeldSelection::HoldUntilTaken(const QByteArray &utf8)
     if (!fits)
         return;
     HeldSelection selection(*x11, utf8);
-    if (selection.Own())
-        selection.Serve();
+    if (selection.own())
+        selection.serve();
 }
 
 // The atoms are asked for together and waited for once.
@@ -39,7 +39,7 @@ HeldSelection::HeldSelection(X11Connection &x11, const QByteArray &utf8)
         atoms[name] = x11.Atom(atomNames[name]);
 }
 
-bool HeldSelection::Own()
+bool HeldSelection::own()
 {
     window = xcb_generate_id(connection);
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
@@ -74,7 +74,7 @@ xcb_timestamp_t HeldSelection::serverTime()
     return XCB_CURRENT_TIME;
 }
 
-void HeldSelection::Serve()
+void HeldSelection::serve()
 {
     while (xcb_generic_event_t *event = xcb_wait_for_event(connection)) {
         const uint8_t type = event->response_type & 0x7f;

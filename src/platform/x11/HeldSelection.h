@@ -15,14 +15,14 @@ public:
     // The holder's whole work: on a connection of its own, until another
     // client owns the selection or the server goes away. Nothing is held
     // when there is no display, no text, or more than one request carries.
-    static void HoldUntilTaken(const QByteArray &utf8);
+    static void holdUntilTaken(const QByteArray &utf8);
 
     HeldSelection(X11Connection &x11, const QByteArray &utf8);
 
     // Fails when another client took the selection at once.
-    bool Own();
+    bool own();
     // Until another client owns the selection or the server goes away.
-    void Serve();
+    void serve();
 
 private:
     // It serves the manager's requests with the same answers.

@@ -47,7 +47,7 @@ xcb_generic_event_t *nextEvent(xcb_connection_t *connection, const QDeadlineTime
 
 } // namespace
 
-bool ManagerHandOver::Hand(const QByteArray &utf8)
+bool ManagerHandOver::handOver(const QByteArray &utf8)
 {
     const std::unique_ptr<X11Connection> x11 = X11Connection::Open();
     if (!x11)
@@ -57,7 +57,7 @@ bool ManagerHandOver::Hand(const QByteArray &utf8)
     if (manager == XCB_NONE)
         return false;
     HeldSelection selection(*x11, utf8);
-    if (!selection.Own())
+    if (!selection.own())
         return false;
 
     xcb_connection_t *connection = x11->get();

@@ -12,5 +12,5 @@ class ManagerHandOver
 public:
     // True once a clipboard manager has taken the text; false where none
     // runs, it refuses, or it does not answer within a few seconds.
-    static bool Hand(const QByteArray &utf8);
+    static bool handOver(const QByteArray &utf8);
 };

@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <QWindow>
 
-void X11WindowMenu::PopUp(QWidget *window, const QPoint &screenPoint)
+void X11WindowMenu::popUp(QWidget *window, const QPoint &screenPoint)
 {
     X11Connection *x11 = X11Connection::OfQt();
     if (!x11 || !window || !window->windowHandle())

@@ -8,5 +8,5 @@
 class X11WindowMenu : public WindowMenu
 {
 public:
-    void PopUp(QWidget *window, const QPoint &screenPoint) override;
+    void popUp(QWidget *window, const QPoint &screenPoint) override;
 };

@@ -108,7 +108,7 @@ bool declinedMove(X11Connection &x11)
 
 } // namespace
 
-void X11WindowMover::StartMove(QWidget *window)
+void X11WindowMover::startMove(QWidget *window)
 {
     if (!window)
         return;
@@ -120,7 +120,7 @@ void X11WindowMover::StartMove(QWidget *window)
     new PointerFollower(window, X11WindowPlace().PlaceOf(window));
 }
 
-void X11WindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
+void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
 {
     if (!window)
         return;
@@ -130,7 +130,7 @@ void X11WindowMover::ContinueMove(QWidget *window, const QPoint &pressPointer)
     X11Connection *x11 = X11Connection::OfQt();
     if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
         askWindowManager(*x11, window, pressPointer);
-        PointerFollower::StandBy(window, pressPointer, place, [x11] { return declinedMove(*x11); });
+        PointerFollower::standBy(window, pressPointer, place, [x11] { return declinedMove(*x11); });
         return;
     }
     new PointerFollower(window, pressPointer, place);

@@ -9,6 +9,6 @@
 class X11WindowMover : public WindowMover
 {
 public:
-    void StartMove(QWidget *window) override;
-    void ContinueMove(QWidget *window, const QPoint &pressPointer) override;
+    void startMove(QWidget *window) override;
+    void continueMove(QWidget *window, const QPoint &pressPointer) override;
 };

@@ -8,7 +8,7 @@
 // How the button looks in its window: its corners, its colours, its focus
 // and default marks, and when it draws itself again.
 
-class tst_chameleonButton_look : public QObject
+class tst_chameleonbutton_look : public QObject
 {
     Q_OBJECT
 private slots:
@@ -21,7 +21,7 @@ private slots:
     void defaultFlagRedraws();
 };
 
-void tst_chameleonButton_look::cornersShowTheHost()
+void tst_chameleonbutton_look::cornersShowTheHost()
 {
     Hosted h = hosted();
     h.host->setStyleSheet(QString());
@@ -36,7 +36,7 @@ void tst_chameleonButton_look::cornersShowTheHost()
     QCOMPARE(QColor(shot.pixel(11, 11)), QColor(16, 77, 123));
 }
 
-void tst_chameleonButton_look::disabledLook()
+void tst_chameleonbutton_look::disabledLook()
 {
     Hosted h = hosted();
     h.button->setFocus();
@@ -51,10 +51,10 @@ void tst_chameleonButton_look::disabledLook()
     look.setSize(73, 23);
     QImage expected;
     ButtonPainter::paint(expected, look, ButtonState::Up);
-    QCOMPARE(h.button->Picture(), expected);
+    QCOMPARE(h.button->picture(), expected);
 }
 
-void tst_chameleonButton_look::systemColoursReadOnlyWhenAsked()
+void tst_chameleonbutton_look::systemColoursReadOnlyWhenAsked()
 {
     const QPalette original = QGuiApplication::palette();
     QPalette first = original;
@@ -65,7 +65,7 @@ void tst_chameleonButton_look::systemColoursReadOnlyWhenAsked()
     button.setGeometry(0, 0, 40, 20);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
-    auto face = [&] { return QColor(button.Picture().pixel(20, 10)); };
+    auto face = [&] { return QColor(button.picture().pixel(20, 10)); };
     QCOMPARE(face(), QColor(10, 20, 30));
     QPalette second = original;
     second.setColor(QPalette::Button, QColor(40, 50, 60));
@@ -79,24 +79,24 @@ void tst_chameleonButton_look::systemColoursReadOnlyWhenAsked()
     QApplication::setPalette(original);
 }
 
-void tst_chameleonButton_look::redrawSkipsUnchangedState()
+void tst_chameleonbutton_look::redrawSkipsUnchangedState()
 {
     Hosted h = hosted();
-    const qint64 first = h.button->Picture().cacheKey();
+    const qint64 first = h.button->picture().cacheKey();
     h.button->Redraw(ButtonState::Up, false);
-    QCOMPARE(h.button->Picture().cacheKey(), first);
+    QCOMPARE(h.button->picture().cacheKey(), first);
     h.button->Redraw(ButtonState::Up, true);
-    const qint64 forced = h.button->Picture().cacheKey();
+    const qint64 forced = h.button->picture().cacheKey();
     QVERIFY(forced != first);
     h.button->Redraw(ButtonState::Pressed, false);
-    QVERIFY(h.button->Picture().cacheKey() != forced);
+    QVERIFY(h.button->picture().cacheKey() != forced);
     QVERIFY(looksPressed(h.button));
 }
 
-void tst_chameleonButton_look::repaintShowsLastPicture()
+void tst_chameleonbutton_look::repaintShowsLastPicture()
 {
     Hosted h = hosted();
-    const qint64 key = h.button->Picture().cacheKey();
+    const qint64 key = h.button->picture().cacheKey();
     QWidget cover(h.host.get());
     cover.setAutoFillBackground(true);
     cover.setGeometry(0, 0, 300, 200);
@@ -105,23 +105,23 @@ void tst_chameleonButton_look::repaintShowsLastPicture()
     cover.hide();
     h.button->repaint();
     const QImage shot = h.button->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    QCOMPARE(h.button->Picture().cacheKey(), key);
+    QCOMPARE(h.button->picture().cacheKey(), key);
     for (const QPoint &p : {QPoint(2, 10), QPoint(36, 3), QPoint(70, 19), QPoint(36, 11)})
-        QCOMPARE(shot.pixel(p), h.button->Picture().pixel(p));
+        QCOMPARE(shot.pixel(p), h.button->picture().pixel(p));
 }
 
-void tst_chameleonButton_look::focusShowsSideLines()
+void tst_chameleonbutton_look::focusShowsSideLines()
 {
     Hosted h = hosted();
     h.other->setFocus();
-    QCOMPARE(QColor(h.button->Picture().pixel(2, 10)), QColor(h.button->Picture().pixel(3, 10)));
+    QCOMPARE(QColor(h.button->picture().pixel(2, 10)), QColor(h.button->picture().pixel(3, 10)));
     h.button->setFocus();
-    QCOMPARE(QColor(h.button->Picture().pixel(2, 10)), QColor(Qt::white));
+    QCOMPARE(QColor(h.button->picture().pixel(2, 10)), QColor(Qt::white));
     h.other->setFocus();
-    QVERIFY(QColor(h.button->Picture().pixel(2, 10)) != QColor(Qt::white));
+    QVERIFY(QColor(h.button->picture().pixel(2, 10)) != QColor(Qt::white));
 }
 
-void tst_chameleonButton_look::defaultFlagRedraws()
+void tst_chameleonbutton_look::defaultFlagRedraws()
 {
     QWidget host;
     chameleonButton button(&host);
@@ -132,12 +132,12 @@ void tst_chameleonButton_look::defaultFlagRedraws()
         opaque(QGuiApplication::palette().color(QPalette::Active, QPalette::Shadow));
     const QColor highlight =
         opaque(QGuiApplication::palette().color(QPalette::Active, QPalette::Light));
-    QCOMPARE(QColor(button.Picture().pixel(0, 0)), highlight);
+    QCOMPARE(QColor(button.picture().pixel(0, 0)), highlight);
     button.setDisplayAsDefault(true);
-    QCOMPARE(QColor(button.Picture().pixel(0, 0)), darkShadow);
+    QCOMPARE(QColor(button.picture().pixel(0, 0)), darkShadow);
     button.setDisplayAsDefault(false);
-    QCOMPARE(QColor(button.Picture().pixel(0, 0)), highlight);
+    QCOMPARE(QColor(button.picture().pixel(0, 0)), highlight);
 }
 
-QTEST_MAIN(tst_chameleonButton_look)
-#include "tst_chameleonButton_look.moc"
+QTEST_MAIN(tst_chameleonbutton_look)
+#include "tst_chameleonbutton_look.moc"

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QtTest>
 
-class tst_AboutCloseButton : public QObject
+class tst_aboutclosebutton : public QObject
 {
     Q_OBJECT
 private slots:
@@ -15,7 +15,7 @@ private slots:
     void releaseWithoutPressDoesNothing();
 };
 
-void tst_AboutCloseButton::startsNormal()
+void tst_aboutclosebutton::startsNormal()
 {
     QWidget host;
     AboutCloseButton button(&host);
@@ -27,7 +27,7 @@ void tst_AboutCloseButton::startsNormal()
     QVERIFY(!button.downPicture()->pixmap().isNull());
 }
 
-void tst_AboutCloseButton::releaseAnywhereCloses_data()
+void tst_aboutclosebutton::releaseAnywhereCloses_data()
 {
     QTest::addColumn<Qt::MouseButton>("mouseButton");
     QTest::addColumn<QPoint>("releaseAt");
@@ -40,7 +40,7 @@ void tst_AboutCloseButton::releaseAnywhereCloses_data()
 
 // Drives the press and release through the window, as the pointer would: the
 // release must reach the button although the picture pressed is hidden by then.
-void tst_AboutCloseButton::releaseAnywhereCloses()
+void tst_aboutclosebutton::releaseAnywhereCloses()
 {
     QFETCH(Qt::MouseButton, mouseButton);
     QFETCH(QPoint, releaseAt);
@@ -62,7 +62,7 @@ void tst_AboutCloseButton::releaseAnywhereCloses()
     QCOMPARE(QWidget::mouseGrabber(), nullptr);
 }
 
-void tst_AboutCloseButton::releaseWithoutPressDoesNothing()
+void tst_aboutclosebutton::releaseWithoutPressDoesNothing()
 {
     QWidget host;
     AboutCloseButton button(&host);
@@ -72,5 +72,5 @@ void tst_AboutCloseButton::releaseWithoutPressDoesNothing()
     QVERIFY(!button.isDown());
 }
 
-QTEST_MAIN(tst_AboutCloseButton)
-#include "tst_AboutCloseButton.moc"
+QTEST_MAIN(tst_aboutclosebutton)
+#include "tst_aboutclosebutton.moc"

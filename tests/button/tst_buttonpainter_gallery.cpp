@@ -95,7 +95,7 @@ QImage sheet()
 
 } // namespace
 
-class tst_ButtonGallery : public QObject
+class tst_buttonpainter_gallery : public QObject
 {
     Q_OBJECT
 private slots:
@@ -104,7 +104,7 @@ private slots:
     void saveSheet();
 };
 
-void tst_ButtonGallery::looksDiffer_data()
+void tst_buttonpainter_gallery::looksDiffer_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<bool>("focusShowsWhenUp");
@@ -115,7 +115,7 @@ void tst_ButtonGallery::looksDiffer_data()
 
 // Released, pressed and disabled are three different pictures; the focus
 // shows on a released button of every style with a cue there.
-void tst_ButtonGallery::looksDiffer()
+void tst_buttonpainter_gallery::looksDiffer()
 {
     QFETCH(int, type);
     QFETCH(bool, focusShowsWhenUp);
@@ -129,7 +129,7 @@ void tst_ButtonGallery::looksDiffer()
     QCOMPARE(pictures[0] != pictures[1], focusShowsWhenUp);
 }
 
-void tst_ButtonGallery::saveSheet()
+void tst_buttonpainter_gallery::saveSheet()
 {
     const QString path = qEnvironmentVariable("OMBRIX_BUTTON_GALLERY");
     if (path.isEmpty())
@@ -139,5 +139,5 @@ void tst_ButtonGallery::saveSheet()
         image.scaled(image.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation).save(path));
 }
 
-QTEST_MAIN(tst_ButtonGallery)
-#include "tst_ButtonGallery.moc"
+QTEST_MAIN(tst_buttonpainter_gallery)
+#include "tst_buttonpainter_gallery.moc"

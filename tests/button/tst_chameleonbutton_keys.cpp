@@ -27,7 +27,7 @@ void typeKey(QWidget *target, int key, Qt::KeyboardModifiers modifiers, const QS
 
 } // namespace
 
-class tst_chameleonButton_keys : public QObject
+class tst_chameleonbutton_keys : public QObject
 {
     Q_OBJECT
 private slots:
@@ -42,7 +42,7 @@ private slots:
     void keyEventsCarryCodes();
 };
 
-void tst_chameleonButton_keys::altLetterClicks()
+void tst_chameleonbutton_keys::altLetterClicks()
 {
     Hosted h = hosted(QStringLiteral("&Copy"));
     QSignalSpy copy(h.button, &chameleonButton::Click);
@@ -59,7 +59,7 @@ void tst_chameleonButton_keys::altLetterClicks()
     QCOMPARE(copy.size(), 2);
 }
 
-void tst_chameleonButton_keys::accessKeyAfterSecondaryPress()
+void tst_chameleonbutton_keys::accessKeyAfterSecondaryPress()
 {
     Hosted h = hosted(QStringLiteral("&Copy"));
     QSignalSpy clicks(h.button, &chameleonButton::Click);
@@ -73,7 +73,7 @@ void tst_chameleonButton_keys::accessKeyAfterSecondaryPress()
     QCOMPARE(clicks.size(), 2);
 }
 
-void tst_chameleonButton_keys::sharedAccessKeyOnlyMovesFocus()
+void tst_chameleonbutton_keys::sharedAccessKeyOnlyMovesFocus()
 {
     Hosted h = hosted(QStringLiteral("&Open")); // beside "Cl&ose": both take o
     QSignalSpy open(h.button, &chameleonButton::Click);
@@ -94,7 +94,7 @@ void tst_chameleonButton_keys::sharedAccessKeyOnlyMovesFocus()
     QCOMPARE(open.size(), 1);
 }
 
-void tst_chameleonButton_keys::disabledGivesNoClick()
+void tst_chameleonbutton_keys::disabledGivesNoClick()
 {
     Hosted h = hosted(QStringLiteral("&Copy"));
     h.button->setFocus();
@@ -110,7 +110,7 @@ void tst_chameleonButton_keys::disabledGivesNoClick()
     QCOMPARE(clicks.size(), 1);
 }
 
-void tst_chameleonButton_keys::spaceClicksOnceDespiteAutoRepeat_data()
+void tst_chameleonbutton_keys::spaceClicksOnceDespiteAutoRepeat_data()
 {
     // What the held key sends after its first press: r a release and p a
     // press, both marked as repeated; P a press not marked.
@@ -121,7 +121,7 @@ void tst_chameleonButton_keys::spaceClicksOnceDespiteAutoRepeat_data()
 }
 
 // One press look, KeyDown for every press, one Click on the real release.
-void tst_chameleonButton_keys::spaceClicksOnceDespiteAutoRepeat()
+void tst_chameleonbutton_keys::spaceClicksOnceDespiteAutoRepeat()
 {
     QFETCH(QString, repeats);
     Hosted h = hosted();
@@ -131,13 +131,13 @@ void tst_chameleonButton_keys::spaceClicksOnceDespiteAutoRepeat()
     connect(h.button, &chameleonButton::KeyDown, this, [&](qint16 &, qint16 &) { ++downs; });
     sendKey(h.button, QEvent::KeyPress, Qt::Key_Space);
     QVERIFY(looksPressed(h.button));
-    const qint64 pressed = h.button->Picture().cacheKey();
+    const qint64 pressed = h.button->picture().cacheKey();
     for (const QChar event : repeats) {
         const bool press = event.toLower() == QLatin1Char('p');
         sendKey(h.button, press ? QEvent::KeyPress : QEvent::KeyRelease, Qt::Key_Space,
                 event.isLower());
     }
-    QCOMPARE(h.button->Picture().cacheKey(), pressed);
+    QCOMPARE(h.button->picture().cacheKey(), pressed);
     QCOMPARE(clicks.size(), 0);
     sendKey(h.button, QEvent::KeyRelease, Qt::Key_Space);
     QCOMPARE(clicks.size(), 1);
@@ -145,7 +145,7 @@ void tst_chameleonButton_keys::spaceClicksOnceDespiteAutoRepeat()
     QVERIFY(!looksPressed(h.button));
 }
 
-void tst_chameleonButton_keys::arrowsMoveFocus_data()
+void tst_chameleonbutton_keys::arrowsMoveFocus_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("code");
@@ -159,7 +159,7 @@ void tst_chameleonButton_keys::arrowsMoveFocus_data()
 }
 
 // Focus moves only after KeyDown was raised and the key handled.
-void tst_chameleonButton_keys::arrowsMoveFocus()
+void tst_chameleonbutton_keys::arrowsMoveFocus()
 {
     QFETCH(int, key);
     QFETCH(int, code);
@@ -188,7 +188,7 @@ void tst_chameleonButton_keys::arrowsMoveFocus()
     QTRY_VERIFY(buttons.at(expected)->hasFocus());
 }
 
-void tst_chameleonButton_keys::keyEventsCarryCodes()
+void tst_chameleonbutton_keys::keyEventsCarryCodes()
 {
     Hosted h = hosted();
     h.button->setFocus();
@@ -207,5 +207,5 @@ void tst_chameleonButton_keys::keyEventsCarryCodes()
     QCOMPARE(presses, (QList<qint16>{65, 97}));
 }
 
-QTEST_MAIN(tst_chameleonButton_keys)
-#include "tst_chameleonButton_keys.moc"
+QTEST_MAIN(tst_chameleonbutton_keys)
+#include "tst_chameleonbutton_keys.moc"

@@ -50,7 +50,7 @@ QStringList differences(const QImage &image, const QStringList &rows)
 
 } // namespace
 
-class tst_ButtonPainter : public QObject
+class tst_buttonpainter : public QObject
 {
     Q_OBJECT
 private slots:
@@ -63,7 +63,7 @@ private slots:
 // Pictures of 8 x 7 pixels in the fixed colours, one letter a pixel (see
 // letters()), without caption or focus, released, pressed and disabled. Cut corners still hold what
 // was drawn there.
-void tst_ButtonPainter::smallPictures_data()
+void tst_buttonpainter::smallPictures_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("state");
@@ -263,7 +263,7 @@ void tst_ButtonPainter::smallPictures_data()
     // clang-format on
 }
 
-void tst_ButtonPainter::smallPictures()
+void tst_buttonpainter::smallPictures()
 {
     QFETCH(int, type);
     QFETCH(int, state);
@@ -278,22 +278,22 @@ void tst_ButtonPainter::smallPictures()
 
 // Released and the host's default button: the bevel moves inwards inside a
 // dark frame.
-void tst_ButtonPainter::classicDefaultUp()
+void tst_buttonpainter::classicDefaultUp()
 {
     ButtonLook look = lookOf(2, 8, 7);
-    look.DisplayAsDefault = true;
+    look.displayAsDefault = true;
     const QStringList rows{"KKKKKKKK", "KWWWWWKK", "KWLLLSKK", "KWLFFSKK",
                            "KWSSSSKK", "KKKKKKKK", "KKKKKKKK"};
     QCOMPARE(differences(paint(look, ButtonState::Up), rows), QStringList());
     QCOMPARE(differences(paint(look, ButtonState::Pressed), rows).isEmpty(), false);
 }
 
-void tst_ButtonPainter::nothingWithoutHeight()
+void tst_buttonpainter::nothingWithoutHeight()
 {
     QImage image;
     ButtonPainter::paint(image, lookOf(3, 73, 0), ButtonState::Up);
     QVERIFY(image.isNull());
 }
 
-QTEST_MAIN(tst_ButtonPainter)
-#include "tst_ButtonPainter.moc"
+QTEST_MAIN(tst_buttonpainter)
+#include "tst_buttonpainter.moc"

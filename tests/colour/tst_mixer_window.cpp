@@ -11,7 +11,7 @@
 // Color Mixer as a window: its group frames, its buttons and its place in the
 // top band.
 
-class tst_Mixer_window : public WindowTest
+class tst_mixer_window : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -22,7 +22,7 @@ private slots:
     void takingOffTopReassertsTheOthers();
 };
 
-void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem_data()
+void tst_mixer_window::groupsAreFramedAsWindowsFramesThem_data()
 {
     QTest::addColumn<QString>("title");
     QTest::addColumn<QRect>("place"); // twips, in the window or the main group
@@ -44,7 +44,7 @@ void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem_data()
 // An etched frame, a grey line with a white one inside it, whose top runs
 // through the middle of the title and stops short of it; the field lies
 // wholly inside the frame.
-void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem()
+void tst_mixer_window::groupsAreFramedAsWindowsFramesThem()
 {
     QFETCH(QString, title);
     QFETCH(QRect, place);
@@ -96,7 +96,7 @@ void tst_Mixer_window::groupsAreFramedAsWindowsFramesThem()
     QVERIFY(QRect(2, top + 2, w - 4, h - top - 4).contains(fieldWidget->geometry()));
 }
 
-void tst_Mixer_window::buttonsActOnTheirClick_data()
+void tst_mixer_window::buttonsActOnTheirClick_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
@@ -108,7 +108,7 @@ void tst_Mixer_window::buttonsActOnTheirClick_data()
     QTest::newRow("Close by Alt+O") << "chameleonButton2" << int(Qt::Key_O) << false;
 }
 
-void tst_Mixer_window::buttonsActOnTheirClick()
+void tst_mixer_window::buttonsActOnTheirClick()
 {
     QFETCH(QString, button);
     QFETCH(int, accessKey);
@@ -126,7 +126,7 @@ void tst_Mixer_window::buttonsActOnTheirClick()
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
 }
 
-void tst_Mixer_window::takingOffTopReassertsTheOthers()
+void tst_mixer_window::takingOffTopReassertsTheOthers()
 {
     PeerProbe ruler, spy;
     OpenWindows::Register(OpenWindows::Ruler, &ruler);
@@ -150,5 +150,5 @@ void tst_Mixer_window::takingOffTopReassertsTheOthers()
     OpenWindows::Forget(OpenWindows::Spy, &spy);
 }
 
-QTEST_MAIN(tst_Mixer_window)
-#include "tst_Mixer_window.moc"
+QTEST_MAIN(tst_mixer_window)
+#include "tst_mixer_window.moc"

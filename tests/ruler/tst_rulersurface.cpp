@@ -1,23 +1,93 @@
 #include "WindowTest.h"
 #include "ruler/ContextMenu.h"
-#include "ruler/FaceArea.h"
 #include "ruler/Form1.h"
+#include "ruler/RulerFace.h"
+#include "ruler/RulerSurface.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 
-// The mouse on the ruler's face: its clicks, drags and double-clicks, and
-// every way into the context menu.
+// The ruler's face: painted as the labels it stands for, and the mouse on
+// it (its clicks, drags and double-clicks, and every way into the context
+// menu).
 
-class TestForm1Mouse : public WindowTest
+Q_DECLARE_METATYPE(RulerSurface::Area)
+
+namespace {
+
+// A window whose surface paints it, with the labels handed to it.
+class SurfaceWindow : public QWidget
+{
+public:
+    SurfaceWindow() { setAttribute(Qt::WA_OpaquePaintEvent); }
+    RulerSurface surface{this};
+
+protected:
+    void paintEvent(QPaintEvent *event) override { surface.paint(event); }
+};
+
+// Labels of every kind the ruler lays on its face: pictures with soft edges
+// aligned at the top or in the middle, an opaque one cut off by its label, a
+// filled bar whose text runs past its edge, and a picture raised over
+// another.
+QList<QLabel *> layLabels(QWidget &window)
+{
+    QPixmap picture(30, 20);
+    picture.fill(Qt::transparent);
+    {
+        QPainter onPicture(&picture);
+        onPicture.setRenderHint(QPainter::Antialiasing);
+        onPicture.setBrush(QColor(200, 30, 30, 220));
+        onPicture.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
+    QPixmap opaque(30, 20);
+    opaque.fill(QColor(30, 120, 30));
+    {
+        QPainter onOpaque(&opaque);
+        onOpaque.drawEllipse(QRectF(0.5, 0.5, 29, 19));
+    }
+    window.setFixedSize(120, 60);
+    QPalette beige = window.palette();
+    beige.setColor(QPalette::Window, QColor(240, 232, 216));
+    window.setPalette(beige);
+    auto *top = new QLabel(&window);
+    top->setPixmap(picture);
+    top->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    top->setGeometry(15, 5, 30, 20);
+    auto *middle = new QLabel(&window);
+    middle->setPixmap(picture);
+    middle->setGeometry(30, 20, 50, 34);
+    auto *cut = new QLabel(&window);
+    cut->setPixmap(opaque);
+    cut->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cut->setGeometry(95, 40, 12, 10);
+    auto *bar = new QLabel(QStringLiteral("Label3"), &window);
+    bar->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    bar->setAutoFillBackground(true);
+    QPalette blue = bar->palette();
+    blue.setColor(QPalette::Window, QColor(0, 0, 255));
+    bar->setPalette(blue);
+    bar->setGeometry(0, 0, 7, 60);
+    top->raise();
+    return {top, middle, cut, bar};
+}
+
+} // namespace
+
+class TestRulerSurface : public WindowTest
 {
     Q_OBJECT
 private slots:
+    void flatLabelsPaintAsLabels();
+    void areasPaintAsLabels();
+    void uprightFaceIsTheFaceTurned();
     void surfacesTakeTheMouse_data();
     void surfacesTakeTheMouse();
     void leftDragKeepsPressPointUnderPointer_data();
@@ -26,7 +96,7 @@ private slots:
     void waysIntoTheMenu();
 };
 
-void TestForm1Mouse::surfacesTakeTheMouse_data()
+void TestRulerSurface::surfacesTakeTheMouse_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QPoint>("press");
@@ -64,7 +134,7 @@ void TestForm1Mouse::surfacesTakeTheMouse_data()
 // The face's areas take the presses, clicks and double-clicks that land on
 // them, the topmost shown one first; the area pressed takes the release
 // wherever it comes.
-void TestForm1Mouse::surfacesTakeTheMouse()
+void TestRulerSurface::surfacesTakeTheMouse()
 {
     QFETCH(bool, vertical);
     QFETCH(QPoint, press);
@@ -101,32 +171,30 @@ void TestForm1Mouse::surfacesTakeTheMouse()
     QCOMPARE(!fakes->settings.writes.isEmpty(), saves);
 }
 
-void TestForm1Mouse::leftDragKeepsPressPointUnderPointer_data()
+void TestRulerSurface::leftDragKeepsPressPointUnderPointer_data()
 {
-    QTest::addColumn<QString>("surface");
+    QTest::addColumn<RulerSurface::Area>("area");
     QTest::addColumn<QPoint>("travel");
     QTest::addColumn<bool>("drags");
-    QTest::newRow("face, along") << "Image9" << QPoint(12, 0) << true;
-    QTest::newRow("face, up and left") << "Image9" << QPoint(-8, -6) << true;
-    QTest::newRow("title image") << "Image1" << QPoint(0, 15) << true;
-    QTest::newRow("top edge bar") << "Label1" << QPoint(20, 3) << true;
-    QTest::newRow("bottom edge bar") << "Label2" << QPoint(11, 0) << true;
-    QTest::newRow("face, a jitter") << "Image9" << QPoint(3, 2) << false;
+    QTest::newRow("face, along") << RulerLayout::Image9 << QPoint(12, 0) << true;
+    QTest::newRow("face, up and left") << RulerLayout::Image9 << QPoint(-8, -6) << true;
+    QTest::newRow("title image") << RulerLayout::Image1 << QPoint(0, 15) << true;
+    QTest::newRow("top edge bar") << RulerLayout::Label1 << QPoint(20, 3) << true;
+    QTest::newRow("bottom edge bar") << RulerLayout::Label2 << QPoint(11, 0) << true;
+    QTest::newRow("face, a jitter") << RulerLayout::Image9 << QPoint(3, 2) << false;
 }
 
 // The move starts once the pointer has travelled a little from the press; it
 // must start from the press, or the window lags behind the pointer.
-void TestForm1Mouse::leftDragKeepsPressPointUnderPointer()
+void TestRulerSurface::leftDragKeepsPressPointUnderPointer()
 {
-    QFETCH(QString, surface);
+    QFETCH(RulerSurface::Area, area);
     QFETCH(QPoint, travel);
     QFETCH(bool, drags);
     Form1 ruler;
     ruler.move(200, 150);
     ruler.show();
-    const FaceArea *handle = named<FaceArea>(&ruler, surface);
-    QVERIFY(handle);
-    const QPoint local = handle->geometry().topLeft() + QPoint(5, 3);
+    const QPoint local = ruler.findChild<RulerSurface *>()->place(area).topLeft() + QPoint(5, 3);
     press(&ruler, Qt::LeftButton, local);
     moveOver(&ruler, local + travel, Qt::LeftButton);
     moveOver(&ruler, local + travel, Qt::LeftButton);
@@ -141,7 +209,7 @@ void TestForm1Mouse::leftDragKeepsPressPointUnderPointer()
 // keyboard's at the middle of the slider that has the focus, as the Menu key
 // asks for it. The platform's context event of a right press must not open
 // the menu a second time.
-void TestForm1Mouse::waysIntoTheMenu_data()
+void TestRulerSurface::waysIntoTheMenu_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("vertical");
@@ -156,7 +224,7 @@ void TestForm1Mouse::waysIntoTheMenu_data()
     QTest::newRow("Shift+F10, vertical") << "Shift+F10" << true << QPoint(25, 209);
 }
 
-void TestForm1Mouse::waysIntoTheMenu()
+void TestRulerSurface::waysIntoTheMenu()
 {
     QFETCH(QString, way);
     QFETCH(bool, vertical);
@@ -209,5 +277,78 @@ void TestForm1Mouse::waysIntoTheMenu()
     QVERIFY(!ended);
 }
 
-QTEST_MAIN(TestForm1Mouse)
-#include "tst_form1_mouse.moc"
+// The window paints the labels lying on it as each label paints itself,
+// before and after one is hidden and another moved under the raised one.
+void TestRulerSurface::flatLabelsPaintAsLabels()
+{
+    QWidget plain;
+    const QList<QLabel *> plainLabels = layLabels(plain);
+    SurfaceWindow painted;
+    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
+        painted.surface.setShown(RulerSurface::Area(area), false);
+    const QList<QLabel *> paintedLabels = layLabels(painted);
+    for (QLabel *label : paintedLabels)
+        painted.surface.addFlatLabel(label);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    for (const QList<QLabel *> &labels : {plainLabels, paintedLabels}) {
+        labels.at(2)->hide();
+        labels.at(1)->move(20, 10);
+    }
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+}
+
+// The face's areas look as labels of their place, picture and text aligned
+// at the top left, and filled bars, would look; a higher area over a lower.
+void TestRulerSurface::areasPaintAsLabels()
+{
+    QWidget plain;
+    QList<QLabel *> labels = layLabels(plain);
+    labels.at(1)->hide(); // an area aligns its picture at the top only
+    SurfaceWindow painted;
+    painted.setFixedSize(plain.size());
+    painted.setPalette(plain.palette());
+    // The raised label on the highest area, the others below it.
+    const RulerSurface::Area areaOf[] = {RulerLayout::Image2, RulerLayout::Image9,
+                                         RulerLayout::Image10, RulerLayout::Label1};
+    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
+        painted.surface.setShown(RulerSurface::Area(area), false);
+    for (int i = 0; i < labels.size(); ++i) {
+        const QLabel *label = labels.at(i);
+        RulerSurface &surface = painted.surface;
+        surface.setPlace(areaOf[i], label->geometry());
+        surface.setPicture(areaOf[i], label->pixmap());
+        surface.setText(areaOf[i], label->text());
+        if (label->autoFillBackground())
+            surface.setFill(areaOf[i], label->palette().color(QPalette::Window));
+        surface.setShown(areaOf[i], !label->isHidden());
+    }
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    labels.at(2)->move(60, 12);
+    painted.surface.setPlace(areaOf[2], labels.at(2)->geometry());
+    labels.at(3)->hide();
+    painted.surface.setShown(areaOf[3], false);
+    QCOMPARE(painted.grab().toImage(), plain.grab().toImage());
+    QCOMPARE(painted.surface.areaAt(QPoint(20, 8)), areaOf[0]);
+    QCOMPARE(painted.surface.areaAt(QPoint(3, 30)), RulerLayout::Form);
+}
+
+// The upright face is the horizontal one turned over its diagonal, light
+// above and left, dark below and right, with its own two dark end rows.
+void TestRulerSurface::uprightFaceIsTheFaceTurned()
+{
+    const QImage across = RulerFace::Horizontal().toImage();
+    const QImage upright = RulerFace::Vertical().toImage();
+    QCOMPARE(across.size(), QSize(1600, 70));
+    QCOMPARE(upright.size(), QSize(70, 1200));
+    for (int along = 0; along < 1200; ++along) {
+        const int acrossColumn = along < 1198 ? along : along + 400;
+        for (int side = 0; side < 70; ++side)
+            QCOMPARE(upright.pixel(side, along), across.pixel(acrossColumn, side));
+    }
+    QVERIFY(qGray(across.pixel(0, 35)) > qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(1599, 35)) < qGray(across.pixel(800, 35)));
+    QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
+}
+
+QTEST_MAIN(TestRulerSurface)
+#include "tst_rulersurface.moc"

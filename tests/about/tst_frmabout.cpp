@@ -10,7 +10,7 @@
 // The About box as it opens: its texts, its layout and controls, and the
 // pages its links open.
 
-class tst_frmAbout : public AboutTest
+class tst_frmabout : public AboutTest
 {
     Q_OBJECT
 private slots:
@@ -29,7 +29,7 @@ private slots:
     void rightClickOnPicturesOpensNothing();
 };
 
-void tst_frmAbout::openingTexts()
+void tst_frmabout::openingTexts()
 {
     frmAbout *box = OpenWindows::Show<frmAbout>();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Ombrix"));
@@ -46,7 +46,7 @@ void tst_frmAbout::openingTexts()
                 .hasMatch());
 }
 
-void tst_frmAbout::opensOnTopAndBorderless()
+void tst_frmabout::opensOnTopAndBorderless()
 {
     frmAbout *box = OpenWindows::Show<frmAbout>();
     QVERIFY(fakes->band.topMost.contains(box));
@@ -57,7 +57,7 @@ void tst_frmAbout::opensOnTopAndBorderless()
     QVERIFY(box->isVisible());
 }
 
-void tst_frmAbout::elementPlaces_data()
+void tst_frmabout::elementPlaces_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("place");
@@ -80,7 +80,7 @@ void tst_frmAbout::elementPlaces_data()
     QTest::newRow("system info") << "chameleonButton4" << QRect(288, 256, 83, 23);
 }
 
-void tst_frmAbout::elementPlaces()
+void tst_frmabout::elementPlaces()
 {
     QFETCH(QString, name);
     QFETCH(QRect, place);
@@ -92,7 +92,7 @@ void tst_frmAbout::elementPlaces()
         QVERIFY(!picture->pixmap().isNull());
 }
 
-void tst_frmAbout::controls_data()
+void tst_frmabout::controls_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
@@ -117,7 +117,7 @@ void tst_frmAbout::controls_data()
                                  << "&System Info";
 }
 
-void tst_frmAbout::controls()
+void tst_frmabout::controls()
 {
     QFETCH(QString, name);
     QFETCH(QString, tip);
@@ -141,7 +141,7 @@ void tst_frmAbout::controls()
 }
 
 // The paragraphs in each language, each with a word of its own.
-void tst_frmAbout::panelsHoldTheirParagraphs_data()
+void tst_frmabout::panelsHoldTheirParagraphs_data()
 {
     QTest::addColumn<QString>("language");
     QTest::addColumn<QString>("descriptionWord");
@@ -155,7 +155,7 @@ void tst_frmAbout::panelsHoldTheirParagraphs_data()
                             << QStringLiteral("licence GNU GPL, version 3");
 }
 
-void tst_frmAbout::panelsHoldTheirParagraphs()
+void tst_frmabout::panelsHoldTheirParagraphs()
 {
     QFETCH(QString, language);
     QFETCH(QString, descriptionWord);
@@ -182,17 +182,17 @@ void tst_frmAbout::panelsHoldTheirParagraphs()
     }
 }
 
-void tst_frmAbout::linksOpenPages_data()
+void tst_frmabout::linksOpenPages_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("page");
-    QTest::newRow("logo") << "picIcon" << AboutLinks::HomePage();
-    QTest::newRow("icon") << "Image1" << AboutLinks::HomePage();
-    QTest::newRow("mailing-list button") << "chameleonButton1" << AboutLinks::MailingList();
-    QTest::newRow("home-page button") << "chameleonButton2" << AboutLinks::HomePage();
+    QTest::newRow("logo") << "picIcon" << AboutLinks::homePage();
+    QTest::newRow("icon") << "Image1" << AboutLinks::homePage();
+    QTest::newRow("mailing-list button") << "chameleonButton1" << AboutLinks::mailingList();
+    QTest::newRow("home-page button") << "chameleonButton2" << AboutLinks::homePage();
 }
 
-void tst_frmAbout::linksOpenPages()
+void tst_frmabout::linksOpenPages()
 {
     QFETCH(QString, name);
     QFETCH(QString, page);
@@ -209,15 +209,15 @@ void tst_frmAbout::linksOpenPages()
     QVERIFY(box->isVisible());
 }
 
-void tst_frmAbout::accessKeysOpenPages_data()
+void tst_frmabout::accessKeysOpenPages_data()
 {
     QTest::addColumn<Qt::Key>("key");
     QTest::addColumn<QString>("page");
-    QTest::newRow("Alt+J") << Qt::Key_J << AboutLinks::MailingList();
-    QTest::newRow("Alt+D") << Qt::Key_D << AboutLinks::HomePage();
+    QTest::newRow("Alt+J") << Qt::Key_J << AboutLinks::mailingList();
+    QTest::newRow("Alt+D") << Qt::Key_D << AboutLinks::homePage();
 }
 
-void tst_frmAbout::accessKeysOpenPages()
+void tst_frmabout::accessKeysOpenPages()
 {
     QFETCH(Qt::Key, key);
     QFETCH(QString, page);
@@ -227,7 +227,7 @@ void tst_frmAbout::accessKeysOpenPages()
     QCOMPARE(fakes->shell.opened, QStringList{page});
 }
 
-void tst_frmAbout::rightClickOnPicturesOpensNothing()
+void tst_frmabout::rightClickOnPicturesOpensNothing()
 {
     frmAbout *box = OpenWindows::Show<frmAbout>();
     QTest::mouseClick(named(box, "picIcon"), Qt::RightButton);
@@ -238,5 +238,5 @@ void tst_frmAbout::rightClickOnPicturesOpensNothing()
     QVERIFY(fakes->shell.opened.isEmpty());
 }
 
-QTEST_MAIN(tst_frmAbout)
-#include "tst_frmAbout.moc"
+QTEST_MAIN(tst_frmabout)
+#include "tst_frmabout.moc"

@@ -12,7 +12,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-class tst_Mixer : public WindowTest
+class tst_mixer : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -37,17 +37,17 @@ private:
     void setColor(int red, int green, int blue);
 };
 
-QScrollBar *tst_Mixer::bar(int index) const
+QScrollBar *tst_mixer::bar(int index) const
 {
     return named<QScrollBar>(OpenWindows::Find<Mixer>(), QStringLiteral("HScroll%1").arg(index));
 }
 
-QString tst_Mixer::field(const char *name) const
+QString tst_mixer::field(const char *name) const
 {
     return named<QLineEdit>(OpenWindows::Find<Mixer>(), name)->text();
 }
 
-void tst_Mixer::setColor(int red, int green, int blue)
+void tst_mixer::setColor(int red, int green, int blue)
 {
     bar(1)->setValue(red);
     bar(2)->setValue(green);
@@ -59,7 +59,7 @@ QColor swatchOf(const Mixer *mixer)
     return named<QFrame>(mixer, "Picture2")->palette().color(QPalette::Window);
 }
 
-void tst_Mixer::firstRunShowsBlack()
+void tst_mixer::firstRunShowsBlack()
 {
     Mixer *mixer = OpenWindows::Show<Mixer>();
     QCOMPARE(OpenWindows::Show<Mixer>(), mixer);
@@ -81,7 +81,7 @@ void tst_Mixer::firstRunShowsBlack()
     QCOMPARE(swatchOf(mixer), QColor(Qt::black));
 }
 
-void tst_Mixer::updateShowsTheMixedColour_data()
+void tst_mixer::updateShowsTheMixedColour_data()
 {
     QTest::addColumn<int>("red");
     QTest::addColumn<int>("green");
@@ -107,7 +107,7 @@ void tst_Mixer::updateShowsTheMixedColour_data()
                                << "65536";
 }
 
-void tst_Mixer::updateShowsTheMixedColour()
+void tst_mixer::updateShowsTheMixedColour()
 {
     QFETCH(int, red);
     QFETCH(int, green);
@@ -128,7 +128,7 @@ void tst_Mixer::updateShowsTheMixedColour()
     QCOMPARE(field("Text7"), QStringLiteral("%1,%2,%3").arg(red).arg(green == 7 ? 8 : 7).arg(blue));
 }
 
-void tst_Mixer::draggingUpdatesBeforeTheRelease()
+void tst_mixer::draggingUpdatesBeforeTheRelease()
 {
     Mixer *mixer = OpenWindows::Show<Mixer>();
     QScrollBar *red = bar(1);
@@ -142,7 +142,7 @@ void tst_Mixer::draggingUpdatesBeforeTheRelease()
     QCOMPARE(field("Text9"), QStringLiteral("200"));
 }
 
-void tst_Mixer::barsStepLikeTheirKeys_data()
+void tst_mixer::barsStepLikeTheirKeys_data()
 {
     QTest::addColumn<int>("key");      // 0: the wheel instead
     QTest::addColumn<QPoint>("wheel"); // one notch: up (0, 120), tilted left (120, 0)
@@ -164,7 +164,7 @@ void tst_Mixer::barsStepLikeTheirKeys_data()
     QTest::newRow("half a notch of a fine wheel") << 0 << QPoint(0, 60) << 0;
 }
 
-void tst_Mixer::barsStepLikeTheirKeys()
+void tst_mixer::barsStepLikeTheirKeys()
 {
     QFETCH(int, key);
     QFETCH(QPoint, wheel);
@@ -185,7 +185,7 @@ void tst_Mixer::barsStepLikeTheirKeys()
     QCOMPARE(field("Text7"), QStringLiteral("0,%1,0").arg(200 + step));
 }
 
-void tst_Mixer::padLeft_data()
+void tst_mixer::padLeft_data()
 {
     QTest::addColumn<QString>("value");
     QTest::addColumn<int>("width");
@@ -208,7 +208,7 @@ void tst_Mixer::padLeft_data()
                               << "7";
 }
 
-void tst_Mixer::padLeft()
+void tst_mixer::padLeft()
 {
     QFETCH(QString, value);
     QFETCH(int, width);
@@ -217,7 +217,7 @@ void tst_Mixer::padLeft()
     QCOMPARE(Mixer::PadLeft(value, width, fill), result);
 }
 
-void tst_Mixer::creationRestoresEachStoredKey_data()
+void tst_mixer::creationRestoresEachStoredKey_data()
 {
     QTest::addColumn<QStringList>("stored"); // M_L, M_T, H1, H2, H3; null when absent
     QTest::addColumn<QPoint>("position");
@@ -237,7 +237,7 @@ void tst_Mixer::creationRestoresEachStoredKey_data()
         << QStringList{"-750", "0", {}, {}, {}} << QPoint(-50, 0) << "0,0,0";
 }
 
-void tst_Mixer::creationRestoresEachStoredKey()
+void tst_mixer::creationRestoresEachStoredKey()
 {
     QFETCH(QStringList, stored);
     QFETCH(QPoint, position);
@@ -258,7 +258,7 @@ void tst_Mixer::creationRestoresEachStoredKey()
     QVERIFY(fakes->settings.writes.isEmpty());
 }
 
-void tst_Mixer::copyPutsTheThreeLines_data()
+void tst_mixer::copyPutsTheThreeLines_data()
 {
     QTest::addColumn<int>("red");
     QTest::addColumn<int>("green");
@@ -272,7 +272,7 @@ void tst_Mixer::copyPutsTheThreeLines_data()
         << "RGB Value - 255,128,0\r\nDecimal Value - 33023\r\nHex Value - #FF8000";
 }
 
-void tst_Mixer::copyPutsTheThreeLines()
+void tst_mixer::copyPutsTheThreeLines()
 {
     QFETCH(int, red);
     QFETCH(int, green);
@@ -287,7 +287,7 @@ void tst_Mixer::copyPutsTheThreeLines()
     QCOMPARE(fakes->clipboard.text, text);
 }
 
-void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace_data()
+void tst_mixer::unloadStoresTheColourAndCloseAlsoThePlace_data()
 {
     QTest::addColumn<int>("path");
     QTest::addColumn<QStringList>("writes");
@@ -300,7 +300,7 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace_data()
     QTest::newRow("window manager closes it") << 3 << colour;
 }
 
-void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
+void tst_mixer::unloadStoresTheColourAndCloseAlsoThePlace()
 {
     QFETCH(int, path);
     QFETCH(QStringList, writes);
@@ -333,5 +333,5 @@ void tst_Mixer::unloadStoresTheColourAndCloseAlsoThePlace()
         QCOMPARE(reopened->pos(), QPoint(100, 200));
 }
 
-QTEST_MAIN(tst_Mixer)
-#include "tst_Mixer.moc"
+QTEST_MAIN(tst_mixer)
+#include "tst_mixer.moc"

@@ -15,11 +15,11 @@ namespace {
 class RecordingBag : public PropertyBag
 {
 public:
-    QVariant ReadProperty(const QString &, const QVariant &defaultValue) override
+    QVariant readProperty(const QString &, const QVariant &defaultValue) override
     {
         return defaultValue;
     }
-    void WriteProperty(const QString &name, const QVariant &value) override
+    void writeProperty(const QString &name, const QVariant &value) override
     {
         names << name;
         values << value;
@@ -30,7 +30,7 @@ public:
 
 } // namespace
 
-class tst_chameleonButton : public QObject
+class tst_chameleonbutton : public QObject
 {
     Q_OBJECT
 private slots:
@@ -48,7 +48,7 @@ private slots:
     void accessKeys();
 };
 
-void tst_chameleonButton::newInstanceDefaults()
+void tst_chameleonbutton::newInstanceDefaults()
 {
     QWidget host;
     host.setFont(QFont(QStringLiteral("DejaVu Serif"), 11));
@@ -58,17 +58,17 @@ void tst_chameleonButton::newInstanceDefaults()
     QVERIFY(button.Enabled());
     QCOMPARE(button.Font(), host.font());
     QVERIFY(!button.ForceStandardCol());
-    QCOMPARE(button.AccessKeys(), QString());
+    QCOMPARE(button.accessKeys(), QString());
     button.setGeometry(0, 0, 40, 20);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     const QColor face =
         opaque(QGuiApplication::palette().color(QPalette::Active, QPalette::Button));
-    QCOMPARE(QColor(button.Picture().pixel(20, 10)), face);
+    QCOMPARE(QColor(button.picture().pixel(20, 10)), face);
     QCOMPARE(button.mask(), QRegion(0, 0, 40, 20));
 }
 
-void tst_chameleonButton::readProperties_data()
+void tst_chameleonbutton::readProperties_data()
 {
     QTest::addColumn<QVariantMap>("stored");
     QTest::addColumn<int>("type");
@@ -97,7 +97,7 @@ void tst_chameleonButton::readProperties_data()
         << "DejaVu Sans Mono" << true;
 }
 
-void tst_chameleonButton::readProperties()
+void tst_chameleonbutton::readProperties()
 {
     QFETCH(QVariantMap, stored);
     QFETCH(int, type);
@@ -109,7 +109,7 @@ void tst_chameleonButton::readProperties()
     host.setFont(QFont(QStringLiteral("DejaVu Sans Mono"), 10));
     chameleonButton button(&host);
     DesignPropertyBag bag(stored);
-    button.ReadProperties(bag);
+    button.readProperties(bag);
     QCOMPARE(button.ButtonType(), type);
     QCOMPARE(button.Caption(), caption);
     QCOMPARE(button.Enabled(), enabled);
@@ -119,11 +119,11 @@ void tst_chameleonButton::readProperties()
     QCOMPARE(button.ForceStandardCol(), force);
 }
 
-void tst_chameleonButton::writePropertiesWritesAllFiveInOrder()
+void tst_chameleonbutton::writePropertiesWritesAllFiveInOrder()
 {
     chameleonButton button;
     RecordingBag bag;
-    button.WriteProperties(bag);
+    button.writeProperties(bag);
     QCOMPARE(bag.names, (QStringList{"BTYPE", "TX", "ENAB", "FONT", "FORCE"}));
     QCOMPARE(bag.values.at(0).toInt(), 2);
     QCOMPARE(bag.values.at(1).toString(), QString());
@@ -132,7 +132,7 @@ void tst_chameleonButton::writePropertiesWritesAllFiveInOrder()
     QCOMPARE(bag.values.at(4).toBool(), false);
 }
 
-void tst_chameleonButton::storedSetRoundTrips()
+void tst_chameleonbutton::storedSetRoundTrips()
 {
     DesignPropertyBag design({{"btype", 4},
                               {"tx", "Cl&ose"},
@@ -141,13 +141,13 @@ void tst_chameleonButton::storedSetRoundTrips()
                               {"force", true},
                               {"_extentx", 1931}});
     chameleonButton first;
-    first.ReadProperties(design);
-    first.WriteProperties(design);
+    first.readProperties(design);
+    first.writeProperties(design);
     // Writes replace the lower-case entries instead of adding upper-case ones.
     QCOMPARE(design.values().size(), 6);
     QCOMPARE(design.values().value("_extentx").toInt(), 1931);
     chameleonButton second;
-    second.ReadProperties(design);
+    second.readProperties(design);
     QCOMPARE(second.ButtonType(), 4);
     QCOMPARE(second.Caption(), QStringLiteral("Cl&ose"));
     QVERIFY(!second.Enabled());
@@ -155,7 +155,7 @@ void tst_chameleonButton::storedSetRoundTrips()
     QVERIFY(second.ForceStandardCol());
 }
 
-void tst_chameleonButton::settersReportAndRedraw_data()
+void tst_chameleonbutton::settersReportAndRedraw_data()
 {
     using Setter = std::function<void(chameleonButton &)>;
     QTest::addColumn<Setter>("set");
@@ -174,24 +174,24 @@ void tst_chameleonButton::settersReportAndRedraw_data()
 }
 
 // Every setter draws the released look at once, even while pressed.
-void tst_chameleonButton::settersReportAndRedraw()
+void tst_chameleonbutton::settersReportAndRedraw()
 {
     QFETCH(std::function<void(chameleonButton &)>, set);
     QFETCH(QString, name);
     Hosted h = hosted();
     QTest::mousePress(windowOf(h), Qt::LeftButton, {}, inside);
     QVERIFY(looksPressed(h.button));
-    const qint64 before = h.button->Picture().cacheKey();
-    QSignalSpy changes(h.button, &chameleonButton::PropertyChanged);
+    const qint64 before = h.button->picture().cacheKey();
+    QSignalSpy changes(h.button, &chameleonButton::propertyChanged);
     set(*h.button);
     QCOMPARE(changes.size(), 1);
     QCOMPARE(changes.at(0).at(0).toString(), name);
-    QVERIFY(h.button->Picture().cacheKey() != before);
+    QVERIFY(h.button->picture().cacheKey() != before);
     QVERIFY(!looksPressed(h.button));
     QTest::mouseRelease(windowOf(h), Qt::LeftButton, {}, inside);
 }
 
-void tst_chameleonButton::buttonTypeKeepsOutlineUntilResize()
+void tst_chameleonbutton::buttonTypeKeepsOutlineUntilResize()
 {
     QWidget host;
     chameleonButton button(&host);
@@ -199,9 +199,9 @@ void tst_chameleonButton::buttonTypeKeepsOutlineUntilResize()
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
     QCOMPARE(button.mask(), QRegion(0, 0, 30, 12));
-    const QImage square = button.Picture();
+    const QImage square = button.picture();
     button.setButtonType(3);
-    QVERIFY(button.Picture() != square);
+    QVERIFY(button.picture() != square);
     QCOMPARE(button.mask(), QRegion(0, 0, 30, 12));
     button.resize(31, 12);
     QVERIFY(!button.mask().contains(QPoint(0, 0)));
@@ -209,7 +209,7 @@ void tst_chameleonButton::buttonTypeKeepsOutlineUntilResize()
     QVERIFY(button.mask().contains(QPoint(2, 0)));
 }
 
-void tst_chameleonButton::outlineOfEveryStyle_data()
+void tst_chameleonbutton::outlineOfEveryStyle_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<QList<QPoint>>("cut");
@@ -227,14 +227,14 @@ void tst_chameleonButton::outlineOfEveryStyle_data()
 }
 
 // The outline is the widget's mask: cut pixels are neither drawn nor hit.
-void tst_chameleonButton::outlineOfEveryStyle()
+void tst_chameleonbutton::outlineOfEveryStyle()
 {
     QFETCH(int, type);
     QFETCH(QList<QPoint>, cut);
     QWidget host;
     DesignPropertyBag bag({{"btype", type}});
     chameleonButton button(&host);
-    button.ReadProperties(bag);
+    button.readProperties(bag);
     button.setGeometry(0, 0, 20, 10);
     host.show();
     QVERIFY(QTest::qWaitForWindowExposed(&host));
@@ -244,7 +244,7 @@ void tst_chameleonButton::outlineOfEveryStyle()
     QCOMPARE(button.mask(), expected);
 }
 
-void tst_chameleonButton::accessKeys_data()
+void tst_chameleonbutton::accessKeys_data()
 {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("key");
@@ -278,15 +278,15 @@ void tst_chameleonButton::accessKeys_data()
     QTest::newRow("arrow glyph") << QString(QChar(0x21E6)) << "";
 }
 
-void tst_chameleonButton::accessKeys()
+void tst_chameleonbutton::accessKeys()
 {
     QFETCH(QString, caption);
     QFETCH(QString, key);
     chameleonButton button;
     button.setCaption(QStringLiteral("&Zed"));
     button.setCaption(caption);
-    QCOMPARE(button.AccessKeys(), key);
+    QCOMPARE(button.accessKeys(), key);
 }
 
-QTEST_MAIN(tst_chameleonButton)
-#include "tst_chameleonButton.moc"
+QTEST_MAIN(tst_chameleonbutton)
+#include "tst_chameleonbutton.moc"

@@ -48,7 +48,7 @@ QRect inkBox(const QImage &image, const QRect &area, QRgb face)
 
 } // namespace
 
-class tst_ButtonPainter_states : public QObject
+class tst_buttonpainter_states : public QObject
 {
     Q_OBJECT
 private slots:
@@ -63,7 +63,7 @@ private slots:
     void boldCaptionLeavesFontAlone();
 };
 
-void tst_ButtonPainter_states::focusRectangle_data()
+void tst_buttonpainter_states::focusRectangle_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("state");
@@ -85,7 +85,7 @@ void tst_ButtonPainter_states::focusRectangle_data()
 
 // The focus outline inverts every other pixel of its border and nothing
 // else.
-void tst_ButtonPainter_states::focusRectangle()
+void tst_buttonpainter_states::focusRectangle()
 {
     QFETCH(int, type);
     QFETCH(int, state);
@@ -93,7 +93,7 @@ void tst_ButtonPainter_states::focusRectangle()
     QFETCH(bool, dotted);
     const int W = 16, H = 12;
     ButtonLook look = lookOf(type, W, H);
-    look.DisplayAsDefault = asDefault;
+    look.displayAsDefault = asDefault;
     const QImage plain = paint(look, static_cast<quint8>(state));
     look.HasFocus = true;
     const QImage focused = paint(look, static_cast<quint8>(state));
@@ -102,7 +102,7 @@ void tst_ButtonPainter_states::focusRectangle()
         QCOMPARE(focused.pixel(p) & 0xFFFFFF, ~plain.pixel(p) & 0xFFFFFF);
 }
 
-void tst_ButtonPainter_states::otherStatesDrawFaceOnly_data()
+void tst_buttonpainter_states::otherStatesDrawFaceOnly_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("state");
@@ -115,7 +115,7 @@ void tst_ButtonPainter_states::otherStatesDrawFaceOnly_data()
     QTest::newRow("style 8 pressed") << 8 << 2;
 }
 
-void tst_ButtonPainter_states::otherStatesDrawFaceOnly()
+void tst_buttonpainter_states::otherStatesDrawFaceOnly()
 {
     QFETCH(int, type);
     QFETCH(int, state);
@@ -127,14 +127,14 @@ void tst_ButtonPainter_states::otherStatesDrawFaceOnly()
     QCOMPARE(image, face);
 }
 
-void tst_ButtonPainter_states::disabledIgnoresStateAndFocus_data()
+void tst_buttonpainter_states::disabledIgnoresStateAndFocus_data()
 {
     QTest::addColumn<int>("type");
     for (int type = 1; type <= 7; ++type)
         QTest::addRow("style %d", type) << type;
 }
 
-void tst_ButtonPainter_states::disabledIgnoresStateAndFocus()
+void tst_buttonpainter_states::disabledIgnoresStateAndFocus()
 {
     QFETCH(int, type);
     ButtonLook look = lookOf(type, 73, 23, QStringLiteral("&Copy"));
@@ -149,7 +149,7 @@ void tst_ButtonPainter_states::disabledIgnoresStateAndFocus()
     QVERIFY(paint(look, ButtonState::Up) != reference);
 }
 
-void tst_ButtonPainter_states::captionCentredAndMovedWhenPressed()
+void tst_buttonpainter_states::captionCentredAndMovedWhenPressed()
 {
     const int W = 61, H = 21;
     const ButtonLook look = lookOf(6, W, H, QStringLiteral("Hg"));
@@ -164,7 +164,7 @@ void tst_ButtonPainter_states::captionCentredAndMovedWhenPressed()
 }
 
 // "&" underlines the next character and "&&" shows one "&".
-void tst_ButtonPainter_states::captionAmpersands()
+void tst_buttonpainter_states::captionAmpersands()
 {
     const QRect interior(2, 2, 69, 17);
     const QRgb face = qRgb(192, 192, 192);
@@ -182,7 +182,7 @@ void tst_ButtonPainter_states::captionAmpersands()
     QVERIFY(literalAndMarked.bottom() > literal.bottom());
 }
 
-void tst_ButtonPainter_states::boldCaptionLeavesFontAlone()
+void tst_buttonpainter_states::boldCaptionLeavesFontAlone()
 {
     ButtonLook look = lookOf(5, 73, 21, QStringLiteral("Info"));
     const QImage etched = paint(look, ButtonState::Up);
@@ -192,5 +192,5 @@ void tst_ButtonPainter_states::boldCaptionLeavesFontAlone()
     QCOMPARE(paint(boldLook, ButtonState::Up), etched);
 }
 
-QTEST_MAIN(tst_ButtonPainter_states)
-#include "tst_ButtonPainter_states.moc"
+QTEST_MAIN(tst_buttonpainter_states)
+#include "tst_buttonpainter_states.moc"

@@ -20,7 +20,7 @@ const QString unavailableMessage =
 
 } // namespace
 
-class tst_frmAbout_closing : public AboutTest
+class tst_frmabout_closing : public AboutTest
 {
     Q_OBJECT
 private slots:
@@ -37,7 +37,7 @@ private slots:
     void unloadDestroysAndStoresNothing();
 };
 
-void tst_frmAbout_closing::sysInfo_data()
+void tst_frmabout_closing::sysInfo_data()
 {
     QTest::addColumn<QString>("toolPath");
     QTest::addColumn<QString>("toolDirectory");
@@ -59,7 +59,7 @@ void tst_frmAbout_closing::sysInfo_data()
                                  << "/opt/info/sysinfo" << true;
 }
 
-void tst_frmAbout_closing::sysInfo()
+void tst_frmabout_closing::sysInfo()
 {
     QFETCH(QString, toolPath);
     QFETCH(QString, toolDirectory);
@@ -89,7 +89,7 @@ void tst_frmAbout_closing::sysInfo()
     QVERIFY(box->isVisible());
 }
 
-void tst_frmAbout_closing::sysInfoButtonRunsStartSysInfo()
+void tst_frmabout_closing::sysInfoButtonRunsStartSysInfo()
 {
     FakeSysInfoSource &source = fakes->sysInfo;
     const FakeMessageShower &shower = fakes->messages;
@@ -103,7 +103,7 @@ void tst_frmAbout_closing::sysInfoButtonRunsStartSysInfo()
 }
 
 // The box's own message box, seen from inside its modal loop and answered there.
-void tst_frmAbout_closing::desktopMessageHasOneOkButton()
+void tst_frmabout_closing::desktopMessageHasOneOkButton()
 {
     QtMessageShower desktop;
     platform().messages = &desktop;
@@ -131,7 +131,7 @@ void tst_frmAbout_closing::desktopMessageHasOneOkButton()
     QVERIFY(box->isVisible());
 }
 
-void tst_frmAbout_closing::unloadWhileMessageIsOpen()
+void tst_frmabout_closing::unloadWhileMessageIsOpen()
 {
     QtMessageShower desktop;
     platform().messages = &desktop;
@@ -149,7 +149,7 @@ void tst_frmAbout_closing::unloadWhileMessageIsOpen()
     QVERIFY(message.isNull());
 }
 
-void tst_frmAbout_closing::dragHandles_data()
+void tst_frmabout_closing::dragHandles_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<Qt::MouseButton>("mouseButton");
@@ -163,7 +163,7 @@ void tst_frmAbout_closing::dragHandles_data()
     QTest::newRow("version") << "lblVersion" << Qt::LeftButton << false;
 }
 
-void tst_frmAbout_closing::dragHandles()
+void tst_frmabout_closing::dragHandles()
 {
     QFETCH(QString, name);
     QFETCH(Qt::MouseButton, mouseButton);
@@ -173,7 +173,7 @@ void tst_frmAbout_closing::dragHandles()
     QCOMPARE(fakes->mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
 }
 
-void tst_frmAbout_closing::closePaths_data()
+void tst_frmabout_closing::closePaths_data()
 {
     QTest::addColumn<bool>("byCaptionPicture");
     QTest::addColumn<Qt::MouseButton>("mouseButton");
@@ -182,7 +182,7 @@ void tst_frmAbout_closing::closePaths_data()
     QTest::newRow("close picture, right") << true << Qt::RightButton;
 }
 
-void tst_frmAbout_closing::closePaths()
+void tst_frmabout_closing::closePaths()
 {
     QFETCH(bool, byCaptionPicture);
     QFETCH(Qt::MouseButton, mouseButton);
@@ -204,7 +204,7 @@ void tst_frmAbout_closing::closePaths()
     QVERIFY(fakes->settings.writes.isEmpty());
 }
 
-void tst_frmAbout_closing::atMostOneInstance()
+void tst_frmabout_closing::atMostOneInstance()
 {
     QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
     frmAbout *first = OpenWindows::Show<frmAbout>();
@@ -226,7 +226,7 @@ void tst_frmAbout_closing::atMostOneInstance()
     QCOMPARE(fakes->band.calls.size(), 2);
 }
 
-void tst_frmAbout_closing::unloadDestroysAndStoresNothing()
+void tst_frmabout_closing::unloadDestroysAndStoresNothing()
 {
     fakes->settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
     QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
@@ -239,5 +239,5 @@ void tst_frmAbout_closing::unloadDestroysAndStoresNothing()
     QCOMPARE(fakes->settings.values.size(), 1);
 }
 
-QTEST_MAIN(tst_frmAbout_closing)
-#include "tst_frmAbout_closing.moc"
+QTEST_MAIN(tst_frmabout_closing)
+#include "tst_frmabout_closing.moc"

@@ -15,7 +15,7 @@
 // Color Spy as a window: its opening and stored place, its exits, its
 // buttons and caption buttons, and its place in the top band.
 
-class tst_frmColor : public SpyTest
+class tst_frmcolor : public SpyTest
 {
     Q_OBJECT
 private slots:
@@ -35,7 +35,7 @@ private slots:
     void takingOffTopReassertsTheOthers();
 };
 
-void tst_frmColor::opensOnceAsDesigned()
+void tst_frmcolor::opensOnceAsDesigned()
 {
     frmColor *spy = OpenWindows::Show<frmColor>();
     QCOMPARE(OpenWindows::Find<frmColor>(), spy);
@@ -59,7 +59,7 @@ void tst_frmColor::opensOnceAsDesigned()
     QVERIFY(OpenWindows::Show<frmColor>() != nullptr);
 }
 
-void tst_frmColor::restoresEachStoredEdge_data()
+void tst_frmcolor::restoresEachStoredEdge_data()
 {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
@@ -83,7 +83,7 @@ void tst_frmColor::restoresEachStoredEdge_data()
 
 // An edge that cannot be restored stays where a window opened with an empty
 // store would be.
-void tst_frmColor::restoresEachStoredEdge()
+void tst_frmcolor::restoresEachStoredEdge()
 {
     QFETCH(QString, left);
     QFETCH(QString, top);
@@ -104,7 +104,7 @@ void tst_frmColor::restoresEachStoredEdge()
     QVERIFY(fakes->settings.writes.isEmpty());
 }
 
-void tst_frmColor::firstPlaceClearOfTheRuler_data()
+void tst_frmcolor::firstPlaceClearOfTheRuler_data()
 {
     QTest::addColumn<QRect>("ruler"); // about the place the system gives the Spy
     QTest::addColumn<bool>("stored"); // the Spy's place under the ruler stored
@@ -115,7 +115,7 @@ void tst_frmColor::firstPlaceClearOfTheRuler_data()
 
 // Nothing stored, the Spy opens beside the always-on-top ruler on the
 // ruler's screen rather than under it.
-void tst_frmColor::firstPlaceClearOfTheRuler()
+void tst_frmcolor::firstPlaceClearOfTheRuler()
 {
     QFETCH(QRect, ruler);
     QFETCH(bool, stored);
@@ -144,7 +144,7 @@ void tst_frmColor::firstPlaceClearOfTheRuler()
                  qPrintable(QStringLiteral("%1,%2").arg(spy->x()).arg(spy->y())));
 }
 
-void tst_frmColor::closePathsStoreThePosition_data()
+void tst_frmcolor::closePathsStoreThePosition_data()
 {
     QTest::addColumn<int>("path");
     QTest::addColumn<QStringList>("writes");
@@ -156,7 +156,7 @@ void tst_frmColor::closePathsStoreThePosition_data()
     QTest::newRow("window manager closes it") << 3 << QStringList();
 }
 
-void tst_frmColor::closePathsStoreThePosition()
+void tst_frmcolor::closePathsStoreThePosition()
 {
     QFETCH(int, path);
     QFETCH(QStringList, writes);
@@ -186,7 +186,7 @@ void tst_frmColor::closePathsStoreThePosition()
         QCOMPARE(OpenWindows::Show<frmColor>()->pos(), QPoint(100, 200));
 }
 
-void tst_frmColor::buttonsActOnTheirClick_data()
+void tst_frmcolor::buttonsActOnTheirClick_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("accessKey"); // 0: a mouse click on the button
@@ -199,7 +199,7 @@ void tst_frmColor::buttonsActOnTheirClick_data()
     QTest::newRow("Close by Alt+C") << "chameleonButton1" << int(Qt::Key_C) << false << false;
 }
 
-void tst_frmColor::buttonsActOnTheirClick()
+void tst_frmcolor::buttonsActOnTheirClick()
 {
     QFETCH(QString, button);
     QFETCH(int, accessKey);
@@ -220,7 +220,7 @@ void tst_frmColor::buttonsActOnTheirClick()
         QCOMPARE(fakes->settings.writes, (QStringList{"S_L=1500", "S_T=3000"}));
 }
 
-void tst_frmColor::resetSurfacesReturnTheCaptionButtons_data()
+void tst_frmcolor::resetSurfacesReturnTheCaptionButtons_data()
 {
     QTest::addColumn<QString>("surface");
     QTest::addColumn<bool>("focusesSwatch");
@@ -229,7 +229,7 @@ void tst_frmColor::resetSurfacesReturnTheCaptionButtons_data()
     QTest::newRow("title strip") << "Image2" << false;
 }
 
-void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
+void tst_frmcolor::resetSurfacesReturnTheCaptionButtons()
 {
     QFETCH(QString, surface);
     QFETCH(bool, focusesSwatch);
@@ -252,7 +252,7 @@ void tst_frmColor::resetSurfacesReturnTheCaptionButtons()
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
 }
 
-void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch_data()
+void tst_frmcolor::leavingBelowTheTitleStripFocusesTheSwatch_data()
 {
     QTest::addColumn<QPoint>("outside"); // the pointer once it has left, in the window
     QTest::addColumn<bool>("focusesSwatch");
@@ -267,7 +267,7 @@ void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch_data()
 
 // After Start the focus is on the Start button; the user then moves the
 // pointer out to the pixel, whichever way.
-void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
+void tst_frmcolor::leavingBelowTheTitleStripFocusesTheSwatch()
 {
     QFETCH(QPoint, outside);
     QFETCH(bool, focusesSwatch);
@@ -285,7 +285,7 @@ void tst_frmColor::leavingBelowTheTitleStripFocusesTheSwatch()
     QCOMPARE(QApplication::focusWidget(), focusesSwatch ? swatch : start);
 }
 
-void tst_frmColor::takingOffTopReassertsTheOthers()
+void tst_frmcolor::takingOffTopReassertsTheOthers()
 {
     PeerProbe ruler;
     OpenWindows::Register(OpenWindows::Ruler, &ruler);
@@ -315,5 +315,5 @@ void tst_frmColor::takingOffTopReassertsTheOthers()
     OpenWindows::Forget(OpenWindows::Ruler, &ruler);
 }
 
-QTEST_MAIN(tst_frmColor)
-#include "tst_frmColor.moc"
+QTEST_MAIN(tst_frmcolor)
+#include "tst_frmcolor.moc"

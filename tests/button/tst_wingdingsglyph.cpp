@@ -6,7 +6,7 @@
 #include <QImage>
 #include <QTest>
 
-class tst_WingdingsGlyph : public QObject
+class tst_wingdingsglyph : public QObject
 {
     Q_OBJECT
 private slots:
@@ -16,7 +16,7 @@ private slots:
     void arrowsPointTheirWay();
 };
 
-void tst_WingdingsGlyph::arrows_data()
+void tst_wingdingsglyph::arrows_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("caption");
@@ -28,7 +28,7 @@ void tst_WingdingsGlyph::arrows_data()
     QTest::newRow("unknown code stays itself") << 0x41 << "A";
 }
 
-void tst_WingdingsGlyph::arrows()
+void tst_wingdingsglyph::arrows()
 {
     QFETCH(int, code);
     QFETCH(QString, caption);
@@ -38,7 +38,7 @@ void tst_WingdingsGlyph::arrows()
     QVERIFY(QFontMetricsF(font).inFont(shown.at(0)));
 }
 
-void tst_WingdingsGlyph::fontKeepsAttributes()
+void tst_wingdingsglyph::fontKeepsAttributes()
 {
     QFont wingdings(QStringLiteral("Wingdings"), 14, QFont::Bold, true);
     wingdings.setUnderline(true);
@@ -52,7 +52,7 @@ void tst_WingdingsGlyph::fontKeepsAttributes()
 
 // The ink of a left arrow leans left of the centre, that of an up arrow
 // towards the top.
-void tst_WingdingsGlyph::arrowsPointTheirWay()
+void tst_wingdingsglyph::arrowsPointTheirWay()
 {
     auto inkCentre = [](quint8 code) {
         ButtonLook look;
@@ -86,5 +86,5 @@ void tst_WingdingsGlyph::arrowsPointTheirWay()
     QVERIFY(up.y() < down.y());
 }
 
-QTEST_MAIN(tst_WingdingsGlyph)
-#include "tst_WingdingsGlyph.moc"
+QTEST_MAIN(tst_wingdingsglyph)
+#include "tst_wingdingsglyph.moc"

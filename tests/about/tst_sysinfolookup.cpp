@@ -23,7 +23,7 @@ void writeFile(const QString &path, bool executable)
 
 } // namespace
 
-class tst_SysInfoLookup : public QObject
+class tst_sysinfolookup : public QObject
 {
     Q_OBJECT
 private slots:
@@ -36,7 +36,7 @@ private slots:
     void desktopFileExists();
 };
 
-void tst_SysInfoLookup::findsTool_data()
+void tst_sysinfolookup::findsTool_data()
 {
     QTest::addColumn<QString>("toolPath");
     QTest::addColumn<QString>("toolDirectory");
@@ -65,7 +65,7 @@ void tst_SysInfoLookup::findsTool_data()
     QTest::newRow("empty directory") << none << "" << QStringList{"hardinfo"} << false << "";
 }
 
-void tst_SysInfoLookup::findsTool()
+void tst_sysinfolookup::findsTool()
 {
     QFETCH(QString, toolPath);
     QFETCH(QString, toolDirectory);
@@ -82,7 +82,7 @@ void tst_SysInfoLookup::findsTool()
     QCOMPARE(result, program);
 }
 
-void tst_SysInfoLookup::toolPathIsNotChecked()
+void tst_sysinfolookup::toolPathIsNotChecked()
 {
     FakeSysInfoSource source;
     source.toolPath = QStringLiteral("/nowhere/sysinfo");
@@ -93,7 +93,7 @@ void tst_SysInfoLookup::toolPathIsNotChecked()
     QVERIFY(source.checked.isEmpty());
 }
 
-void tst_SysInfoLookup::desktopSourceFindsKnownToolOnPath()
+void tst_sysinfolookup::desktopSourceFindsKnownToolOnPath()
 {
     QTemporaryDir first;
     QTemporaryDir second;
@@ -111,7 +111,7 @@ void tst_SysInfoLookup::desktopSourceFindsKnownToolOnPath()
     QCOMPARE(text, second.filePath("kinfocenter"));
 }
 
-void tst_SysInfoLookup::desktopSourceWithoutToolOnPath()
+void tst_sysinfolookup::desktopSourceWithoutToolOnPath()
 {
     QTemporaryDir empty;
     const QByteArray savedPath = qgetenv("PATH");
@@ -124,7 +124,7 @@ void tst_SysInfoLookup::desktopSourceWithoutToolOnPath()
     QVERIFY(text.isEmpty());
 }
 
-void tst_SysInfoLookup::desktopFileExists_data()
+void tst_sysinfolookup::desktopFileExists_data()
 {
     QTest::addColumn<QString>("entry");
     QTest::addColumn<bool>("exists");
@@ -134,7 +134,7 @@ void tst_SysInfoLookup::desktopFileExists_data()
     QTest::newRow("missing") << "absent" << false;
 }
 
-void tst_SysInfoLookup::desktopFileExists()
+void tst_sysinfolookup::desktopFileExists()
 {
     QFETCH(QString, entry);
     QFETCH(bool, exists);
@@ -142,8 +142,8 @@ void tst_SysInfoLookup::desktopFileExists()
     writeFile(dir.filePath("tool"), true);
     writeFile(dir.filePath("notes"), false);
     QVERIFY(QDir(dir.path()).mkdir("folder"));
-    QCOMPARE(DesktopSysInfoSource({}).FileExists(dir.filePath(entry)), exists);
+    QCOMPARE(DesktopSysInfoSource({}).fileExists(dir.filePath(entry)), exists);
 }
 
-QTEST_GUILESS_MAIN(tst_SysInfoLookup)
-#include "tst_SysInfoLookup.moc"
+QTEST_GUILESS_MAIN(tst_sysinfolookup)
+#include "tst_sysinfolookup.moc"

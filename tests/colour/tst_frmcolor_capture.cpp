@@ -11,7 +11,7 @@
 // Enter freezing and copying them, and the desktop's own picker where the
 // screen cannot be read.
 
-class tst_frmColor_capture : public SpyTest
+class tst_frmcolor_capture : public SpyTest
 {
     Q_OBJECT
 private slots:
@@ -25,7 +25,7 @@ private slots:
     void minimisedCaptureGoesOn();
 };
 
-void tst_frmColor_capture::tickFillsEveryReadoutFromOneSample_data()
+void tst_frmcolor_capture::tickFillsEveryReadoutFromOneSample_data()
 {
     QTest::addColumn<QPoint>("pointer");
     QTest::addColumn<qint32>("color");
@@ -54,7 +54,7 @@ void tst_frmColor_capture::tickFillsEveryReadoutFromOneSample_data()
         << QColor(248, 240, 224);
 }
 
-void tst_frmColor_capture::tickFillsEveryReadoutFromOneSample()
+void tst_frmcolor_capture::tickFillsEveryReadoutFromOneSample()
 {
     QFETCH(QPoint, pointer);
     QFETCH(qint32, color);
@@ -79,7 +79,7 @@ void tst_frmColor_capture::tickFillsEveryReadoutFromOneSample()
     QCOMPARE(painted.paints, 0);
 }
 
-void tst_frmColor_capture::enterBeforeStartCopiesEmptyValues()
+void tst_frmcolor_capture::enterBeforeStartCopiesEmptyValues()
 {
     frmColor *spy = openSpy();
     QTest::keyClick(named<QFrame>(spy, "Picture1"), Qt::Key_Return);
@@ -90,7 +90,7 @@ void tst_frmColor_capture::enterBeforeStartCopiesEmptyValues()
                        "\r\nBlue Value - \r\nVB Color - \r\nQB Color - \r\nX Pos - \r\nY Pos - "));
 }
 
-void tst_frmColor_capture::enterFreezesThenCopiesTheReadouts()
+void tst_frmcolor_capture::enterFreezesThenCopiesTheReadouts()
 {
     frmColor *spy = openSpy();
     QFrame *swatch = named<QFrame>(spy, "Picture1");
@@ -115,7 +115,7 @@ void tst_frmColor_capture::enterFreezesThenCopiesTheReadouts()
     QTRY_COMPARE(readout("Label1")->text(), QStringLiteral("255"));
 }
 
-void tst_frmColor_capture::otherKeysLeaveCaptureRunning()
+void tst_frmcolor_capture::otherKeysLeaveCaptureRunning()
 {
     frmColor *spy = openSpy();
     QFrame *swatch = named<QFrame>(spy, "Picture1");
@@ -127,7 +127,7 @@ void tst_frmColor_capture::otherKeysLeaveCaptureRunning()
     QCOMPARE(fakes->clipboard.clears, 0);
 }
 
-void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
+void tst_frmcolor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
 {
     // One Start and one answer each: the colour picked, or -1 for a refusal,
     // -2 for no answer in time, -3 for a picker that went away, -4 for the
@@ -156,7 +156,7 @@ void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead_data()
     QTest::newRow("picked after no answer") << QList<qint32>{-2, -3, 255} << red << design;
 }
 
-void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead()
+void tst_frmcolor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead()
 {
     QFETCH(QList<qint32>, answers);
     QFETCH(QStringList, readouts);
@@ -194,7 +194,7 @@ void tst_frmColor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead()
              QStringLiteral("Decimal - ") + readouts.first());
 }
 
-void tst_frmColor_capture::minimisedCaptureGoesOn()
+void tst_frmcolor_capture::minimisedCaptureGoesOn()
 {
     frmColor *spy = openSpy();
     spy->chameleonButton2_Click();
@@ -211,5 +211,5 @@ void tst_frmColor_capture::minimisedCaptureGoesOn()
     QVERIFY(spy->Capturing());
 }
 
-QTEST_MAIN(tst_frmColor_capture)
-#include "tst_frmColor_capture.moc"
+QTEST_MAIN(tst_frmcolor_capture)
+#include "tst_frmcolor_capture.moc"

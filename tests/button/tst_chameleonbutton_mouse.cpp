@@ -30,7 +30,7 @@ struct MouseLog
 
 } // namespace
 
-class tst_chameleonButton_mouse : public QObject
+class tst_chameleonbutton_mouse : public QObject
 {
     Q_OBJECT
 private slots:
@@ -41,7 +41,7 @@ private slots:
     void handlersMayChangeArguments();
 };
 
-void tst_chameleonButton_mouse::pressDragOutBackReleaseInside()
+void tst_chameleonbutton_mouse::pressDragOutBackReleaseInside()
 {
     Hosted h = hosted();
     QSignalSpy clicks(h.button, &chameleonButton::Click);
@@ -56,7 +56,7 @@ void tst_chameleonButton_mouse::pressDragOutBackReleaseInside()
     QCOMPARE(clicks.size(), 1);
 }
 
-void tst_chameleonButton_mouse::releaseOutsideGivesNoClick()
+void tst_chameleonbutton_mouse::releaseOutsideGivesNoClick()
 {
     Hosted h = hosted();
     QSignalSpy clicks(h.button, &chameleonButton::Click);
@@ -73,7 +73,7 @@ void tst_chameleonButton_mouse::releaseOutsideGivesNoClick()
     QCOMPARE(clicks.size(), 0);
 }
 
-void tst_chameleonButton_mouse::doubleClickGivesOneClick()
+void tst_chameleonbutton_mouse::doubleClickGivesOneClick()
 {
     Hosted h = hosted();
     QSignalSpy clicks(h.button, &chameleonButton::Click);
@@ -95,14 +95,14 @@ void tst_chameleonButton_mouse::doubleClickGivesOneClick()
     QCOMPARE(clicks.size(), 2);
 }
 
-void tst_chameleonButton_mouse::secondaryButtonChangesNoLook()
+void tst_chameleonbutton_mouse::secondaryButtonChangesNoLook()
 {
     Hosted h = hosted();
     QSignalSpy clicks(h.button, &chameleonButton::Click);
     MouseLog downs(h.button, &chameleonButton::MouseDown);
-    const qint64 before = h.button->Picture().cacheKey();
+    const qint64 before = h.button->picture().cacheKey();
     QTest::mousePress(windowOf(h), Qt::RightButton, Qt::ShiftModifier, inside);
-    QCOMPARE(h.button->Picture().cacheKey(), before);
+    QCOMPARE(h.button->picture().cacheKey(), before);
     QTest::mouseRelease(windowOf(h), Qt::RightButton, {}, inside);
     QCOMPARE(downs.entries.size(), 1);
     QCOMPARE(downs.entries.at(0).button, qint16(2));
@@ -117,7 +117,7 @@ void tst_chameleonButton_mouse::secondaryButtonChangesNoLook()
 
 // Arguments go by reference; what a handler writes into them changes
 // nothing in the button.
-void tst_chameleonButton_mouse::handlersMayChangeArguments()
+void tst_chameleonbutton_mouse::handlersMayChangeArguments()
 {
     Hosted h = hosted();
     connect(h.button, &chameleonButton::MouseDown, this,
@@ -135,5 +135,5 @@ void tst_chameleonButton_mouse::handlersMayChangeArguments()
     QCOMPARE(clicks.size(), 1);
 }
 
-QTEST_MAIN(tst_chameleonButton_mouse)
-#include "tst_chameleonButton_mouse.moc"
+QTEST_MAIN(tst_chameleonbutton_mouse)
+#include "tst_chameleonbutton_mouse.moc"

@@ -12,7 +12,7 @@
 // colours offset from the face and shadow, and the etched style's caption
 // box.
 
-class tst_ButtonPainter_faces : public QObject
+class tst_buttonpainter_faces : public QObject
 {
     Q_OBJECT
 private slots:
@@ -28,7 +28,7 @@ private slots:
     void style5CaptionBox();
 };
 
-void tst_ButtonPainter_faces::style3Rows_data()
+void tst_buttonpainter_faces::style3Rows_data()
 {
     QTest::addColumn<int>("H");
     QTest::addColumn<int>("state");
@@ -48,7 +48,7 @@ void tst_ButtonPainter_faces::style3Rows_data()
 
 // Pressed buttons carry their orange side lines, so only the columns
 // between them are looked at.
-void tst_ButtonPainter_faces::style3Rows()
+void tst_buttonpainter_faces::style3Rows()
 {
     QFETCH(int, H);
     QFETCH(int, state);
@@ -63,7 +63,7 @@ void tst_ButtonPainter_faces::style3Rows()
 
 // The cut corner pixels outside the outline still show the gradient row
 // they lie on, or the face where the gradient does not start.
-void tst_ButtonPainter_faces::style3GradientStartsByLook_data()
+void tst_buttonpainter_faces::style3GradientStartsByLook_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<bool>("enabled");
@@ -75,7 +75,7 @@ void tst_ButtonPainter_faces::style3GradientStartsByLook_data()
     QTest::newRow("disabled") << 2 << false << QColor(252, 252, 253) << QColor(198, 198, 217);
 }
 
-void tst_ButtonPainter_faces::style3GradientStartsByLook()
+void tst_buttonpainter_faces::style3GradientStartsByLook()
 {
     QFETCH(int, state);
     QFETCH(bool, enabled);
@@ -90,7 +90,7 @@ void tst_ButtonPainter_faces::style3GradientStartsByLook()
     QCOMPARE(at(image, 71, 22), row22);
 }
 
-void tst_ButtonPainter_faces::style3KeepsGradientOnlyInside()
+void tst_buttonpainter_faces::style3KeepsGradientOnlyInside()
 {
     const int W = 73, H = 23;
     const QImage image = paint(lookOf(3, W, H), ButtonState::Up);
@@ -111,7 +111,7 @@ void tst_ButtonPainter_faces::style3KeepsGradientOnlyInside()
     }
 }
 
-void tst_ButtonPainter_faces::style3SideLines_data()
+void tst_buttonpainter_faces::style3SideLines_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<bool>("focus");
@@ -122,7 +122,7 @@ void tst_ButtonPainter_faces::style3SideLines_data()
     QTest::newRow("pressed unfocused") << 2 << false << QColor(255, 203, 107);
 }
 
-void tst_ButtonPainter_faces::style3SideLines()
+void tst_buttonpainter_faces::style3SideLines()
 {
     QFETCH(int, state);
     QFETCH(bool, focus);
@@ -148,7 +148,7 @@ void tst_ButtonPainter_faces::style3SideLines()
 
 // Offsets change all three bytes of the colour value in one integer
 // operation, so a byte below 0 or above 255 borrows or carries.
-void tst_ButtonPainter_faces::offsetFaces_data()
+void tst_buttonpainter_faces::offsetFaces_data()
 {
     QTest::addColumn<int>("type");
     QTest::addColumn<int>("state");
@@ -168,7 +168,7 @@ void tst_ButtonPainter_faces::offsetFaces_data()
         << 5 << 2 << QColor(192, 192, 192) << QColor(128, 128, 128) << QColor(144, 144, 144);
 }
 
-void tst_ButtonPainter_faces::offsetFaces()
+void tst_buttonpainter_faces::offsetFaces()
 {
     QFETCH(int, type);
     QFETCH(int, state);
@@ -182,7 +182,7 @@ void tst_ButtonPainter_faces::offsetFaces()
     QCOMPARE(at(image, 20, 10), expected);
 }
 
-void tst_ButtonPainter_faces::style5CaptionBox()
+void tst_buttonpainter_faces::style5CaptionBox()
 {
     const int W = 40, H = 20;
     ButtonLook look = lookOf(5, W, H);
@@ -205,5 +205,5 @@ void tst_ButtonPainter_faces::style5CaptionBox()
     QCOMPARE(at(image, 18, top + 1), face);
 }
 
-QTEST_MAIN(tst_ButtonPainter_faces)
-#include "tst_ButtonPainter_faces.moc"
+QTEST_MAIN(tst_buttonpainter_faces)
+#include "tst_buttonpainter_faces.moc"

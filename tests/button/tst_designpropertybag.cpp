@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class tst_DesignPropertyBag : public QObject
+class tst_designpropertybag : public QObject
 {
     Q_OBJECT
 private slots:
@@ -11,7 +11,7 @@ private slots:
     void writeReplacesWhateverCase();
 };
 
-void tst_DesignPropertyBag::readsWithoutCase_data()
+void tst_designpropertybag::readsWithoutCase_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QVariant>("expected");
@@ -23,22 +23,22 @@ void tst_DesignPropertyBag::readsWithoutCase_data()
     QTest::newRow("prefix is not a match") << "btyp" << QVariant("default");
 }
 
-void tst_DesignPropertyBag::readsWithoutCase()
+void tst_designpropertybag::readsWithoutCase()
 {
     QFETCH(QString, name);
     QFETCH(QVariant, expected);
     DesignPropertyBag bag({{"btype", 3}, {"tx", "&Start"}, {"_extentx", 1931}});
-    QCOMPARE(bag.ReadProperty(name, QStringLiteral("default")), expected);
+    QCOMPARE(bag.readProperty(name, QStringLiteral("default")), expected);
 }
 
-void tst_DesignPropertyBag::writeReplacesWhateverCase()
+void tst_designpropertybag::writeReplacesWhateverCase()
 {
     DesignPropertyBag bag({{"btype", 3}});
-    bag.WriteProperty("BTYPE", 5);
-    bag.WriteProperty("TX", "Go");
+    bag.writeProperty("BTYPE", 5);
+    bag.writeProperty("TX", "Go");
     QCOMPARE(bag.values(), (QVariantMap{{"btype", 5}, {"TX", "Go"}}));
-    QCOMPARE(bag.ReadProperty("tx", QString()).toString(), QStringLiteral("Go"));
+    QCOMPARE(bag.readProperty("tx", QString()).toString(), QStringLiteral("Go"));
 }
 
-QTEST_MAIN(tst_DesignPropertyBag)
-#include "tst_DesignPropertyBag.moc"
+QTEST_MAIN(tst_designpropertybag)
+#include "tst_designpropertybag.moc"

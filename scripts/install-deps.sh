@@ -25,14 +25,17 @@ desktop_packages=(xvfb openbox xdotool x11-utils imagemagick)
 # GNOME Shell and kwin_wayland with XWayland; dbus-daemon their session bus
 # and that of weston's colour picker. appstream validates the software-centre
 # metadata; Xorg's dummy driver gives several monitors. at-spi2-core's bus,
-# dbus-send and pyatspi show the windows as a screen reader sees them. The
-# code and the scripts are kept in shape by clang-format and shellcheck.
+# dbus-send and pyatspi show the windows as a screen reader sees them;
+# python3-gi speaks to mutter's RemoteDesktop service for a drag its seat
+# pointer makes. The code and the scripts are kept in shape by clang-format
+# and shellcheck.
 # lintian checks the Debian package; xfce4-clipman is the clipboard manager
 # the copy is handed to.
 test_packages=(clang-format shellcheck i3-wm xclip x11-xserver-utils xauth desktop-file-utils
     appstream weston mutter kwin-x11 xwayland dbus-daemon xserver-xorg-video-dummy lintian
     xfce4-clipman gnome-shell kwin-wayland muffin cinnamon-settings-daemon marco
-    mate-settings-daemon-common xfwm4 at-spi2-core dbus-bin python3-pyatspi)
+    mate-settings-daemon-common xfwm4 at-spi2-core dbus-bin python3-pyatspi
+    python3-gi)
 
 case ${1:---all} in
 --run) wanted=("${build_packages[@]}" "${runtime_packages[@]}" "${desktop_packages[@]}") ;;

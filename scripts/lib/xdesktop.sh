@@ -393,13 +393,14 @@ xd_start_gnome_shell() {
 # installed one carries a file capability that a sandbox may refuse to
 # execute. Its fake-input protocol takes input from any client
 # (KWIN_WAYLAND_NO_PERMISSION_CHECKS). XWayland is its child and needs no
-# authority file. Exports DISPLAY.
+# authority file. Exports DISPLAY; XD_WAYLAND_DISPLAY is its Wayland socket.
 xd_start_kwin_wayland() {
     local log=$2 copy
     copy=$(dirname "$log")/kwin_wayland
     cp "$(command -v kwin_wayland)" "$copy" || return 1
+    XD_WAYLAND_DISPLAY=ombrix-$BASHPID
     xd_spawn "$log" env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q "$copy" --virtual \
-        --xwayland --width "${1%x*}" --height "${1#*x}" --socket "ombrix-$BASHPID" \
+        --xwayland --width "${1%x*}" --height "${1#*x}" --socket "$XD_WAYLAND_DISPLAY" \
         --no-lockscreen --no-global-shortcuts --no-kactivities
     XD_WM_PID=$XD_LAST_PID
     if xd_wait_until 30 xd_kwin_wayland_ready; then

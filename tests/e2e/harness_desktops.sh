@@ -6,7 +6,9 @@
 
 # The desktop a test runs on is $OMBRIX_E2E_WM (openbox when unset), one of
 # the profiles in desktops/: each says what the desktop is (DESKTOP_ABOUT),
-# which bus it needs (DESKTOP_BUS: session, or system and session), how it
+# which bus it needs (DESKTOP_BUS: session, or system and session), the seat
+# driver of a compositor whose moves follow only its seat pointer
+# (DESKTOP_SEAT, for e2e_wm_drag), how it
 # starts (desktop_start) and what it lacks (DESKTOP_LACKS: feature -> why).
 # The features a desktop may lack:
 #   minimise              it minimises a window on request
@@ -17,7 +19,8 @@
 #                         its place
 #   same-first-place      it puts a new window where it put the last one
 #   root-pixels           clients may read the screen (the root window)
-#   seat-drag             a move it runs follows XTEST input
+#   seat-drag             a move it runs follows the harness's pointer
+#                         (XTEST input, or its seat's: e2e_wm_drag)
 #   monitors              the test can lay out several monitors
 # A check of a feature the desktop lacks is skipped for its reason
 # (e2e_needs), never passed.
@@ -30,6 +33,7 @@ gnome-shell) E2E_DESKTOP=gnome_shell ;;
 esac
 declare -A DESKTOP_LACKS=()
 DESKTOP_BUS=
+DESKTOP_SEAT=
 if [[ -f $E2E_HERE/desktops/$E2E_DESKTOP.sh ]]; then
     # shellcheck disable=SC1090  # one profile a desktop
     source "$E2E_HERE/desktops/$E2E_DESKTOP.sh"

@@ -61,6 +61,21 @@ e2e_drag() {
     e2e_pause
 }
 
+# e2e_wm_drag X1 Y1 X2 Y2 [STEPS=10]: e2e_drag for a move the window manager
+# runs. A compositor whose moves follow only its own seat pointer gets the
+# drag from that pointer (seat_drag.py): through mutter's RemoteDesktop
+# service (DESKTOP_SEAT=mutter, GNOME Shell's too) or KWin's fake-input
+# protocol (DESKTOP_SEAT=kwin).
+e2e_wm_drag() {
+    if [[ -z ${DESKTOP_SEAT:-} ]]; then
+        e2e_drag "$@"
+        return
+    fi
+    WAYLAND_DISPLAY=${XD_WAYLAND_DISPLAY:-} timeout 30 /usr/bin/python3 "$E2E_HERE/seat_drag.py" \
+        "$DESKTOP_SEAT" "$1" "$2" "$3" "$4" "${5:-10}" "$E2E_PAUSE" ||
+        e2e_fail "the seat's pointer drags from $1,$2 to $3,$4"
+}
+
 # e2e_key KEY... : xdotool key names, for instance ctrl+c Return.
 e2e_key() {
     xdotool key "$@"

@@ -10,11 +10,13 @@
 # there. The About box is a normal window at its size.
 #
 # What a desktop refuses every window (its profile's DESKTOP_LACKS, as
-# measured with plain windows) is skipped there for that reason. Where the
-# moves the compositor runs follow only its own seat, the tools are moved by
-# asking the window manager instead of by a drag. Where XWayland keeps the
-# screen from clients, "above" is read from the window manager's stacking
-# order instead of the screen's pixels.
+# measured with plain windows) is skipped there for that reason. The moves
+# the window manager runs are dragged with e2e_wm_drag, by the compositor's
+# seat pointer where XTEST input never reaches it; where the harness cannot
+# drive that pointer either (seat-drag), the windows are moved by asking the
+# window manager instead. Where XWayland keeps the screen from clients,
+# "above" is read from the window manager's stacking order instead of the
+# screen's pixels.
 # shellcheck disable=SC2119  # the helpers' arguments are optional
 # shellcheck disable=SC2046,SC2086  # "at" and the points give the two words X Y on purpose
 # shellcheck source=tests/e2e/harness.sh
@@ -142,7 +144,7 @@ drag_face_to() {
     if e2e_lacks seat-drag; then
         xdotool windowmove "$WID" "$1" "$2"
     else
-        e2e_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+        e2e_wm_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
     fi
     e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
 }
@@ -220,15 +222,26 @@ check_ruler_pin() {
     fi
 }
 
-# The slider lengthens the ruler, which floats at every length.
+# The slider lengthens the ruler, which floats at every length and keeps its
+# left edge, even past the screen's right edge where the desktop allows it.
 check_slider_length() {
-    local thumb_x thumb_y before place
+    local thumb_x thumb_y before place beyond past=""
     read -r thumb_x thumb_y <<<"$RULER_THUMB"
+    if e2e_needs grow-off-screen "a ruler lengthened past the screen's right edge"; then
+        drag_face_to $((SCREEN_W - W - 40)) "$Y" ||
+            e2e_fail "a drag takes the ruler near the screen's right edge"
+        past=" past the screen's right edge"
+    fi
     before=$W
     place="$X $Y"
+    # Longer than it was, or than the screen has room for from its left edge.
+    beyond=$before
+    [[ -z $past ]] || beyond=$((SCREEN_W - X))
     e2e_drag $(at "$thumb_x" "$thumb_y") $(at $((thumb_x + 60)) "$thumb_y")
+    sleep 0.3 # a window manager that pushes the ruler back has done it by now
     ruler_read_geometry
-    e2e_assert "dragging the slider lengthens the ruler ($before to $W pixels)" test "$W" -gt "$before"
+    e2e_assert "dragging the slider lengthens the ruler$past ($before to $W pixels)" \
+        test "$W" -gt "$beyond"
     e2e_assert_eq "$place" "$X $Y" "the lengthened ruler keeps its left edge"
     check_window "$WID" "$W 84" "the lengthened ruler"
     e2e_assert "the menu's copy runs" copy_readouts $RULER_FACE
@@ -254,7 +267,7 @@ open_tool() {
         xdotool windowmove "$wid" "$4" "$5"
         how="$DESKTOP, asked,"
     else
-        e2e_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
+        e2e_wm_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
             $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1]))
         how="a drag on its title strip"
     fi

@@ -5,11 +5,12 @@
 # compositor's seat.
 DESKTOP_ABOUT="kwin_wayland 5.27 (virtual backend) with XWayland"
 DESKTOP_BUS=session
+# The moves it runs follow its seat pointer, driven through its fake-input
+# protocol.
+DESKTOP_SEAT=kwin
 DESKTOP_LACKS=(
     [own-moves-off-screen]="KWin keeps a window's own moves on the screen"
-    [grow-off-screen]="KWin pushes back on screen a window that a ConfigureRequest grows past its edge"
     [root-pixels]="XWayland refuses to read the root window"
-    [seat-drag]="a move KWin runs follows its seat, which XTEST input never reaches"
     [monitors]="the virtual backend has one output"
 )
 

@@ -7,7 +7,6 @@ DESKTOP_ABOUT="kwin_x11 5.27 on Xvfb"
 DESKTOP_BUS=session
 DESKTOP_LACKS=(
     [own-moves-off-screen]="KWin keeps a window's own moves on the screen"
-    [grow-off-screen]="KWin pushes back on screen a window that a ConfigureRequest grows past its edge"
 )
 
 desktop_start() {

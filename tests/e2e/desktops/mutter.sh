@@ -5,11 +5,13 @@
 # through XWayland, never the compositor's seat.
 DESKTOP_ABOUT="mutter 43 headless with XWayland"
 DESKTOP_BUS=session
+# The moves it runs follow its seat pointer, driven through its RemoteDesktop
+# service.
+DESKTOP_SEAT=mutter
 DESKTOP_LACKS=(
     [own-moves-off-screen]="mutter keeps a window's own moves on the screen"
     [grow-off-screen]="mutter pushes back on screen a window that grows past its edge"
     [root-pixels]="XWayland refuses to read the root window"
-    [seat-drag]="a move mutter runs follows its seat, which XTEST input never reaches"
     [monitors]="the headless compositor has one virtual monitor"
 )
 

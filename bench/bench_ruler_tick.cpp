@@ -253,13 +253,13 @@ int instructions(const QString &kind, int count)
         QWidget owner;
         SliderPopup popup(&owner);
         const QPoint thumb(300, 200);
-        popup.ShowAt(thumb, QStringLiteral("400 Pixels"));
+        popup.showAt(thumb, QStringLiteral("400 Pixels"));
         settle();
         bool longer = false;
         countInstructions(
             count, true, [&](int i) { longer = i % 2; },
             [&] {
-                popup.ShowAt(thumb + QPoint(longer ? 20 : 0, 0),
+                popup.showAt(thumb + QPoint(longer ? 20 : 0, 0),
                              longer ? QStringLiteral("500 Pixels") : QStringLiteral("400 Pixels"));
             });
         return 0;

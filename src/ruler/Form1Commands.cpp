@@ -20,8 +20,8 @@
 // window manager refused; asked for even when Qt believes the ruler is there.
 void Form1::nudge(double dxTwips, double dyTwips)
 {
-    platform().windowPlace->MoveTo(this, QPoint(Twips::toPixels(LeftTwips() + dxTwips),
-                                                Twips::toPixels(TopTwips() + dyTwips)));
+    platform().windowPlace->MoveTo(this, QPoint(Twips::toPixels(leftTwips() + dxTwips),
+                                                Twips::toPixels(topTwips() + dyTwips)));
 }
 
 void Form1::chameleonButton1_Click()
@@ -100,7 +100,7 @@ void Form1::Image7_MouseUp()
 
 void Form1::Form_Click()
 {
-    PopupMenu();
+    popupMenu();
 }
 
 // The pointer moving over the background, a title image or a face clears
@@ -126,7 +126,7 @@ void Form1::Image10_MouseMove()
     Form_MouseMove();
 }
 
-void Form1::PopupMenu()
+void Form1::popupMenu()
 {
     mnuFile->popUpAtPointer();
 }

@@ -75,7 +75,7 @@ void Form1::mnuCopy2_Click()
 
 void Form1::mnuClear_Click()
 {
-    measurement.Clear();
+    measurement.clear();
     showReadouts();
 }
 

@@ -20,7 +20,7 @@ RulerPresets::RulerPresets(QWidget *ruler, Measurement &measurement)
 {
 }
 
-void RulerPresets::Load()
+void RulerPresets::load()
 {
     QList<Settings::Key> keys(std::begin(unitTicks), std::end(unitTicks));
     const SettingsReading presets(keys << Settings::X_L << Settings::X_T);
@@ -31,7 +31,7 @@ void RulerPresets::Load()
     WindowPlacing::Restore(ruler, presets.Edge(Settings::X_L), presets.Edge(Settings::X_T));
 }
 
-void RulerPresets::Save() const
+void RulerPresets::save() const
 {
     SettingsWriting presets;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)

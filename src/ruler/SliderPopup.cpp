@@ -59,7 +59,7 @@ SliderPopup::SliderPopup(QWidget *owner)
     sizedByPattern = digitsAllAsWide(font());
 }
 
-void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
+void SliderPopup::showAt(const QPoint &globalPoint, const QString &popup)
 {
     if (isVisible() && popup == text())
         return;

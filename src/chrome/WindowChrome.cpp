@@ -179,7 +179,7 @@ void WindowChrome::restorePosition(const SettingsReading &presets, const QWidget
     if (!design.placeKeys)
         return;
     const auto [left, top] = *design.placeKeys;
-    WindowPlacing::Restore(window, presets.Edge(left), presets.Edge(top), clearOf);
+    WindowPlacing::Restore(window, presets.edge(left), presets.edge(top), clearOf);
 }
 
 void WindowChrome::storePosition()
@@ -188,7 +188,7 @@ void WindowChrome::storePosition()
         return;
     const auto [left, top] = *design.placeKeys;
     const QPointF place = WindowPlacing::Place(window);
-    SettingsWriting().Edge(left, float(place.x())).Edge(top, float(place.y())).Save();
+    SettingsWriting().edge(left, float(place.x())).edge(top, float(place.y())).save();
 }
 
 void WindowChrome::unload(const std::function<void()> &steps)

@@ -149,7 +149,7 @@ void Mixer::Form_Load()
 
 void Mixer::RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key)
 {
-    const std::optional<qint16> value = presets.Integer(key);
+    const std::optional<qint16> value = presets.integer(key);
     if (value && *value >= bar->minimum() && *value <= bar->maximum())
         bar->setValue(*value);
 }
@@ -157,10 +157,10 @@ void Mixer::RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings
 void Mixer::Form_Unload()
 {
     SettingsWriting()
-        .Integer(Settings::H1, HScroll1->value())
-        .Integer(Settings::H2, HScroll2->value())
-        .Integer(Settings::H3, HScroll3->value())
-        .Save();
+        .integer(Settings::H1, HScroll1->value())
+        .integer(Settings::H2, HScroll2->value())
+        .integer(Settings::H3, HScroll3->value())
+        .save();
 }
 
 void Mixer::HScroll1_Change()

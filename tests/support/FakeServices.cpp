@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-QMap<QString, QString> FakeSettingsStore::GetSettings(const QString &, const QString &section,
+QMap<QString, QString> FakeSettingsStore::getSettings(const QString &, const QString &section,
                                                       const QStringList &keys)
 {
     reads << keys;
@@ -15,7 +15,7 @@ QMap<QString, QString> FakeSettingsStore::GetSettings(const QString &, const QSt
     return found;
 }
 
-void FakeSettingsStore::SaveSettings(const QString &, const QString &section,
+void FakeSettingsStore::saveSettings(const QString &, const QString &section,
                                      const QList<QPair<QString, QString>> &keysAndTexts)
 {
     QStringList save;

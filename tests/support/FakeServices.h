@@ -26,9 +26,9 @@ class QWidget;
 class FakeSettingsStore : public SettingsStore
 {
 public:
-    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+    QMap<QString, QString> getSettings(const QString &application, const QString &section,
                                        const QStringList &keys) override;
-    void SaveSettings(const QString &application, const QString &section,
+    void saveSettings(const QString &application, const QString &section,
                       const QList<QPair<QString, QString>> &keysAndTexts) override;
 
     QMap<QString, QString> values; // "Section/Key" -> text

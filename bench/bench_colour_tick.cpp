@@ -54,14 +54,14 @@ double medianMicroseconds(const std::function<void()> &operation)
 
 int capture()
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     spy->chameleonButton2_Click();
     return QApplication::exec();
 }
 
 int instructions(int count)
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     for (int i = 0; i < count; ++i) {
         QEventLoop loop;
         QTimer::singleShot(100, &loop, &QEventLoop::quit);
@@ -106,7 +106,7 @@ int main(int argc, char **argv)
     xcb_connection_t *qts = x11->connection();
     const double qtRoundTrip = medianMicroseconds(
         [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
     spy->close();

@@ -9,9 +9,9 @@ namespace WindowMakers {
 
 void Install()
 {
-    OpenWindows::SetMaker<frmColor>();
-    OpenWindows::SetMaker<Mixer>();
-    OpenWindows::SetMaker<frmAbout>();
+    OpenWindows::setMaker<frmColor>();
+    OpenWindows::setMaker<Mixer>();
+    OpenWindows::setMaker<frmAbout>();
 }
 
 } // namespace WindowMakers

@@ -140,8 +140,8 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    const SettingsReading presets = ReadPresets({Settings::H1, Settings::H2, Settings::H3});
-    RestorePosition(presets);
+    const SettingsReading presets = readPresets({Settings::H1, Settings::H2, Settings::H3});
+    restorePosition(presets);
     RestoreBar(HScroll1, presets, Settings::H1);
     RestoreBar(HScroll2, presets, Settings::H2);
     RestoreBar(HScroll3, presets, Settings::H3);
@@ -217,6 +217,6 @@ void Mixer::chameleonButton1_Click()
 
 void Mixer::chameleonButton2_Click()
 {
-    StorePosition();
+    storePosition();
     close();
 }

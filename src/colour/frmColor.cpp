@@ -162,7 +162,7 @@ void frmColor::buildButtons()
 // window is shown.
 void frmColor::Form_Load()
 {
-    RestorePosition(ReadPresets());
+    restorePosition(readPresets());
     Picture1->setFocus();
 }
 
@@ -183,7 +183,7 @@ void frmColor::Image1_MouseMove()
 void frmColor::leaveEvent(QEvent *event)
 {
     CompanionWindow::leaveEvent(event);
-    if (mapFromGlobal(QCursor::pos()).y() > TitleStrip().bottom())
+    if (mapFromGlobal(QCursor::pos()).y() > titleStrip().bottom())
         Picture1->setFocus();
 }
 
@@ -219,7 +219,7 @@ void frmColor::chameleonButton2_Click()
 void frmColor::chameleonButton1_Click()
 {
     Timer1->stop();
-    StorePosition();
+    storePosition();
     close();
 }
 

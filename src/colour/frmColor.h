@@ -21,7 +21,7 @@ class frmColor : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // Opened at most once, through OpenWindows::Show.
+    // Opened at most once, through OpenWindows::show.
     static constexpr OpenWindows::Role role = OpenWindows::Spy;
 
     // Puts the ten readouts on the clipboard.
@@ -44,8 +44,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    friend frmColor *OpenWindows::Show<frmColor>();
-    friend void OpenWindows::SetMaker<frmColor>();
+    friend frmColor *OpenWindows::show<frmColor>();
+    friend void OpenWindows::setMaker<frmColor>();
     frmColor();
 
     void buildSwatch();

@@ -34,7 +34,7 @@ public:
     ~Form1() override;
 
     // OnTopPeer: other windows put the ruler back on top through Command1.
-    bool ShowsOnTop() const override;
+    bool showsOnTop() const override;
     void Command1_Click() override;
 
     // Start-up.

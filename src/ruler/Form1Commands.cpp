@@ -60,20 +60,20 @@ void Form1::mnuNotepad_Click()
 
 void Form1::mnuSpy_Click()
 {
-    OpenWindows::Show(OpenWindows::Spy);
+    OpenWindows::show(OpenWindows::Spy);
 }
 
 void Form1::mnuMix_Click()
 {
-    OpenWindows::Show(OpenWindows::Mixer);
+    OpenWindows::show(OpenWindows::Mixer);
 }
 
 void Form1::mnuAbout_Click()
 {
-    OpenWindows::Show(OpenWindows::About);
+    OpenWindows::show(OpenWindows::About);
 }
 
-bool Form1::ShowsOnTop() const
+bool Form1::showsOnTop() const
 {
     return chrome->showsOnTop();
 }

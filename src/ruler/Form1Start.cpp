@@ -98,7 +98,7 @@ void Form1::Label2_Click()
 void Form1::Form_Unload()
 {
     SavePresets();
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    OpenWindows::unloadOthers(OpenWindows::Ruler);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -204,7 +204,7 @@ void tst_frmcolor_capture::minimisedCaptureGoesOn()
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
 
     // Chosen again from the ruler's menu, it comes back from the task bar.
-    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
+    QCOMPARE(OpenWindows::show<frmColor>(), spy);
     QVERIFY(!spy->isMinimized());
     QVERIFY(spy->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(spy));

@@ -45,7 +45,7 @@ DesktopPick::DesktopPick(QWidget *window, QLabel *hint, ShowSample show)
 {
 }
 
-void DesktopPick::Ask()
+void DesktopPick::ask()
 {
     if (asking)
         return;

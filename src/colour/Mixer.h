@@ -43,8 +43,8 @@ private:
     QLineEdit *addField(QGroupBox *group, const char *name, int left, const QString &text);
     void buildButtons(QWidget *group);
     void Form_Load();
-    void RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key);
-    void UpdateColor();
+    void restoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key);
+    void updateColor();
 
     QScrollBar *HScroll1 = nullptr;
     QScrollBar *HScroll2 = nullptr;

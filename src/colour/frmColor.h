@@ -27,7 +27,7 @@ public:
     // Puts the ten readouts on the clipboard.
     void Command2_Click();
 
-    bool Capturing() const;
+    bool capturing() const;
 
     void chameleonButton1_Click();
     void chameleonButton2_Click();
@@ -56,10 +56,10 @@ private:
     QLabel *addRow(QWidget *group, int row, const char *captionName, const QString &caption,
                    const char *readoutName);
     void Form_Load();
-    void Copy();
-    void PaintSwatch(qint32 color);
-    void ShowSample(const color32::Sample &sample);
-    void ShowColor(qint32 color, std::optional<QPoint> pointer);
+    void copy();
+    void paintSwatch(qint32 color);
+    void showSample(const color32::Sample &sample);
+    void showColor(qint32 color, std::optional<QPoint> pointer);
 
     struct CopyLine
     {

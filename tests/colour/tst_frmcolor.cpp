@@ -42,7 +42,7 @@ void tst_frmcolor::opensOnceAsDesigned()
     QVERIFY(spy->isWindow());
     QVERIFY(!spy->showsOnTop());
     QVERIFY(fakes->band.topMost.isEmpty());
-    QVERIFY(!spy->Capturing());
+    QVERIFY(!spy->capturing());
     for (const char *name : readoutNames)
         QVERIFY2(readout(name)->text().isEmpty(), name);
     QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window),
@@ -173,7 +173,7 @@ void tst_frmcolor::closePathsStoreThePosition()
     default:
         spy->close();
     }
-    QVERIFY(!spy->Capturing());
+    QVERIFY(!spy->capturing());
     QCOMPARE(OpenWindows::find<frmColor>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
     settle();
@@ -212,7 +212,7 @@ void tst_frmcolor::buttonsActOnTheirClick()
         QTest::mouseClick(named(spy, button), Qt::LeftButton);
     QCOMPARE(OpenWindows::find<frmColor>() == spy, stillOpen);
     if (stillOpen)
-        QCOMPARE(spy->Capturing(), capturing);
+        QCOMPARE(spy->capturing(), capturing);
     else
         QCOMPARE(fakes->settings.writes, (QStringList{"S_L=1500", "S_T=3000"}));
 }
@@ -274,7 +274,7 @@ void tst_frmcolor::leavingBelowTheTitleStripFocusesTheSwatch()
     QWidget *swatch = named<QFrame>(spy, "Picture1");
     QWidget *start = named(spy, "chameleonButton2");
     QTest::mouseClick(start, Qt::LeftButton);
-    QVERIFY(spy->Capturing());
+    QVERIFY(spy->capturing());
     QCOMPARE(QApplication::focusWidget(), start);
     QCursor::setPos(spy->mapToGlobal(outside));
     QEvent leave(QEvent::Leave);

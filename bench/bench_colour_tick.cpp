@@ -85,7 +85,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_colour_tick needs an X server\n");
         return 1;
     }
-    RealPlatform::Install();
+    RealPlatform::install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.contains(QStringLiteral("--capture")))
         return capture();

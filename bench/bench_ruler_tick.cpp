@@ -309,7 +309,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
-    RealPlatform::Install();
+    RealPlatform::install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--instructions"))
         return instructions(arguments.at(2), arguments.at(3).toInt());

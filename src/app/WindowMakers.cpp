@@ -7,7 +7,7 @@
 
 namespace WindowMakers {
 
-void Install()
+void install()
 {
     OpenWindows::setMaker<frmColor>();
     OpenWindows::setMaker<Mixer>();

@@ -181,8 +181,8 @@ int main(int argc, char *argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::small());
     KeyRepeat::MakeDetectable();
-    RealPlatform::Install();
-    WindowMakers::Install();
+    RealPlatform::install();
+    WindowMakers::install();
     Form1 ruler;
     ProgramIcon::allSizesAfterFirstPaint(&ruler);
     ruler.show();

@@ -88,7 +88,7 @@ struct BareWindow
         palette.setColor(QPalette::Window, QColor(240, 232, 216));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
-        face.setPixmap(RulerFace::Horizontal());
+        face.setPixmap(RulerFace::horizontal());
         face.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         face.setGeometry(0, 7, 1600, 70);
         window.resize(400, 84);

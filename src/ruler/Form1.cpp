@@ -84,7 +84,7 @@ Form1::~Form1()
 void Form1::createControls()
 {
     surface = new RulerSurface(this);
-    surface->setPicture(RulerLayout::Image9, RulerFace::Horizontal());
+    surface->setPicture(RulerLayout::Image9, RulerFace::horizontal());
     surface->setPicture(RulerLayout::Image1, ToolLook::asset("title_h"));
     for (RulerSurface::Area bar :
          {RulerLayout::Label1, RulerLayout::Label2, RulerLayout::Label3, RulerLayout::Label4})

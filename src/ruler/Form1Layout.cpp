@@ -85,7 +85,7 @@ void Form1::layOut(Orientation orientation)
     slider->setValue(length.toInt());
     // The upright pictures are decoded when the ruler first turns vertical.
     if (!horizontal && surface->picture(RulerLayout::Image10).isNull()) {
-        surface->setPicture(RulerLayout::Image10, RulerFace::Vertical());
+        surface->setPicture(RulerLayout::Image10, RulerFace::vertical());
         surface->setPicture(RulerLayout::Image2, ToolLook::asset("title_v"));
     }
     const RulerLayout layout(orientation, size(), RulerLayout::Turned);

@@ -99,7 +99,7 @@ int main(int argc, char **argv)
     ScreenSampler *sampler = platform().sampler;
     volatile qint32 sink = 0;
 
-    const double pixel = medianMicroseconds([&] { sink = sampler->PixelColor(QPoint(10, 10)); });
+    const double pixel = medianMicroseconds([&] { sink = sampler->pixelColor(QPoint(10, 10)); });
     const double roundTrip = medianMicroseconds([&] {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     });

@@ -207,12 +207,12 @@ QString Mixer::PadLeft(const QString &value, int width, const QString &fill)
 // Copy: the group titles and the fields as they stand.
 void Mixer::chameleonButton1_Click()
 {
-    platform().clipboard->Clear();
+    platform().clipboard->clear();
     const QString separator = QStringLiteral(" - ");
     const QStringList lines = {rgbGroup->title() + separator + Text7->text(),
                                decimalGroup->title() + separator + Text9->text(),
                                hexGroup->title() + separator + Text8->text()};
-    platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
+    platform().clipboard->setText(lines.join(QStringLiteral("\r\n")));
 }
 
 void Mixer::chameleonButton2_Click()

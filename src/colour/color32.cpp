@@ -104,7 +104,7 @@ Channels splitChannels(qint32 value)
 
 Sample takeSample()
 {
-    const ScreenSampler::Sample sample = platform().sampler->PointerAndPixel();
+    const ScreenSampler::Sample sample = platform().sampler->pointerAndPixel();
     return {sample.pointer, sample.color};
 }
 
@@ -115,12 +115,12 @@ qint32 ReadPixelColor()
 
 qint32 PointerX()
 {
-    return platform().sampler->PointerPosition().x();
+    return platform().sampler->pointerPosition().x();
 }
 
 qint32 PointerY()
 {
-    return platform().sampler->PointerPosition().y();
+    return platform().sampler->pointerPosition().y();
 }
 
 QString PaletteIndex()

@@ -209,7 +209,7 @@ bool frmColor::capturing() const
 // colour instead of the samples.
 void frmColor::chameleonButton2_Click()
 {
-    if (platform().sampler->CanReadScreen())
+    if (platform().sampler->canReadScreen())
         Timer1->start();
     else
         desktopPick->ask();
@@ -279,9 +279,9 @@ void frmColor::Command2_Click()
 
 void frmColor::copy()
 {
-    platform().clipboard->Clear();
+    platform().clipboard->clear();
     QStringList lines;
     for (const CopyLine &line : copyLines)
         lines << line.caption->text() + QStringLiteral(" - ") + line.readout->text();
-    platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
+    platform().clipboard->setText(lines.join(QStringLiteral("\r\n")));
 }

@@ -20,7 +20,7 @@
 // window manager refused; asked for even when Qt believes the ruler is there.
 void Form1::nudge(double dxTwips, double dyTwips)
 {
-    platform().windowPlace->MoveTo(this, QPoint(Twips::toPixels(leftTwips() + dxTwips),
+    platform().windowPlace->moveTo(this, QPoint(Twips::toPixels(leftTwips() + dxTwips),
                                                 Twips::toPixels(topTwips() + dyTwips)));
 }
 
@@ -43,19 +43,19 @@ void Form1::chameleonButton4_Click()
 
 void Form1::mnuNew_Click()
 {
-    platform().shell->StartProgram(QCoreApplication::applicationFilePath(), {});
+    platform().shell->startProgram(QCoreApplication::applicationFilePath(), {});
 }
 
 void Form1::mnuHelp_Click()
 {
-    platform().shell->Open(HelpPage::path());
+    platform().shell->open(HelpPage::path());
 }
 
 void Form1::mnuNotepad_Click()
 {
     const QStringList editor = TextEditor::command();
     if (!editor.isEmpty())
-        platform().shell->StartProgram(editor.first(), editor.mid(1));
+        platform().shell->startProgram(editor.first(), editor.mid(1));
 }
 
 void Form1::mnuSpy_Click()
@@ -136,5 +136,5 @@ void Form1::popupMenu()
 void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard)
-        mnuFile->popUpAt(platform().windowPlace->PlaceOf(this) + event->pos());
+        mnuFile->popUpAt(platform().windowPlace->placeOf(this) + event->pos());
 }

@@ -117,7 +117,7 @@ void LengthFollower::askSize(const QSize &wanted)
     widget.setUpdatesEnabled(false);
     if (!sizeWait.isActive())
         sizeWait.start();
-    platform().windowPlace->AskSize(&widget, wanted);
+    platform().windowPlace->askSize(&widget, wanted);
 }
 
 void LengthFollower::sizeRefused()

@@ -83,7 +83,7 @@ void SliderPopup::showAt(const QPoint &globalPoint, const QString &popup)
 void SliderPopup::moveShown(const QPoint &place)
 {
     if (WindowPlace *windowPlace = platform().windowPlace)
-        windowPlace->MoveTo(this, place);
+        windowPlace->moveTo(this, place);
     else
         move(place);
 }

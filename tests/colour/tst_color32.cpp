@@ -316,7 +316,7 @@ void tst_color32::realSamplerWithoutAnXServerReadsNothing()
 {
     X11ScreenSampler sampler;
     for (const QPoint point : {QPoint(0, 0), QPoint(10, 10), QPoint(-5, 3), QPoint(99999, 1)})
-        QCOMPARE(sampler.PixelColor(point), -1);
+        QCOMPARE(sampler.pixelColor(point), -1);
 }
 
 QTEST_MAIN(tst_color32)

@@ -35,7 +35,7 @@ void TestForm1::firstStart()
     QCOMPARE(ruler.frameGeometry().size(), QSize(400, 84));
     QVERIFY(fixedAtItsSize(ruler));
     QVERIFY(ruler.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(fakes->band.IsTopMost(&ruler));
+    QVERIFY(fakes->band.isTopMost(&ruler));
     QVERIFY(ruler.showsOnTop());
     QCOMPARE(ticks(ruler), QStringLiteral("x......"));
     QVERIFY(ruler.Text1().isEmpty());
@@ -213,11 +213,11 @@ void TestForm1::takingOffTopLeavesBandOnce()
 {
     Form1 ruler;
     ruler.Top_Y_Click();
-    QVERIFY(!fakes->band.IsTopMost(&ruler));
+    QVERIFY(!fakes->band.isTopMost(&ruler));
     QVERIFY(!ruler.showsOnTop());
     QVERIFY(!named<QLabel>(&ruler, "Top_N")->isHidden());
     ruler.Command1_Click();
-    QVERIFY(fakes->band.IsTopMost(&ruler));
+    QVERIFY(fakes->band.isTopMost(&ruler));
     QVERIFY(ruler.showsOnTop());
 }
 

@@ -16,6 +16,21 @@ e2e_geometry() {
         END { if (w == "") exit 1; print x, y, w, h }'
 }
 
+# e2e_settled_geometry WID: "x y w h" once two reads half a second apart
+# agree (for at most 5 s): a window that takes its stored edge after the
+# window manager has placed it moves there after it first shows.
+e2e_settled_geometry() {
+    local last now i
+    now=$(e2e_geometry "$1") || return 1
+    for ((i = 0; i < 10; i++)); do
+        last=$now
+        sleep 0.5
+        now=$(e2e_geometry "$1") || return 1
+        [[ $now == "$last" ]] && break
+    done
+    echo "$now"
+}
+
 # e2e_wait_geometry WID "x y w h" [TIMEOUT=5]: waits until the window has
 # that geometry.
 e2e_wait_geometry() {

@@ -20,7 +20,7 @@ open_tool() {
     xdotool windowraise "$WID"
     local wid x y
     wid=$(utilities_window "$1" "^$2\$") || return 1
-    read -r x y _ < <(e2e_geometry "$wid")
+    read -r x y _ < <(e2e_settled_geometry "$wid")
     echo "$x $y"
 }
 

@@ -54,14 +54,14 @@ double medianMicroseconds(const std::function<void()> &operation)
 
 int capture()
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     spy->chameleonButton2_Click();
     return QApplication::exec();
 }
 
 int instructions(int count)
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     for (int i = 0; i < count; ++i) {
         QEventLoop loop;
         QTimer::singleShot(100, &loop, &QEventLoop::quit);
@@ -85,7 +85,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "bench_colour_tick needs an X server\n");
         return 1;
     }
-    RealPlatform::Install();
+    RealPlatform::install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.contains(QStringLiteral("--capture")))
         return capture();
@@ -99,14 +99,14 @@ int main(int argc, char **argv)
     ScreenSampler *sampler = platform().sampler;
     volatile qint32 sink = 0;
 
-    const double pixel = medianMicroseconds([&] { sink = sampler->PixelColor(QPoint(10, 10)); });
+    const double pixel = medianMicroseconds([&] { sink = sampler->pixelColor(QPoint(10, 10)); });
     const double roundTrip = medianMicroseconds([&] {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     });
     xcb_connection_t *qts = x11->connection();
     const double qtRoundTrip = medianMicroseconds(
         [&] { std::free(xcb_get_input_focus_reply(qts, xcb_get_input_focus(qts), nullptr)); });
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     QCoreApplication::processEvents();
     const double tick = medianMicroseconds([&] { spy->Timer1_Timer(); });
     spy->close();

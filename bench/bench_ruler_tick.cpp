@@ -88,7 +88,7 @@ struct BareWindow
         palette.setColor(QPalette::Window, QColor(240, 232, 216));
         window.setPalette(palette);
         window.setAutoFillBackground(true);
-        face.setPixmap(RulerFace::Horizontal());
+        face.setPixmap(RulerFace::horizontal());
         face.setAlignment(Qt::AlignLeft | Qt::AlignTop);
         face.setGeometry(0, 7, 1600, 70);
         window.resize(400, 84);
@@ -253,13 +253,13 @@ int instructions(const QString &kind, int count)
         QWidget owner;
         SliderPopup popup(&owner);
         const QPoint thumb(300, 200);
-        popup.ShowAt(thumb, QStringLiteral("400 Pixels"));
+        popup.showAt(thumb, QStringLiteral("400 Pixels"));
         settle();
         bool longer = false;
         countInstructions(
             count, true, [&](int i) { longer = i % 2; },
             [&] {
-                popup.ShowAt(thumb + QPoint(longer ? 20 : 0, 0),
+                popup.showAt(thumb + QPoint(longer ? 20 : 0, 0),
                              longer ? QStringLiteral("500 Pixels") : QStringLiteral("400 Pixels"));
             });
         return 0;
@@ -309,7 +309,7 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "xcb");
     QApplication app(argc, argv);
-    RealPlatform::Install();
+    RealPlatform::install();
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--instructions"))
         return instructions(arguments.at(2), arguments.at(3).toInt());

@@ -227,14 +227,14 @@ void frmAbout::StartSysInfo()
 {
     QString program;
     if (!SysInfoLookup::FindSysInfoTool(*platform().sysInfo, program) ||
-        !platform().shell->StartProgram(program, {}))
+        !platform().shell->startProgram(program, {}))
         showUnavailable();
 }
 
 void frmAbout::openPage(const QString &address)
 {
     // The shell's answer is not looked at: a missing browser is not reported.
-    platform().shell->Open(address);
+    platform().shell->open(address);
 }
 
 void frmAbout::showUnavailable()

@@ -17,7 +17,7 @@ class frmAbout : public QWidget
 {
     Q_OBJECT
 public:
-    // Opened at most once, through OpenWindows::Show.
+    // Opened at most once, through OpenWindows::show.
     static constexpr OpenWindows::Role role = OpenWindows::About;
     ~frmAbout() override;
 
@@ -30,8 +30,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    friend frmAbout *OpenWindows::Show<frmAbout>();
-    friend void OpenWindows::SetMaker<frmAbout>();
+    friend frmAbout *OpenWindows::show<frmAbout>();
+    friend void OpenWindows::setMaker<frmAbout>();
     frmAbout();
 
     void Form_Load();

@@ -17,7 +17,7 @@
 namespace RealPlatform {
 
 // Made once and never destroyed: they serve until the program's very end.
-void Install()
+void install()
 {
     installPlatform({new IniSettingsStore, new QtClipboard, new DesktopShell, new X11ScreenSampler,
                      new QtTopMostBand, new X11WindowMover,

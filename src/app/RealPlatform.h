@@ -5,6 +5,6 @@
 // system-information programs. Made once, after the application object.
 namespace RealPlatform {
 
-void Install();
+void install();
 
 } // namespace RealPlatform

@@ -7,11 +7,11 @@
 
 namespace WindowMakers {
 
-void Install()
+void install()
 {
-    OpenWindows::SetMaker<frmColor>();
-    OpenWindows::SetMaker<Mixer>();
-    OpenWindows::SetMaker<frmAbout>();
+    OpenWindows::setMaker<frmColor>();
+    OpenWindows::setMaker<Mixer>();
+    OpenWindows::setMaker<frmAbout>();
 }
 
 } // namespace WindowMakers

@@ -4,6 +4,6 @@
 // ruler opens by their role: the ruler does not know them.
 namespace WindowMakers {
 
-void Install();
+void install();
 
 } // namespace WindowMakers

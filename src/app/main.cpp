@@ -179,12 +179,12 @@ int main(int argc, char *argv[])
     // StartupWMClass. Qt's X11 plugin writes nothing of the desktop file
     // name; Wayland platforms and desktop integrations read it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
-    QApplication::setWindowIcon(ProgramIcon::Small());
+    QApplication::setWindowIcon(ProgramIcon::small());
     KeyRepeat::MakeDetectable();
-    RealPlatform::Install();
-    WindowMakers::Install();
+    RealPlatform::install();
+    WindowMakers::install();
     Form1 ruler;
-    ProgramIcon::AllSizesAfterFirstPaint(&ruler);
+    ProgramIcon::allSizesAfterFirstPaint(&ruler);
     ruler.show();
     closeOnSignals(ruler);
     return app.exec();

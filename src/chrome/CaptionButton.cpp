@@ -19,7 +19,7 @@ CaptionButton::CaptionButton(Kind kind, QWidget *parent)
         picture->installEventFilter(this);
         AccessibleChrome::pictureButton(picture, name, [this] { emit released(); });
     }
-    Reset();
+    reset();
 }
 
 void CaptionButton::moveTo(int x, int y)
@@ -28,7 +28,7 @@ void CaptionButton::moveTo(int x, int y)
         picture->move(x, y);
 }
 
-void CaptionButton::Reset()
+void CaptionButton::reset()
 {
     show(normal);
 }

@@ -25,7 +25,7 @@ public:
 
     void moveTo(int x, int y);
     // Back to the normal picture, as the window's reset surfaces ask.
-    void Reset();
+    void reset();
     State state() const;
 
 signals:

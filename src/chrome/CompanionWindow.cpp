@@ -67,18 +67,18 @@ void CompanionWindow::buildCaptionControls()
             &CompanionWindow::Hilite_X_MouseUp);
 }
 
-SettingsReading CompanionWindow::ReadPresets(const QList<Settings::Key> &moreKeys) const
+SettingsReading CompanionWindow::readPresets(const QList<Settings::Key> &moreKeys) const
 {
     return SettingsReading(QList<Settings::Key>{design.leftKey, design.topKey} + moreKeys);
 }
 
 // A first place under the always-on-top ruler would hide the readouts.
-void CompanionWindow::RestorePosition(const SettingsReading &presets)
+void CompanionWindow::restorePosition(const SettingsReading &presets)
 {
-    chrome->restorePosition(presets, OpenWindows::Find(OpenWindows::Ruler));
+    chrome->restorePosition(presets, OpenWindows::find(OpenWindows::Ruler));
 }
 
-void CompanionWindow::StorePosition()
+void CompanionWindow::storePosition()
 {
     chrome->storePosition();
 }
@@ -91,7 +91,7 @@ void CompanionWindow::closeEvent(QCloseEvent *event)
 
 void CompanionWindow::Hilite_X_MouseUp()
 {
-    StorePosition();
+    storePosition();
     close();
 }
 
@@ -100,12 +100,12 @@ void CompanionWindow::Hilite_Min_MouseUp()
     showMinimized();
 }
 
-void CompanionWindow::ResetCaptionButtons()
+void CompanionWindow::resetCaptionButtons()
 {
     chrome->resetCaptionButtons();
 }
 
-QRect CompanionWindow::TitleStrip() const
+QRect CompanionWindow::titleStrip() const
 {
     return Image2->geometry();
 }
@@ -117,7 +117,7 @@ void CompanionWindow::Form_Resize()
 
 void CompanionWindow::Image1_MouseMove()
 {
-    ResetCaptionButtons();
+    resetCaptionButtons();
 }
 
 void CompanionWindow::showEvent(QShowEvent *event)
@@ -144,11 +144,11 @@ bool CompanionWindow::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseMove && watched == Image1)
         Image1_MouseMove();
     else if (event->type() == QEvent::MouseMove && watched == Image2)
-        ResetCaptionButtons();
+        resetCaptionButtons();
     return QWidget::eventFilter(watched, event);
 }
 
-bool CompanionWindow::ShowsOnTop() const
+bool CompanionWindow::showsOnTop() const
 {
     return chrome->showsOnTop();
 }

@@ -42,7 +42,7 @@ public:
         Settings::Key topKey;
     };
 
-    bool ShowsOnTop() const override;
+    bool showsOnTop() const override;
     // Puts the window back in the top-most band.
     void Command1_Click() override;
 
@@ -62,15 +62,15 @@ protected:
     // The window's own unloading steps, run once whatever closes it.
     virtual void Form_Unload() {}
 
-    void ResetCaptionButtons();
+    void resetCaptionButtons();
     // The window's two keys and those it adds, read from the store in one go
     // while the window is created.
-    SettingsReading ReadPresets(const QList<Settings::Key> &moreKeys = {}) const;
+    SettingsReading readPresets(const QList<Settings::Key> &moreKeys = {}) const;
     // The title strip's place in the window.
-    QRect TitleStrip() const;
+    QRect titleStrip() const;
     // Each edge on its own, from the window's two keys.
-    void RestorePosition(const SettingsReading &presets);
-    void StorePosition();
+    void restorePosition(const SettingsReading &presets);
+    void storePosition();
 
     bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;

@@ -6,7 +6,7 @@ class OnTopPeer
 public:
     virtual ~OnTopPeer() = default;
     // Whether its "On Top" picture is showing.
-    virtual bool ShowsOnTop() const = 0;
+    virtual bool showsOnTop() const = 0;
     // The hidden re-assert command: puts the window back in the top-most band.
     virtual void Command1_Click() = 0;
 };

@@ -15,7 +15,7 @@ OnTopToggle::OnTopToggle(QWidget *window, QWidget *parent)
     notOnTop->setToolTip(tr("Not On Top"));
     onTop->installEventFilter(this);
     notOnTop->installEventFilter(this);
-    const auto isOn = [this] { return ShowsOnTop(); };
+    const auto isOn = [this] { return showsOnTop(); };
     AccessibleChrome::pictureButton(
         onTop, tr("Keep on top"), [this] { emit Top_Y_Clicked(); }, isOn);
     AccessibleChrome::pictureButton(
@@ -29,19 +29,19 @@ void OnTopToggle::moveTo(int x, int y)
     notOnTop->move(x, y);
 }
 
-bool OnTopToggle::ShowsOnTop() const
+bool OnTopToggle::showsOnTop() const
 {
     return !onTop->isHidden();
 }
 
-void OnTopToggle::PutOnTop()
+void OnTopToggle::putOnTop()
 {
     TopIt(window, -1);
     notOnTop->hide();
     onTop->show();
 }
 
-void OnTopToggle::TakeOffTop()
+void OnTopToggle::takeOffTop()
 {
     TopIt(window, 0);
     notOnTop->show();

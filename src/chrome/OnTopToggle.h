@@ -18,9 +18,9 @@ public:
     QLabel *Top_N() const { return notOnTop; }
 
     void moveTo(int x, int y);
-    bool ShowsOnTop() const;
-    void PutOnTop();
-    void TakeOffTop();
+    bool showsOnTop() const;
+    void putOnTop();
+    void takeOffTop();
 
 signals:
     void Top_Y_Clicked();

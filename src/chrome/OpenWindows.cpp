@@ -22,30 +22,30 @@ std::array<Maker, RoleCount> &makers()
 
 } // namespace
 
-void Register(Role role, QWidget *window)
+void registerWindow(Role role, QWidget *window)
 {
     open()[role] = window;
 }
 
-void Forget(Role role, QWidget *window)
+void forgetWindow(Role role, QWidget *window)
 {
     if (open()[role] == window)
         open()[role] = nullptr;
 }
 
-QWidget *Find(Role role)
+QWidget *find(Role role)
 {
     return open()[role];
 }
 
-void SetMaker(Role role, Maker maker)
+void setMaker(Role role, Maker maker)
 {
     makers()[role] = std::move(maker);
 }
 
-QWidget *Show(Role role)
+QWidget *show(Role role)
 {
-    QWidget *window = Find(role);
+    QWidget *window = find(role);
     if (!window && makers()[role])
         window = makers()[role]();
     if (window)
@@ -53,7 +53,7 @@ QWidget *Show(Role role)
     return window;
 }
 
-void UnloadOthers(Role kept)
+void unloadOthers(Role kept)
 {
     for (int role = 0; role < RoleCount; ++role) {
         if (QWidget *window = open()[role]; window && role != kept)
@@ -61,11 +61,11 @@ void UnloadOthers(Role kept)
     }
 }
 
-void ReassertOthers(Role from)
+void reassertOthers(Role from)
 {
     for (int role = 0; role < RoleCount; ++role) {
         auto *peer = dynamic_cast<OnTopPeer *>(open()[role]);
-        if (role != from && peer && peer->ShowsOnTop())
+        if (role != from && peer && peer->showsOnTop())
             peer->Command1_Click();
     }
 }

@@ -16,22 +16,22 @@ namespace OpenWindows {
 // Also the order in which the on-top cascade asks the others back.
 enum Role { Ruler, Spy, Mixer, About, RoleCount };
 
-void Register(Role role, QWidget *window);
+void registerWindow(Role role, QWidget *window);
 // Forgets the window if it is the one registered for role.
-void Forget(Role role, QWidget *window);
+void forgetWindow(Role role, QWidget *window);
 
 // The open window of that role, or nullptr.
-QWidget *Find(Role role);
-template <typename Window> Window *Find()
+QWidget *find(Role role);
+template <typename Window> Window *find()
 {
-    return static_cast<Window *>(Find(Window::role));
+    return static_cast<Window *>(find(Window::role));
 }
 
 // Makes the window if none of its role is open (it registers itself), then
 // restores it when minimised, shows and activates it.
-template <typename Window> Window *Show()
+template <typename Window> Window *show()
 {
-    Window *window = Find<Window>();
+    Window *window = find<Window>();
     if (!window)
         window = new Window;
     ShowIt(window);
@@ -41,21 +41,21 @@ template <typename Window> Window *Show()
 // How the program makes the window of a role: the windows above the ruler
 // are made by whoever knows them, so that the ruler opens them by role.
 using Maker = std::function<QWidget *()>;
-void SetMaker(Role role, Maker maker);
-template <typename Window> void SetMaker()
+void setMaker(Role role, Maker maker);
+template <typename Window> void setMaker()
 {
-    SetMaker(Window::role, [] { return new Window; });
+    setMaker(Window::role, [] { return new Window; });
 }
 
-// As Show<Window>(), for the window of role, made by its maker; nullptr when
+// As show<Window>(), for the window of role, made by its maker; nullptr when
 // the role has none.
-QWidget *Show(Role role);
+QWidget *show(Role role);
 
 // Unloads every open window but the one of role kept.
-void UnloadOthers(Role kept);
+void unloadOthers(Role kept);
 
 // A window taken off the top: each other open one that shows "On Top" is put
 // back, so that only the window the user chose leaves the band.
-void ReassertOthers(Role from);
+void reassertOthers(Role from);
 
 } // namespace OpenWindows

@@ -30,7 +30,7 @@ protected:
             watched->removeEventFilter(this);
             // Queued, so that the paint reaches the screen first.
             QTimer::singleShot(0, qApp,
-                               [] { QApplication::setWindowIcon(ProgramIcon::AllSizes()); });
+                               [] { QApplication::setWindowIcon(ProgramIcon::allSizes()); });
             deleteLater();
         }
         return false;
@@ -41,12 +41,12 @@ protected:
 
 namespace ProgramIcon {
 
-QIcon Small()
+QIcon small()
 {
     return QIcon(pictureOfSize(32));
 }
 
-QIcon AllSizes()
+QIcon allSizes()
 {
     QIcon icon;
     for (int pixels : {16, 32, 48, 64, 128, 256})
@@ -54,7 +54,7 @@ QIcon AllSizes()
     return icon;
 }
 
-void AllSizesAfterFirstPaint(QWidget *window)
+void allSizesAfterFirstPaint(QWidget *window)
 {
     window->installEventFilter(new FirstPaintWatch(window));
 }

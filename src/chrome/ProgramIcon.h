@@ -9,13 +9,13 @@ class QWidget;
 namespace ProgramIcon {
 
 // The 32-pixel picture alone: cheap enough to hold up no window.
-QIcon Small();
+QIcon small();
 // Every size, 16 to 256 pixels.
-QIcon AllSizes();
+QIcon allSizes();
 // Once window has been painted for the first time, every window of the
-// program gets AllSizes(). Decoding the large pictures and sending them to
+// program gets allSizes(). Decoding the large pictures and sending them to
 // the X server takes longer than the ruler's whole first paint, so they come
 // after it.
-void AllSizesAfterFirstPaint(QWidget *window);
+void allSizesAfterFirstPaint(QWidget *window);
 
 } // namespace ProgramIcon

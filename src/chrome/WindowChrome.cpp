@@ -29,12 +29,12 @@ void nameAll(const QList<QLabel *> &pictures, const char *const *names)
 WindowChrome::WindowChrome(QWidget *window, const Design &design) : window(window), design(design)
 {
     buildCaptionPictures();
-    OpenWindows::Register(design.role, window);
+    OpenWindows::registerWindow(design.role, window);
 }
 
 WindowChrome::~WindowChrome()
 {
-    OpenWindows::Forget(design.role, window);
+    OpenWindows::forgetWindow(design.role, window);
 }
 
 void WindowChrome::buildCaptionPictures()
@@ -110,33 +110,33 @@ void WindowChrome::moveCaptionPictures(const QPoint &toggle, const QPoint &minim
 void WindowChrome::resetAfterResize()
 {
     if (minimizeButton)
-        minimizeButton->Reset();
+        minimizeButton->reset();
     if (closeButton && design.resizeResetsClose)
-        closeButton->Reset();
+        closeButton->reset();
 }
 
 void WindowChrome::resetCaptionButtons()
 {
     for (CaptionButton *button : {closeButton, minimizeButton}) {
         if (button)
-            button->Reset();
+            button->reset();
     }
 }
 
 bool WindowChrome::showsOnTop() const
 {
-    return onTop && onTop->ShowsOnTop();
+    return onTop && onTop->showsOnTop();
 }
 
 void WindowChrome::putOnTop()
 {
-    onTop->PutOnTop();
+    onTop->putOnTop();
 }
 
 void WindowChrome::takeOffTop()
 {
-    onTop->TakeOffTop();
-    OpenWindows::ReassertOthers(design.role);
+    onTop->takeOffTop();
+    OpenWindows::reassertOthers(design.role);
 }
 
 void WindowChrome::addDragHandles(const QList<QWidget *> &handles)
@@ -179,7 +179,7 @@ void WindowChrome::restorePosition(const SettingsReading &presets, const QWidget
     if (!design.placeKeys)
         return;
     const auto [left, top] = *design.placeKeys;
-    WindowPlacing::Restore(window, presets.Edge(left), presets.Edge(top), clearOf);
+    WindowPlacing::Restore(window, presets.edge(left), presets.edge(top), clearOf);
 }
 
 void WindowChrome::storePosition()
@@ -188,7 +188,7 @@ void WindowChrome::storePosition()
         return;
     const auto [left, top] = *design.placeKeys;
     const QPointF place = WindowPlacing::Place(window);
-    SettingsWriting().Edge(left, float(place.x())).Edge(top, float(place.y())).Save();
+    SettingsWriting().edge(left, float(place.x())).edge(top, float(place.y())).save();
 }
 
 void WindowChrome::unload(const std::function<void()> &steps)
@@ -198,5 +198,5 @@ void WindowChrome::unload(const std::function<void()> &steps)
     unloaded = true;
     if (steps)
         steps();
-    OpenWindows::Forget(design.role, window);
+    OpenWindows::forgetWindow(design.role, window);
 }

@@ -45,7 +45,7 @@ DesktopPick::DesktopPick(QWidget *window, QLabel *hint, ShowSample show)
 {
 }
 
-void DesktopPick::Ask()
+void DesktopPick::ask()
 {
     if (asking)
         return;
@@ -53,7 +53,7 @@ void DesktopPick::Ask()
     showDesignHint();
     hint->setText(QCoreApplication::translate("DesktopPick", "Pick a color on the screen"));
     const QPointer<DesktopPick> self(this);
-    platform().colorPicker->PickColor(window, [self](ColorPicker::Answer answer) {
+    platform().colorPicker->pickColor(window, [self](ColorPicker::Answer answer) {
         if (self)
             self->answered(answer);
     });

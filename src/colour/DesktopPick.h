@@ -26,7 +26,7 @@ public:
     DesktopPick(QWidget *window, QLabel *hint, ShowSample show);
 
     // One question at a time: Start while one is open changes nothing.
-    void Ask();
+    void ask();
 
 private:
     void answered(ColorPicker::Answer answer);

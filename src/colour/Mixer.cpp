@@ -140,16 +140,16 @@ void Mixer::buildButtons(QWidget *group)
 // leaves its bar at 0 and the others still apply.
 void Mixer::Form_Load()
 {
-    const SettingsReading presets = ReadPresets({Settings::H1, Settings::H2, Settings::H3});
-    RestorePosition(presets);
-    RestoreBar(HScroll1, presets, Settings::H1);
-    RestoreBar(HScroll2, presets, Settings::H2);
-    RestoreBar(HScroll3, presets, Settings::H3);
+    const SettingsReading presets = readPresets({Settings::H1, Settings::H2, Settings::H3});
+    restorePosition(presets);
+    restoreBar(HScroll1, presets, Settings::H1);
+    restoreBar(HScroll2, presets, Settings::H2);
+    restoreBar(HScroll3, presets, Settings::H3);
 }
 
-void Mixer::RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key)
+void Mixer::restoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key)
 {
-    const std::optional<qint16> value = presets.Integer(key);
+    const std::optional<qint16> value = presets.integer(key);
     if (value && *value >= bar->minimum() && *value <= bar->maximum())
         bar->setValue(*value);
 }
@@ -157,40 +157,40 @@ void Mixer::RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings
 void Mixer::Form_Unload()
 {
     SettingsWriting()
-        .Integer(Settings::H1, HScroll1->value())
-        .Integer(Settings::H2, HScroll2->value())
-        .Integer(Settings::H3, HScroll3->value())
-        .Save();
+        .integer(Settings::H1, HScroll1->value())
+        .integer(Settings::H2, HScroll2->value())
+        .integer(Settings::H3, HScroll3->value())
+        .save();
 }
 
 void Mixer::HScroll1_Change()
 {
-    UpdateColor();
+    updateColor();
 }
 
 void Mixer::HScroll2_Change()
 {
-    UpdateColor();
+    updateColor();
 }
 
 void Mixer::HScroll3_Change()
 {
-    UpdateColor();
+    updateColor();
 }
 
 // Every step reads the three bars anew, so whichever bar moved the swatch and
 // the fields end up describing the same colour.
-void Mixer::UpdateColor()
+void Mixer::updateColor()
 {
-    ToolLook::paint(Picture2, ToolLook::colorOf(color32::ColorValue(
+    ToolLook::paint(Picture2, ToolLook::colorOf(color32::colorValue(
                                   HScroll1->value(), HScroll2->value(), HScroll3->value())));
-    Text7->setText(color32::ChannelTriple(HScroll1->value(), HScroll2->value(), HScroll3->value()));
+    Text7->setText(color32::channelTriple(HScroll1->value(), HScroll2->value(), HScroll3->value()));
     const QString zero = QStringLiteral("0");
     Text8->setText(QLatin1Char('#') + PadLeft(hexOf(HScroll1->value()), 2, zero) +
                    PadLeft(hexOf(HScroll2->value()), 2, zero) +
                    PadLeft(hexOf(HScroll3->value()), 2, zero));
-    Text9->setText(color32::DecimalText(
-        color32::ColorValue(HScroll1->value(), HScroll2->value(), HScroll3->value())));
+    Text9->setText(color32::decimalText(
+        color32::colorValue(HScroll1->value(), HScroll2->value(), HScroll3->value())));
 }
 
 QString Mixer::PadLeft(const QString &value, int width, const QString &fill)
@@ -207,16 +207,16 @@ QString Mixer::PadLeft(const QString &value, int width, const QString &fill)
 // Copy: the group titles and the fields as they stand.
 void Mixer::chameleonButton1_Click()
 {
-    platform().clipboard->Clear();
+    platform().clipboard->clear();
     const QString separator = QStringLiteral(" - ");
     const QStringList lines = {rgbGroup->title() + separator + Text7->text(),
                                decimalGroup->title() + separator + Text9->text(),
                                hexGroup->title() + separator + Text8->text()};
-    platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
+    platform().clipboard->setText(lines.join(QStringLiteral("\r\n")));
 }
 
 void Mixer::chameleonButton2_Click()
 {
-    StorePosition();
+    storePosition();
     close();
 }

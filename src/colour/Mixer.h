@@ -15,7 +15,7 @@ class Mixer : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // Opened at most once, through OpenWindows::Show.
+    // Opened at most once, through OpenWindows::show.
     static constexpr OpenWindows::Role role = OpenWindows::Mixer;
 
     // value, with fill put in front until it is at least width characters long.
@@ -32,8 +32,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    friend Mixer *OpenWindows::Show<Mixer>();
-    friend void OpenWindows::SetMaker<Mixer>();
+    friend Mixer *OpenWindows::show<Mixer>();
+    friend void OpenWindows::setMaker<Mixer>();
     Mixer();
 
     void buildBody();
@@ -43,8 +43,8 @@ private:
     QLineEdit *addField(QGroupBox *group, const char *name, int left, const QString &text);
     void buildButtons(QWidget *group);
     void Form_Load();
-    void RestoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key);
-    void UpdateColor();
+    void restoreBar(QScrollBar *bar, const SettingsReading &presets, Settings::Key key);
+    void updateColor();
 
     QScrollBar *HScroll1 = nullptr;
     QScrollBar *HScroll2 = nullptr;

@@ -25,7 +25,7 @@ const QString notAvailable = QStringLiteral("n/a");
 
 } // namespace
 
-const std::array<qint32, 16> &Palette()
+const std::array<qint32, 16> &palette()
 {
     static constexpr std::array<qint32, 16> palette = {
         0,       8388608,  32768, 8421376,  128, 8388736,  32896, 12632256,
@@ -33,17 +33,17 @@ const std::array<qint32, 16> &Palette()
     return palette;
 }
 
-qint32 ColorValue(int red, int green, int blue)
+qint32 colorValue(int red, int green, int blue)
 {
     return red + 256 * green + 65536 * blue;
 }
 
-QString DecimalText(qint32 value)
+QString decimalText(qint32 value)
 {
     return QString::number(value);
 }
 
-QString HexText(qint32 value)
+QString hexText(qint32 value)
 {
     // Read as unsigned, a negative value is its 32-bit two's complement.
     return QString::number(quint32(value), 16).toUpper();
@@ -63,28 +63,28 @@ QString SwapHexPairs(const QString &text)
     return text.mid(4, 2) + text.mid(2, 2) + text.mid(0, 2);
 }
 
-QString RgbHex(qint32 value)
+QString rgbHex(qint32 value)
 {
     // Filling to six digits first keeps the red pair in front after the swap.
-    return SwapHexPairs(PadHex6(HexText(value)));
+    return SwapHexPairs(PadHex6(hexText(value)));
 }
 
-QString ChannelTriple(int red, int green, int blue)
+QString channelTriple(int red, int green, int blue)
 {
     return QStringLiteral("%1,%2,%3").arg(red).arg(green).arg(blue);
 }
 
-QString PaletteIndexOf(qint32 value)
+QString paletteIndexOf(qint32 value)
 {
-    const std::array<qint32, 16> &palette = Palette();
-    for (std::size_t index = 0; index < palette.size(); ++index) {
-        if (palette[index] == value)
+    const std::array<qint32, 16> &entries = palette();
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (entries[index] == value)
             return QString::number(index);
     }
     return notAvailable;
 }
 
-QString ColorConstantNameOf(qint32 value)
+QString colorConstantNameOf(qint32 value)
 {
     for (const NamedColor &constant : colorConstants) {
         if (constant.value == value)
@@ -93,7 +93,7 @@ QString ColorConstantNameOf(qint32 value)
     return notAvailable;
 }
 
-Channels SplitChannels(qint32 value)
+Channels splitChannels(qint32 value)
 {
     const double colour = value;
     const double blue = std::floor(colour / 65536.0);
@@ -102,40 +102,40 @@ Channels SplitChannels(qint32 value)
     return {qint64(blue), qint64(green), qint64(red)};
 }
 
-Sample TakeSample()
+Sample takeSample()
 {
-    const ScreenSampler::Sample sample = platform().sampler->PointerAndPixel();
+    const ScreenSampler::Sample sample = platform().sampler->pointerAndPixel();
     return {sample.pointer, sample.color};
 }
 
 qint32 ReadPixelColor()
 {
-    return TakeSample().color;
+    return takeSample().color;
 }
 
 qint32 PointerX()
 {
-    return platform().sampler->PointerPosition().x();
+    return platform().sampler->pointerPosition().x();
 }
 
 qint32 PointerY()
 {
-    return platform().sampler->PointerPosition().y();
+    return platform().sampler->pointerPosition().y();
 }
 
 QString PaletteIndex()
 {
-    return PaletteIndexOf(ReadPixelColor());
+    return paletteIndexOf(ReadPixelColor());
 }
 
 QString ColorConstantName()
 {
-    return ColorConstantNameOf(ReadPixelColor());
+    return colorConstantNameOf(ReadPixelColor());
 }
 
 void ShowChannels(qint32 value, QLabel *blueReadout, QLabel *greenReadout, QLabel *redReadout)
 {
-    const Channels channels = SplitChannels(value);
+    const Channels channels = splitChannels(value);
     blueReadout->setText(QString::number(channels.blue));
     greenReadout->setText(QString::number(channels.green));
     redReadout->setText(QString::number(channels.red));

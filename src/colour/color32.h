@@ -14,27 +14,27 @@ class QLabel;
 namespace color32 {
 
 // The sixteen colours the "QB Color" readout names by index.
-const std::array<qint32, 16> &Palette();
+const std::array<qint32, 16> &palette();
 
-qint32 ColorValue(int red, int green, int blue);
+qint32 colorValue(int red, int green, int blue);
 
 // "255", "-1".
-QString DecimalText(qint32 value);
+QString decimalText(qint32 value);
 // Uppercase, without leading zeros; a negative value as its eight-digit
 // two's complement.
-QString HexText(qint32 value);
+QString hexText(qint32 value);
 // Zeros in front of a text of one to five characters, up to six.
 QString PadHex6(const QString &text);
 // BBGGRR becomes RRGGBB; a lone "0" becomes "000000".
 QString SwapHexPairs(const QString &text);
 // Six digits, red first.
-QString RgbHex(qint32 value);
+QString rgbHex(qint32 value);
 // "18,52,86".
-QString ChannelTriple(int red, int green, int blue);
+QString channelTriple(int red, int green, int blue);
 // "0" to "15", or "n/a" for a colour not in the palette.
-QString PaletteIndexOf(qint32 value);
+QString paletteIndexOf(qint32 value);
 // "vbBlack" .. "vbWhite", or "n/a".
-QString ColorConstantNameOf(qint32 value);
+QString colorConstantNameOf(qint32 value);
 
 // The channels by floor division, so that -1 splits into blue -1, green 255
 // and red 255 rather than into bytes.
@@ -44,7 +44,7 @@ struct Channels
     qint64 green;
     qint64 red;
 };
-Channels SplitChannels(qint32 value);
+Channels splitChannels(qint32 value);
 
 // One reading of the pointer and of the pixel under it.
 struct Sample
@@ -52,7 +52,7 @@ struct Sample
     QPoint pointer;
     qint32 color;
 };
-Sample TakeSample();
+Sample takeSample();
 
 qint32 ReadPixelColor();
 qint32 PointerX();

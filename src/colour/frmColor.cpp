@@ -53,7 +53,7 @@ frmColor::frmColor() : CompanionWindow(spyDesign)
     Timer1->setInterval(100);
     connect(Timer1, &QTimer::timeout, this, &frmColor::Timer1_Timer);
     desktopPick = new DesktopPick(this, findChild<QLabel *>(QStringLiteral("Label21")),
-                                  [this](qint32 color) { ShowColor(color, std::nullopt); });
+                                  [this](qint32 color) { showColor(color, std::nullopt); });
     Form_Load();
 }
 
@@ -162,7 +162,7 @@ void frmColor::buildButtons()
 // window is shown.
 void frmColor::Form_Load()
 {
-    RestorePosition(ReadPresets());
+    restorePosition(readPresets());
     Picture1->setFocus();
 }
 
@@ -183,7 +183,7 @@ void frmColor::Image1_MouseMove()
 void frmColor::leaveEvent(QEvent *event)
 {
     CompanionWindow::leaveEvent(event);
-    if (mapFromGlobal(QCursor::pos()).y() > TitleStrip().bottom())
+    if (mapFromGlobal(QCursor::pos()).y() > titleStrip().bottom())
         Picture1->setFocus();
 }
 
@@ -200,7 +200,7 @@ bool frmColor::eventFilter(QObject *watched, QEvent *event)
     return CompanionWindow::eventFilter(watched, event);
 }
 
-bool frmColor::Capturing() const
+bool frmColor::capturing() const
 {
     return Timer1->isActive();
 }
@@ -209,17 +209,17 @@ bool frmColor::Capturing() const
 // colour instead of the samples.
 void frmColor::chameleonButton2_Click()
 {
-    if (platform().sampler->CanReadScreen())
+    if (platform().sampler->canReadScreen())
         Timer1->start();
     else
-        desktopPick->Ask();
+        desktopPick->ask();
 }
 
 // Close button: the sampling stops before the position is written.
 void frmColor::chameleonButton1_Click()
 {
     Timer1->stop();
-    StorePosition();
+    storePosition();
     close();
 }
 
@@ -232,32 +232,32 @@ void frmColor::Form_Unload()
 // readouts always describe the same pixel.
 void frmColor::Timer1_Timer()
 {
-    ShowSample(color32::TakeSample());
+    showSample(color32::takeSample());
 }
 
-void frmColor::ShowSample(const color32::Sample &sample)
+void frmColor::showSample(const color32::Sample &sample)
 {
-    ShowColor(sample.color, sample.pointer);
+    showColor(sample.color, sample.pointer);
 }
 
 // A colour without a pointer (the desktop's picker tells none) leaves the
 // position empty.
-void frmColor::ShowColor(qint32 color, std::optional<QPoint> pointer)
+void frmColor::showColor(qint32 color, std::optional<QPoint> pointer)
 {
-    PaintSwatch(color);
-    Label1->setText(color32::DecimalText(color));
-    Label2->setText(color32::PaletteIndexOf(color));
-    Label3->setText(color32::ColorConstantNameOf(color));
+    paintSwatch(color);
+    Label1->setText(color32::decimalText(color));
+    Label2->setText(color32::paletteIndexOf(color));
+    Label3->setText(color32::colorConstantNameOf(color));
     Label5->setText(pointer ? QString::number(pointer->y()) : QString());
     Label4->setText(pointer ? QString::number(pointer->x()) : QString());
-    Label6->setText(color32::HexText(color));
+    Label6->setText(color32::hexText(color));
     Label7->setText(color32::SwapHexPairs(color32::PadHex6(Label6->text())));
     color32::ShowChannels(color, Label20, Label18, Label19);
 }
 
 // An unreadable pixel is no colour; the swatch then shows its design colour.
 // The same colour again repaints nothing, as the labels do with the same text.
-void frmColor::PaintSwatch(qint32 color)
+void frmColor::paintSwatch(qint32 color)
 {
     const QColor swatch = color < 0 ? swatchDesignColor : ToolLook::colorOf(color);
     if (Picture1->palette().color(QPalette::Window) != swatch)
@@ -274,14 +274,14 @@ void frmColor::Picture1_KeyPress(int keyAscii)
 
 void frmColor::Command2_Click()
 {
-    Copy();
+    copy();
 }
 
-void frmColor::Copy()
+void frmColor::copy()
 {
-    platform().clipboard->Clear();
+    platform().clipboard->clear();
     QStringList lines;
     for (const CopyLine &line : copyLines)
         lines << line.caption->text() + QStringLiteral(" - ") + line.readout->text();
-    platform().clipboard->SetText(lines.join(QStringLiteral("\r\n")));
+    platform().clipboard->setText(lines.join(QStringLiteral("\r\n")));
 }

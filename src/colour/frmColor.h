@@ -21,13 +21,13 @@ class frmColor : public CompanionWindow
 {
     Q_OBJECT
 public:
-    // Opened at most once, through OpenWindows::Show.
+    // Opened at most once, through OpenWindows::show.
     static constexpr OpenWindows::Role role = OpenWindows::Spy;
 
     // Puts the ten readouts on the clipboard.
     void Command2_Click();
 
-    bool Capturing() const;
+    bool capturing() const;
 
     void chameleonButton1_Click();
     void chameleonButton2_Click();
@@ -44,8 +44,8 @@ protected:
     void Form_Unload() override;
 
 private:
-    friend frmColor *OpenWindows::Show<frmColor>();
-    friend void OpenWindows::SetMaker<frmColor>();
+    friend frmColor *OpenWindows::show<frmColor>();
+    friend void OpenWindows::setMaker<frmColor>();
     frmColor();
 
     void buildSwatch();
@@ -56,10 +56,10 @@ private:
     QLabel *addRow(QWidget *group, int row, const char *captionName, const QString &caption,
                    const char *readoutName);
     void Form_Load();
-    void Copy();
-    void PaintSwatch(qint32 color);
-    void ShowSample(const color32::Sample &sample);
-    void ShowColor(qint32 color, std::optional<QPoint> pointer);
+    void copy();
+    void paintSwatch(qint32 color);
+    void showSample(const color32::Sample &sample);
+    void showColor(qint32 color, std::optional<QPoint> pointer);
 
     struct CopyLine
     {

@@ -7,8 +7,8 @@ class Clipboard
 {
 public:
     virtual ~Clipboard() = default;
-    virtual void Clear() = 0;
-    virtual void SetText(const QString &text) = 0;
+    virtual void clear() = 0;
+    virtual void setText(const QString &text) = 0;
     // The program is about to end: text it put on the clipboard stays there.
-    virtual void OutliveProgram() = 0;
+    virtual void outliveProgram() = 0;
 };

@@ -29,5 +29,5 @@ public:
 
     // Asks for one colour on behalf of window. done gets the answer; it runs
     // later from the event loop, and not at all once the window is gone.
-    virtual void PickColor(QWidget *window, std::function<void(Answer)> done) = 0;
+    virtual void pickColor(QWidget *window, std::function<void(Answer)> done) = 0;
 };

@@ -2,12 +2,12 @@
 
 #include <QProcess>
 
-bool DesktopShell::Open(const QString &pathOrUrl)
+bool DesktopShell::open(const QString &pathOrUrl)
 {
-    return StartProgram(QStringLiteral("xdg-open"), {pathOrUrl});
+    return startProgram(QStringLiteral("xdg-open"), {pathOrUrl});
 }
 
-bool DesktopShell::StartProgram(const QString &program, const QStringList &arguments)
+bool DesktopShell::startProgram(const QString &program, const QStringList &arguments)
 {
     return QProcess::startDetached(program, arguments);
 }

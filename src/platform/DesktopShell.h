@@ -6,6 +6,6 @@
 class DesktopShell : public Shell
 {
 public:
-    bool Open(const QString &pathOrUrl) override;
-    bool StartProgram(const QString &program, const QStringList &arguments) override;
+    bool open(const QString &pathOrUrl) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
 };

@@ -14,7 +14,7 @@ PortalColorPicker::PortalColorPicker(const QDBusConnection &bus,
 
 // The token names the request object the portal makes for the question; one
 // of its own for each question keeps their answers apart.
-void PortalColorPicker::PickColor(QWidget *window, std::function<void(Answer)> done)
+void PortalColorPicker::pickColor(QWidget *window, std::function<void(Answer)> done)
 {
     const QString token =
         QStringLiteral("ombrix%1_%2").arg(QCoreApplication::applicationPid()).arg(++questions);

@@ -21,7 +21,7 @@ public:
     PortalColorPicker(const QDBusConnection &bus,
                       std::chrono::milliseconds timeLimit = std::chrono::minutes(1));
 
-    void PickColor(QWidget *window, std::function<void(Answer)> done) override;
+    void pickColor(QWidget *window, std::function<void(Answer)> done) override;
 
 private:
     std::optional<QDBusConnection> bus;

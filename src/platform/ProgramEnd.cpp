@@ -21,7 +21,7 @@ std::function<void()> &programEnd()
 
 void EndProgram()
 {
-    platform().clipboard->OutliveProgram();
+    platform().clipboard->outliveProgram();
     programEnd()();
 }
 

@@ -14,19 +14,19 @@ QtClipboard::QtClipboard()
     ClipboardHolder::KeepProgramFile();
     if (qGuiApp)
         QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
-                         [this] { OutliveProgram(); });
+                         [this] { outliveProgram(); });
 }
 
 // Emptied, the clipboard stays ours, holding nothing, until the text comes.
 // Given up instead, it is taken at once by a Wayland compositor's bridge of
 // the X clipboard (weston's), whose claim is younger than the time Qt then
 // asks for it with, so the text would never arrive.
-void QtClipboard::Clear()
+void QtClipboard::clear()
 {
     QGuiApplication::clipboard()->setMimeData(new QMimeData);
 }
 
-void QtClipboard::SetText(const QString &text)
+void QtClipboard::setText(const QString &text)
 {
     QGuiApplication::clipboard()->setText(text);
 }
@@ -34,7 +34,7 @@ void QtClipboard::SetText(const QString &text)
 // Only a copy of ours is kept: what another program copied is that program's.
 // A desktop's clipboard manager keeps it where one runs and takes it; the
 // holder keeps it everywhere else.
-void QtClipboard::OutliveProgram()
+void QtClipboard::outliveProgram()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (QGuiApplication::platformName() != QLatin1String("xcb") || !clipboard->ownsClipboard())

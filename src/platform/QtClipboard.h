@@ -6,7 +6,7 @@ class QtClipboard : public Clipboard
 {
 public:
     QtClipboard();
-    void Clear() override;
-    void SetText(const QString &text) override;
-    void OutliveProgram() override;
+    void clear() override;
+    void setText(const QString &text) override;
+    void outliveProgram() override;
 };

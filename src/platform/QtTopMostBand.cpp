@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <QWindow>
 
-void QtTopMostBand::SetTopMost(QWidget *window, bool onTop)
+void QtTopMostBand::setTopMost(QWidget *window, bool onTop)
 {
     if (!window)
         return;
@@ -15,7 +15,7 @@ void QtTopMostBand::SetTopMost(QWidget *window, bool onTop)
     window->overrideWindowFlags(flags);
 }
 
-bool QtTopMostBand::IsTopMost(const QWidget *window) const
+bool QtTopMostBand::isTopMost(const QWidget *window) const
 {
     return window && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }

@@ -8,6 +8,6 @@
 class QtTopMostBand : public TopMostBand
 {
 public:
-    void SetTopMost(QWidget *window, bool onTop) override;
-    bool IsTopMost(const QWidget *window) const override;
+    void setTopMost(QWidget *window, bool onTop) override;
+    bool isTopMost(const QWidget *window) const override;
 };

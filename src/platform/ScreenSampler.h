@@ -11,12 +11,12 @@ class ScreenSampler
 public:
     virtual ~ScreenSampler() = default;
 
-    virtual QPoint PointerPosition() = 0;
+    virtual QPoint pointerPosition() = 0;
     // The pixel as red + 256 * green + 65536 * blue, or -1 when it cannot be read.
-    virtual qint32 PixelColor(QPoint screenPoint) = 0;
+    virtual qint32 pixelColor(QPoint screenPoint) = 0;
     // False where the desktop lets no program read the screen: then every
     // pixel is -1 and only the desktop's own colour picker can help.
-    virtual bool CanReadScreen() = 0;
+    virtual bool canReadScreen() = 0;
 
     // The pointer and the pixel under it, read one after the other.
     struct Sample
@@ -24,9 +24,9 @@ public:
         QPoint pointer;
         qint32 color = -1;
     };
-    virtual Sample PointerAndPixel()
+    virtual Sample pointerAndPixel()
     {
-        const QPoint pointer = PointerPosition();
-        return {pointer, PixelColor(pointer)};
+        const QPoint pointer = pointerPosition();
+        return {pointer, pixelColor(pointer)};
     }
 };

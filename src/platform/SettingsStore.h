@@ -16,11 +16,11 @@ public:
 
     // The stored texts of the keys asked for, in one read of the store; a key
     // that is absent or unreadable has no entry.
-    virtual QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+    virtual QMap<QString, QString> getSettings(const QString &application, const QString &section,
                                                const QStringList &keys) = 0;
     // Several values, written in the given order, each replacing any earlier
     // one, and reaching the store together: a program killed halfway through
     // leaves either all of them or none. Failures are silent.
-    virtual void SaveSettings(const QString &application, const QString &section,
+    virtual void saveSettings(const QString &application, const QString &section,
                               const QList<QPair<QString, QString>> &keysAndTexts) = 0;
 };

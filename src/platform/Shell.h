@@ -12,7 +12,7 @@ public:
     virtual ~Shell() = default;
 
     // Opens a file or web address with the user's default application.
-    virtual bool Open(const QString &pathOrUrl) = 0;
+    virtual bool open(const QString &pathOrUrl) = 0;
     // Starts a program detached from this process.
-    virtual bool StartProgram(const QString &program, const QStringList &arguments) = 0;
+    virtual bool startProgram(const QString &program, const QStringList &arguments) = 0;
 };

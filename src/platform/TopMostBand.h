@@ -7,6 +7,6 @@ class TopMostBand
 {
 public:
     virtual ~TopMostBand() = default;
-    virtual void SetTopMost(QWidget *window, bool onTop) = 0;
-    virtual bool IsTopMost(const QWidget *window) const = 0;
+    virtual void setTopMost(QWidget *window, bool onTop) = 0;
+    virtual bool isTopMost(const QWidget *window) const = 0;
 };

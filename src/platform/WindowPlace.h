@@ -16,12 +16,12 @@ public:
     // The window's own top-left corner on the screen, without any frame the
     // window manager keeps round it. Qt is told the place too, where it
     // believes another, so that what it asks for next starts from there.
-    virtual QPoint PlaceOf(const QWidget *window) = 0;
+    virtual QPoint placeOf(const QWidget *window) = 0;
     // Asks for the place at once, whatever Qt believes.
-    virtual void MoveTo(QWidget *window, const QPoint &place) = 0;
+    virtual void moveTo(QWidget *window, const QPoint &place) = 0;
     // Asks for a new size keeping the window's top-left corner where it
     // stands, even past the screen's edge where the window manager allows
     // it. Qt hears of the size only when the windowing system gives it,
     // as of a size the window manager chose.
-    virtual void AskSize(QWidget *window, const QSize &size) = 0;
+    virtual void askSize(QWidget *window, const QSize &size) = 0;
 };

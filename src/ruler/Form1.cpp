@@ -84,19 +84,19 @@ Form1::~Form1()
 void Form1::createControls()
 {
     surface = new RulerSurface(this);
-    surface->setPicture(RulerLayout::Image9, RulerFace::Horizontal());
+    surface->setPicture(RulerLayout::Image9, RulerFace::horizontal());
     surface->setPicture(RulerLayout::Image1, ToolLook::asset("title_h"));
     for (RulerSurface::Area bar :
          {RulerLayout::Label1, RulerLayout::Label2, RulerLayout::Label3, RulerLayout::Label4})
         surface->setFill(bar, QColor(0, 0, 255));
     surface->setText(RulerLayout::Label3, QStringLiteral("Label3"));
     surface->setText(RulerLayout::Label4, QStringLiteral("Label4"));
-    TextBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), tr("Width"));
-    TextBox2 = makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), tr("Height"));
+    textBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), tr("Width"));
+    textBox2 = makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), tr("Height"));
     // What the user types is what the copy and the menu captions then take.
-    connect(TextBox1, &ReadoutBox::edited, this,
+    connect(textBox1, &ReadoutBox::edited, this,
             [this](const QString &text) { measurement.setText1(text); });
-    connect(TextBox2, &ReadoutBox::edited, this,
+    connect(textBox2, &ReadoutBox::edited, this,
             [this](const QString &text) { measurement.setText2(text); });
     createSliders();
     createNudgeButtons();
@@ -134,7 +134,7 @@ void Form1::connectSurface()
             Label2_Click();
     });
     connect(surface, &RulerSurface::backgroundRightClicked, this, &Form1::Form_Click);
-    connect(surface, &RulerSurface::menuAsked, this, &Form1::PopupMenu);
+    connect(surface, &RulerSurface::menuAsked, this, &Form1::popupMenu);
     connect(surface, &RulerSurface::dragStarted, this, &Form1::startDrag);
 }
 

@@ -34,7 +34,7 @@ public:
     ~Form1() override;
 
     // OnTopPeer: other windows put the ruler back on top through Command1.
-    bool ShowsOnTop() const override;
+    bool showsOnTop() const override;
     void Command1_Click() override;
 
     // Start-up.
@@ -117,10 +117,10 @@ public:
     ContextMenu *menu() const { return mnuFile; }
 
     // The window's outer edges and size in twips, as the windowing system reports them.
-    float LeftTwips() const;
-    float TopTwips() const;
-    float WidthTwips() const;
-    float HeightTwips() const;
+    float leftTwips() const;
+    float topTwips() const;
+    float widthTwips() const;
+    float heightTwips() const;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -151,7 +151,7 @@ private:
     void showReadouts();
     void showTicks();
 
-    void PopupMenu();
+    void popupMenu();
     void nudge(double dxTwips, double dyTwips);
     void resizeWindow(int widthPixels, int heightPixels);
     void namePlace();
@@ -170,8 +170,8 @@ private:
 
     // Label1 to Label4, Image1, Image2, Image9, Image10 and the background.
     RulerSurface *surface = nullptr;
-    ReadoutBox *TextBox1 = nullptr;
-    ReadoutBox *TextBox2 = nullptr;
+    ReadoutBox *textBox1 = nullptr;
+    ReadoutBox *textBox2 = nullptr;
     QSlider *Slider1 = nullptr;
     QSlider *Slider2 = nullptr;
     // chameleonButton1..4, in this order.

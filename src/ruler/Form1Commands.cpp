@@ -20,8 +20,8 @@
 // window manager refused; asked for even when Qt believes the ruler is there.
 void Form1::nudge(double dxTwips, double dyTwips)
 {
-    platform().windowPlace->MoveTo(this, QPoint(Twips::toPixels(LeftTwips() + dxTwips),
-                                                Twips::toPixels(TopTwips() + dyTwips)));
+    platform().windowPlace->moveTo(this, QPoint(Twips::toPixels(leftTwips() + dxTwips),
+                                                Twips::toPixels(topTwips() + dyTwips)));
 }
 
 void Form1::chameleonButton1_Click()
@@ -43,37 +43,37 @@ void Form1::chameleonButton4_Click()
 
 void Form1::mnuNew_Click()
 {
-    platform().shell->StartProgram(QCoreApplication::applicationFilePath(), {});
+    platform().shell->startProgram(QCoreApplication::applicationFilePath(), {});
 }
 
 void Form1::mnuHelp_Click()
 {
-    platform().shell->Open(HelpPage::path());
+    platform().shell->open(HelpPage::path());
 }
 
 void Form1::mnuNotepad_Click()
 {
     const QStringList editor = TextEditor::command();
     if (!editor.isEmpty())
-        platform().shell->StartProgram(editor.first(), editor.mid(1));
+        platform().shell->startProgram(editor.first(), editor.mid(1));
 }
 
 void Form1::mnuSpy_Click()
 {
-    OpenWindows::Show(OpenWindows::Spy);
+    OpenWindows::show(OpenWindows::Spy);
 }
 
 void Form1::mnuMix_Click()
 {
-    OpenWindows::Show(OpenWindows::Mixer);
+    OpenWindows::show(OpenWindows::Mixer);
 }
 
 void Form1::mnuAbout_Click()
 {
-    OpenWindows::Show(OpenWindows::About);
+    OpenWindows::show(OpenWindows::About);
 }
 
-bool Form1::ShowsOnTop() const
+bool Form1::showsOnTop() const
 {
     return chrome->showsOnTop();
 }
@@ -100,7 +100,7 @@ void Form1::Image7_MouseUp()
 
 void Form1::Form_Click()
 {
-    PopupMenu();
+    popupMenu();
 }
 
 // The pointer moving over the background, a title image or a face clears
@@ -126,7 +126,7 @@ void Form1::Image10_MouseMove()
     Form_MouseMove();
 }
 
-void Form1::PopupMenu()
+void Form1::popupMenu()
 {
     mnuFile->popUpAtPointer();
 }
@@ -136,5 +136,5 @@ void Form1::PopupMenu()
 void Form1::contextMenuEvent(QContextMenuEvent *event)
 {
     if (event->reason() == QContextMenuEvent::Keyboard)
-        mnuFile->popUpAt(platform().windowPlace->PlaceOf(this) + event->pos());
+        mnuFile->popUpAt(platform().windowPlace->placeOf(this) + event->pos());
 }

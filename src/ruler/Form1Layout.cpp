@@ -18,22 +18,22 @@
 #include <QSlider>
 #include <QWindow>
 
-float Form1::LeftTwips() const
+float Form1::leftTwips() const
 {
     return float(Twips::fromPixels(OuterPlace(this).x()));
 }
 
-float Form1::TopTwips() const
+float Form1::topTwips() const
 {
     return float(Twips::fromPixels(OuterPlace(this).y()));
 }
 
-float Form1::WidthTwips() const
+float Form1::widthTwips() const
 {
     return float(Twips::fromPixels(OuterRect(this).width()));
 }
 
-float Form1::HeightTwips() const
+float Form1::heightTwips() const
 {
     return float(Twips::fromPixels(OuterRect(this).height()));
 }
@@ -85,7 +85,7 @@ void Form1::layOut(Orientation orientation)
     slider->setValue(length.toInt());
     // The upright pictures are decoded when the ruler first turns vertical.
     if (!horizontal && surface->picture(RulerLayout::Image10).isNull()) {
-        surface->setPicture(RulerLayout::Image10, RulerFace::Vertical());
+        surface->setPicture(RulerLayout::Image10, RulerFace::vertical());
         surface->setPicture(RulerLayout::Image2, ToolLook::asset("title_v"));
     }
     const RulerLayout layout(orientation, size(), RulerLayout::Turned);

@@ -64,8 +64,8 @@ void Form1::Timer5_Timer()
 void Form1::mnuCopy_Click()
 {
     Clipboard &clipboard = *platform().clipboard;
-    clipboard.Clear();
-    clipboard.SetText(measurement.copyText());
+    clipboard.clear();
+    clipboard.setText(measurement.copyText());
 }
 
 void Form1::mnuCopy2_Click()
@@ -75,7 +75,7 @@ void Form1::mnuCopy2_Click()
 
 void Form1::mnuClear_Click()
 {
-    measurement.Clear();
+    measurement.clear();
     showReadouts();
 }
 

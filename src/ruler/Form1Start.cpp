@@ -21,7 +21,7 @@ void Form1::Form_Load()
     const RulerLayout start(Orientation::Horizontal, size(), RulerLayout::Turned);
     showControls(start);
     placeFace(start);
-    presets.Load();
+    presets.load();
     showTicks();
     measurement.setHorizontalLength(RulerDesign::startLength);
     measurement.setVerticalLength(RulerDesign::startLength);
@@ -29,7 +29,7 @@ void Form1::Form_Load()
 
 void Form1::SavePresets()
 {
-    presets.Save();
+    presets.save();
 }
 
 // ---- Exits ----
@@ -98,7 +98,7 @@ void Form1::Label2_Click()
 void Form1::Form_Unload()
 {
     SavePresets();
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    OpenWindows::unloadOthers(OpenWindows::Ruler);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

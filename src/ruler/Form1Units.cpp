@@ -11,7 +11,7 @@
 
 float Form1::lengthTwips() const
 {
-    return measurement.isHorizontal() ? WidthTwips() : HeightTwips();
+    return measurement.isHorizontal() ? widthTwips() : heightTwips();
 }
 
 void Form1::unitCommand(int unit)
@@ -60,12 +60,12 @@ void Form1::refreshReadouts()
 
 void Form1::showReadouts()
 {
-    TextBox1->setText(measurement.Text1());
-    TextBox2->setText(measurement.Text2());
+    textBox1->setText(measurement.Text1());
+    textBox2->setText(measurement.Text2());
     // Assistive technology reads the unit beside each readout's length.
-    if (TextBox1->accessibleDescription() != measurement.Text5()) {
-        TextBox1->setAccessibleDescription(measurement.Text5());
-        TextBox2->setAccessibleDescription(measurement.Text5());
+    if (textBox1->accessibleDescription() != measurement.Text5()) {
+        textBox1->setAccessibleDescription(measurement.Text5());
+        textBox2->setAccessibleDescription(measurement.Text5());
     }
 }
 

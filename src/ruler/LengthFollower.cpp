@@ -117,7 +117,7 @@ void LengthFollower::askSize(const QSize &wanted)
     widget.setUpdatesEnabled(false);
     if (!sizeWait.isActive())
         sizeWait.start();
-    platform().windowPlace->AskSize(&widget, wanted);
+    platform().windowPlace->askSize(&widget, wanted);
 }
 
 void LengthFollower::sizeRefused()
@@ -177,5 +177,5 @@ void LengthFollower::showPopup(const RulerAxis &axis)
     if (popup->isVisible() && popup->text() == text)
         return;
     QSlider *slider = axis.slider();
-    popup->ShowAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), text);
+    popup->showAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), text);
 }

@@ -154,7 +154,7 @@ void Measurement::followLength(float reportedLength)
         ApplyTwips(reportedLength);
 }
 
-void Measurement::Clear()
+void Measurement::clear()
 {
     width.clear();
     height.clear();

@@ -57,7 +57,7 @@ public:
     // ticked unit.
     void followLength(float reportedLength);
     // "Cl&ear": both readouts empty.
-    void Clear();
+    void clear();
 
     // A readout and the unit's name, as the slider's pop-up shows it.
     QString withUnit(const QString &readout) const;

@@ -33,7 +33,7 @@ int stripColumn(int position, int length)
 
 } // namespace
 
-QPixmap Horizontal()
+QPixmap horizontal()
 {
     const QImage columns = strip();
     if (columns.width() != stripColumns)
@@ -54,7 +54,7 @@ QPixmap Horizontal()
 
 // The upright face is the horizontal one turned over its diagonal: its
 // rows are the strip's columns.
-QPixmap Vertical()
+QPixmap vertical()
 {
     const QImage columns = strip();
     if (columns.width() != stripColumns)

@@ -8,8 +8,8 @@
 namespace RulerFace {
 
 // 1600 x 70: the face of the horizontal ruler at its longest.
-QPixmap Horizontal();
+QPixmap horizontal();
 // 70 x 1200: the same face upright, light at the left and top.
-QPixmap Vertical();
+QPixmap vertical();
 
 } // namespace RulerFace

@@ -20,22 +20,22 @@ RulerPresets::RulerPresets(QWidget *ruler, Measurement &measurement)
 {
 }
 
-void RulerPresets::Load()
+void RulerPresets::load()
 {
     QList<Settings::Key> keys(std::begin(unitTicks), std::end(unitTicks));
     const SettingsReading presets(keys << Settings::X_L << Settings::X_T);
     for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
-        if (const std::optional<bool> tick = presets.Truth(unitTicks[unit]))
+        if (const std::optional<bool> tick = presets.truth(unitTicks[unit]))
             measurement.setTicked(unit, *tick);
     }
-    WindowPlacing::Restore(ruler, presets.Edge(Settings::X_L), presets.Edge(Settings::X_T));
+    WindowPlacing::Restore(ruler, presets.edge(Settings::X_L), presets.edge(Settings::X_T));
 }
 
-void RulerPresets::Save() const
+void RulerPresets::save() const
 {
     SettingsWriting presets;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)
-        presets.Truth(unitTicks[unit], measurement.isTicked(unit));
+        presets.truth(unitTicks[unit], measurement.isTicked(unit));
     const QPointF place = WindowPlacing::Place(ruler);
-    presets.Edge(Settings::X_L, float(place.x())).Edge(Settings::X_T, float(place.y())).Save();
+    presets.edge(Settings::X_L, float(place.x())).edge(Settings::X_T, float(place.y())).save();
 }

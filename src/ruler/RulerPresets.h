@@ -13,10 +13,10 @@ public:
     // Reads every key in one read while the ruler is created: each unit's
     // tick into the measurement, then the place. A key that does not read
     // leaves its tick or edge as it stands.
-    void Load();
+    void load();
     // The ticks, in the units' order, then the left and top edge where the
     // ruler really stands, in one write.
-    void Save() const;
+    void save() const;
 
 private:
     QWidget *ruler;

@@ -59,7 +59,7 @@ SliderPopup::SliderPopup(QWidget *owner)
     sizedByPattern = digitsAllAsWide(font());
 }
 
-void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
+void SliderPopup::showAt(const QPoint &globalPoint, const QString &popup)
 {
     if (isVisible() && popup == text())
         return;
@@ -83,7 +83,7 @@ void SliderPopup::ShowAt(const QPoint &globalPoint, const QString &popup)
 void SliderPopup::moveShown(const QPoint &place)
 {
     if (WindowPlace *windowPlace = platform().windowPlace)
-        windowPlace->MoveTo(this, place);
+        windowPlace->moveTo(this, place);
     else
         move(place);
 }

@@ -15,7 +15,7 @@ public:
 
     // Shows text with its corner below and right of the global point, as a
     // tooltip shown there stands. The same text again changes nothing.
-    void ShowAt(const QPoint &globalPoint, const QString &text);
+    void showAt(const QPoint &globalPoint, const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -62,12 +62,12 @@ QMap<QString, QString> readKeys(const QByteArray &path, const QString &section,
             continue;
         if (got <= 0)
             break;
-        reader.Read(piece.data(), got);
+        reader.read(piece.data(), got);
         left -= got;
         wholeFile = left > 0;
     }
     close(file);
-    return reader.Finish(wholeFile);
+    return reader.finish(wholeFile);
 }
 
 // The directories that XDG says to make when they are missing are made for
@@ -173,7 +173,7 @@ void replaceFile(const QByteArray &target, const QByteArray &text)
 
 } // namespace
 
-QString IniSettingsStore::FilePath(const QString &application)
+QString IniSettingsStore::filePath(const QString &application)
 {
     QString base = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!base.startsWith(QLatin1Char('/'))) {
@@ -187,20 +187,20 @@ QString IniSettingsStore::FilePath(const QString &application)
            QStringLiteral(".conf");
 }
 
-QMap<QString, QString> IniSettingsStore::GetSettings(const QString &application,
+QMap<QString, QString> IniSettingsStore::getSettings(const QString &application,
                                                      const QString &section,
                                                      const QStringList &keys)
 {
-    const QString path = FilePath(application);
+    const QString path = filePath(application);
     if (path.isEmpty())
         return {};
     return readKeys(QFile::encodeName(path), section, keys, largestStore);
 }
 
-void IniSettingsStore::SaveSettings(const QString &application, const QString &section,
+void IniSettingsStore::saveSettings(const QString &application, const QString &section,
                                     const QList<QPair<QString, QString>> &keysAndTexts)
 {
-    const QString path = FilePath(application);
+    const QString path = filePath(application);
     if (path.isEmpty())
         return;
     const QByteArray file = QFile::encodeName(path);

@@ -17,14 +17,14 @@
 class IniSettingsStore : public SettingsStore
 {
 public:
-    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+    QMap<QString, QString> getSettings(const QString &application, const QString &section,
                                        const QStringList &keys) override;
-    void SaveSettings(const QString &application, const QString &section,
+    void saveSettings(const QString &application, const QString &section,
                       const QList<QPair<QString, QString>> &keysAndTexts) override;
 
     // Where the application's store lies by the XDG base-directory rules:
     // under $XDG_CONFIG_HOME when that is an absolute path, else under
     // $HOME/.config. Empty when the user has no usable home: there is then
     // no store, nothing is read and nothing written.
-    static QString FilePath(const QString &application);
+    static QString filePath(const QString &application);
 };

@@ -91,7 +91,7 @@ PresetsReader::PresetsReader(const QString &section, const QStringList &keys)
     }
 }
 
-void PresetsReader::Read(const char *data, qsizetype size)
+void PresetsReader::read(const char *data, qsizetype size)
 {
     const char *end = data + size;
     while (data < end) {
@@ -111,7 +111,7 @@ void PresetsReader::Read(const char *data, qsizetype size)
     }
 }
 
-QMap<QString, QString> PresetsReader::Finish(bool wholeFile)
+QMap<QString, QString> PresetsReader::finish(bool wholeFile)
 {
     if (wholeFile)
         line(partLine.constData(), partLine.constData() + partLine.size());

@@ -19,10 +19,10 @@ class PresetsReader
 public:
     PresetsReader(const QString &section, const QStringList &keys);
 
-    void Read(const char *data, qsizetype size);
+    void read(const char *data, qsizetype size);
     // The values found, once the last piece is read. Where the text read
     // stops short of the file's end, its unfinished last line is left out.
-    QMap<QString, QString> Finish(bool wholeFile = true);
+    QMap<QString, QString> finish(bool wholeFile = true);
 
 private:
     void line(const char *begin, const char *end);

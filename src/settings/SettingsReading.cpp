@@ -16,7 +16,7 @@ QStringList namesOf(const QList<Settings::Key> &keys)
 } // namespace
 
 SettingsReading::SettingsReading(const QList<Settings::Key> &keys)
-    : stored(platform().settings->GetSettings(QLatin1String(Settings::application),
+    : stored(platform().settings->getSettings(QLatin1String(Settings::application),
                                               QLatin1String(Settings::section), namesOf(keys)))
 {
 }
@@ -28,17 +28,17 @@ QString SettingsReading::text(Settings::Key key, Settings::Type type) const
     return stored.value(QLatin1String(entry.name), QLatin1String(entry.absentText));
 }
 
-std::optional<bool> SettingsReading::Truth(Settings::Key key) const
+std::optional<bool> SettingsReading::truth(Settings::Key key) const
 {
     return Settings::truthFromText(text(key, Settings::Type::Truth));
 }
 
-std::optional<float> SettingsReading::Edge(Settings::Key key) const
+std::optional<float> SettingsReading::edge(Settings::Key key) const
 {
     return Settings::edgeFromText(text(key, Settings::Type::Edge));
 }
 
-std::optional<qint16> SettingsReading::Integer(Settings::Key key) const
+std::optional<qint16> SettingsReading::integer(Settings::Key key) const
 {
     return Settings::integerFromText(text(key, Settings::Type::Integer));
 }

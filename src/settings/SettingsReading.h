@@ -16,9 +16,9 @@ class SettingsReading
 public:
     explicit SettingsReading(const QList<Settings::Key> &keys);
 
-    std::optional<bool> Truth(Settings::Key key) const;
-    std::optional<float> Edge(Settings::Key key) const;
-    std::optional<qint16> Integer(Settings::Key key) const;
+    std::optional<bool> truth(Settings::Key key) const;
+    std::optional<float> edge(Settings::Key key) const;
+    std::optional<qint16> integer(Settings::Key key) const;
 
 private:
     QString text(Settings::Key key, Settings::Type type) const;

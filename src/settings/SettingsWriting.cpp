@@ -3,24 +3,24 @@
 #include "platform/PlatformServices.h"
 #include "platform/SettingsStore.h"
 
-SettingsWriting &SettingsWriting::Truth(Settings::Key key, bool value)
+SettingsWriting &SettingsWriting::truth(Settings::Key key, bool value)
 {
     return add(key, Settings::Type::Truth, Settings::truthText(value));
 }
 
-SettingsWriting &SettingsWriting::Edge(Settings::Key key, float twips)
+SettingsWriting &SettingsWriting::edge(Settings::Key key, float twips)
 {
     return add(key, Settings::Type::Edge, Settings::edgeText(twips));
 }
 
-SettingsWriting &SettingsWriting::Integer(Settings::Key key, int value)
+SettingsWriting &SettingsWriting::integer(Settings::Key key, int value)
 {
     return add(key, Settings::Type::Integer, Settings::integerText(value));
 }
 
-void SettingsWriting::Save() const
+void SettingsWriting::save() const
 {
-    platform().settings->SaveSettings(QLatin1String(Settings::application),
+    platform().settings->saveSettings(QLatin1String(Settings::application),
                                       QLatin1String(Settings::section), texts);
 }
 

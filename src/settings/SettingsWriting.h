@@ -12,10 +12,10 @@
 class SettingsWriting
 {
 public:
-    SettingsWriting &Truth(Settings::Key key, bool value);
-    SettingsWriting &Edge(Settings::Key key, float twips);
-    SettingsWriting &Integer(Settings::Key key, int value);
-    void Save() const;
+    SettingsWriting &truth(Settings::Key key, bool value);
+    SettingsWriting &edge(Settings::Key key, float twips);
+    SettingsWriting &integer(Settings::Key key, int value);
+    void save() const;
 
 private:
     SettingsWriting &add(Settings::Key key, Settings::Type type, const QString &text);

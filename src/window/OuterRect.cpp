@@ -14,5 +14,5 @@ QRect OuterRect(const QWidget *window)
 QPoint OuterPlace(const QWidget *window)
 {
     const QPoint frame = OuterRect(window).topLeft() - window->geometry().topLeft();
-    return platform().windowPlace->PlaceOf(window) + frame;
+    return platform().windowPlace->placeOf(window) + frame;
 }

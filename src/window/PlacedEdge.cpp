@@ -59,14 +59,14 @@ std::optional<QPoint> PlacedEdge::Beside(const QRect &window, const QRect &obsta
 void PlacedEdge::moveClear()
 {
     WindowPlace &windowPlace = *platform().windowPlace;
-    const QRect obstacle(windowPlace.PlaceOf(clearOf), clearOf->size());
+    const QRect obstacle(windowPlace.placeOf(clearOf), clearOf->size());
     const QScreen *screen = QGuiApplication::screenAt(obstacle.center());
     if (!screen)
         screen = clearOf->screen();
-    const std::optional<QPoint> beside = Beside(QRect(windowPlace.PlaceOf(window), window->size()),
+    const std::optional<QPoint> beside = Beside(QRect(windowPlace.placeOf(window), window->size()),
                                                 obstacle, screen->availableGeometry());
     if (beside)
-        windowPlace.MoveTo(window, *beside);
+        windowPlace.moveTo(window, *beside);
 }
 
 // The window manager's place reaches the window before its first exposure.
@@ -93,8 +93,8 @@ void PlacedEdge::applyNow()
     if (!left && !top)
         return;
     WindowPlace &windowPlace = *platform().windowPlace;
-    const QPoint place = windowPlace.PlaceOf(window);
+    const QPoint place = windowPlace.placeOf(window);
     const QPoint wanted(left.value_or(place.x()), top.value_or(place.y()));
     if (wanted != place)
-        windowPlace.MoveTo(window, wanted);
+        windowPlace.moveTo(window, wanted);
 }

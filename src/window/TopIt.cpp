@@ -5,5 +5,5 @@
 
 void TopIt(QWidget *window, qint16 onTopFlag)
 {
-    platform().topMostBand->SetTopMost(window, onTopFlag == -1);
+    platform().topMostBand->setTopMost(window, onTopFlag == -1);
 }

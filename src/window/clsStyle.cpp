@@ -162,7 +162,7 @@ void clsStyle::setSizable(qint16 value)
 
 qint16 clsStyle::TopMost() const
 {
-    return mClient && platform().topMostBand->IsTopMost(mClient) ? -1 : 0;
+    return mClient && platform().topMostBand->isTopMost(mClient) ? -1 : 0;
 }
 
 void clsStyle::setTopMost(qint16 value)

@@ -8,5 +8,5 @@
 void AboutTest::cleanup()
 {
     WindowTest::cleanup();
-    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    QCOMPARE(OpenWindows::find<frmAbout>(), nullptr);
 }

@@ -31,7 +31,7 @@ private slots:
 
 void tst_frmabout::openingTexts()
 {
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QCOMPARE(box->windowTitle(), QStringLiteral("About Ombrix"));
     QCOMPARE(named<QLabel>(box, "Label1")->text(), QStringLiteral("Drevani's Ombrix 1.0"));
     QCOMPARE(named<QLabel>(box, "lblTitle")->text(), QStringLiteral("Ombrix"));
@@ -48,7 +48,7 @@ void tst_frmabout::openingTexts()
 
 void tst_frmabout::opensOnTopAndBorderless()
 {
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QVERIFY(fakes->band.topMost.contains(box));
     QCOMPARE(fakes->band.calls, QStringList{QStringLiteral("frmAbout:on")});
     QVERIFY(box->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -84,7 +84,7 @@ void tst_frmabout::elementPlaces()
 {
     QFETCH(QString, name);
     QFETCH(QRect, place);
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     auto *element = named(box, name);
     QVERIFY(element);
     QCOMPARE(element->geometry(), place);
@@ -122,7 +122,7 @@ void tst_frmabout::controls()
     QFETCH(QString, name);
     QFETCH(QString, tip);
     QFETCH(QString, caption);
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     auto *element = named(box, name);
     QVERIFY(element);
     QCOMPARE(element->toolTip(), tip);
@@ -165,7 +165,7 @@ void tst_frmabout::panelsHoldTheirParagraphs()
         QVERIFY(catalogue.load(QStringLiteral(":/i18n/ombrix_") + language));
         QCoreApplication::installTranslator(&catalogue);
     }
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QCoreApplication::removeTranslator(&catalogue);
     const QString description = named<QLabel>(box, "lblDescription")->text();
     const QString disclaimer = named<QLabel>(box, "lblDisclaimer")->text();
@@ -196,7 +196,7 @@ void tst_frmabout::linksOpenPages()
 {
     QFETCH(QString, name);
     QFETCH(QString, page);
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     QWidget *control = named(box, name);
     if (auto *push = qobject_cast<chameleonButton *>(control))
@@ -221,7 +221,7 @@ void tst_frmabout::accessKeysOpenPages()
 {
     QFETCH(Qt::Key, key);
     QFETCH(QString, page);
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowActive(box));
     QTest::keyClick(box, key, Qt::AltModifier);
     QCOMPARE(fakes->shell.opened, QStringList{page});
@@ -229,7 +229,7 @@ void tst_frmabout::accessKeysOpenPages()
 
 void tst_frmabout::rightClickOnPicturesOpensNothing()
 {
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QTest::mouseClick(named(box, "picIcon"), Qt::RightButton);
     QTest::mouseClick(named(box, "Image1"), Qt::MiddleButton);
     // A press on the picture that ends outside it is no click.

@@ -74,7 +74,7 @@ void tst_frmabout_closing::sysInfo()
     source.toolDirectory = toolDirectory;
     source.files = QSet<QString>(files.begin(), files.end());
     const FakeMessageShower &shower = fakes->messages;
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
 
     box->StartSysInfo();
 
@@ -85,7 +85,7 @@ void tst_frmabout_closing::sysInfo()
     if (message)
         QCOMPARE(shower.parents.value(0), box);
     QVERIFY(fakes->shell.opened.isEmpty());
-    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
+    QCOMPARE(OpenWindows::find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
@@ -93,7 +93,7 @@ void tst_frmabout_closing::sysInfoButtonRunsStartSysInfo()
 {
     FakeSysInfoSource &source = fakes->sysInfo;
     const FakeMessageShower &shower = fakes->messages;
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     emit named<chameleonButton>(box, "chameleonButton4")->Click();
     QCOMPARE(shower.messages, QStringList{unavailableMessage});
     source.toolPath = QStringLiteral("/usr/bin/kinfocenter");
@@ -107,7 +107,7 @@ void tst_frmabout_closing::desktopMessageHasOneOkButton()
 {
     QtMessageShower desktop;
     platform().messages = &desktop;
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     QString title;
     QString text;
     int buttonCount = 0;
@@ -127,7 +127,7 @@ void tst_frmabout_closing::desktopMessageHasOneOkButton()
     QCOMPARE(text, QStringLiteral("System Information Is Unavailable At This Time"));
     QCOMPARE(buttonCount, 1);
     QCOMPARE(answer, QMessageBox::Ok);
-    QCOMPARE(OpenWindows::Find<frmAbout>(), box);
+    QCOMPARE(OpenWindows::find<frmAbout>(), box);
     QVERIFY(box->isVisible());
 }
 
@@ -135,13 +135,13 @@ void tst_frmabout_closing::unloadWhileMessageIsOpen()
 {
     QtMessageShower desktop;
     platform().messages = &desktop;
-    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
+    QPointer<frmAbout> box = OpenWindows::show<frmAbout>();
     QPointer<QWidget> message;
     bool seen = false;
     QTimer::singleShot(0, [&] {
         message = QApplication::activeModalWidget();
         seen = qobject_cast<QMessageBox *>(message) != nullptr;
-        OpenWindows::UnloadOthers(OpenWindows::Ruler);
+        OpenWindows::unloadOthers(OpenWindows::Ruler);
     });
     box->StartSysInfo();
     QVERIFY(seen);
@@ -168,7 +168,7 @@ void tst_frmabout_closing::dragHandles()
     QFETCH(QString, name);
     QFETCH(Qt::MouseButton, mouseButton);
     QFETCH(bool, moves);
-    frmAbout *box = OpenWindows::Show<frmAbout>();
+    frmAbout *box = OpenWindows::show<frmAbout>();
     press(named(box, name), mouseButton, QPoint(3, 3));
     QCOMPARE(fakes->mover.moves, moves ? QList<QWidget *>{box} : QList<QWidget *>());
 }
@@ -186,7 +186,7 @@ void tst_frmabout_closing::closePaths()
 {
     QFETCH(bool, byCaptionPicture);
     QFETCH(Qt::MouseButton, mouseButton);
-    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
+    QPointer<frmAbout> box = OpenWindows::show<frmAbout>();
     QVERIFY(QTest::qWaitForWindowExposed(box));
     if (byCaptionPicture) {
         QWindow *window = box->windowHandle();
@@ -198,7 +198,7 @@ void tst_frmabout_closing::closePaths()
     } else {
         emit named<chameleonButton>(box, "chameleonButton3")->Click();
     }
-    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    QCOMPARE(OpenWindows::find<frmAbout>(), nullptr);
     settle();
     QVERIFY(box.isNull());
     QVERIFY(fakes->settings.writes.isEmpty());
@@ -206,35 +206,35 @@ void tst_frmabout_closing::closePaths()
 
 void tst_frmabout_closing::atMostOneInstance()
 {
-    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
-    frmAbout *first = OpenWindows::Show<frmAbout>();
+    QCOMPARE(OpenWindows::find<frmAbout>(), nullptr);
+    frmAbout *first = OpenWindows::show<frmAbout>();
     first->hide();
-    frmAbout *second = OpenWindows::Show<frmAbout>();
+    frmAbout *second = OpenWindows::show<frmAbout>();
     QCOMPARE(second, first);
     QVERIFY(first->isVisible());
     first->showMinimized();
-    QCOMPARE(OpenWindows::Show<frmAbout>(), first);
+    QCOMPARE(OpenWindows::show<frmAbout>(), first);
     QVERIFY(!first->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(first));
     QCOMPARE(fakes->band.calls.size(), 1);
 
     emit named<chameleonButton>(first, "chameleonButton3")->Click();
     settle();
-    frmAbout *third = OpenWindows::Show<frmAbout>();
+    frmAbout *third = OpenWindows::show<frmAbout>();
     QVERIFY(third);
-    QCOMPARE(OpenWindows::Find<frmAbout>(), third);
+    QCOMPARE(OpenWindows::find<frmAbout>(), third);
     QCOMPARE(fakes->band.calls.size(), 2);
 }
 
 void tst_frmabout_closing::unloadDestroysAndStoresNothing()
 {
     fakes->settings.values.insert(QStringLiteral("Presets/X_L"), QStringLiteral("1500"));
-    QPointer<frmAbout> box = OpenWindows::Show<frmAbout>();
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
-    QCOMPARE(OpenWindows::Find<frmAbout>(), nullptr);
+    QPointer<frmAbout> box = OpenWindows::show<frmAbout>();
+    OpenWindows::unloadOthers(OpenWindows::Ruler);
+    QCOMPARE(OpenWindows::find<frmAbout>(), nullptr);
     settle();
     QVERIFY(box.isNull());
-    OpenWindows::UnloadOthers(OpenWindows::Ruler);
+    OpenWindows::unloadOthers(OpenWindows::Ruler);
     QVERIFY(fakes->settings.writes.isEmpty());
     QCOMPARE(fakes->settings.values.size(), 1);
 }

@@ -29,7 +29,7 @@ public:
         design.placeKeys = {{Settings::S_L, Settings::S_T}};
         chrome = std::make_unique<WindowChrome>(this, design);
     }
-    bool ShowsOnTop() const override { return chrome->showsOnTop(); }
+    bool showsOnTop() const override { return chrome->showsOnTop(); }
     void Command1_Click() override { chrome->putOnTop(); }
     CaptionButton *button(const char *normalName) const
     {
@@ -88,7 +88,7 @@ void tst_windowchrome::buttonStates()
     QTest::mouseMove(button.normalPicture(), QPoint(5, 5));
     QCOMPARE(button.state(), CaptionButton::Hover);
     QVERIFY(button.normalPicture()->isHidden() && button.downPicture()->isHidden());
-    button.Reset();
+    button.reset();
     QCOMPARE(button.state(), CaptionButton::Normal);
     QVERIFY(button.hoverPicture()->isHidden() && button.downPicture()->isHidden());
     QCOMPARE(button.hoverPicture()->pos(), QPoint(50, 10));
@@ -141,15 +141,15 @@ void tst_windowchrome::toggleSwitchesTheBand()
     window.setObjectName("window");
     OnTopToggle toggle(&window, &window);
     window.show();
-    QVERIFY(!toggle.ShowsOnTop());
+    QVERIFY(!toggle.showsOnTop());
     QVERIFY(!toggle.Top_N()->isHidden());
     QSignalSpy clicked(&toggle, &OnTopToggle::Top_N_Clicked);
     QTest::mouseClick(toggle.Top_N(), Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
-    toggle.PutOnTop();
-    QVERIFY(toggle.ShowsOnTop());
+    toggle.putOnTop();
+    QVERIFY(toggle.showsOnTop());
     QVERIFY(toggle.Top_N()->isHidden());
-    toggle.TakeOffTop();
+    toggle.takeOffTop();
     QCOMPARE(fakes->band.calls, QStringList({"window:on", "window:off"}));
     QCOMPARE(toggle.Top_Y()->toolTip(), QStringLiteral("On Top"));
     QCOMPARE(toggle.Top_N()->toolTip(), QStringLiteral("Not On Top"));
@@ -209,13 +209,13 @@ void tst_windowchrome::cascade()
     }
     fakes->band.calls.clear();
     leaving->chrome->takeOffTop();
-    QVERIFY(!leaving->ShowsOnTop());
+    QVERIFY(!leaving->showsOnTop());
     QStringList calls{roles.at(from) + QStringLiteral(":off")};
     for (const QString &window : reasserted)
         calls << window + QStringLiteral(":on");
     QCOMPARE(fakes->band.calls, calls);
     windows.clear();
-    QVERIFY(!OpenWindows::Find(OpenWindows::Ruler));
+    QVERIFY(!OpenWindows::find(OpenWindows::Ruler));
 }
 
 void tst_windowchrome::captionPlaces_data()
@@ -308,11 +308,11 @@ void tst_windowchrome::placeAndUnload()
     window.chrome->restorePosition(SettingsReading({Settings::S_L, Settings::S_T}));
     QCOMPARE(window.pos(), QPoint(100, 200));
     int unloads = 0;
-    QCOMPARE(OpenWindows::Find(OpenWindows::Spy), &window);
+    QCOMPARE(OpenWindows::find(OpenWindows::Spy), &window);
     window.chrome->unload([&] { ++unloads; });
     window.chrome->unload([&] { ++unloads; });
     QCOMPARE(unloads, 1);
-    QVERIFY(!OpenWindows::Find(OpenWindows::Spy));
+    QVERIFY(!OpenWindows::find(OpenWindows::Spy));
 }
 
 // The pictures are decoded without Qt's image reader, pixel for pixel as it

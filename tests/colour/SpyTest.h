@@ -22,19 +22,19 @@ protected:
 
 inline frmColor *SpyTest::openSpy()
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    frmColor *spy = OpenWindows::show<frmColor>();
     spy->move(100, 200);
     return spy;
 }
 
 inline QLabel *SpyTest::readout(const char *name)
 {
-    return named<QLabel>(OpenWindows::Find<frmColor>(), name);
+    return named<QLabel>(OpenWindows::find<frmColor>(), name);
 }
 
 inline void SpyTest::tick(QPoint pointer, qint32 color)
 {
     fakes->sampler.pointer = pointer;
     fakes->sampler.pixel = [color](QPoint) { return color; };
-    OpenWindows::Find<frmColor>()->Timer1_Timer();
+    OpenWindows::find<frmColor>()->Timer1_Timer();
 }

@@ -153,18 +153,18 @@ void tst_color32::notations()
     QFETCH(qint64, green);
     QFETCH(qint64, red);
 
-    QCOMPARE(color32::DecimalText(value), decimal);
-    QCOMPARE(color32::HexText(value), hex);
+    QCOMPARE(color32::decimalText(value), decimal);
+    QCOMPARE(color32::hexText(value), hex);
     QCOMPARE(color32::PadHex6(hex), padded);
-    QCOMPARE(color32::RgbHex(value), rgbHex);
-    QCOMPARE(color32::PaletteIndexOf(value), paletteIndex);
-    QCOMPARE(color32::ColorConstantNameOf(value), constantName);
-    const color32::Channels channels = color32::SplitChannels(value);
+    QCOMPARE(color32::rgbHex(value), rgbHex);
+    QCOMPARE(color32::paletteIndexOf(value), paletteIndex);
+    QCOMPARE(color32::colorConstantNameOf(value), constantName);
+    const color32::Channels channels = color32::splitChannels(value);
     QCOMPARE(channels.blue, blue);
     QCOMPARE(channels.green, green);
     QCOMPARE(channels.red, red);
     if (value >= 0)
-        QCOMPARE(color32::ColorValue(int(red), int(green), int(blue)), value);
+        QCOMPARE(color32::colorValue(int(red), int(green), int(blue)), value);
 }
 
 void tst_color32::palette_data()
@@ -196,10 +196,10 @@ void tst_color32::palette()
     QFETCH(int, blue);
     QFETCH(QString, hex);
 
-    const qint32 value = color32::ColorValue(red, green, blue);
-    QCOMPARE(color32::Palette().at(std::size_t(index)), value);
-    QCOMPARE(color32::HexText(value), hex);
-    QCOMPARE(color32::PaletteIndexOf(value), QString::number(index));
+    const qint32 value = color32::colorValue(red, green, blue);
+    QCOMPARE(color32::palette().at(std::size_t(index)), value);
+    QCOMPARE(color32::hexText(value), hex);
+    QCOMPARE(color32::paletteIndexOf(value), QString::number(index));
 }
 
 void tst_color32::padHex6_data()
@@ -287,7 +287,7 @@ void tst_color32::samplingReadsThePixelUnderThePointer()
     QCOMPARE(color32::ReadPixelColor(), 255);
     QCOMPARE(color32::PaletteIndex(), QStringLiteral("12"));
     QCOMPARE(color32::ColorConstantName(), QStringLiteral("vbRed"));
-    const color32::Sample sample = color32::TakeSample();
+    const color32::Sample sample = color32::takeSample();
     QCOMPARE(sample.pointer, QPoint(-40, 700));
     QCOMPARE(sample.color, 255);
 
@@ -316,7 +316,7 @@ void tst_color32::realSamplerWithoutAnXServerReadsNothing()
 {
     X11ScreenSampler sampler;
     for (const QPoint point : {QPoint(0, 0), QPoint(10, 10), QPoint(-5, 3), QPoint(99999, 1)})
-        QCOMPARE(sampler.PixelColor(point), -1);
+        QCOMPARE(sampler.pixelColor(point), -1);
 }
 
 QTEST_MAIN(tst_color32)

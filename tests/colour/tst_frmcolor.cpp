@@ -34,15 +34,15 @@ private slots:
 
 void tst_frmcolor::opensOnceAsDesigned()
 {
-    frmColor *spy = OpenWindows::Show<frmColor>();
-    QCOMPARE(OpenWindows::Find<frmColor>(), spy);
-    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
+    frmColor *spy = OpenWindows::show<frmColor>();
+    QCOMPARE(OpenWindows::find<frmColor>(), spy);
+    QCOMPARE(OpenWindows::show<frmColor>(), spy);
     QCOMPARE(spy->size(), QSize(197, 349));
     QVERIFY(spy->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(spy->isWindow());
-    QVERIFY(!spy->ShowsOnTop());
+    QVERIFY(!spy->showsOnTop());
     QVERIFY(fakes->band.topMost.isEmpty());
-    QVERIFY(!spy->Capturing());
+    QVERIFY(!spy->capturing());
     for (const char *name : readoutNames)
         QVERIFY2(readout(name)->text().isEmpty(), name);
     QCOMPARE(named<QFrame>(spy, "Picture1")->palette().color(QPalette::Window),
@@ -50,10 +50,10 @@ void tst_frmcolor::opensOnceAsDesigned()
 
     QPointer<frmColor> first = spy;
     spy->close();
-    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
+    QCOMPARE(OpenWindows::find<frmColor>(), nullptr);
     settle();
     QVERIFY(first.isNull());
-    QVERIFY(OpenWindows::Show<frmColor>() != nullptr);
+    QVERIFY(OpenWindows::show<frmColor>() != nullptr);
 }
 
 void tst_frmcolor::restoresEachStoredEdge_data()
@@ -89,13 +89,13 @@ void tst_frmcolor::restoresEachStoredEdge()
     QFETCH(QPoint, stored);
 
     // A lone stored edge is applied to the place the system gave the shown window.
-    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
-    const QPoint placed = OpenWindows::Find<frmColor>()->pos();
-    OpenWindows::Find<frmColor>()->close();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::show<frmColor>()));
+    const QPoint placed = OpenWindows::find<frmColor>()->pos();
+    OpenWindows::find<frmColor>()->close();
     fakes->settings.values.insert(QStringLiteral("Presets/S_L"), left);
     fakes->settings.values.insert(QStringLiteral("Presets/S_T"), top);
-    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
-    const QPoint position = OpenWindows::Find<frmColor>()->pos();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::show<frmColor>()));
+    const QPoint position = OpenWindows::find<frmColor>()->pos();
     QCOMPARE(position.x(), leftRestored ? stored.x() : placed.x());
     QCOMPARE(position.y(), topRestored ? stored.y() : placed.y());
     QVERIFY(fakes->settings.writes.isEmpty());
@@ -116,9 +116,9 @@ void tst_frmcolor::firstPlaceClearOfTheRuler()
 {
     QFETCH(QRect, ruler);
     QFETCH(bool, stored);
-    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::Show<frmColor>()));
-    const QPoint placed = OpenWindows::Find<frmColor>()->pos();
-    OpenWindows::Find<frmColor>()->close();
+    QVERIFY(QTest::qWaitForWindowExposed(OpenWindows::show<frmColor>()));
+    const QPoint placed = OpenWindows::find<frmColor>()->pos();
+    OpenWindows::find<frmColor>()->close();
     if (stored) {
         fakes->settings.values.insert(QStringLiteral("Presets/S_L"),
                                       QString::number(placed.x() * 15));
@@ -128,10 +128,10 @@ void tst_frmcolor::firstPlaceClearOfTheRuler()
     QWidget standIn(nullptr, Qt::FramelessWindowHint);
     standIn.setGeometry(ruler.translated(placed + QPoint(200, 200)));
     standIn.show();
-    OpenWindows::Register(OpenWindows::Ruler, &standIn);
-    frmColor *spy = OpenWindows::Show<frmColor>();
+    OpenWindows::registerWindow(OpenWindows::Ruler, &standIn);
+    frmColor *spy = OpenWindows::show<frmColor>();
     QVERIFY(QTest::qWaitForWindowExposed(spy));
-    OpenWindows::Forget(OpenWindows::Ruler, &standIn);
+    OpenWindows::forgetWindow(OpenWindows::Ruler, &standIn);
     const QRect screen = standIn.screen()->availableGeometry();
     if (stored)
         QCOMPARE(spy->pos(), placed);
@@ -168,19 +168,19 @@ void tst_frmcolor::closePathsStoreThePosition()
         pressCaptionButton(spy, QStringLiteral("close_normal"));
         break;
     case 2:
-        OpenWindows::UnloadOthers(OpenWindows::Ruler);
+        OpenWindows::unloadOthers(OpenWindows::Ruler);
         break;
     default:
         spy->close();
     }
-    QVERIFY(!spy->Capturing());
-    QCOMPARE(OpenWindows::Find<frmColor>(), nullptr);
+    QVERIFY(!spy->capturing());
+    QCOMPARE(OpenWindows::find<frmColor>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
     settle();
     QVERIFY(spy.isNull());
 
     if (!writes.isEmpty())
-        QCOMPARE(OpenWindows::Show<frmColor>()->pos(), QPoint(100, 200));
+        QCOMPARE(OpenWindows::show<frmColor>()->pos(), QPoint(100, 200));
 }
 
 void tst_frmcolor::buttonsActOnTheirClick_data()
@@ -210,9 +210,9 @@ void tst_frmcolor::buttonsActOnTheirClick()
         QTest::keyClick(spy, Qt::Key(accessKey), Qt::AltModifier);
     else
         QTest::mouseClick(named(spy, button), Qt::LeftButton);
-    QCOMPARE(OpenWindows::Find<frmColor>() == spy, stillOpen);
+    QCOMPARE(OpenWindows::find<frmColor>() == spy, stillOpen);
     if (stillOpen)
-        QCOMPARE(spy->Capturing(), capturing);
+        QCOMPARE(spy->capturing(), capturing);
     else
         QCOMPARE(fakes->settings.writes, (QStringList{"S_L=1500", "S_T=3000"}));
 }
@@ -274,7 +274,7 @@ void tst_frmcolor::leavingBelowTheTitleStripFocusesTheSwatch()
     QWidget *swatch = named<QFrame>(spy, "Picture1");
     QWidget *start = named(spy, "chameleonButton2");
     QTest::mouseClick(start, Qt::LeftButton);
-    QVERIFY(spy->Capturing());
+    QVERIFY(spy->capturing());
     QCOMPARE(QApplication::focusWidget(), start);
     QCursor::setPos(spy->mapToGlobal(outside));
     QEvent leave(QEvent::Leave);

@@ -95,14 +95,14 @@ void tst_frmcolor_capture::enterFreezesThenCopiesTheReadouts()
     frmColor *spy = openSpy();
     QFrame *swatch = named<QFrame>(spy, "Picture1");
     spy->chameleonButton2_Click();
-    QVERIFY(spy->Capturing());
+    QVERIFY(spy->capturing());
     tick(QPoint(100, 200), 0);
 
     const QString black = QStringLiteral(
         "Decimal - 0\r\nHex - 0\r\nRGB # - 000000\r\nRed Value  - 0\r\nGreen Value - 0\r\n"
         "Blue Value - 0\r\nVB Color - vbBlack\r\nQB Color - 0\r\nX Pos - 100\r\nY Pos - 200");
     QTest::keyClick(swatch, Qt::Key_Return);
-    QVERIFY(!spy->Capturing());
+    QVERIFY(!spy->capturing());
     QCOMPARE(fakes->clipboard.text, black);
 
     fakes->sampler.pixel = [](QPoint) { return 255; };
@@ -123,7 +123,7 @@ void tst_frmcolor_capture::otherKeysLeaveCaptureRunning()
     for (Qt::Key key : {Qt::Key_A, Qt::Key_Space, Qt::Key_Tab})
         QTest::keyClick(swatch, key);
     spy->Picture1_KeyPress(10);
-    QVERIFY(spy->Capturing());
+    QVERIFY(spy->capturing());
     QCOMPARE(fakes->clipboard.clears, 0);
 }
 
@@ -176,7 +176,7 @@ void tst_frmcolor_capture::startAsksTheDesktopWhereTheScreenCannotBeRead()
                                             Answer::Cancelled, Answer::NoPicker};
         fakes->colorPicker.Reply(answer >= 0 ? Answer{Answer::Picked, answer}
                                              : Answer{outcomes[-answer - 1]});
-        QVERIFY(!spy->Capturing());
+        QVERIFY(!spy->capturing());
     }
     QCOMPARE(fakes->colorPicker.windows, QList<QWidget *>(answers.size(), spy));
     QCOMPARE(fakes->sampler.pixelReads, 0);
@@ -204,11 +204,11 @@ void tst_frmcolor_capture::minimisedCaptureGoesOn()
     QTRY_COMPARE(readout("Label3")->text(), QStringLiteral("vbGreen"));
 
     // Chosen again from the ruler's menu, it comes back from the task bar.
-    QCOMPARE(OpenWindows::Show<frmColor>(), spy);
+    QCOMPARE(OpenWindows::show<frmColor>(), spy);
     QVERIFY(!spy->isMinimized());
     QVERIFY(spy->isVisible());
     QVERIFY(QTest::qWaitForWindowActive(spy));
-    QVERIFY(spy->Capturing());
+    QVERIFY(spy->capturing());
 }
 
 QTEST_MAIN(tst_frmcolor_capture)

@@ -39,12 +39,12 @@ private:
 
 QScrollBar *tst_mixer::bar(int index) const
 {
-    return named<QScrollBar>(OpenWindows::Find<Mixer>(), QStringLiteral("HScroll%1").arg(index));
+    return named<QScrollBar>(OpenWindows::find<Mixer>(), QStringLiteral("HScroll%1").arg(index));
 }
 
 QString tst_mixer::field(const char *name) const
 {
-    return named<QLineEdit>(OpenWindows::Find<Mixer>(), name)->text();
+    return named<QLineEdit>(OpenWindows::find<Mixer>(), name)->text();
 }
 
 void tst_mixer::setColor(int red, int green, int blue)
@@ -61,15 +61,15 @@ QColor swatchOf(const Mixer *mixer)
 
 void tst_mixer::firstRunShowsBlack()
 {
-    Mixer *mixer = OpenWindows::Show<Mixer>();
-    QCOMPARE(OpenWindows::Show<Mixer>(), mixer);
+    Mixer *mixer = OpenWindows::show<Mixer>();
+    QCOMPARE(OpenWindows::show<Mixer>(), mixer);
     mixer->showMinimized();
-    QCOMPARE(OpenWindows::Show<Mixer>(), mixer);
+    QCOMPARE(OpenWindows::show<Mixer>(), mixer);
     QVERIFY(!mixer->isMinimized());
     QVERIFY(QTest::qWaitForWindowActive(mixer));
     QCOMPARE(mixer->size(), QSize(387, 301));
     QVERIFY(mixer->windowFlags() & Qt::FramelessWindowHint);
-    QVERIFY(!mixer->ShowsOnTop());
+    QVERIFY(!mixer->showsOnTop());
     for (int index = 1; index <= 3; ++index) {
         QCOMPARE(bar(index)->value(), 0);
         QCOMPARE(bar(index)->minimum(), 0);
@@ -116,7 +116,7 @@ void tst_mixer::updateShowsTheMixedColour()
     QFETCH(QString, hex);
     QFETCH(QString, decimal);
 
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     setColor(red, green, blue);
     QCOMPARE(field("Text7"), triple);
     QCOMPARE(field("Text8"), hex);
@@ -130,7 +130,7 @@ void tst_mixer::updateShowsTheMixedColour()
 
 void tst_mixer::draggingUpdatesBeforeTheRelease()
 {
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     QScrollBar *red = bar(1);
     red->setSliderDown(true);
     red->setSliderPosition(40);
@@ -170,7 +170,7 @@ void tst_mixer::barsStepLikeTheirKeys()
     QFETCH(QPoint, wheel);
     QFETCH(int, step);
 
-    OpenWindows::Show<Mixer>();
+    OpenWindows::show<Mixer>();
     QScrollBar *green = bar(2);
     green->setValue(200);
     if (key) {
@@ -249,7 +249,7 @@ void tst_mixer::creationRestoresEachStoredKey()
             fakes->settings.values.insert(QStringLiteral("Presets/") + QLatin1String(keys[i]),
                                           stored.at(i));
     }
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     QCOMPARE(mixer->pos(), position);
     QCOMPARE(field("Text7"), triple);
     QCOMPARE(
@@ -279,7 +279,7 @@ void tst_mixer::copyPutsTheThreeLines()
     QFETCH(int, blue);
     QFETCH(QString, text);
 
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     setColor(red, green, blue);
     fakes->clipboard.text = QStringLiteral("left over");
     mixer->chameleonButton1_Click();
@@ -305,7 +305,7 @@ void tst_mixer::unloadStoresTheColourAndCloseAlsoThePlace()
     QFETCH(int, path);
     QFETCH(QStringList, writes);
 
-    QPointer<Mixer> mixer = OpenWindows::Show<Mixer>();
+    QPointer<Mixer> mixer = OpenWindows::show<Mixer>();
     mixer->move(100, 200);
     setColor(10, 20, 30);
     switch (path) {
@@ -316,18 +316,18 @@ void tst_mixer::unloadStoresTheColourAndCloseAlsoThePlace()
         pressCaptionButton(mixer, QStringLiteral("close_normal"));
         break;
     case 2:
-        OpenWindows::UnloadOthers(OpenWindows::Ruler);
+        OpenWindows::unloadOthers(OpenWindows::Ruler);
         break;
     default:
         mixer->close();
     }
-    QCOMPARE(OpenWindows::Find<Mixer>(), nullptr);
+    QCOMPARE(OpenWindows::find<Mixer>(), nullptr);
     QCOMPARE(fakes->settings.writes, writes);
     settle();
     QVERIFY(mixer.isNull());
 
     // Reopened, it shows the colour again; the place only when it was stored.
-    Mixer *reopened = OpenWindows::Show<Mixer>();
+    Mixer *reopened = OpenWindows::show<Mixer>();
     QCOMPARE(field("Text7"), QStringLiteral("10,20,30"));
     if (writes.size() == 5)
         QCOMPARE(reopened->pos(), QPoint(100, 200));

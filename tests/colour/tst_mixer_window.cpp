@@ -49,7 +49,7 @@ void tst_mixer_window::groupsAreFramedAsWindowsFramesThem()
     QFETCH(QString, field);
     QFETCH(QRect, fieldPlace);
 
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     QGroupBox *group = nullptr;
     for (QGroupBox *candidate : mixer->findChildren<QGroupBox *>()) {
         if (candidate->title() == title)
@@ -112,7 +112,7 @@ void tst_mixer_window::buttonsActOnTheirClick()
     QFETCH(int, accessKey);
     QFETCH(bool, copied);
 
-    Mixer *mixer = OpenWindows::Show<Mixer>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
     QVERIFY(QTest::qWaitForWindowActive(mixer));
     QCOMPARE(named<chameleonButton>(mixer, button)->Font().pointSizeF(), 8.25);
     if (accessKey)
@@ -120,7 +120,7 @@ void tst_mixer_window::buttonsActOnTheirClick()
     else
         QTest::mouseClick(named(mixer, button), Qt::LeftButton);
     QCOMPARE(fakes->clipboard.clears, copied ? 1 : 0);
-    QCOMPARE(OpenWindows::Find<Mixer>() == mixer, copied);
+    QCOMPARE(OpenWindows::find<Mixer>() == mixer, copied);
     QCOMPARE(fakes->settings.writes.size(), copied ? 0 : 5);
 }
 

@@ -106,7 +106,7 @@ void tst_portalcolorpicker::answersAsThePortalSays()
     QWidget window;
     QStringList answers;
     for (int question = 0; question < 2; ++question) {
-        picker.PickColor(&window, [&answers](ColorPicker::Answer picked) {
+        picker.pickColor(&window, [&answers](ColorPicker::Answer picked) {
             const char *outcomes[] = {"picked",      "refused",   "unanswered",
                                       "picker gone", "cancelled", "no picker"};
             answers << QString::fromLatin1(outcomes[picked.outcome]) +
@@ -145,7 +145,7 @@ void tst_portalcolorpicker::noAnswerOnceTheWindowIsGone()
     PortalColorPicker picker(*connection);
     auto window = std::make_unique<QWidget>();
     bool answered = false;
-    picker.PickColor(window.get(), [&answered](ColorPicker::Answer) { answered = true; });
+    picker.pickColor(window.get(), [&answered](ColorPicker::Answer) { answered = true; });
     window.reset();
     QTest::qWait(200);
     QVERIFY(!answered);

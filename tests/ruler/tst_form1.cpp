@@ -35,8 +35,8 @@ void TestForm1::firstStart()
     QCOMPARE(ruler.frameGeometry().size(), QSize(400, 84));
     QVERIFY(fixedAtItsSize(ruler));
     QVERIFY(ruler.windowFlags().testFlag(Qt::FramelessWindowHint));
-    QVERIFY(fakes->band.IsTopMost(&ruler));
-    QVERIFY(ruler.ShowsOnTop());
+    QVERIFY(fakes->band.isTopMost(&ruler));
+    QVERIFY(ruler.showsOnTop());
     QCOMPARE(ticks(ruler), QStringLiteral("x......"));
     QVERIFY(ruler.Text1().isEmpty());
     QVERIFY(ruler.Text2().isEmpty());
@@ -172,7 +172,7 @@ void TestForm1::platformCloseSavesWithoutEnding()
     QCOMPARE(fakes->settings.writes.first(), QStringLiteral("Pix=True"));
     QCOMPARE(fakes->settings.writes.mid(9), QStringList({"H1=0", "H2=0", "H3=0"}));
     for (auto role : {OpenWindows::Spy, OpenWindows::Mixer, OpenWindows::About})
-        QCOMPARE(OpenWindows::Find(role), nullptr);
+        QCOMPARE(OpenWindows::find(role), nullptr);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
@@ -213,12 +213,12 @@ void TestForm1::takingOffTopLeavesBandOnce()
 {
     Form1 ruler;
     ruler.Top_Y_Click();
-    QVERIFY(!fakes->band.IsTopMost(&ruler));
-    QVERIFY(!ruler.ShowsOnTop());
+    QVERIFY(!fakes->band.isTopMost(&ruler));
+    QVERIFY(!ruler.showsOnTop());
     QVERIFY(!named<QLabel>(&ruler, "Top_N")->isHidden());
     ruler.Command1_Click();
-    QVERIFY(fakes->band.IsTopMost(&ruler));
-    QVERIFY(ruler.ShowsOnTop());
+    QVERIFY(fakes->band.isTopMost(&ruler));
+    QVERIFY(ruler.showsOnTop());
 }
 
 QTEST_MAIN(TestForm1)

@@ -445,7 +445,7 @@ void TestLengthFollower::popupLooksAndStandsAsATooltip()
     for (const QPoint &corner : {QPoint(300, 200), QPoint(790, 790)}) {
         for (const QString &text : texts) {
             popup->hide();
-            popup->ShowAt(corner, text);
+            popup->showAt(corner, text);
             QToolTip::showText(corner, text, &ruler);
             QWidget *tip = shownToolTip();
             QVERIFY(tip);

@@ -336,8 +336,8 @@ void TestRulerSurface::areasPaintAsLabels()
 // above and left, dark below and right, with its own two dark end rows.
 void TestRulerSurface::uprightFaceIsTheFaceTurned()
 {
-    const QImage across = RulerFace::Horizontal().toImage();
-    const QImage upright = RulerFace::Vertical().toImage();
+    const QImage across = RulerFace::horizontal().toImage();
+    const QImage upright = RulerFace::vertical().toImage();
     QCOMPARE(across.size(), QSize(1600, 70));
     QCOMPARE(upright.size(), QSize(70, 1200));
     for (int along = 0; along < 1200; ++along) {

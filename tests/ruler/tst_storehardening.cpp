@@ -83,9 +83,9 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
             state += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
         state += QStringLiteral(" ruler %1,%2").arg(ruler.x()).arg(ruler.y());
 
-        frmColor *spy = OpenWindows::Show<frmColor>();
+        frmColor *spy = OpenWindows::show<frmColor>();
         state += QStringLiteral(" spy %1,%2").arg(spy->x()).arg(spy->y());
-        Mixer *mixer = OpenWindows::Show<Mixer>();
+        Mixer *mixer = OpenWindows::show<Mixer>();
         state += QStringLiteral(" mixer %1,%2").arg(mixer->x()).arg(mixer->y());
         for (const char *name : {"HScroll1", "HScroll2", "HScroll3"}) {
             auto *bar = named<QScrollBar>(mixer, name);
@@ -154,9 +154,9 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
 {
     Form1 ruler;
     ruler.show();
-    frmColor *spy = OpenWindows::Show<frmColor>();
-    Mixer *mixer = OpenWindows::Show<Mixer>();
-    QCOMPARE(OpenWindows::Show<frmColor>(), spy); // shown again, nothing read
+    frmColor *spy = OpenWindows::show<frmColor>();
+    Mixer *mixer = OpenWindows::show<Mixer>();
+    QCOMPARE(OpenWindows::show<frmColor>(), spy); // shown again, nothing read
     const QStringList rulerKeys = unitKeys + QStringList{"X_L", "X_T"};
     const QStringList spyKeys{"S_L", "S_T"};
     QCOMPARE(fakes->settings.reads,
@@ -170,7 +170,7 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
              (QList<QStringList>{
                  {"S_L=1500", "S_T=3000"}, {"M_L=4500", "M_T=6000"}, {"H1=0", "H2=0", "H3=0"}}));
     settle();
-    OpenWindows::Show<frmColor>()->close();
+    OpenWindows::show<frmColor>()->close();
     QCOMPARE(fakes->settings.reads.size(), 4);
     QCOMPARE(fakes->settings.reads.last(), spyKeys);
 }

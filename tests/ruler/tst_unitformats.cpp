@@ -331,7 +331,7 @@ void TestUnitFormats::measurement()
         if (step == QLatin1String("tick")) {
             measurement.followLength(float(reported));
         } else if (step == QLatin1String("clear")) {
-            measurement.Clear();
+            measurement.clear();
         } else if (step.startsWith(QLatin1String("typed "))) {
             measurement.setText1(step.mid(6));
         } else {

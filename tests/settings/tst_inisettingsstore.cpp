@@ -62,12 +62,12 @@ QString TestIniSettingsStore::storeFile() const
 
 QMap<QString, QString> TestIniSettingsStore::read(const QStringList &keys) const
 {
-    return IniSettingsStore().GetSettings(app, "Presets", keys);
+    return IniSettingsStore().getSettings(app, "Presets", keys);
 }
 
 void TestIniSettingsStore::save(const QList<QPair<QString, QString>> &keysAndTexts) const
 {
-    IniSettingsStore().SaveSettings(app, "Presets", keysAndTexts);
+    IniSettingsStore().saveSettings(app, "Presets", keysAndTexts);
 }
 
 void TestIniSettingsStore::writeFile(const QByteArray &text) const
@@ -97,10 +97,10 @@ void TestIniSettingsStore::twoStoresShareEveryWrite()
 {
     IniSettingsStore first;
     IniSettingsStore second;
-    first.SaveSettings(app, "Presets", {{"Pix", "True"}});
-    QCOMPARE(second.GetSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("True"));
-    second.SaveSettings(app, "Presets", {{"Pix", "False"}});
-    QCOMPARE(first.GetSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("False"));
+    first.saveSettings(app, "Presets", {{"Pix", "True"}});
+    QCOMPARE(second.getSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("True"));
+    second.saveSettings(app, "Presets", {{"Pix", "False"}});
+    QCOMPARE(first.getSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("False"));
 }
 
 void TestIniSettingsStore::absentKeyGivesDefault()
@@ -212,7 +212,7 @@ void TestIniSettingsStore::storeLiesWhereXdgSays()
         files << QDir(home->path()).relativeFilePath(all.next());
     QCOMPARE(files, expected.isEmpty() ? QStringList() : QStringList{expected.arg(app)});
     QCOMPARE(readBack.value("X_L"), expected.isEmpty() ? QString() : QStringLiteral("15"));
-    QCOMPARE(IniSettingsStore::FilePath(app).isEmpty(), expected.isEmpty());
+    QCOMPARE(IniSettingsStore::filePath(app).isEmpty(), expected.isEmpty());
 }
 
 // Anything but a regular file at the store's place is no store: reading it

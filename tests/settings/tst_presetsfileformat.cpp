@@ -12,8 +12,8 @@ QMap<QString, QString> readText(const QByteArray &text, const QStringList &keys,
 {
     PresetsReader reader(QStringLiteral("Presets"), keys);
     for (qsizetype at = 0; at < text.size(); at += pieceSize)
-        reader.Read(text.constData() + at, std::min(pieceSize, text.size() - at));
-    return reader.Finish();
+        reader.read(text.constData() + at, std::min(pieceSize, text.size() - at));
+    return reader.finish();
 }
 
 QByteArray writeMap(const QMap<QString, QString> &map)

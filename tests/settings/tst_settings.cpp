@@ -33,13 +33,13 @@ QString readBack(Settings::Key key)
     std::optional<double> value;
     switch (Settings::entry(key).type) {
     case Settings::Type::Truth:
-        value = reading.Truth(key);
+        value = reading.truth(key);
         break;
     case Settings::Type::Edge:
-        value = reading.Edge(key);
+        value = reading.edge(key);
         break;
     case Settings::Type::Integer:
-        value = reading.Integer(key);
+        value = reading.integer(key);
         break;
     }
     return value ? QString::number(*value) : QStringLiteral("-");
@@ -50,16 +50,16 @@ void write(Settings::Key key, double value)
     SettingsWriting writing;
     switch (Settings::entry(key).type) {
     case Settings::Type::Truth:
-        writing.Truth(key, value != 0);
+        writing.truth(key, value != 0);
         break;
     case Settings::Type::Edge:
-        writing.Edge(key, float(value));
+        writing.edge(key, float(value));
         break;
     case Settings::Type::Integer:
-        writing.Integer(key, int(value));
+        writing.integer(key, int(value));
         break;
     }
-    writing.Save();
+    writing.save();
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <QWidget>
 
-QMap<QString, QString> FakeSettingsStore::GetSettings(const QString &, const QString &section,
+QMap<QString, QString> FakeSettingsStore::getSettings(const QString &, const QString &section,
                                                       const QStringList &keys)
 {
     reads << keys;
@@ -15,7 +15,7 @@ QMap<QString, QString> FakeSettingsStore::GetSettings(const QString &, const QSt
     return found;
 }
 
-void FakeSettingsStore::SaveSettings(const QString &, const QString &section,
+void FakeSettingsStore::saveSettings(const QString &, const QString &section,
                                      const QList<QPair<QString, QString>> &keysAndTexts)
 {
     QStringList save;
@@ -27,52 +27,52 @@ void FakeSettingsStore::SaveSettings(const QString &, const QString &section,
     saves << save;
 }
 
-void FakeClipboard::Clear()
+void FakeClipboard::clear()
 {
     text.clear();
     ++clears;
 }
 
-void FakeClipboard::SetText(const QString &newText)
+void FakeClipboard::setText(const QString &newText)
 {
     text = newText;
 }
 
-void FakeClipboard::OutliveProgram()
+void FakeClipboard::outliveProgram()
 {
     ++outlived;
 }
 
-bool FakeShell::Open(const QString &pathOrUrl)
+bool FakeShell::open(const QString &pathOrUrl)
 {
     opened << pathOrUrl;
     return true;
 }
 
-bool FakeShell::StartProgram(const QString &program, const QStringList &arguments)
+bool FakeShell::startProgram(const QString &program, const QStringList &arguments)
 {
     started << (QStringList{program} + arguments);
     return startSucceeds;
 }
 
-QPoint FakeScreenSampler::PointerPosition()
+QPoint FakeScreenSampler::pointerPosition()
 {
     ++pointerReads;
     return pointer;
 }
 
-qint32 FakeScreenSampler::PixelColor(QPoint screenPoint)
+qint32 FakeScreenSampler::pixelColor(QPoint screenPoint)
 {
     ++pixelReads;
     return pixel(screenPoint);
 }
 
-bool FakeScreenSampler::CanReadScreen()
+bool FakeScreenSampler::canReadScreen()
 {
     return readable;
 }
 
-void FakeColorPicker::PickColor(QWidget *window, std::function<void(Answer)> done)
+void FakeColorPicker::pickColor(QWidget *window, std::function<void(Answer)> done)
 {
     windows << window;
     open << std::move(done);
@@ -83,7 +83,7 @@ void FakeColorPicker::Reply(Answer answer)
     open.takeFirst()(answer);
 }
 
-void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)
+void FakeTopMostBand::setTopMost(QWidget *window, bool onTop)
 {
     if (onTop)
         topMost.insert(window);
@@ -92,7 +92,7 @@ void FakeTopMostBand::SetTopMost(QWidget *window, bool onTop)
     calls << window->objectName() + (onTop ? QStringLiteral(":on") : QStringLiteral(":off"));
 }
 
-bool FakeTopMostBand::IsTopMost(const QWidget *window) const
+bool FakeTopMostBand::isTopMost(const QWidget *window) const
 {
     return topMost.contains(window);
 }
@@ -108,17 +108,17 @@ void FakeWindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
     continuedFrom << pressPointer;
 }
 
-QPoint FakeWindowPlace::PlaceOf(const QWidget *window)
+QPoint FakeWindowPlace::placeOf(const QWidget *window)
 {
     return kept.value_or(window->pos());
 }
 
-void FakeWindowPlace::MoveTo(QWidget *window, const QPoint &place)
+void FakeWindowPlace::moveTo(QWidget *window, const QPoint &place)
 {
     window->move(place);
 }
 
-void FakeWindowPlace::AskSize(QWidget *window, const QSize &size)
+void FakeWindowPlace::askSize(QWidget *window, const QSize &size)
 {
     askedSizes << size;
     if (!refusesSizes)

@@ -26,9 +26,9 @@ class QWidget;
 class FakeSettingsStore : public SettingsStore
 {
 public:
-    QMap<QString, QString> GetSettings(const QString &application, const QString &section,
+    QMap<QString, QString> getSettings(const QString &application, const QString &section,
                                        const QStringList &keys) override;
-    void SaveSettings(const QString &application, const QString &section,
+    void saveSettings(const QString &application, const QString &section,
                       const QList<QPair<QString, QString>> &keysAndTexts) override;
 
     QMap<QString, QString> values; // "Section/Key" -> text
@@ -40,9 +40,9 @@ public:
 class FakeClipboard : public Clipboard
 {
 public:
-    void Clear() override;
-    void SetText(const QString &text) override;
-    void OutliveProgram() override;
+    void clear() override;
+    void setText(const QString &text) override;
+    void outliveProgram() override;
 
     QString text;
     int clears = 0;
@@ -52,8 +52,8 @@ public:
 class FakeShell : public Shell
 {
 public:
-    bool Open(const QString &pathOrUrl) override;
-    bool StartProgram(const QString &program, const QStringList &arguments) override;
+    bool open(const QString &pathOrUrl) override;
+    bool startProgram(const QString &program, const QStringList &arguments) override;
 
     QStringList opened;
     QList<QStringList> started; // program followed by its arguments
@@ -64,9 +64,9 @@ public:
 class FakeScreenSampler : public ScreenSampler
 {
 public:
-    QPoint PointerPosition() override;
-    qint32 PixelColor(QPoint screenPoint) override;
-    bool CanReadScreen() override;
+    QPoint pointerPosition() override;
+    qint32 pixelColor(QPoint screenPoint) override;
+    bool canReadScreen() override;
 
     bool readable = true;
     QPoint pointer;
@@ -78,8 +78,8 @@ public:
 class FakeTopMostBand : public TopMostBand
 {
 public:
-    void SetTopMost(QWidget *window, bool onTop) override;
-    bool IsTopMost(const QWidget *window) const override;
+    void setTopMost(QWidget *window, bool onTop) override;
+    bool isTopMost(const QWidget *window) const override;
 
     QSet<const QWidget *> topMost;
     QStringList calls; // "<objectName>:on" / "<objectName>:off"
@@ -115,9 +115,9 @@ public:
 class FakeWindowPlace : public WindowPlace
 {
 public:
-    QPoint PlaceOf(const QWidget *window) override;
-    void MoveTo(QWidget *window, const QPoint &place) override;
-    void AskSize(QWidget *window, const QSize &size) override;
+    QPoint placeOf(const QWidget *window) override;
+    void moveTo(QWidget *window, const QPoint &place) override;
+    void askSize(QWidget *window, const QSize &size) override;
 
     QList<QSize> askedSizes;
     bool refusesSizes = false;
@@ -138,7 +138,7 @@ public:
 class FakeColorPicker : public ColorPicker
 {
 public:
-    void PickColor(QWidget *window, std::function<void(Answer)> done) override;
+    void pickColor(QWidget *window, std::function<void(Answer)> done) override;
     // Answers the oldest open question.
     void Reply(Answer answer);
 

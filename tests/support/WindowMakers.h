@@ -10,7 +10,7 @@
 // about libraries besides its own.
 inline void installWindowMakers()
 {
-    OpenWindows::SetMaker<frmColor>();
-    OpenWindows::SetMaker<Mixer>();
-    OpenWindows::SetMaker<frmAbout>();
+    OpenWindows::setMaker<frmColor>();
+    OpenWindows::setMaker<Mixer>();
+    OpenWindows::setMaker<frmAbout>();
 }

@@ -152,7 +152,7 @@ QRect X11ScreenSampler::expectedPointerArea() const
     return around.intersected(QRect(0, 0, rootWidth, rootHeight));
 }
 
-QPoint X11ScreenSampler::PointerPosition()
+QPoint X11ScreenSampler::pointerPosition()
 {
     MonitorLayout layout;
     const std::optional<QPoint> rootPoint = connected() ? rootPointer(layout) : std::nullopt;
@@ -162,7 +162,7 @@ QPoint X11ScreenSampler::PointerPosition()
 // The pixel goes out with the monitor list where one is asked for, at the
 // place the last list gave the point; only if the new list puts it elsewhere
 // is it asked for again.
-qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
+qint32 X11ScreenSampler::pixelColor(QPoint screenPoint)
 {
     if (!connected())
         return -1;
@@ -192,10 +192,10 @@ qint32 X11ScreenSampler::PixelColor(QPoint screenPoint)
 // for the pointer, so that a pointer held still or moving evenly costs one
 // round trip; the monitor list that comes with the pointer places the pixel
 // too. A pointer found elsewhere has its pixel asked for on its own.
-ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
+ScreenSampler::Sample X11ScreenSampler::pointerAndPixel()
 {
     if (!connected())
-        return ScreenSampler::PointerAndPixel();
+        return ScreenSampler::pointerAndPixel();
     MonitorLayout layout;
     QRect nearby;
     unsigned int nearbyAsked = 0;
@@ -219,7 +219,7 @@ ScreenSampler::Sample X11ScreenSampler::PointerAndPixel()
 
 // A server that keeps the screen from its clients, as XWayland does, fails
 // GetImage of the root window wherever it is asked, so one pixel tells.
-bool X11ScreenSampler::CanReadScreen()
+bool X11ScreenSampler::canReadScreen()
 {
     if (!connected())
         return false;

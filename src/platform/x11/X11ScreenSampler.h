@@ -31,11 +31,11 @@ public:
     X11ScreenSampler();
     ~X11ScreenSampler() override;
 
-    QPoint PointerPosition() override;
-    qint32 PixelColor(QPoint screenPoint) override;
-    bool CanReadScreen() override;
+    QPoint pointerPosition() override;
+    qint32 pixelColor(QPoint screenPoint) override;
+    bool canReadScreen() override;
     // The pixel asked for with the monitor list the pointer came with.
-    Sample PointerAndPixel() override;
+    Sample pointerAndPixel() override;
 
 private:
     // The connection is opened on the first question, not at the start.

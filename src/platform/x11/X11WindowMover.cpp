@@ -117,7 +117,7 @@ void X11WindowMover::startMove(QWidget *window)
     QWindow *native = window->windowHandle();
     if (native && native->startSystemMove())
         return;
-    new PointerFollower(window, X11WindowPlace().PlaceOf(window));
+    new PointerFollower(window, X11WindowPlace().placeOf(window));
 }
 
 void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
@@ -126,7 +126,7 @@ void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
         return;
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    const QPoint place = X11WindowPlace().PlaceOf(window);
+    const QPoint place = X11WindowPlace().placeOf(window);
     X11Connection *x11 = X11Connection::OfQt();
     if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
         askWindowManager(*x11, window, pressPointer);

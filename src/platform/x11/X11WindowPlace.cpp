@@ -71,7 +71,7 @@ void tellQt(X11Connection &x11, const QWidget *window, const QPoint &place)
 
 } // namespace
 
-QPoint X11WindowPlace::PlaceOf(const QWidget *window)
+QPoint X11WindowPlace::placeOf(const QWidget *window)
 {
     X11Connection *x11 = X11Connection::OfQt();
     if (!x11 || !window->windowHandle())
@@ -89,7 +89,7 @@ QPoint X11WindowPlace::PlaceOf(const QWidget *window)
     return place;
 }
 
-void X11WindowPlace::MoveTo(QWidget *window, const QPoint &place)
+void X11WindowPlace::moveTo(QWidget *window, const QPoint &place)
 {
     X11Connection *x11 = X11Connection::OfQt();
     if (!x11) {
@@ -108,7 +108,7 @@ void X11WindowPlace::MoveTo(QWidget *window, const QPoint &place)
 // fix the window at the size asked and name its place, as Qt's own resize
 // writes them first. Qt's event loop sends the request with whatever else it
 // sends.
-void X11WindowPlace::AskSize(QWidget *window, const QSize &size)
+void X11WindowPlace::askSize(QWidget *window, const QSize &size)
 {
     X11Connection *x11 = X11Connection::OfQt();
     if (!x11) {

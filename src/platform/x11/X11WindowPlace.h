@@ -9,9 +9,9 @@ class X11Connection;
 class X11WindowPlace : public WindowPlace
 {
 public:
-    QPoint PlaceOf(const QWidget *window) override;
-    void MoveTo(QWidget *window, const QPoint &place) override;
-    void AskSize(QWidget *window, const QSize &size) override;
+    QPoint placeOf(const QWidget *window) override;
+    void moveTo(QWidget *window, const QPoint &place) override;
+    void askSize(QWidget *window, const QSize &size) override;
 
 private:
     bool managerResizesInPlace(X11Connection &x11);

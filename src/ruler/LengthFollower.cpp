@@ -135,7 +135,8 @@ void LengthFollower::sizeGiven()
     sizeShown();
 }
 
-// The readouts and the pop-up follow the length shown, in the same repaint.
+// The readouts and the pop-up follow the length shown, in the same repaint;
+// a length given after the slider's release still reaches the readouts.
 void LengthFollower::sizeShown()
 {
     if (!window.widget->updatesEnabled())
@@ -146,6 +147,7 @@ void LengthFollower::sizeShown()
             return;
         }
     }
+    window.refreshReadouts();
 }
 
 void LengthFollower::forgetAskedSize()

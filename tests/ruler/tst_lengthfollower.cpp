@@ -291,28 +291,33 @@ void TestLengthFollower::tickAsksTheSlidersLength_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("shown");
-    QTest::addColumn<bool>("refused"); // by the window manager
+    QTest::addColumn<QString>("answer"); // of the window manager
     QTest::addColumn<QSize>("size");
-    QTest::newRow("horizontal, hidden") << false << false << false << QSize(300, 84);
-    QTest::newRow("vertical, hidden") << true << false << false << QSize(400, 200);
-    QTest::newRow("horizontal, given") << false << true << false << QSize(300, 84);
-    QTest::newRow("vertical, given") << true << true << false << QSize(400, 200);
-    QTest::newRow("horizontal, refused") << false << true << true << QSize(400, 84);
+    QTest::newRow("horizontal, hidden") << false << false << "" << QSize(300, 84);
+    QTest::newRow("vertical, hidden") << true << false << "" << QSize(400, 200);
+    QTest::newRow("horizontal, given") << false << true << "gives" << QSize(300, 84);
+    QTest::newRow("vertical, given") << true << true << "gives" << QSize(400, 200);
+    QTest::newRow("horizontal, refused") << false << true << "refuses" << QSize(400, 84);
+    QTest::newRow("horizontal, given after the release")
+        << false << true << "gives after the release" << QSize(300, 84);
 }
 
 // A hidden window takes the length at once; a shown one asks the window
 // manager, and paints only once the size came or was refused. The readouts
-// show the size the window has: a refused one leaves the real size.
+// show the size the window has, even one given after the slider's release:
+// a refused one leaves the real size.
 void TestLengthFollower::tickAsksTheSlidersLength()
 {
     QFETCH(bool, vertical);
     QFETCH(bool, shown);
-    QFETCH(bool, refused);
+    QFETCH(QString, answer);
     QFETCH(QSize, size);
     FollowRig rig;
     if (shown)
         rig.window.show();
-    fakes->windowPlace.refusesSizes = refused;
+    const bool late = answer == QLatin1String("gives after the release");
+    fakes->windowPlace.refusesSizes = answer == QLatin1String("refuses");
+    fakes->windowPlace.holdsSizes = late;
     const auto axis = vertical ? Orientation::Vertical : Orientation::Horizontal;
     rig.measurement.setHorizontal(!vertical);
     (vertical ? rig.slider2 : rig.slider1).setValue(vertical ? 3000 : 4500);
@@ -320,8 +325,12 @@ void TestLengthFollower::tickAsksTheSlidersLength()
     rig.follower.tick(axis);
     QCOMPARE(rig.resizes.size(), shown ? 0 : 1);
     QCOMPARE(fakes->windowPlace.askedSizes.size(), shown ? 1 : 0);
-    if (refused)
+    if (fakes->windowPlace.refusesSizes || late)
         QVERIFY(!rig.window.updatesEnabled()); // painting waits for the size
+    if (late) {
+        rig.follower.released(axis);
+        fakes->windowPlace.giveHeldSize();
+    }
     QTRY_VERIFY(rig.window.updatesEnabled());
     QCOMPARE(rig.window.size(), size);
     QVERIFY(fixedAtItsSize(rig.window));

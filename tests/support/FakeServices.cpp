@@ -1,6 +1,7 @@
 #include "FakeServices.h"
 
 #include <QWidget>
+#include <utility>
 
 QMap<QString, QString> FakeSettingsStore::getSettings(const QString &, const QString &section,
                                                       const QStringList &keys)
@@ -121,8 +122,15 @@ void FakeWindowPlace::moveTo(QWidget *window, const QPoint &place)
 void FakeWindowPlace::askSize(QWidget *window, const QSize &size)
 {
     askedSizes << size;
-    if (!refusesSizes)
+    if (holdsSizes)
+        holding = window;
+    else if (!refusesSizes)
         window->resize(size);
+}
+
+void FakeWindowPlace::giveHeldSize()
+{
+    std::exchange(holding, nullptr)->resize(askedSizes.last());
 }
 
 void FakeMessageShower::showMessage(QWidget *parent, const QString &title, const QString &text)

@@ -119,8 +119,14 @@ public:
     void moveTo(QWidget *window, const QPoint &place) override;
     void askSize(QWidget *window, const QSize &size) override;
 
+    // A window manager that answers late gives the last size asked only
+    // when giveHeldSize is called.
+    void giveHeldSize();
+
     QList<QSize> askedSizes;
     bool refusesSizes = false;
+    bool holdsSizes = false;
+    QWidget *holding = nullptr;
     std::optional<QPoint> kept;
 };
 

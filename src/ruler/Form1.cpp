@@ -244,6 +244,10 @@ void Form1::createFollow()
 {
     axis(Orientation::Horizontal).attach(Slider1, mnuFile->mnuWidth);
     axis(Orientation::Vertical).attach(Slider2, mnuFile->mnuHeight);
+    connect(&axis(Orientation::Horizontal).followTimer(), &QTimer::timeout, this,
+            &Form1::Timer1_Timer);
+    connect(&axis(Orientation::Vertical).followTimer(), &QTimer::timeout, this,
+            &Form1::Timer2_Timer);
     connect(&axis(Orientation::Horizontal).captionTimer(), &QTimer::timeout, this,
             &Form1::Timer4_Timer);
     connect(&axis(Orientation::Vertical).captionTimer(), &QTimer::timeout, this,

@@ -43,12 +43,12 @@ void Form1::Slider2_MouseUp()
 
 void Form1::Timer1_Timer()
 {
-    follower->tick(Orientation::Horizontal);
+    follower->timerTick(Orientation::Horizontal);
 }
 
 void Form1::Timer2_Timer()
 {
-    follower->tick(Orientation::Vertical);
+    follower->timerTick(Orientation::Vertical);
 }
 
 void Form1::Timer4_Timer()

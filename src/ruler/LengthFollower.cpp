@@ -15,9 +15,6 @@ LengthFollower::LengthFollower(Window window, const Measurement &measurement,
                                const std::array<RulerAxis *, 2> &axes)
     : QObject(window.widget), window(std::move(window)), measurement(measurement), axes(axes)
 {
-    for (RulerAxis *axis : axes) {
-        connect(&axis->followTimer(), &QTimer::timeout, this, [this, axis] { timerTick(*axis); });
-    }
     sizeWait.setInterval(RulerDesign::sizeWaitInterval);
     sizeWait.setSingleShot(true);
     connect(&sizeWait, &QTimer::timeout, this, &LengthFollower::sizeRefused);
@@ -73,16 +70,20 @@ void LengthFollower::stop()
 // timer then sleeps, instead of waking a thousand times a second to do
 // nothing, until the slider or the window's size changes: then it ticks as
 // before. Only what a tick shows is compared, so nothing a tick does is lost.
-void LengthFollower::timerTick(RulerAxis &axis)
+// A tick while the timer is off (the slider not held) never sleeps: the
+// slider's next change would wake the timer.
+void LengthFollower::timerTick(Orientation orientation)
 {
+    RulerAxis &axis = *axes[std::size_t(orientation)];
     const QString popupBefore = popup ? popup->text() : QString();
     const QSize sizeBefore = window.widget->size();
     const QString widthBefore = measurement.Text1(), heightBefore = measurement.Text2(),
                   unitBefore = measurement.Text5();
-    tick(axis.orientation());
-    if (window.widget->size() == sizeBefore && measurement.Text1() == widthBefore &&
-        measurement.Text2() == heightBefore && measurement.Text5() == unitBefore && popup &&
-        popup->text() == popupBefore && popup->isVisible()) {
+    tick(orientation);
+    if (axis.followTimer().isActive() && window.widget->size() == sizeBefore &&
+        measurement.Text1() == widthBefore && measurement.Text2() == heightBefore &&
+        measurement.Text5() == unitBefore && popup && popup->text() == popupBefore &&
+        popup->isVisible()) {
         axis.followTimer().stop();
         sleepingTimer = &axis.followTimer();
     }

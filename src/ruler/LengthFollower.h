@@ -45,6 +45,9 @@ public:
     void pressed(Orientation orientation);
     void released(Orientation orientation);
     void tick(Orientation orientation);
+    // A tick of the slider's follow timer: a tick that puts the timer to
+    // sleep while it finds nothing new.
+    void timerTick(Orientation orientation);
     // The orientation turned: neither slider is followed any more.
     void stop();
 
@@ -55,7 +58,6 @@ public:
     void windowResized();
 
 private:
-    void timerTick(RulerAxis &axis);
     void wakeSleepingTimer();
     void askSize(const QSize &wanted);
     void sizeRefused();

@@ -41,11 +41,6 @@ constexpr QRect chameleonButton3{720, 1020, 270, 270};
 constexpr QRect chameleonButton4{390, 750, 270, 270};
 // The arrows' symbol font size, in points.
 constexpr int arrowPoints = 9;
-// The left edges of the on-top switch, the minimise and the close button at
-// creation; the resize layout places them from the right edge after that.
-constexpr int onTopSwitchLeft = 4920;
-constexpr int minimizeLeft = 5280;
-constexpr int closeLeft = 5640;
 
 // The sliders' ranges and steps (arrow keys, page keys).
 constexpr int shortestLength = 480;

@@ -24,13 +24,8 @@ QRect captionButtonAt(double leftTwips)
 }
 
 // Where the design puts each control, in twips, in the order of the
-// controls.
-constexpr QRect captionButtonTwips(int left)
-{
-    using namespace RulerDesign;
-    return {left, captionTop, captionPictureSize, captionPictureSize};
-}
-
+// controls. The caption buttons have no place of their own: they stand from
+// the window's right edge, whatever its length.
 constexpr QRect designTwips[] = {
     {0, 0, RulerDesign::startLength, RulerDesign::thickness},
     RulerDesign::Image9,
@@ -49,18 +44,19 @@ constexpr QRect designTwips[] = {
     RulerDesign::chameleonButton2,
     RulerDesign::chameleonButton3,
     RulerDesign::chameleonButton4,
-    captionButtonTwips(RulerDesign::onTopSwitchLeft),
-    captionButtonTwips(RulerDesign::minimizeLeft),
-    captionButtonTwips(RulerDesign::closeLeft),
 };
-static_assert(std::size(designTwips) == RulerLayout::controlCount);
+// The three caption buttons close the list: every control before them has
+// its place here.
+constexpr int designedCount = RulerLayout::OnTopSwitch;
+static_assert(std::size(designTwips) == designedCount &&
+              designedCount + 3 == RulerLayout::controlCount);
 
 // In pixels, converted once: the layout follows every step of a held slider.
-const std::array<QRect, RulerLayout::controlCount> &designPixels()
+const std::array<QRect, designedCount> &designPixels()
 {
-    static const std::array<QRect, RulerLayout::controlCount> pixels = [] {
-        std::array<QRect, RulerLayout::controlCount> rects;
-        for (int control = 0; control < RulerLayout::controlCount; ++control)
+    static const std::array<QRect, designedCount> pixels = [] {
+        std::array<QRect, designedCount> rects;
+        for (int control = 0; control < designedCount; ++control)
             rects[control] = Twips::rect(designTwips[control]);
         return rects;
     }();
@@ -71,6 +67,7 @@ const std::array<QRect, RulerLayout::controlCount> &designPixels()
 
 QRect RulerLayout::atCreation(Control control)
 {
+    Q_ASSERT(control < designedCount);
     return designPixels()[control];
 }
 
@@ -84,8 +81,8 @@ QSize RulerLayout::windowSize(Orientation orientation, double lengthTwips)
 
 RulerLayout::RulerLayout(Orientation orientation, const QSize &window, Moment moment)
 {
-    const std::array<QRect, controlCount> &design = designPixels();
-    for (int control = 0; control < controlCount; ++control)
+    const std::array<QRect, designedCount> &design = designPixels();
+    for (int control = 0; control < designedCount; ++control)
         places[control].rect = design[control];
     places[Form].rect = QRect(QPoint(), window);
     placeEdgeBars(window, moment);

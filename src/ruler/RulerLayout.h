@@ -49,7 +49,8 @@ public:
     QRect rect(Control control) const { return places[control].rect; }
     bool isShown(Control control) const { return places[control].shown; }
 
-    // Where a control stands when the window is created.
+    // Where a control stands when the window is created: any but the
+    // caption buttons, which only a layout places.
     static QRect atCreation(Control control);
     // The window's size for a ruler of that length, in pixels.
     static QSize windowSize(Orientation orientation, double lengthTwips);

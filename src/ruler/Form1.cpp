@@ -10,6 +10,7 @@
 #include "ruler/ReadoutBox.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerFace.h"
+#include "ruler/RulerLayout.h"
 #include "ruler/RulerSurface.h"
 #include "window/FocusMarkStyle.h"
 #include "window/PointerTravel.h"
@@ -91,8 +92,9 @@ void Form1::createControls()
         surface->setFill(bar, QColor(0, 0, 255));
     surface->setText(RulerLayout::Label3, QStringLiteral("Label3"));
     surface->setText(RulerLayout::Label4, QStringLiteral("Label4"));
-    textBox1 = makeReadout(this, "Text1", Twips::rect(RulerDesign::Text1), tr("Width"));
-    textBox2 = makeReadout(this, "Text2", Twips::rect(RulerDesign::Text2), tr("Height"));
+    textBox1 = makeReadout(this, "Text1", RulerLayout::atCreation(RulerLayout::Text1), tr("Width"));
+    textBox2 =
+        makeReadout(this, "Text2", RulerLayout::atCreation(RulerLayout::Text2), tr("Height"));
     // What the user types is what the copy and the menu captions then take.
     connect(textBox1, &ReadoutBox::edited, this,
             [this](const QString &text) { measurement.setText1(text); });
@@ -142,11 +144,11 @@ void Form1::createSliders()
 {
     Slider1 = new QSlider(Qt::Horizontal, this);
     Slider1->setObjectName(QStringLiteral("Slider1"));
-    Slider1->setGeometry(Twips::rect(RulerDesign::Slider1));
+    Slider1->setGeometry(RulerLayout::atCreation(RulerLayout::Slider1));
     Slider1->setRange(RulerDesign::shortestLength, RulerDesign::longestHorizontal);
     Slider2 = new QSlider(Qt::Vertical, this);
     Slider2->setObjectName(QStringLiteral("Slider2"));
-    Slider2->setGeometry(Twips::rect(RulerDesign::Slider2));
+    Slider2->setGeometry(RulerLayout::atCreation(RulerLayout::Slider2));
     Slider2->setRange(RulerDesign::shortestLength, RulerDesign::longestVertical);
     Slider1->setAccessibleName(tr("Horizontal length"));
     Slider2->setAccessibleName(tr("Vertical length"));
@@ -180,16 +182,16 @@ void Form1::createNudgeButtons()
     };
     const Design designs[] = {
         {"chameleonButton1", WingdingsGlyph::ArrowLeft, true,
-         Twips::rect(RulerDesign::chameleonButton1), QT_TR_NOOP("Move left"),
+         RulerLayout::atCreation(RulerLayout::chameleonButton1), QT_TR_NOOP("Move left"),
          &Form1::chameleonButton1_Click},
         {"chameleonButton2", WingdingsGlyph::ArrowUp, true,
-         Twips::rect(RulerDesign::chameleonButton2), QT_TR_NOOP("Move up"),
+         RulerLayout::atCreation(RulerLayout::chameleonButton2), QT_TR_NOOP("Move up"),
          &Form1::chameleonButton2_Click},
         {"chameleonButton3", WingdingsGlyph::ArrowDown, false,
-         Twips::rect(RulerDesign::chameleonButton3), QT_TR_NOOP("Move down"),
+         RulerLayout::atCreation(RulerLayout::chameleonButton3), QT_TR_NOOP("Move down"),
          &Form1::chameleonButton3_Click},
         {"chameleonButton4", WingdingsGlyph::ArrowRight, false,
-         Twips::rect(RulerDesign::chameleonButton4), QT_TR_NOOP("Move right"),
+         RulerLayout::atCreation(RulerLayout::chameleonButton4), QT_TR_NOOP("Move right"),
          &Form1::chameleonButton4_Click},
     };
     for (std::size_t i = 0; i < nudgeButtons.size(); ++i) {

@@ -7,9 +7,12 @@
 #include <array>
 
 // Where every control of the ruler stands and whether it is shown, in the
-// window's pixels, for either orientation and any window size: the window
-// applies it after a turn and after every change of its size. The design's
-// places and sizes, in twips, are in RulerDesign.
+// window's pixels, for either orientation and any window size. The window
+// creates its controls where atCreation puts them, and applies a layout
+// after a turn and after every change of its size: the face's areas and the
+// caption buttons move with the size, the readouts, sliders and arrow
+// buttons stay where they were created and are shown or hidden by the
+// orientation. The design's places and sizes, in twips, are in RulerDesign.
 class RulerLayout
 {
 public:

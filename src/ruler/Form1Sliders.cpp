@@ -5,7 +5,6 @@
 
 #include "platform/Clipboard.h"
 #include "platform/PlatformServices.h"
-#include "ruler/ContextMenu.h"
 #include "ruler/LengthFollower.h"
 
 #include <QEvent>

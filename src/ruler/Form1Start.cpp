@@ -6,8 +6,6 @@
 #include "platform/ProgramEnd.h"
 #include "ruler/RulerDesign.h"
 #include "ruler/RulerLayout.h"
-#include "ruler/RulerSurface.h"
-#include "window/Twips.h"
 #include "window/clsStyle.h"
 
 #include <QCloseEvent>

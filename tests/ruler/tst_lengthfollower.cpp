@@ -128,10 +128,7 @@ void TestLengthFollower::sliderTickFollowsInTickedUnit()
     QFETCH(QString, height);
     QFETCH(QString, caption);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     slider->setValue(position);
     vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
     QCOMPARE(ruler.size(), size);
@@ -181,10 +178,7 @@ void TestLengthFollower::sliderKeysAndWheel()
     QFETCH(QPoint, wheel);
     QFETCH(int, step);
     Form1 ruler;
-    ruler.show();
-    if (slider == QLatin1String("Slider2"))
-        ruler.mnuVertical_Click();
-    auto *control = named<QSlider>(&ruler, slider);
+    QSlider *control = showTurned(ruler, slider == QLatin1String("Slider2"));
     if (key) {
         QTest::keyClick(control, Qt::Key(key));
     } else {
@@ -211,10 +205,7 @@ void TestLengthFollower::sliderPressFollowsUntilRelease()
     QFETCH(bool, vertical);
     QFETCH(bool, second);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
     const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
     second ? doubleClick(slider, Qt::LeftButton, end) : press(slider, Qt::LeftButton, end);
@@ -236,27 +227,15 @@ void TestLengthFollower::handlersRunTheirAxis_data()
     QTest::addColumn<QString>("steps"); // press, release, stop; H or V
     QTest::addColumn<QString>("following");
     QTest::addColumn<QString>("captions");
-    QTest::newRow("press H") << "press H"
-                             << "H"
-                             << "H";
-    QTest::newRow("press V") << "press V"
-                             << "V"
-                             << "V";
-    QTest::newRow("the other pressed") << "press H,press V"
-                                       << "V"
-                                       << "HV";
-    QTest::newRow("released") << "press V,release V"
-                              << ""
-                              << "V";
-    QTest::newRow("pressed again") << "press H,release H,press H"
-                                   << "H"
-                                   << "H";
-    QTest::newRow("turned") << "press H,stop"
-                            << ""
-                            << "H";
-    QTest::newRow("release alone") << "release H"
-                                   << ""
-                                   << "";
+    // clang-format off
+    QTest::newRow("press H") << "press H" << "H" << "H";
+    QTest::newRow("press V") << "press V" << "V" << "V";
+    QTest::newRow("the other pressed") << "press H,press V" << "V" << "HV";
+    QTest::newRow("released") << "press V,release V" << "" << "V";
+    QTest::newRow("pressed again") << "press H,release H,press H" << "H" << "H";
+    QTest::newRow("turned") << "press H,stop" << "" << "H";
+    QTest::newRow("release alone") << "release H" << "" << "";
+    // clang-format on
 }
 
 // Never both follow timers on; a caption timer, once started, never stops.
@@ -341,10 +320,7 @@ void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
     QFETCH(QPoint, drift);
     Form1 ruler;
     ruler.move(300, 200);
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const QPoint thumb = SliderThumb(slider).center();
     const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
     QPoint pointer = slider->mapToGlobal(thumb);

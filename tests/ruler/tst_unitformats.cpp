@@ -128,9 +128,11 @@ void TestUnitFormats::applyRoutines_data()
     // clang-format off
     QTest::newRow("ApplyPixels") << int(Pixels) << "6000" << "3000" << "400" << "200";
     QTest::newRow("ApplyPixels, zero") << int(Pixels) << "0" << "7" << "" << "";
-    QTest::newRow("ApplyPoints, empty height left") << int(Points) << "6000" << "" << "300." << "";
+    QTest::newRow("ApplyPoints, empty height left")
+        << int(Points) << "6000" << "" << "300." << "";
     QTest::newRow("ApplyCharacters") << int(Characters) << "480" << "120" << "4." << "1.";
-    QTest::newRow("ApplyInches, typed words left") << int(Inches) << "abc" << "1440" << "abc" << "1.";
+    QTest::newRow("ApplyInches, typed words left")
+        << int(Inches) << "abc" << "1440" << "abc" << "1.";
     QTest::newRow("ApplyMillimeters, a separator alone left")
         << int(Millimeters) << "." << "24120" << "." << "425.5";
     QTest::newRow("ApplyCentimeters, neither a number") << int(Centimeters) << "" << "x" << "" << "x";

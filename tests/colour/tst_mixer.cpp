@@ -171,14 +171,7 @@ void tst_mixer::barsStepLikeTheirKeys()
     OpenWindows::show<Mixer>();
     QScrollBar *green = bar(2);
     green->setValue(200);
-    if (key) {
-        QTest::keyClick(green, Qt::Key(key));
-    } else {
-        const QPointF middle = green->rect().center();
-        QWheelEvent notch(middle, green->mapToGlobal(middle), {}, wheel, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(green, &notch);
-    }
+    keyOrWheel(green, key, wheel);
     QCOMPARE(green->value(), 200 + step);
     QCOMPARE(field("Text7"), QStringLiteral("0,%1,0").arg(200 + step));
 }

@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
-#include <QWheelEvent>
 
 // The ruler's sliders and the follow of a held one: the handlers on a
 // follower without the ruler, then the ruler's length on each tick, the
@@ -179,14 +178,7 @@ void TestLengthFollower::sliderKeysAndWheel()
     QFETCH(int, step);
     Form1 ruler;
     QSlider *control = showTurned(ruler, slider == QLatin1String("Slider2"));
-    if (key) {
-        QTest::keyClick(control, Qt::Key(key));
-    } else {
-        const QPointF middle = control->rect().center();
-        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &notch);
-    }
+    keyOrWheel(control, key, wheel);
     QCOMPARE(control->value(), 6000 + step);
 }
 

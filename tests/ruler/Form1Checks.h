@@ -15,7 +15,8 @@
 
 inline const QStringList unitKeys = {"Pix", "Points", "Charac", "Inch", "Milli", "Centi", "Twips"};
 
-inline QString ticks(const Form1 &ruler)
+// The ruler's or its measurement's unit ticks, one mark a unit.
+template <typename Ticked> QString ticks(const Ticked &ruler)
 {
     QString result;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)

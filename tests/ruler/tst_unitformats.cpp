@@ -1,3 +1,4 @@
+#include "Form1Checks.h"
 #include "ruler/Measurement.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/UnitFormats.h"
@@ -254,10 +255,7 @@ void TestUnitFormats::measurement()
     QTEST(measurement.Text1(), "width");
     QTEST(measurement.Text2(), "height");
     QTEST(measurement.Text5(), "unit");
-    QString ticks;
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
-        ticks += measurement.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
-    QTEST(ticks, "ticks");
+    QTEST(ticks(measurement), "ticks");
     // The copy holds the readouts as they stand, each with the unit's name.
     QFETCH(QString, width);
     QFETCH(QString, height);

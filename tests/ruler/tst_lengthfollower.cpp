@@ -16,7 +16,6 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
-#include <QWheelEvent>
 
 // The ruler's sliders and the follow of a held one: the handlers on a
 // follower without the ruler, then the ruler's length on each tick, the
@@ -129,10 +128,7 @@ void TestLengthFollower::sliderTickFollowsInTickedUnit()
     QFETCH(QSize, size);
     QFETCH(QString, other);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     slider->setValue(position);
     vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
     QCOMPARE(ruler.size(), size);
@@ -186,18 +182,8 @@ void TestLengthFollower::sliderKeysAndWheel()
     QFETCH(QPoint, wheel);
     QFETCH(int, step);
     Form1 ruler;
-    ruler.show();
-    if (slider == QLatin1String("Slider2"))
-        ruler.mnuVertical_Click();
-    auto *control = named<QSlider>(&ruler, slider);
-    if (key) {
-        QTest::keyClick(control, Qt::Key(key));
-    } else {
-        const QPointF middle = control->rect().center();
-        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &notch);
-    }
+    QSlider *control = showTurned(ruler, slider == QLatin1String("Slider2"));
+    keyOrWheel(control, key, wheel);
     QCOMPARE(control->value(), 6000 + step);
 }
 
@@ -216,10 +202,7 @@ void TestLengthFollower::sliderPressFollowsUntilRelease()
     QFETCH(bool, vertical);
     QFETCH(bool, second);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
     const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
     second ? doubleClick(slider, Qt::LeftButton, end) : press(slider, Qt::LeftButton, end);
@@ -241,27 +224,15 @@ void TestLengthFollower::handlersRunTheirAxis_data()
     QTest::addColumn<QString>("steps"); // press, release, stop; H or V
     QTest::addColumn<QString>("following");
     QTest::addColumn<QString>("captions");
-    QTest::newRow("press H") << "press H"
-                             << "H"
-                             << "H";
-    QTest::newRow("press V") << "press V"
-                             << "V"
-                             << "V";
-    QTest::newRow("the other pressed") << "press H,press V"
-                                       << "V"
-                                       << "HV";
-    QTest::newRow("released") << "press V,release V"
-                              << ""
-                              << "V";
-    QTest::newRow("pressed again") << "press H,release H,press H"
-                                   << "H"
-                                   << "H";
-    QTest::newRow("turned") << "press H,stop"
-                            << ""
-                            << "H";
-    QTest::newRow("release alone") << "release H"
-                                   << ""
-                                   << "";
+    // clang-format off
+    QTest::newRow("press H") << "press H" << "H" << "H";
+    QTest::newRow("press V") << "press V" << "V" << "V";
+    QTest::newRow("the other pressed") << "press H,press V" << "V" << "HV";
+    QTest::newRow("released") << "press V,release V" << "" << "V";
+    QTest::newRow("pressed again") << "press H,release H,press H" << "H" << "H";
+    QTest::newRow("turned") << "press H,stop" << "" << "H";
+    QTest::newRow("release alone") << "release H" << "" << "";
+    // clang-format on
 }
 
 // Never both follow timers on; a caption timer, once started, never stops.
@@ -289,15 +260,14 @@ void TestLengthFollower::tickAsksTheSlidersLength_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("shown");
-    QTest::addColumn<QString>("answer"); // of the window manager
+    QTest::addColumn<QString>("answer"); // of the window manager; late: after the release
     QTest::addColumn<QSize>("size");
     QTest::newRow("horizontal, hidden") << false << false << "" << QSize(300, 84);
     QTest::newRow("vertical, hidden") << true << false << "" << QSize(400, 200);
     QTest::newRow("horizontal, given") << false << true << "gives" << QSize(300, 84);
     QTest::newRow("vertical, given") << true << true << "gives" << QSize(400, 200);
     QTest::newRow("horizontal, refused") << false << true << "refuses" << QSize(400, 84);
-    QTest::newRow("horizontal, given after the release")
-        << false << true << "gives after the release" << QSize(300, 84);
+    QTest::newRow("horizontal, given late") << false << true << "late" << QSize(300, 84);
 }
 
 // A hidden window takes the length at once; a shown one asks the window
@@ -313,7 +283,7 @@ void TestLengthFollower::tickAsksTheSlidersLength()
     FollowRig rig;
     if (shown)
         rig.window.show();
-    const bool late = answer == QLatin1String("gives after the release");
+    const bool late = answer == QLatin1String("late");
     fakes->windowPlace.refusesSizes = answer == QLatin1String("refuses");
     fakes->windowPlace.holdsSizes = late;
     const auto axis = vertical ? Orientation::Vertical : Orientation::Horizontal;
@@ -357,10 +327,7 @@ void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
     QFETCH(QPoint, drift);
     Form1 ruler;
     ruler.move(300, 200);
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const QPoint thumb = SliderThumb(slider).center();
     const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
     QPoint pointer = slider->mapToGlobal(thumb);

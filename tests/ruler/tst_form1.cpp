@@ -1,6 +1,6 @@
 #include "Form1Checks.h"
-#include "WindowMakers.h"
 #include "WindowTest.h"
+#include "app/WindowMakers.h"
 #include "chrome/OpenWindows.h"
 #include "ruler/Form1.h"
 #include "ruler/ScaleUnit.h"
@@ -160,7 +160,7 @@ void TestForm1::exits()
 // Mixer stores its colour.
 void TestForm1::platformCloseSavesWithoutEnding()
 {
-    installWindowMakers();
+    WindowMakers::install();
     Form1 ruler;
     ruler.show();
     ruler.mnuSpy_Click();

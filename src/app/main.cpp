@@ -64,7 +64,7 @@ bool takeDisplayOption(int argc, char *argv[])
 void readOwnOptions(int argc, char *argv[], bool displayReachable, bool displayNamed)
 {
     QCoreApplication commandLine(argc, argv);
-    ProgramTranslations::Install(&commandLine);
+    ProgramTranslations::install(&commandLine);
     QCommandLineParser parser;
     describeCommandLine(parser);
     const bool known = parser.parse(QCoreApplication::arguments());
@@ -108,7 +108,7 @@ std::vector<char *> argumentsOnX11(int argc, char *argv[])
 // their own unloading, and the copied text outlives the program.
 void closeOnSignals(Form1 &ruler)
 {
-    CloseSignals::Install([&ruler] { ruler.close(); });
+    CloseSignals::install([&ruler] { ruler.close(); });
 }
 
 // Started with standard input, output or error closed (some launchers do
@@ -141,8 +141,8 @@ bool screenCanBePainted()
 int main(int argc, char *argv[])
 {
     openClosedStandardStreams();
-    if (ClipboardHolder::Requested(argc, argv))
-        return ClipboardHolder::Serve();
+    if (ClipboardHolder::requested(argc, argv))
+        return ClipboardHolder::serve();
     const bool displayNamed = takeDisplayOption(argc, argv);
     // The ruler needs global window positions, the keep-above hint and screen
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
@@ -157,7 +157,7 @@ int main(int argc, char *argv[])
     // kept open until Qt has its own: a server that starts over when its last
     // client leaves (Xvfb's default) would otherwise be resetting just as Qt
     // connects.
-    std::unique_ptr<X11Connection> probe = X11Connection::Open();
+    std::unique_ptr<X11Connection> probe = X11Connection::open();
     readOwnOptions(argc, argv, probe != nullptr, displayNamed);
     if (!probe) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "
@@ -172,7 +172,7 @@ int main(int argc, char *argv[])
     probe.reset();
     if (!screenCanBePainted())
         return 1;
-    ProgramTranslations::Install(&app);
+    ProgramTranslations::install(&app);
     readLeftOptions(app);
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as
@@ -180,7 +180,7 @@ int main(int argc, char *argv[])
     // name; Wayland platforms and desktop integrations read it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::small());
-    KeyRepeat::MakeDetectable();
+    KeyRepeat::makeDetectable();
     RealPlatform::install();
     WindowMakers::install();
     Form1 ruler;

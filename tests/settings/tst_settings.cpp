@@ -8,7 +8,7 @@
 
 using namespace SettingConversions;
 
-class TestSettings : public QObject
+class tst_settings : public QObject
 {
     Q_OBJECT
 private slots:
@@ -66,7 +66,7 @@ void write(Settings::Key key, double value)
 
 // Every key of the store: its name, what a window reads while it is absent,
 // and the text a value is written as, which reads back as the same value.
-void TestSettings::keys_data()
+void tst_settings::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("name");
@@ -88,7 +88,7 @@ void TestSettings::keys_data()
         QTest::newRow(name) << int(key) << name << absent << value << text;
 }
 
-void TestSettings::keys()
+void tst_settings::keys()
 {
     QFETCH(int, key);
     QFETCH(QString, name);
@@ -105,7 +105,7 @@ void TestSettings::keys()
 }
 
 // 0 false, 1 true, -1 not a truth value
-void TestSettings::truthWords_data()
+void tst_settings::truthWords_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
@@ -130,7 +130,7 @@ void TestSettings::truthWords_data()
     QTest::newRow("300 characters") << QString(300, QLatin1Char('1')) << -1;
 }
 
-void TestSettings::truthWords()
+void tst_settings::truthWords()
 {
     QFETCH(QString, text);
     QFETCH(int, expected);
@@ -138,7 +138,7 @@ void TestSettings::truthWords()
     QCOMPARE(value.has_value() ? int(*value) : -1, expected);
 }
 
-void TestSettings::singles_data()
+void tst_settings::singles_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
@@ -151,7 +151,7 @@ void TestSettings::singles_data()
     QTest::newRow("single precision") << 1.0f / 3.0f << "0.33333334";
 }
 
-void TestSettings::singles()
+void tst_settings::singles()
 {
     QFETCH(float, value);
     QFETCH(QString, text);
@@ -159,7 +159,7 @@ void TestSettings::singles()
     QCOMPARE(singleFromText(text), std::optional<float>(value == 0.0f ? 0.0f : value));
 }
 
-void TestSettings::singleReading_data()
+void tst_settings::singleReading_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -177,7 +177,7 @@ void TestSettings::singleReading_data()
     QTest::newRow("comma") << "1,5" << false << 0.0f;
 }
 
-void TestSettings::singleReading()
+void tst_settings::singleReading()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -188,7 +188,7 @@ void TestSettings::singleReading()
         QCOMPARE(*read, value);
 }
 
-void TestSettings::int16Reading_data()
+void tst_settings::int16Reading_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -204,7 +204,7 @@ void TestSettings::int16Reading_data()
     QTest::newRow("empty") << "" << false << 0;
 }
 
-void TestSettings::int16Reading()
+void tst_settings::int16Reading()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -215,5 +215,5 @@ void TestSettings::int16Reading()
         QCOMPARE(int(*read), value);
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_GUILESS_MAIN(tst_settings)
 #include "tst_settings.moc"

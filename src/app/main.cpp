@@ -13,10 +13,12 @@
 #include <QCoreApplication>
 #include <QScreen>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -136,6 +138,23 @@ bool screenCanBePainted()
     return false;
 }
 
+// A server that starts over whenever its last client leaves (Xvfb's
+// default, an xinit session) drops a connection made just as it goes down;
+// one made a moment later waits until the server is back. So the display is
+// asked a few times before it is called unreachable, which a display that is
+// not there at all pays for with half a second before the message.
+std::unique_ptr<X11Connection> openDisplay()
+{
+    constexpr int attempts = 5;
+    std::unique_ptr<X11Connection> connection = X11Connection::open();
+    for (int attempt = 1; !connection && attempt < attempts && !qgetenv("DISPLAY").isEmpty();
+         ++attempt) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        connection = X11Connection::open();
+    }
+    return connection;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -157,7 +176,7 @@ int main(int argc, char *argv[])
     // kept open until Qt has its own: a server that starts over when its last
     // client leaves (Xvfb's default) would otherwise be resetting just as Qt
     // connects.
-    std::unique_ptr<X11Connection> probe = X11Connection::open();
+    std::unique_ptr<X11Connection> probe = openDisplay();
     readOwnOptions(argc, argv, probe != nullptr, displayNamed);
     if (!probe) {
         std::fputs("ombrix: cannot open an X display (set DISPLAY; on Wayland, XWayland is "

@@ -6,6 +6,7 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -58,6 +59,8 @@ std::optional<QPoint> PlacedEdge::beside(const QRect &window, const QRect &obsta
 
 void PlacedEdge::moveClear()
 {
+    if (!clearOf)
+        return;
     WindowPlace &windowPlace = *platform().windowPlace;
     const QRect obstacle(windowPlace.placeOf(clearOf), clearOf->size());
     const QScreen *screen = QGuiApplication::screenAt(obstacle.center());
@@ -69,19 +72,37 @@ void PlacedEdge::moveClear()
         windowPlace.moveTo(window, *clear);
 }
 
-// The window manager's place reaches the window before its first exposure.
+// Most window managers' place reaches the window before its first exposure.
 bool PlacedEdge::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == window && event->type() == QEvent::Show && window->windowHandle()) {
+    if (!settling && watched == window && event->type() == QEvent::Show && window->windowHandle()) {
         window->removeEventFilter(this);
         window->windowHandle()->installEventFilter(this);
     } else if (watched != window && event->type() == QEvent::Expose &&
                static_cast<QWindow *>(watched)->isExposed()) {
         watched->removeEventFilter(this);
         applyNow();
-        deleteLater();
+        settle();
+    } else if (settling && event->type() == QEvent::Move &&
+               QGuiApplication::mouseButtons() == Qt::NoButton) {
+        moveClear();
     }
     return false;
+}
+
+// KWin puts a new window in its place only just after the window's first
+// exposure, sometimes one edge at a time, so a window kept clear of another is
+// checked again whenever it moves in the moment that follows, unless the user
+// is moving it.
+void PlacedEdge::settle()
+{
+    if (clearOf) {
+        settling = true;
+        window->installEventFilter(this);
+        QTimer::singleShot(settleTime, this, &QObject::deleteLater);
+    } else {
+        deleteLater();
+    }
 }
 
 void PlacedEdge::applyNow()

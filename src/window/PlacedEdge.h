@@ -17,7 +17,8 @@
 // drawn, so a stored place would creep on at every start). Lives until the
 // window first shows, or with the window. No edge: the window manager's
 // place stands, unless it lies over a window that must stay in sight (the
-// always-on-top ruler): the window then opens beside it instead.
+// always-on-top ruler): the window then opens beside it instead, watched for
+// a moment after it shows, since some window managers place it only then.
 class PlacedEdge : public QObject
 {
 public:
@@ -37,10 +38,14 @@ private:
     PlacedEdge(QWidget *window, std::optional<int> left, std::optional<int> top,
                const QWidget *clearOf = nullptr);
     void applyNow();
+    void settle();
     void moveClear();
+
+    static constexpr int settleTime = 1000; // ms
 
     QWidget *window;
     std::optional<int> left;
     std::optional<int> top;
     QPointer<const QWidget> clearOf;
+    bool settling = false;
 };

@@ -97,24 +97,16 @@ void tst_frmabout::controls_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("tip");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("logo") << "picIcon"
-                          << "Drevani Software"
-                          << "";
-    QTest::newRow("icon") << "Image1"
-                          << ""
-                          << "";
-    QTest::newRow("mailing list") << "chameleonButton1"
-                                  << "New and Updated Program Notice"
+    // clang-format off
+    QTest::newRow("logo") << "picIcon" << "Drevani Software" << "";
+    QTest::newRow("icon") << "Image1" << "" << "";
+    QTest::newRow("mailing list") << "chameleonButton1" << "New and Updated Program Notice"
                                   << "&Join the Drevani Mailing List";
-    QTest::newRow("home page") << "chameleonButton2"
-                               << "Drevani Home Page"
-                               << "&Drevani";
-    QTest::newRow("close") << "chameleonButton3"
-                           << "Close"
-                           << "Clo&se";
-    QTest::newRow("system info") << "chameleonButton4"
-                                 << "Info about your Computer"
-                                 << "&System Info";
+    QTest::newRow("home page") << "chameleonButton2" << "Drevani Home Page" << "&Drevani";
+    QTest::newRow("close") << "chameleonButton3" << "Close" << "Clo&se";
+    QTest::newRow("system info")
+        << "chameleonButton4" << "Info about your Computer" << "&System Info";
+    // clang-format on
 }
 
 void tst_frmabout::controls()

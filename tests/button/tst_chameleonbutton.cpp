@@ -249,33 +249,22 @@ void tst_chameleonbutton::accessKeys_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("key");
 
-    QTest::newRow("Cl&ose") << "Cl&ose"
-                            << "o";
-    QTest::newRow("&System Info") << "&System Info"
-                                  << "s";
-    QTest::newRow("upper case letter is lowered") << "&Join the Drevani Mailing List"
-                                                  << "j";
-    QTest::newRow("no ampersand") << "Close"
-                                  << "";
-    QTest::newRow("doubled, nothing after") << "Salt && Pepper"
-                                            << "";
-    QTest::newRow("doubled, then a letter") << "Salt && &Pepper"
-                                            << "p";
-    QTest::newRow("doubled then marked right after") << "&&&X"
-                                                     << "x";
-    QTest::newRow("two doubled pairs") << "a && b && &c"
-                                       << "";
-    QTest::newRow("doubled, then ending ampersand") << "a &&&"
-                                                    << "";
-    QTest::newRow("one character") << "&"
-                                   << "";
-    QTest::newRow("single character caption") << "x"
-                                              << "";
-    QTest::newRow("ends in its only ampersand") << "Go&"
-                                                << "";
-    QTest::newRow("empty") << ""
-                           << "";
+    // clang-format off
+    QTest::newRow("Cl&ose") << "Cl&ose" << "o";
+    QTest::newRow("&System Info") << "&System Info" << "s";
+    QTest::newRow("upper case letter is lowered") << "&Join the Drevani Mailing List" << "j";
+    QTest::newRow("no ampersand") << "Close" << "";
+    QTest::newRow("doubled, nothing after") << "Salt && Pepper" << "";
+    QTest::newRow("doubled, then a letter") << "Salt && &Pepper" << "p";
+    QTest::newRow("doubled then marked right after") << "&&&X" << "x";
+    QTest::newRow("two doubled pairs") << "a && b && &c" << "";
+    QTest::newRow("doubled, then ending ampersand") << "a &&&" << "";
+    QTest::newRow("one character") << "&" << "";
+    QTest::newRow("single character caption") << "x" << "";
+    QTest::newRow("ends in its only ampersand") << "Go&" << "";
+    QTest::newRow("empty") << "" << "";
     QTest::newRow("arrow glyph") << QString(QChar(0x21E6)) << "";
+    // clang-format on
 }
 
 void tst_chameleonbutton::accessKeys()

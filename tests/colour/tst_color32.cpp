@@ -13,10 +13,8 @@ private slots:
     void notations();
     void palette_data();
     void palette();
-    void padHex6_data();
-    void padHex6();
-    void swapHexPairs_data();
-    void swapHexPairs();
+    void hexDigits_data();
+    void hexDigits();
     void showChannelsWritesEachReadout();
     void samplingReadsThePixelUnderThePointer();
     void samplingTakesNothingFromEarlierCalls();
@@ -26,7 +24,6 @@ private slots:
 void tst_color32::notations_data()
 {
     QTest::addColumn<qint32>("value");
-    QTest::addColumn<QString>("decimal");
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("padded");
     QTest::addColumn<QString>("rgbHex");
@@ -36,114 +33,36 @@ void tst_color32::notations_data()
     QTest::addColumn<qint64>("green");
     QTest::addColumn<qint64>("red");
 
-    QTest::newRow("black") << 0 << "0"
-                           << "0"
-                           << "000000"
-                           << "000000"
-                           << "0"
-                           << "vbBlack" << qint64(0) << qint64(0) << qint64(0);
-    QTest::newRow("pure red") << 255 << "255"
-                              << "FF"
-                              << "0000FF"
-                              << "FF0000"
-                              << "12"
-                              << "vbRed" << qint64(0) << qint64(0) << qint64(255);
-    QTest::newRow("blue below 16") << 1015872 << "1015872"
-                                   << "F8040"
-                                   << "0F8040"
-                                   << "40800F"
-                                   << "n/a"
-                                   << "n/a" << qint64(15) << qint64(128) << qint64(64);
-    QTest::newRow("18,52,86") << 5649426 << "5649426"
-                              << "563412"
-                              << "563412"
-                              << "123456"
-                              << "n/a"
-                              << "n/a" << qint64(86) << qint64(52) << qint64(18);
-    QTest::newRow("light grey") << 12632256 << "12632256"
-                                << "C0C0C0"
-                                << "C0C0C0"
-                                << "C0C0C0"
-                                << "7"
-                                << "n/a" << qint64(192) << qint64(192) << qint64(192);
-    QTest::newRow("dark grey") << 8421504 << "8421504"
-                               << "808080"
-                               << "808080"
-                               << "808080"
-                               << "8"
-                               << "n/a" << qint64(128) << qint64(128) << qint64(128);
-    QTest::newRow("olive") << 32896 << "32896"
-                           << "8080"
-                           << "008080"
-                           << "808000"
-                           << "6"
-                           << "n/a" << qint64(0) << qint64(128) << qint64(128);
-    QTest::newRow("in neither table") << 66051 << "66051"
-                                      << "10203"
-                                      << "010203"
-                                      << "030201"
-                                      << "n/a"
-                                      << "n/a" << qint64(1) << qint64(2) << qint64(3);
-    QTest::newRow("one step off palette red") << 254 << "254"
-                                              << "FE"
-                                              << "0000FE"
-                                              << "FE0000"
-                                              << "n/a"
-                                              << "n/a" << qint64(0) << qint64(0) << qint64(254);
-    QTest::newRow("pure green") << 65280 << "65280"
-                                << "FF00"
-                                << "00FF00"
-                                << "00FF00"
-                                << "10"
-                                << "vbGreen" << qint64(0) << qint64(255) << qint64(0);
-    QTest::newRow("pure blue") << 16711680 << "16711680"
-                               << "FF0000"
-                               << "FF0000"
-                               << "0000FF"
-                               << "9"
-                               << "vbBlue" << qint64(255) << qint64(0) << qint64(0);
-    QTest::newRow("yellow") << 65535 << "65535"
-                            << "FFFF"
-                            << "00FFFF"
-                            << "FFFF00"
-                            << "14"
-                            << "vbYellow" << qint64(0) << qint64(255) << qint64(255);
-    QTest::newRow("magenta") << 16711935 << "16711935"
-                             << "FF00FF"
-                             << "FF00FF"
-                             << "FF00FF"
-                             << "13"
-                             << "vbMagenta" << qint64(255) << qint64(0) << qint64(255);
-    QTest::newRow("cyan") << 16776960 << "16776960"
-                          << "FFFF00"
-                          << "FFFF00"
-                          << "00FFFF"
-                          << "11"
-                          << "vbCyan" << qint64(255) << qint64(255) << qint64(0);
-    QTest::newRow("white") << 16777215 << "16777215"
-                           << "FFFFFF"
-                           << "FFFFFF"
-                           << "FFFFFF"
-                           << "15"
-                           << "vbWhite" << qint64(255) << qint64(255) << qint64(255);
-    QTest::newRow("unreadable") << -1 << "-1"
-                                << "FFFFFFFF"
-                                << "FFFFFFFF"
-                                << "FFFFFF"
-                                << "n/a"
-                                << "n/a" << qint64(-1) << qint64(255) << qint64(255);
-    QTest::newRow("most negative") << qint32(INT32_MIN) << "-2147483648"
-                                   << "80000000"
-                                   << "80000000"
-                                   << "000080"
-                                   << "n/a"
-                                   << "n/a" << qint64(-32768) << qint64(0) << qint64(0);
+    const auto row = [](const char *name, qint32 value, const char *hex, const char *padded,
+                        const char *rgbHex, const char *paletteIndex, const char *constantName,
+                        qint64 blue, qint64 green, qint64 red) {
+        QTest::newRow(name) << value << QString(hex) << QString(padded) << QString(rgbHex)
+                            << QString(paletteIndex) << QString(constantName) << blue << green
+                            << red;
+    };
+    row("black", 0, "0", "000000", "000000", "0", "vbBlack", 0, 0, 0);
+    row("pure red", 255, "FF", "0000FF", "FF0000", "12", "vbRed", 0, 0, 255);
+    row("blue below 16", 1015872, "F8040", "0F8040", "40800F", "n/a", "n/a", 15, 128, 64);
+    row("18,52,86", 5649426, "563412", "563412", "123456", "n/a", "n/a", 86, 52, 18);
+    row("light grey", 12632256, "C0C0C0", "C0C0C0", "C0C0C0", "7", "n/a", 192, 192, 192);
+    row("dark grey", 8421504, "808080", "808080", "808080", "8", "n/a", 128, 128, 128);
+    row("olive", 32896, "8080", "008080", "808000", "6", "n/a", 0, 128, 128);
+    row("in neither table", 66051, "10203", "010203", "030201", "n/a", "n/a", 1, 2, 3);
+    row("one step off palette red", 254, "FE", "0000FE", "FE0000", "n/a", "n/a", 0, 0, 254);
+    row("pure green", 65280, "FF00", "00FF00", "00FF00", "10", "vbGreen", 0, 255, 0);
+    row("pure blue", 16711680, "FF0000", "FF0000", "0000FF", "9", "vbBlue", 255, 0, 0);
+    row("yellow", 65535, "FFFF", "00FFFF", "FFFF00", "14", "vbYellow", 0, 255, 255);
+    row("magenta", 16711935, "FF00FF", "FF00FF", "FF00FF", "13", "vbMagenta", 255, 0, 255);
+    row("cyan", 16776960, "FFFF00", "FFFF00", "00FFFF", "11", "vbCyan", 255, 255, 0);
+    row("white", 16777215, "FFFFFF", "FFFFFF", "FFFFFF", "15", "vbWhite", 255, 255, 255);
+    row("unreadable", -1, "FFFFFFFF", "FFFFFFFF", "FFFFFF", "n/a", "n/a", -1, 255, 255);
+    row("most negative", qint32(INT32_MIN), "80000000", "80000000", "000080", "n/a", "n/a", -32768,
+        0, 0);
 }
 
 void tst_color32::notations()
 {
     QFETCH(qint32, value);
-    QFETCH(QString, decimal);
     QFETCH(QString, hex);
     QFETCH(QString, padded);
     QFETCH(QString, rgbHex);
@@ -153,7 +72,7 @@ void tst_color32::notations()
     QFETCH(qint64, green);
     QFETCH(qint64, red);
 
-    QCOMPARE(color32::decimalText(value), decimal);
+    QCOMPARE(color32::decimalText(value), QString::number(value));
     QCOMPARE(color32::hexText(value), hex);
     QCOMPARE(color32::PadHex6(hex), padded);
     QCOMPARE(color32::rgbHex(value), rgbHex);
@@ -202,64 +121,38 @@ void tst_color32::palette()
     QCOMPARE(color32::paletteIndexOf(value), QString::number(index));
 }
 
-void tst_color32::padHex6_data()
+// PadHex6 pads to six digits; SwapHexPairs turns the pairs of six around.
+void tst_color32::hexDigits_data()
 {
+    QTest::addColumn<bool>("swap"); // SwapHexPairs, else PadHex6
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("empty") << ""
-                           << "";
-    QTest::newRow("one") << "7"
-                         << "000007";
-    QTest::newRow("two") << "FF"
-                         << "0000FF";
-    QTest::newRow("three") << "ABC"
-                           << "000ABC";
-    QTest::newRow("four") << "8080"
-                          << "008080";
-    QTest::newRow("five") << "F8040"
-                          << "0F8040";
-    QTest::newRow("six") << "563412"
-                         << "563412";
-    QTest::newRow("seven") << "1234567"
-                           << "1234567";
-    QTest::newRow("eight") << "FFFFFFFF"
-                           << "FFFFFFFF";
+    // clang-format off
+    QTest::newRow("pad, empty") << false << "" << "";
+    QTest::newRow("pad, one") << false << "7" << "000007";
+    QTest::newRow("pad, two") << false << "FF" << "0000FF";
+    QTest::newRow("pad, three") << false << "ABC" << "000ABC";
+    QTest::newRow("pad, four") << false << "8080" << "008080";
+    QTest::newRow("pad, five") << false << "F8040" << "0F8040";
+    QTest::newRow("pad, six") << false << "563412" << "563412";
+    QTest::newRow("pad, seven") << false << "1234567" << "1234567";
+    QTest::newRow("pad, eight") << false << "FFFFFFFF" << "FFFFFFFF";
+    QTest::newRow("swap, lone zero") << true << "0" << "000000";
+    QTest::newRow("swap, six digits") << true << "563412" << "123456";
+    QTest::newRow("swap, padded red") << true << "0000FF" << "FF0000";
+    QTest::newRow("swap, unpadded keeps what exists") << true << "F8040" << "004F8";
+    QTest::newRow("swap, two digits") << true << "FF" << "FF";
+    QTest::newRow("swap, eight digits") << true << "FFFFFFFF" << "FFFFFF";
+    QTest::newRow("swap, empty") << true << "" << "";
+    // clang-format on
 }
 
-void tst_color32::padHex6()
+void tst_color32::hexDigits()
 {
+    QFETCH(bool, swap);
     QFETCH(QString, input);
-    QFETCH(QString, result);
-    QCOMPARE(color32::PadHex6(input), result);
-}
-
-void tst_color32::swapHexPairs_data()
-{
-    QTest::addColumn<QString>("input");
-    QTest::addColumn<QString>("result");
-
-    QTest::newRow("lone zero") << "0"
-                               << "000000";
-    QTest::newRow("six digits") << "563412"
-                                << "123456";
-    QTest::newRow("padded red") << "0000FF"
-                                << "FF0000";
-    QTest::newRow("unpadded keeps what exists") << "F8040"
-                                                << "004F8";
-    QTest::newRow("two digits") << "FF"
-                                << "FF";
-    QTest::newRow("eight digits") << "FFFFFFFF"
-                                  << "FFFFFF";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void tst_color32::swapHexPairs()
-{
-    QFETCH(QString, input);
-    QFETCH(QString, result);
-    QCOMPARE(color32::SwapHexPairs(input), result);
+    QTEST(swap ? color32::SwapHexPairs(input) : color32::PadHex6(input), "result");
 }
 
 void tst_color32::showChannelsWritesEachReadout()

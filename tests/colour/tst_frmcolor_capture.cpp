@@ -31,26 +31,19 @@ void tst_frmcolor_capture::tickFillsEveryReadoutFromOneSample_data()
     QTest::addColumn<qint32>("color");
     QTest::addColumn<QStringList>("readouts"); // in the order of readoutNames
     QTest::addColumn<QColor>("swatch");
-
-    QTest::newRow("black") << QPoint(100, 200) << 0
-                           << QStringList{"0", "0",      "vbBlack", "100", "200",
-                                          "0", "000000", "0",       "0",   "0"}
+    const auto spaced = [](const char *texts) { return QString(texts).split(QLatin1Char(' ')); };
+    QTest::newRow("black") << QPoint(100, 200) << 0 << spaced("0 0 vbBlack 100 200 0 000000 0 0 0")
                            << QColor(0, 0, 0);
-    QTest::newRow("pure red") << QPoint(5, 6) << 255
-                              << QStringList{"255", "12",     "vbRed", "5",   "6",
-                                             "FF",  "FF0000", "0",     "255", "0"}
+    QTest::newRow("pure red") << QPoint(5, 6) << 255 << spaced("255 12 vbRed 5 6 FF FF0000 0 255 0")
                               << QColor(255, 0, 0);
     QTest::newRow("blue below 16")
-        << QPoint(1279, 799) << 1015872
-        << QStringList{"1015872", "n/a", "n/a", "1279", "799", "F8040", "40800F", "128", "64", "15"}
+        << QPoint(1279, 799) << 1015872 << spaced("1015872 n/a n/a 1279 799 F8040 40800F 128 64 15")
         << QColor(64, 128, 15);
     QTest::newRow("light grey") << QPoint(0, 0) << 12632256
-                                << QStringList{"12632256", "7",      "n/a", "0",   "0",
-                                               "C0C0C0",   "C0C0C0", "192", "192", "192"}
+                                << spaced("12632256 7 n/a 0 0 C0C0C0 C0C0C0 192 192 192")
                                 << QColor(192, 192, 192);
     QTest::newRow("unreadable, left of the screen")
-        << QPoint(-20, 300) << -1
-        << QStringList{"-1", "n/a", "n/a", "-20", "300", "FFFFFFFF", "FFFFFF", "255", "255", "-1"}
+        << QPoint(-20, 300) << -1 << spaced("-1 n/a n/a -20 300 FFFFFFFF FFFFFF 255 255 -1")
         << QColor(248, 240, 224);
 }
 

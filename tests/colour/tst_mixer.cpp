@@ -26,8 +26,6 @@ private slots:
     void padLeft();
     void creationRestoresEachStoredKey_data();
     void creationRestoresEachStoredKey();
-    void copyPutsTheThreeLines_data();
-    void copyPutsTheThreeLines();
     void unloadStoresTheColourAndCloseAlsoThePlace_data();
     void unloadStoresTheColourAndCloseAlsoThePlace();
 
@@ -90,21 +88,14 @@ void tst_mixer::updateShowsTheMixedColour_data()
     QTest::addColumn<QString>("hex");
     QTest::addColumn<QString>("decimal");
 
-    QTest::newRow("pure red") << 255 << 0 << 0 << "255,0,0"
-                              << "#FF0000"
-                              << "255";
-    QTest::newRow("every channel two digits") << 10 << 11 << 12 << "10,11,12"
-                                              << "#0A0B0C"
-                                              << "789258";
-    QTest::newRow("white") << 255 << 255 << 255 << "255,255,255"
-                           << "#FFFFFF"
-                           << "16777215";
-    QTest::newRow("orange") << 255 << 128 << 0 << "255,128,0"
-                            << "#FF8000"
-                            << "33023";
-    QTest::newRow("blue only") << 0 << 0 << 1 << "0,0,1"
-                               << "#000001"
-                               << "65536";
+    // clang-format off
+    QTest::newRow("black") << 0 << 0 << 0 << "0,0,0" << "#000000" << "0";
+    QTest::newRow("pure red") << 255 << 0 << 0 << "255,0,0" << "#FF0000" << "255";
+    QTest::newRow("two digits each") << 10 << 11 << 12 << "10,11,12" << "#0A0B0C" << "789258";
+    QTest::newRow("white") << 255 << 255 << 255 << "255,255,255" << "#FFFFFF" << "16777215";
+    QTest::newRow("orange") << 255 << 128 << 0 << "255,128,0" << "#FF8000" << "33023";
+    QTest::newRow("blue only") << 0 << 0 << 1 << "0,0,1" << "#000001" << "65536";
+    // clang-format on
 }
 
 void tst_mixer::updateShowsTheMixedColour()
@@ -122,6 +113,13 @@ void tst_mixer::updateShowsTheMixedColour()
     QCOMPARE(field("Text8"), hex);
     QCOMPARE(field("Text9"), decimal);
     QCOMPARE(swatchOf(mixer), QColor(red, green, blue));
+    // Copy puts the three lines, clearing the clipboard first.
+    fakes->clipboard.text = QStringLiteral("left over");
+    mixer->chameleonButton1_Click();
+    QCOMPARE(fakes->clipboard.clears, 1);
+    QCOMPARE(fakes->clipboard.text,
+             QStringLiteral("RGB Value - %1\r\nDecimal Value - %2\r\nHex Value - %3")
+                 .arg(triple, decimal, hex));
 
     // Whichever bar changes last, all three are read again.
     bar(2)->setValue(green == 7 ? 8 : 7);
@@ -173,14 +171,7 @@ void tst_mixer::barsStepLikeTheirKeys()
     OpenWindows::show<Mixer>();
     QScrollBar *green = bar(2);
     green->setValue(200);
-    if (key) {
-        QTest::keyClick(green, Qt::Key(key));
-    } else {
-        const QPointF middle = green->rect().center();
-        QWheelEvent notch(middle, green->mapToGlobal(middle), {}, wheel, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(green, &notch);
-    }
+    keyOrWheel(green, key, wheel);
     QCOMPARE(green->value(), 200 + step);
     QCOMPARE(field("Text7"), QStringLiteral("0,%1,0").arg(200 + step));
 }
@@ -192,20 +183,15 @@ void tst_mixer::padLeft_data()
     QTest::addColumn<QString>("fill");
     QTest::addColumn<QString>("result");
 
-    QTest::newRow("one digit") << "A" << 2 << "0"
-                               << "0A";
-    QTest::newRow("already wide") << "FF" << 2 << "0"
-                                  << "FF";
-    QTest::newRow("wider") << "ABC" << 2 << "0"
-                           << "ABC";
-    QTest::newRow("empty value") << "" << 2 << "0"
-                                 << "00";
-    QTest::newRow("long fill may overshoot") << "7" << 4 << "ab"
-                                             << "abab7";
-    QTest::newRow("empty fill") << "7" << 3 << ""
-                                << "7";
-    QTest::newRow("no width") << "7" << 0 << "0"
-                              << "7";
+    // clang-format off
+    QTest::newRow("one digit") << "A" << 2 << "0" << "0A";
+    QTest::newRow("already wide") << "FF" << 2 << "0" << "FF";
+    QTest::newRow("wider") << "ABC" << 2 << "0" << "ABC";
+    QTest::newRow("empty value") << "" << 2 << "0" << "00";
+    QTest::newRow("long fill may overshoot") << "7" << 4 << "ab" << "abab7";
+    QTest::newRow("empty fill") << "7" << 3 << "" << "7";
+    QTest::newRow("no width") << "7" << 0 << "0" << "7";
+    // clang-format on
 }
 
 void tst_mixer::padLeft()
@@ -256,35 +242,6 @@ void tst_mixer::creationRestoresEachStoredKey()
         QStringLiteral("%1,%2,%3").arg(bar(1)->value()).arg(bar(2)->value()).arg(bar(3)->value()),
         triple);
     QVERIFY(fakes->settings.writes.isEmpty());
-}
-
-void tst_mixer::copyPutsTheThreeLines_data()
-{
-    QTest::addColumn<int>("red");
-    QTest::addColumn<int>("green");
-    QTest::addColumn<int>("blue");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("first run") << 0 << 0 << 0
-                               << "RGB Value - 0,0,0\r\nDecimal Value - 0\r\nHex Value - #000000";
-    QTest::newRow("orange")
-        << 255 << 128 << 0
-        << "RGB Value - 255,128,0\r\nDecimal Value - 33023\r\nHex Value - #FF8000";
-}
-
-void tst_mixer::copyPutsTheThreeLines()
-{
-    QFETCH(int, red);
-    QFETCH(int, green);
-    QFETCH(int, blue);
-    QFETCH(QString, text);
-
-    Mixer *mixer = OpenWindows::show<Mixer>();
-    setColor(red, green, blue);
-    fakes->clipboard.text = QStringLiteral("left over");
-    mixer->chameleonButton1_Click();
-    QCOMPARE(fakes->clipboard.clears, 1);
-    QCOMPARE(fakes->clipboard.text, text);
 }
 
 void tst_mixer::unloadStoresTheColourAndCloseAlsoThePlace_data()

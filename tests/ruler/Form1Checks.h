@@ -1,9 +1,11 @@
 #pragma once
 
+#include "WindowTest.h"
 #include "ruler/Form1.h"
 #include "ruler/ScaleUnit.h"
 
 #include <QLabel>
+#include <QSlider>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +15,8 @@
 
 inline const QStringList unitKeys = {"Pix", "Points", "Charac", "Inch", "Milli", "Centi", "Twips"};
 
-inline QString ticks(const Form1 &ruler)
+// The ruler's or its measurement's unit ticks, one mark a unit.
+template <typename Ticked> QString ticks(const Ticked &ruler)
 {
     QString result;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)
@@ -32,4 +35,14 @@ inline QLabel *sliderPopup(const QWidget &window)
 inline bool fixedAtItsSize(const QWidget &window)
 {
     return window.minimumSize() == window.size() && window.maximumSize() == window.size();
+}
+
+// Shows the ruler, turned upright for a vertical case, and gives the slider
+// that sets its length.
+inline QSlider *showTurned(Form1 &ruler, bool vertical)
+{
+    ruler.show();
+    if (vertical)
+        ruler.mnuVertical_Click();
+    return named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
 }

@@ -34,20 +34,16 @@ void tst_form1_readouts::unitCommands_data()
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("name");
-    QTest::newRow("pixels") << int(ScaleUnits::Pixels) << "400"
-                            << "Pixels";
-    QTest::newRow("points") << int(ScaleUnits::Points) << "300."
-                            << "Points";
-    QTest::newRow("characters") << int(ScaleUnits::Characters) << "50."
-                                << "Characters";
-    QTest::newRow("inches") << int(ScaleUnits::Inches) << "4.2"
-                            << "Inches";
-    QTest::newRow("millimeters") << int(ScaleUnits::Millimeters) << "105.8"
-                                 << "Millimeters";
-    QTest::newRow("centimeters") << int(ScaleUnits::Centimeters) << "10.6"
-                                 << "Centimeters";
-    QTest::newRow("twips") << int(ScaleUnits::Twips) << "6000"
-                           << "Twips";
+    using namespace ScaleUnits;
+    // clang-format off
+    QTest::newRow("pixels") << int(Pixels) << "400" << "Pixels";
+    QTest::newRow("points") << int(Points) << "300." << "Points";
+    QTest::newRow("characters") << int(Characters) << "50." << "Characters";
+    QTest::newRow("inches") << int(Inches) << "4.2" << "Inches";
+    QTest::newRow("millimeters") << int(Millimeters) << "105.8" << "Millimeters";
+    QTest::newRow("centimeters") << int(Centimeters) << "10.6" << "Centimeters";
+    QTest::newRow("twips") << int(Twips) << "6000" << "Twips";
+    // clang-format on
 }
 
 void tst_form1_readouts::unitCommands()
@@ -201,9 +197,8 @@ void tst_form1_readouts::noUnitTickedShowsTwips()
 void tst_form1_readouts::verticalLengthShownOnceChanged()
 {
     Form1 ruler;
-    ruler.show();
-    ruler.mnuVertical_Click();
-    named<QSlider>(&ruler, "Slider2")->setValue(3000);
+    QSlider *upright = showTurned(ruler, true);
+    upright->setValue(3000);
     ruler.Timer2_Timer();
     QCOMPARE(ruler.Text1(), QStringLiteral("400")); // the horizontal length, always shown
     QCOMPARE(ruler.Text2(), QStringLiteral("200"));
@@ -212,7 +207,7 @@ void tst_form1_readouts::verticalLengthShownOnceChanged()
     QCOMPARE(ruler.Text1(), QStringLiteral("400"));
     QCOMPARE(ruler.Text2(), QStringLiteral("200"));
     ruler.mnuVertical_Click();
-    named<QSlider>(&ruler, "Slider2")->setValue(6000);
+    upright->setValue(6000);
     ruler.mnuHoriz_Click();
     ruler.Timer1_Timer();
     QCOMPARE(ruler.Text2(), QString());

@@ -15,7 +15,6 @@
 #include <QSlider>
 #include <QTest>
 #include <QToolTip>
-#include <QWheelEvent>
 
 // The ruler's sliders and the follow of a held one: the handlers on a
 // follower without the ruler, then the ruler's length on each tick, the
@@ -108,14 +107,11 @@ void tst_lengthfollower::sliderTickFollowsInTickedUnit_data()
     QTest::addColumn<QSize>("size");
     QTest::addColumn<QString>("width");
     QTest::addColumn<QString>("height");
-    QTest::addColumn<QString>("caption");
     // Between two pixels: the window keeps whole pixels.
-    QTest::newRow("horizontal") << false << 4520 << QSize(301, 84) << "301"
-                                << ""
-                                << "Width:  301 Pixels";
-    QTest::newRow("vertical") << true << 3005 << QSize(84, 200) << "400"
-                              << "200"
-                              << "Height:  200 Pixels";
+    // clang-format off
+    QTest::newRow("horizontal") << false << 4520 << QSize(301, 84) << "301" << "";
+    QTest::newRow("vertical") << true << 3005 << QSize(84, 200) << "400" << "200";
+    // clang-format on
 }
 
 // Each orientation's handlers run their own slider, timer and caption.
@@ -126,12 +122,8 @@ void tst_lengthfollower::sliderTickFollowsInTickedUnit()
     QFETCH(QSize, size);
     QFETCH(QString, width);
     QFETCH(QString, height);
-    QFETCH(QString, caption);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     slider->setValue(position);
     vertical ? ruler.Timer2_Timer() : ruler.Timer1_Timer();
     QCOMPARE(ruler.size(), size);
@@ -139,11 +131,12 @@ void tst_lengthfollower::sliderTickFollowsInTickedUnit()
     QCOMPARE(ruler.Text2(), height);
     QCOMPARE(ruler.Text5(), QStringLiteral("Pixels"));
     QVERIFY(sliderPopup(ruler) && sliderPopup(ruler)->isVisible());
-    QCOMPARE(sliderPopup(ruler)->text(), (vertical ? height : width) + QStringLiteral(" Pixels"));
+    const QString length = (vertical ? height : width) + QStringLiteral(" Pixels");
+    QCOMPARE(sliderPopup(ruler)->text(), length);
     QVERIFY(slider->toolTip().isEmpty()); // the pop-up is no tooltip
     vertical ? ruler.Timer5_Timer() : ruler.Timer4_Timer();
     QAction *entry = vertical ? ruler.menu()->mnuHeight : ruler.menu()->mnuWidth;
-    QCOMPARE(entry->text(), caption);
+    QCOMPARE(entry->text(), (vertical ? "Height:  " : "Width:  ") + length);
 }
 
 void tst_lengthfollower::sliderKeysAndWheel_data()
@@ -181,18 +174,8 @@ void tst_lengthfollower::sliderKeysAndWheel()
     QFETCH(QPoint, wheel);
     QFETCH(int, step);
     Form1 ruler;
-    ruler.show();
-    if (slider == QLatin1String("Slider2"))
-        ruler.mnuVertical_Click();
-    auto *control = named<QSlider>(&ruler, slider);
-    if (key) {
-        QTest::keyClick(control, Qt::Key(key));
-    } else {
-        const QPointF middle = control->rect().center();
-        QWheelEvent notch(middle, control->mapToGlobal(middle), {}, wheel, Qt::NoButton,
-                          Qt::NoModifier, Qt::NoScrollPhase, false);
-        QApplication::sendEvent(control, &notch);
-    }
+    QSlider *control = showTurned(ruler, slider == QLatin1String("Slider2"));
+    keyOrWheel(control, key, wheel);
     QCOMPARE(control->value(), 6000 + step);
 }
 
@@ -211,10 +194,7 @@ void tst_lengthfollower::sliderPressFollowsUntilRelease()
     QFETCH(bool, vertical);
     QFETCH(bool, second);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const auto length = [&] { return vertical ? ruler.height() : ruler.width(); };
     const QPoint end(slider->width() - 1, slider->height() - 1); // clear of the thumb
     second ? doubleClick(slider, Qt::LeftButton, end) : press(slider, Qt::LeftButton, end);
@@ -236,27 +216,15 @@ void tst_lengthfollower::handlersRunTheirAxis_data()
     QTest::addColumn<QString>("steps"); // press, release, stop; H or V
     QTest::addColumn<QString>("following");
     QTest::addColumn<QString>("captions");
-    QTest::newRow("press H") << "press H"
-                             << "H"
-                             << "H";
-    QTest::newRow("press V") << "press V"
-                             << "V"
-                             << "V";
-    QTest::newRow("the other pressed") << "press H,press V"
-                                       << "V"
-                                       << "HV";
-    QTest::newRow("released") << "press V,release V"
-                              << ""
-                              << "V";
-    QTest::newRow("pressed again") << "press H,release H,press H"
-                                   << "H"
-                                   << "H";
-    QTest::newRow("turned") << "press H,stop"
-                            << ""
-                            << "H";
-    QTest::newRow("release alone") << "release H"
-                                   << ""
-                                   << "";
+    // clang-format off
+    QTest::newRow("press H") << "press H" << "H" << "H";
+    QTest::newRow("press V") << "press V" << "V" << "V";
+    QTest::newRow("the other pressed") << "press H,press V" << "V" << "HV";
+    QTest::newRow("released") << "press V,release V" << "" << "V";
+    QTest::newRow("pressed again") << "press H,release H,press H" << "H" << "H";
+    QTest::newRow("turned") << "press H,stop" << "" << "H";
+    QTest::newRow("release alone") << "release H" << "" << "";
+    // clang-format on
 }
 
 // Never both follow timers on; a caption timer, once started, never stops.
@@ -341,10 +309,7 @@ void tst_lengthfollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
     QFETCH(QPoint, drift);
     Form1 ruler;
     ruler.move(300, 200);
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
-    auto *slider = named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1");
+    QSlider *slider = showTurned(ruler, vertical);
     const QPoint thumb = sliderThumb(slider).center();
     const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
     QPoint pointer = slider->mapToGlobal(thumb);

@@ -1,3 +1,4 @@
+#include "Form1Checks.h"
 #include "WindowTest.h"
 #include "ruler/ContextMenu.h"
 #include "ruler/Form1.h"
@@ -22,11 +23,17 @@ Q_DECLARE_METATYPE(RulerSurface::Area)
 
 namespace {
 
-// A window whose surface paints it, with the labels handed to it.
+// A window whose surface paints it, with the labels handed to it; the
+// surface's own areas start hidden.
 class SurfaceWindow : public QWidget
 {
 public:
-    SurfaceWindow() { setAttribute(Qt::WA_OpaquePaintEvent); }
+    SurfaceWindow()
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
+            surface.setShown(RulerSurface::Area(area), false);
+    }
     RulerSurface surface{this};
 
 protected:
@@ -144,9 +151,7 @@ void tst_rulersurface::surfacesTakeTheMouse()
     QFETCH(bool, saves);
     QFETCH(bool, resets);
     Form1 ruler;
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
+    showTurned(ruler, vertical);
     auto send = [&](QEvent::Type type, const QPoint &at, Qt::MouseButtons buttons) {
         const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
         QMouseEvent event(type, at, ruler.mapToGlobal(at), button, buttons, Qt::NoModifier);
@@ -231,9 +236,7 @@ void tst_rulersurface::waysIntoTheMenu()
     QFETCH(QPoint, at);
     Form1 ruler;
     ruler.move(200, 150);
-    ruler.show();
-    if (vertical)
-        ruler.mnuVertical_Click();
+    QSlider *slider = showTurned(ruler, vertical);
     ruler.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&ruler));
     QWidget *popup = nullptr;
@@ -249,7 +252,7 @@ void tst_rulersurface::waysIntoTheMenu()
     });
     menuWatch.start(0);
     QWidget *focus = QApplication::focusWidget();
-    QCOMPARE(focus, named<QSlider>(&ruler, vertical ? "Slider2" : "Slider1"));
+    QCOMPARE(focus, slider);
     const QPoint pointer = ruler.mapToGlobal(QPoint(100, 40));
     QCursor::setPos(pointer);
     if (way == QLatin1String("right press")) {
@@ -284,8 +287,6 @@ void tst_rulersurface::flatLabelsPaintAsLabels()
     QWidget plain;
     const QList<QLabel *> plainLabels = layLabels(plain);
     SurfaceWindow painted;
-    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
-        painted.surface.setShown(RulerSurface::Area(area), false);
     const QList<QLabel *> paintedLabels = layLabels(painted);
     for (QLabel *label : paintedLabels)
         painted.surface.addFlatLabel(label);
@@ -310,8 +311,6 @@ void tst_rulersurface::areasPaintAsLabels()
     // The raised label on the highest area, the others below it.
     const RulerSurface::Area areaOf[] = {RulerLayout::Image2, RulerLayout::Image9,
                                          RulerLayout::Image10, RulerLayout::Label1};
-    for (int area = RulerLayout::Form + 1; area < RulerLayout::faceAreaCount; ++area)
-        painted.surface.setShown(RulerSurface::Area(area), false);
     for (int i = 0; i < labels.size(); ++i) {
         const QLabel *label = labels.at(i);
         RulerSurface &surface = painted.surface;

@@ -1,9 +1,9 @@
+#include "Form1Checks.h"
 #include "WindowTest.h"
 #include "colour/Mixer.h"
 #include "colour/frmColor.h"
 #include "platform/ProgramEnd.h"
 #include "ruler/Form1.h"
-#include "ruler/ScaleUnit.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -16,7 +16,6 @@
 // "0"), and no other window may appear.
 namespace {
 
-const QStringList unitKeys = {"Pix", "Points", "Charac", "Inch", "Milli", "Centi", "Twips"};
 const QStringList allKeys =
     unitKeys + QStringList{"X_L", "X_T", "S_L", "S_T", "M_L", "M_T", "H1", "H2", "H3"};
 
@@ -79,9 +78,7 @@ QString tst_storehardening::windowsCreatedFrom(const QMap<QString, QString> &sto
     {
         Form1 ruler;
         ruler.show();
-        for (int unit = 0; unit < ScaleUnits::Count; ++unit)
-            state += ruler.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
-        state += QStringLiteral(" ruler %1,%2").arg(ruler.x()).arg(ruler.y());
+        state += ticks(ruler) + QStringLiteral(" ruler %1,%2").arg(ruler.x()).arg(ruler.y());
 
         frmColor *spy = OpenWindows::show<frmColor>();
         state += QStringLiteral(" spy %1,%2").arg(spy->x()).arg(spy->y());

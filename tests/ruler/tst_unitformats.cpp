@@ -1,3 +1,4 @@
+#include "Form1Checks.h"
 #include "ruler/Measurement.h"
 #include "ruler/ScaleUnit.h"
 #include "ruler/UnitFormats.h"
@@ -26,26 +27,18 @@ void tst_unitformats::formats_data()
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("tenths");
-    QTest::newRow("300") << 300.0 << "300"
-                         << "300.";
-    QTest::newRow("4.1666") << 4.1666 << "4"
-                            << "4.2";
-    QTest::newRow("0.333") << 0.333 << ""
-                           << ".3";
-    QTest::newRow("zero") << 0.0 << ""
-                          << ".";
-    QTest::newRow("half away from zero") << 2.5 << "3"
-                                         << "2.5";
-    QTest::newRow("tenths half") << 0.25 << ""
-                                 << ".3";
-    QTest::newRow("just under a half") << 0.449 << ""
-                                       << ".4";
-    QTest::newRow("rounds up to whole") << 9.96 << "10"
-                                        << "10.";
-    QTest::newRow("more than six digits") << 1234567.0 << "1234567"
-                                          << "1234567.";
-    QTest::newRow("negative") << -2.5 << "-3"
-                              << "-2.5";
+    // clang-format off
+    QTest::newRow("300") << 300.0 << "300" << "300.";
+    QTest::newRow("4.1666") << 4.1666 << "4" << "4.2";
+    QTest::newRow("0.333") << 0.333 << "" << ".3";
+    QTest::newRow("zero") << 0.0 << "" << ".";
+    QTest::newRow("half away from zero") << 2.5 << "3" << "2.5";
+    QTest::newRow("tenths half") << 0.25 << "" << ".3";
+    QTest::newRow("just under a half") << 0.449 << "" << ".4";
+    QTest::newRow("rounds up to whole") << 9.96 << "10" << "10.";
+    QTest::newRow("more than six digits") << 1234567.0 << "1234567" << "1234567.";
+    QTest::newRow("negative") << -2.5 << "-3" << "-2.5";
+    // clang-format on
 }
 
 void tst_unitformats::formats()
@@ -133,34 +126,18 @@ void tst_unitformats::applyRoutines_data()
     QTest::addColumn<QString>("widthAfter");
     QTest::addColumn<QString>("heightAfter");
     using namespace ScaleUnits;
-    QTest::newRow("ApplyPixels") << int(Pixels) << "6000"
-                                 << "3000"
-                                 << "400"
-                                 << "200";
-    QTest::newRow("ApplyPixels, zero") << int(Pixels) << "0"
-                                       << "7"
-                                       << ""
-                                       << "";
-    QTest::newRow("ApplyPoints, empty height left") << int(Points) << "6000"
-                                                    << ""
-                                                    << "300."
-                                                    << "";
-    QTest::newRow("ApplyCharacters") << int(Characters) << "480"
-                                     << "120"
-                                     << "4."
-                                     << "1.";
-    QTest::newRow("ApplyInches, typed words left") << int(Inches) << "abc"
-                                                   << "1440"
-                                                   << "abc"
-                                                   << "1.";
-    QTest::newRow("ApplyMillimeters, a separator alone left") << int(Millimeters) << "."
-                                                              << "24120"
-                                                              << "."
-                                                              << "425.5";
-    QTest::newRow("ApplyCentimeters, neither a number") << int(Centimeters) << ""
-                                                        << "x"
-                                                        << ""
-                                                        << "x";
+    // clang-format off
+    QTest::newRow("ApplyPixels") << int(Pixels) << "6000" << "3000" << "400" << "200";
+    QTest::newRow("ApplyPixels, zero") << int(Pixels) << "0" << "7" << "" << "";
+    QTest::newRow("ApplyPoints, empty height left")
+        << int(Points) << "6000" << "" << "300." << "";
+    QTest::newRow("ApplyCharacters") << int(Characters) << "480" << "120" << "4." << "1.";
+    QTest::newRow("ApplyInches, typed words left")
+        << int(Inches) << "abc" << "1440" << "abc" << "1.";
+    QTest::newRow("ApplyMillimeters, a separator alone left")
+        << int(Millimeters) << "." << "24120" << "." << "425.5";
+    QTest::newRow("ApplyCentimeters, neither a number") << int(Centimeters) << "" << "x" << "" << "x";
+    // clang-format on
 }
 
 // Each routine converts both readouts, as they stand, from twips; a failing
@@ -197,117 +174,49 @@ void tst_unitformats::measurement_data()
     QTest::addColumn<QString>("height");
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("ticks"); // after the steps
-    QTest::addColumn<QString>("copy");
     const QPoint start(6000, 6000);
-    QTest::newRow("copy before anything")
-        << "x......" << false << start << 6000.0 << "C" << QStringList() << ""
-        << ""
-        << ""
-        << "x......"
-        << "Width:   \r\nHeight:   ";
-    QTest::newRow("pixels") << "x......" << false << start << 6000.0 << "C" << QStringList{"Pixels"}
-                            << "400"
-                            << ""
-                            << "Pixels"
-                            << "x......"
-                            << "Width:  400 Pixels\r\nHeight:   Pixels";
-    QTest::newRow("points twice starts from twips again")
-        << "x......" << false << start << 6000.0 << "C" << QStringList{"Points", "Points"} << "300."
-        << ""
-        << "Points"
-        << ".x....."
-        << "Width:  300. Points\r\nHeight:   Points";
-    QTest::newRow("twips, every other unit unticked")
-        << "xxxxxx." << false << start << 6000.0 << "C" << QStringList{"Twips"} << "6000"
-        << ""
-        << "Twips"
-        << "......x"
-        << "Width:  6000 Twips\r\nHeight:   Twips";
-    QTest::newRow("millimetres after pixels, the height from twips")
-        << "x......" << false << QPoint(6000, 3000) << 6000.0 << "C"
-        << QStringList{"Pixels", "Millimeters"} << "105.8"
-        << "52.9"
-        << "Millimeters"
-        << "....x.."
-        << "Width:  105.8 Millimeters\r\nHeight:  52.9 Millimeters";
-    QTest::newRow("tick: pixels before points")
-        << "xx....." << false << start << 4515.0 << "C" << QStringList{"tick"} << "301"
-        << ""
-        << "Pixels"
-        << "x......"
-        << "Width:  301 Pixels\r\nHeight:   Pixels";
-    QTest::newRow("tick: points before twips")
-        << ".x....x" << false << start << 4515.0 << "C" << QStringList{"tick"} << "225.8"
-        << ""
-        << "Points"
-        << ".x....."
-        << "Width:  225.8 Points\r\nHeight:   Points";
-    QTest::newRow("tick: centimetres before characters")
-        << "..x..x." << false << start << 480.0 << "C" << QStringList{"tick"} << ".8"
-        << ""
-        << "Centimeters"
-        << ".....x."
-        << "Width:  .8 Centimeters\r\nHeight:   Centimeters";
-    QTest::newRow("tick: inches before millimetres")
-        << "...xx.." << false << start << 480.0 << "C" << QStringList{"tick"} << ".3"
-        << ""
-        << "Inches"
-        << "...x..."
-        << "Width:  .3 Inches\r\nHeight:   Inches";
-    QTest::newRow("tick, no unit ticked: twips, no name")
-        << "......." << false << start << 6000.0 << "C" << QStringList{"tick"} << "6000"
-        << ""
-        << ""
-        << "......."
-        << "Width:  6000 \r\nHeight:   ";
-    QTest::newRow("vertical: the horizontal length always shown")
-        << "x......" << true << start << 3000.0 << "C" << QStringList{"tick"} << "400"
-        << "200"
-        << "Pixels"
-        << "x......"
-        << "Width:  400 Pixels\r\nHeight:  200 Pixels";
-    QTest::newRow("horizontal, vertical length changed")
-        << "x......" << false << QPoint(9000, 3000) << 9000.0 << "C" << QStringList{"tick"} << "600"
-        << "200"
-        << "Pixels"
-        << "x......"
-        << "Width:  600 Pixels\r\nHeight:  200 Pixels";
-    QTest::newRow("clear") << "x......" << false << QPoint(9000, 3000) << 9000.0 << "C"
-                           << QStringList{"tick", "clear"} << ""
-                           << ""
-                           << "Pixels"
-                           << "x......"
-                           << "Width:   Pixels\r\nHeight:   Pixels";
-    QTest::newRow("the tick after a clear") << "x......" << false << start << 6000.0 << "C"
-                                            << QStringList{"tick", "clear", "tick"} << "400"
-                                            << ""
-                                            << "Pixels"
-                                            << "x......"
-                                            << "Width:  400 Pixels\r\nHeight:   Pixels";
-    QTest::newRow("typed") << "x......" << false << start << 6000.0 << "C"
-                           << QStringList{"tick", "typed 4007"} << "4007"
-                           << ""
-                           << "Pixels"
-                           << "x......"
-                           << "Width:  4007 Pixels\r\nHeight:   Pixels";
-    QTest::newRow("the tick after typing") << "x......" << false << start << 6000.0 << "C"
-                                           << QStringList{"tick", "typed 4007", "tick"} << "400"
-                                           << ""
-                                           << "Pixels"
-                                           << "x......"
-                                           << "Width:  400 Pixels\r\nHeight:   Pixels";
-    QTest::newRow("comma locale, read back with its separator")
-        << "x......" << false << start << 4522.5 << "de_DE" << QStringList{"Points"} << "226,1"
-        << ""
-        << "Points"
-        << ".x....."
-        << "Width:  226,1 Points\r\nHeight:   Points";
-    QTest::newRow("comma locale, twips")
-        << "......x" << false << start << 4522.5 << "de_DE" << QStringList{"tick"} << "4522,5"
-        << ""
-        << "Twips"
-        << "......x"
-        << "Width:  4522,5 Twips\r\nHeight:   Twips";
+    const auto row = [](const char *name, const char *ticked, bool vertical, QPoint lengths,
+                        double reported, const char *locale, const QStringList &steps,
+                        const char *width, const char *height, const char *unit,
+                        const char *ticks) {
+        QTest::newRow(name) << QString(ticked) << vertical << lengths << reported << QString(locale)
+                            << steps << QString(width) << QString(height) << QString(unit)
+                            << QString(ticks);
+    };
+    row("copy before anything", "x......", false, start, 6000, "C", {}, "", "", "", "x......");
+    row("pixels", "x......", false, start, 6000, "C", {"Pixels"}, "400", "", "Pixels", "x......");
+    row("points twice starts from twips again", "x......", false, start, 6000, "C",
+        {"Points", "Points"}, "300.", "", "Points", ".x.....");
+    row("twips, every other unit unticked", "xxxxxx.", false, start, 6000, "C", {"Twips"}, "6000",
+        "", "Twips", "......x");
+    row("millimetres after pixels, the height from twips", "x......", false, QPoint(6000, 3000),
+        6000, "C", {"Pixels", "Millimeters"}, "105.8", "52.9", "Millimeters", "....x..");
+    row("tick: pixels before points", "xx.....", false, start, 4515, "C", {"tick"}, "301", "",
+        "Pixels", "x......");
+    row("tick: points before twips", ".x....x", false, start, 4515, "C", {"tick"}, "225.8", "",
+        "Points", ".x.....");
+    row("tick: centimetres before characters", "..x..x.", false, start, 480, "C", {"tick"}, ".8",
+        "", "Centimeters", ".....x.");
+    row("tick: inches before millimetres", "...xx..", false, start, 480, "C", {"tick"}, ".3", "",
+        "Inches", "...x...");
+    row("tick, no unit ticked: twips, no name", ".......", false, start, 6000, "C", {"tick"},
+        "6000", "", "", ".......");
+    row("vertical: the horizontal length always shown", "x......", true, start, 3000, "C", {"tick"},
+        "400", "200", "Pixels", "x......");
+    row("horizontal, vertical length changed", "x......", false, QPoint(9000, 3000), 9000, "C",
+        {"tick"}, "600", "200", "Pixels", "x......");
+    row("clear", "x......", false, QPoint(9000, 3000), 9000, "C", {"tick", "clear"}, "", "",
+        "Pixels", "x......");
+    row("the tick after a clear", "x......", false, start, 6000, "C", {"tick", "clear", "tick"},
+        "400", "", "Pixels", "x......");
+    row("typed", "x......", false, start, 6000, "C", {"tick", "typed 4007"}, "4007", "", "Pixels",
+        "x......");
+    row("the tick after typing", "x......", false, start, 6000, "C", {"tick", "typed 4007", "tick"},
+        "400", "", "Pixels", "x......");
+    row("comma locale, read back with its separator", "x......", false, start, 4522.5, "de_DE",
+        {"Points"}, "226,1", "", "Points", ".x.....");
+    row("comma locale, twips", "......x", false, start, 4522.5, "de_DE", {"tick"}, "4522,5", "",
+        "Twips", "......x");
 }
 
 // The texts the ruler shows and copies, and the ticks of its unit entries,
@@ -346,11 +255,13 @@ void tst_unitformats::measurement()
     QTEST(measurement.Text1(), "width");
     QTEST(measurement.Text2(), "height");
     QTEST(measurement.Text5(), "unit");
-    QString ticks;
-    for (int unit = 0; unit < ScaleUnits::Count; ++unit)
-        ticks += measurement.isTicked(unit) ? QLatin1Char('x') : QLatin1Char('.');
-    QTEST(ticks, "ticks");
-    QTEST(measurement.copyText(), "copy");
+    QTEST(ticks(measurement), "ticks");
+    // The copy holds the readouts as they stand, each with the unit's name.
+    QFETCH(QString, width);
+    QFETCH(QString, height);
+    QFETCH(QString, unit);
+    QCOMPARE(measurement.copyText(),
+             QStringLiteral("Width:  %1 %3\r\nHeight:  %2 %3").arg(width, height, unit));
 }
 
 QTEST_GUILESS_MAIN(tst_unitformats)

@@ -148,36 +148,18 @@ void tst_inisettingsstore::storeLiesWhereXdgSays_data()
     QTest::addColumn<QString>("homeDir");    // "-" unsets; "." is the temporary home
     QTest::addColumn<QString>("expected");   // relative to the temporary home, "" for none
 
-    QTest::newRow("XDG_CONFIG_HOME") << "config"
-                                     << "."
-                                     << "config/%1/%1.conf";
-    QTest::newRow("relative XDG_CONFIG_HOME") << "rel/config"
-                                              << "."
-                                              << ".config/%1/%1.conf";
-    QTest::newRow("empty XDG_CONFIG_HOME") << ""
-                                           << "."
-                                           << ".config/%1/%1.conf";
-    QTest::newRow("no XDG_CONFIG_HOME") << "-"
-                                        << "."
-                                        << ".config/%1/%1.conf";
-    QTest::newRow("no home at all") << "-"
-                                    << "-"
-                                    << "";
-    QTest::newRow("empty home") << "-"
-                                << ""
-                                << "";
-    QTest::newRow("missing home") << "-"
-                                  << "gone"
-                                  << "";
-    QTest::newRow("relative home") << "-"
-                                   << "rel"
-                                   << "";
-    QTest::newRow("relative everything") << "rel/config"
-                                         << "rel"
-                                         << "";
-    QTest::newRow("no home, XDG_CONFIG_HOME") << "config"
-                                              << "-"
-                                              << "config/%1/%1.conf";
+    // clang-format off
+    QTest::newRow("XDG_CONFIG_HOME") << "config" << "." << "config/%1/%1.conf";
+    QTest::newRow("relative XDG_CONFIG_HOME") << "rel/config" << "." << ".config/%1/%1.conf";
+    QTest::newRow("empty XDG_CONFIG_HOME") << "" << "." << ".config/%1/%1.conf";
+    QTest::newRow("no XDG_CONFIG_HOME") << "-" << "." << ".config/%1/%1.conf";
+    QTest::newRow("no home at all") << "-" << "-" << "";
+    QTest::newRow("empty home") << "-" << "" << "";
+    QTest::newRow("missing home") << "-" << "gone" << "";
+    QTest::newRow("relative home") << "-" << "rel" << "";
+    QTest::newRow("relative everything") << "rel/config" << "rel" << "";
+    QTest::newRow("no home, XDG_CONFIG_HOME") << "config" << "-" << "config/%1/%1.conf";
+    // clang-format on
 }
 
 void tst_inisettingsstore::storeLiesWhereXdgSays()

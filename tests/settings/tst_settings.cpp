@@ -18,10 +18,8 @@ private slots:
     void truthWords();
     void singles_data();
     void singles();
-    void singleReading_data();
-    void singleReading();
-    void int16Reading_data();
-    void int16Reading();
+    void numberReading_data();
+    void numberReading();
 };
 
 namespace {
@@ -159,60 +157,50 @@ void tst_settings::singles()
     QCOMPARE(singleFromText(text), std::optional<float>(value == 0.0f ? 0.0f : value));
 }
 
-void tst_settings::singleReading_data()
+// What the store's text reads as: a single, or a 16-bit integer rounded half
+// to even.
+void tst_settings::numberReading_data()
 {
+    QTest::addColumn<bool>("int16"); // read by int16FromText, else by singleFromText
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
-    QTest::addColumn<float>("value");
-    QTest::newRow("integer") << "1500" << true << 1500.0f;
-    QTest::newRow("fraction") << "-22.5" << true << -22.5f;
-    QTest::newRow("exponent") << "1.5e3" << true << 1500.0f;
-    QTest::newRow("plus") << "+15" << true << 15.0f;
-    QTest::newRow("minus zero") << "-0" << true << 0.0f;
-    QTest::newRow("beyond single") << "1e40" << false << 0.0f;
-    QTest::newRow("empty") << "" << false << 0.0f;
-    QTest::newRow("nan") << "nan" << false << 0.0f;
-    QTest::newRow("inf") << "inf" << false << 0.0f;
-    QTest::newRow("garbage") << "12abc" << false << 0.0f;
-    QTest::newRow("comma") << "1,5" << false << 0.0f;
+    QTest::addColumn<double>("value");
+    QTest::newRow("single, integer") << false << "1500" << true << 1500.0;
+    QTest::newRow("single, fraction") << false << "-22.5" << true << -22.5;
+    QTest::newRow("single, exponent") << false << "1.5e3" << true << 1500.0;
+    QTest::newRow("single, plus") << false << "+15" << true << 15.0;
+    QTest::newRow("single, minus zero") << false << "-0" << true << 0.0;
+    QTest::newRow("single, beyond single") << false << "1e40" << false << 0.0;
+    QTest::newRow("single, empty") << false << "" << false << 0.0;
+    QTest::newRow("single, nan") << false << "nan" << false << 0.0;
+    QTest::newRow("single, inf") << false << "inf" << false << 0.0;
+    QTest::newRow("single, garbage") << false << "12abc" << false << 0.0;
+    QTest::newRow("single, comma") << false << "1,5" << false << 0.0;
+    QTest::newRow("int16, byte") << true << "255" << true << 255.0;
+    QTest::newRow("int16, out of a byte is still 16 bits") << true << "300" << true << 300.0;
+    QTest::newRow("int16, half to even down") << true << "12.5" << true << 12.0;
+    QTest::newRow("int16, half to even up") << true << "13.5" << true << 14.0;
+    QTest::newRow("int16, largest") << true << "32767" << true << 32767.0;
+    QTest::newRow("int16, beyond 16 bits") << true << "32768" << false << 0.0;
+    QTest::newRow("int16, smallest") << true << "-32768" << true << -32768.0;
+    QTest::newRow("int16, words") << true << "abc" << false << 0.0;
+    QTest::newRow("int16, empty") << true << "" << false << 0.0;
 }
 
-void tst_settings::singleReading()
+void tst_settings::numberReading()
 {
+    QFETCH(bool, int16);
     QFETCH(QString, text);
     QFETCH(bool, valid);
-    QFETCH(float, value);
-    const std::optional<float> read = singleFromText(text);
+    QFETCH(double, value);
+    std::optional<double> read;
+    if (const std::optional<qint16> whole = int16FromText(text); int16 && whole)
+        read = *whole;
+    if (const std::optional<float> single = singleFromText(text); !int16 && single)
+        read = *single;
     QCOMPARE(read.has_value(), valid);
     if (valid)
         QCOMPARE(*read, value);
-}
-
-void tst_settings::int16Reading_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("value");
-    QTest::newRow("byte") << "255" << true << 255;
-    QTest::newRow("out of a byte is still 16 bits") << "300" << true << 300;
-    QTest::newRow("half to even down") << "12.5" << true << 12;
-    QTest::newRow("half to even up") << "13.5" << true << 14;
-    QTest::newRow("largest") << "32767" << true << 32767;
-    QTest::newRow("beyond 16 bits") << "32768" << false << 0;
-    QTest::newRow("smallest") << "-32768" << true << -32768;
-    QTest::newRow("words") << "abc" << false << 0;
-    QTest::newRow("empty") << "" << false << 0;
-}
-
-void tst_settings::int16Reading()
-{
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(int, value);
-    const std::optional<qint16> read = int16FromText(text);
-    QCOMPARE(read.has_value(), valid);
-    if (valid)
-        QCOMPARE(int(*read), value);
 }
 
 QTEST_GUILESS_MAIN(tst_settings)

@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWheelEvent>
 
 void WindowTest::init()
 {
@@ -48,6 +49,18 @@ void moveOver(QWidget *control, QPoint at, Qt::MouseButtons held)
     QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, held,
                      Qt::NoModifier);
     QApplication::sendEvent(control, &move);
+}
+
+void keyOrWheel(QWidget *control, int key, QPoint angle)
+{
+    if (key) {
+        QTest::keyClick(control, Qt::Key(key));
+        return;
+    }
+    const QPointF middle = control->rect().center();
+    QWheelEvent turn(middle, control->mapToGlobal(middle), {}, angle, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(control, &turn);
 }
 
 void settle()

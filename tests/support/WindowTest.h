@@ -44,6 +44,10 @@ void release(QWidget *control, Qt::MouseButton button = Qt::LeftButton, QPoint a
 void doubleClick(QWidget *control, Qt::MouseButton button = Qt::LeftButton, QPoint at = {});
 void moveOver(QWidget *control, QPoint at = {}, Qt::MouseButtons held = Qt::NoButton);
 
+// A click of the key, or with no key one turn of the wheel by that angle
+// (one notch up is (0, 120), tilted left (120, 0)) over the control's middle.
+void keyOrWheel(QWidget *control, int key, QPoint angle);
+
 // Runs the deletions that closing windows has queued.
 void settle();
 

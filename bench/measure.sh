@@ -141,7 +141,7 @@ start_instructions() {
     [[ $name == ombrix ]] || return 0
     callgrind_annotate --inclusive=yes --threshold=100 "$file" 2>/dev/null |
         awk -v total="$(cat "$TMP/instructions.start.$name")" \
-            '/IniSettingsStore::GetSetting/ { gsub(",", "", $1); if ($1 > n) n = $1 }
+            '/IniSettingsStore::getSettings/ { gsub(",", "", $1); if ($1 > n) n = $1 }
              END { if (n > 0) printf "%.2f\n", n / total * 100 }' >"$TMP/store_share"
 }
 

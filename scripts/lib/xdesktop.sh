@@ -13,8 +13,10 @@
 # would otherwise reach whatever has its number now, a parallel test's
 # window manager or a newer child of this shell that runs for minutes.
 #
-# Sourced by scripts/run.sh and tests/e2e/harness.sh. The caller installs the
-# traps that call xd_stop_all. The functions also work under set -e.
+# Sourced by scripts/run.sh, bench/run.sh and tests/e2e/harness.sh; it
+# sources the window managers' and Wayland desktops' starters in turn, from
+# xdesktop_desktops.sh beside it. The caller installs the traps that call
+# xd_stop_all. The functions also work under set -e.
 
 XD_PIDS=()
 # pid -> the process's start time (in clock ticks after boot).
@@ -32,6 +34,9 @@ XD_DISPLAY_MAX=${XD_DISPLAY_MAX:-999}
 # Every wait below polls at this interval; window managers also need about
 # this long between synthetic input steps.
 XD_POLL=0.05
+
+# shellcheck source=scripts/lib/xdesktop_desktops.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xdesktop_desktops.sh"
 
 xd_display_in_use() {
     [[ -e /tmp/.X$1-lock || -e /tmp/.X11-unix/X$1 ]]
@@ -326,157 +331,6 @@ xd_layout_dummy_monitors() {
     done
     xrandr "${args[@]}" || return 1
     ((primary)) || xrandr --noprimary
-}
-
-# xd_start_weston LOG [WxH]: weston as a Wayland desktop with XWayland,
-# nested in the X server of DISPLAY, which gives it a seat: weston's headless
-# backend has none, and an XWayland without a seat neither delivers input nor
-# survives a pointer grab. Its output is WxH (the whole screen when not
-# given), at the screen's top-left corner. weston counts as the window
-# manager. Exports DISPLAY as XWayland's; XD_DISPLAY stays the server's.
-xd_start_weston() {
-    local log=$1 width height
-    if [[ -n ${2:-} ]]; then
-        width=${2%x*} height=${2#*x}
-    else
-        read -r width height < <(xdpyinfo | awk '/dimensions:/ { sub(/x/, " ", $2); print $2 }')
-    fi
-    xd_spawn "$log" weston --backend=x11-backend.so --use-pixman --xwayland --no-config \
-        --idle-time=0 --width="$width" --height="$height"
-    XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 10 xd_xwayland_ready "$log"; then
-        export DISPLAY=$XD_XWAYLAND_DISPLAY
-        return 0
-    fi
-    echo "xdesktop: weston did not start XWayland" >&2
-    return 1
-}
-
-# xd_start_mutter SCREEN LOG: GNOME's window manager, mutter, as a headless
-# Wayland desktop with one virtual monitor of SCREEN (WxH) and XWayland. It
-# needs the session bus of DBUS_SESSION_BUS_ADDRESS, and puts its Wayland
-# socket and XWayland's authority file in XDG_RUNTIME_DIR. mutter takes the
-# first free X display number itself (and the next for its own services);
-# it counts as the window manager. Exports DISPLAY and XAUTHORITY.
-xd_start_mutter() {
-    local log=$2
-    xd_spawn "$log" env GSETTINGS_BACKEND=memory mutter --headless --wayland --sm-disable \
-        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
-    XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 20 xd_mutter_ready "$log"; then
-        export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
-        return 0
-    fi
-    echo "xdesktop: mutter did not start XWayland" >&2
-    return 1
-}
-
-# xd_start_gnome_shell SCREEN LOG: GNOME Shell, headless as mutter above,
-# with its panel and overview; it also wants a system bus
-# (DBUS_SYSTEM_BUS_ADDRESS), which may be a private one.
-xd_start_gnome_shell() {
-    local log=$2
-    xd_spawn "$log" env GSETTINGS_BACKEND=memory gnome-shell --headless --wayland --sm-disable \
-        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
-    XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 30 xd_mutter_ready "$log"; then
-        export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
-        return 0
-    fi
-    echo "xdesktop: gnome-shell did not start XWayland" >&2
-    return 1
-}
-
-# xd_start_kwin_wayland SCREEN LOG: KDE's kwin_wayland on a virtual output
-# of SCREEN (WxH) with XWayland, under the session bus of
-# DBUS_SESSION_BUS_ADDRESS. It runs from a copy of the binary beside LOG: the
-# installed one carries a file capability that a sandbox may refuse to
-# execute. Its fake-input protocol takes input from any client
-# (KWIN_WAYLAND_NO_PERMISSION_CHECKS). XWayland is its child and needs no
-# authority file. Exports DISPLAY; XD_WAYLAND_DISPLAY is its Wayland socket.
-xd_start_kwin_wayland() {
-    local log=$2 copy
-    copy=$(dirname "$log")/kwin_wayland
-    cp "$(command -v kwin_wayland)" "$copy" || return 1
-    XD_WAYLAND_DISPLAY=ombrix-$BASHPID
-    xd_spawn "$log" env KWIN_WAYLAND_NO_PERMISSION_CHECKS=1 KWIN_COMPOSE=Q "$copy" --virtual \
-        --xwayland --width "${1%x*}" --height "${1#*x}" --socket "$XD_WAYLAND_DISPLAY" \
-        --no-lockscreen --no-global-shortcuts --no-kactivities
-    XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 30 xd_kwin_wayland_ready; then
-        export DISPLAY=$XD_XWAYLAND_DISPLAY
-        return 0
-    fi
-    echo "xdesktop: kwin_wayland did not start XWayland" >&2
-    return 1
-}
-
-xd_kwin_wayland_ready() {
-    local child
-    xd_alive "$XD_WM_PID" || return 1
-    child=$(pgrep -P "$XD_WM_PID" -x Xwayland | head -n 1)
-    [[ -n $child ]] || return 1
-    XD_XWAYLAND_DISPLAY=$(tr '\0' '\n' <"/proc/$child/cmdline" | grep -m 1 '^:[0-9]*$')
-    [[ -n $XD_XWAYLAND_DISPLAY ]] && DISPLAY=$XD_XWAYLAND_DISPLAY xd_wm_ready
-}
-
-xd_mutter_ready() {
-    xd_alive "$XD_WM_PID" || return 1
-    XD_XWAYLAND_DISPLAY=$(grep -o 'Using public X11 display :[0-9]*' "$1" | grep -o ':[0-9]*$')
-    XAUTHORITY=$(compgen -G "$XDG_RUNTIME_DIR/.mutter-Xwaylandauth.*" | head -n 1)
-    [[ -n $XD_XWAYLAND_DISPLAY && -n $XAUTHORITY ]] &&
-        DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY=$XAUTHORITY xd_wm_ready
-}
-
-# XWayland starts when the first client comes.
-xd_xwayland_ready() {
-    xd_alive "$XD_WM_PID" || return 1
-    XD_XWAYLAND_DISPLAY=$(grep -o 'xserver listening on display :[0-9]*' "$1" | grep -o ':[0-9]*$')
-    [[ -n $XD_XWAYLAND_DISPLAY ]] && xdpyinfo -display "$XD_XWAYLAND_DISPLAY" >/dev/null 2>&1
-}
-
-xd_wm_ready() {
-    xd_alive "$XD_WM_PID" &&
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'
-}
-
-# xd_start_openbox LOG: starts openbox on DISPLAY and waits until it manages
-# the screen.
-xd_start_openbox() {
-    xd_start_wm openbox "$1"
-}
-
-# xd_start_wm NAME LOG: starts that window manager on DISPLAY and waits
-# until it manages the screen: openbox; the tiling i3 with a private
-# configuration written beside LOG; KDE's kwin_x11 (kwin), GNOME's mutter
-# (mutter-x11), Cinnamon's muffin, MATE's marco and XFCE's xfwm4, which need
-# the session bus of DBUS_SESSION_BUS_ADDRESS. Those that can composite are
-# told not to: an X server with no graphics card would do it in software,
-# slowly.
-xd_start_wm() {
-    local name=$1 log=$2 config
-    case $name in
-    openbox) xd_spawn "$log" openbox --sm-disable ;;
-    i3)
-        # No bar, no first-start wizard: nothing but the windows under test.
-        config=$(dirname "$log")/i3.config
-        printf '%s\n' '# i3 config file (v4)' 'font pango:DejaVu Sans 8' >"$config"
-        xd_spawn "$log" i3 -c "$config"
-        ;;
-    kwin) xd_spawn "$log" env KWIN_COMPOSE=N kwin_x11 ;;
-    mutter-x11) xd_spawn "$log" env GSETTINGS_BACKEND=memory mutter --x11 --replace --sm-disable ;;
-    muffin) xd_spawn "$log" env GSETTINGS_BACKEND=memory muffin --replace --sm-disable ;;
-    marco) xd_spawn "$log" env GSETTINGS_BACKEND=memory marco --replace --no-composite --sm-disable ;;
-    xfwm4) xd_spawn "$log" xfwm4 --replace --compositor=off --sm-client-disable ;;
-    *)
-        echo "xdesktop: no window manager called '$name'" >&2
-        return 1
-        ;;
-    esac
-    XD_WM_PID=$XD_LAST_PID
-    xd_wait_until 20 xd_wm_ready && return 0
-    echo "xdesktop: $name did not take the screen" >&2
-    return 1
 }
 
 # xd_visible_windows --pid PID | --name REGEX: ids of the viewable windows

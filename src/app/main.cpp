@@ -66,7 +66,7 @@ bool takeDisplayOption(int argc, char *argv[])
 void readOwnOptions(int argc, char *argv[], bool displayReachable, bool displayNamed)
 {
     QCoreApplication commandLine(argc, argv);
-    ProgramTranslations::Install(&commandLine);
+    ProgramTranslations::install(&commandLine);
     QCommandLineParser parser;
     describeCommandLine(parser);
     const bool known = parser.parse(QCoreApplication::arguments());
@@ -110,7 +110,7 @@ std::vector<char *> argumentsOnX11(int argc, char *argv[])
 // their own unloading, and the copied text outlives the program.
 void closeOnSignals(Form1 &ruler)
 {
-    CloseSignals::Install([&ruler] { ruler.close(); });
+    CloseSignals::install([&ruler] { ruler.close(); });
 }
 
 // Started with standard input, output or error closed (some launchers do
@@ -146,11 +146,11 @@ bool screenCanBePainted()
 std::unique_ptr<X11Connection> openDisplay()
 {
     constexpr int attempts = 5;
-    std::unique_ptr<X11Connection> connection = X11Connection::Open();
+    std::unique_ptr<X11Connection> connection = X11Connection::open();
     for (int attempt = 1; !connection && attempt < attempts && !qgetenv("DISPLAY").isEmpty();
          ++attempt) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        connection = X11Connection::Open();
+        connection = X11Connection::open();
     }
     return connection;
 }
@@ -160,8 +160,8 @@ std::unique_ptr<X11Connection> openDisplay()
 int main(int argc, char *argv[])
 {
     openClosedStandardStreams();
-    if (ClipboardHolder::Requested(argc, argv))
-        return ClipboardHolder::Serve();
+    if (ClipboardHolder::requested(argc, argv))
+        return ClipboardHolder::serve();
     const bool displayNamed = takeDisplayOption(argc, argv);
     // The ruler needs global window positions, the keep-above hint and screen
     // reading, which only X11 gives (XWayland on a Wayland desktop). Lengths
@@ -191,7 +191,7 @@ int main(int argc, char *argv[])
     probe.reset();
     if (!screenCanBePainted())
         return 1;
-    ProgramTranslations::Install(&app);
+    ProgramTranslations::install(&app);
     readLeftOptions(app);
     // Task bars and docks tie the windows to the menu entry by their class,
     // "Ombrix" (the application name), which the entry gives as
@@ -199,7 +199,7 @@ int main(int argc, char *argv[])
     // name; Wayland platforms and desktop integrations read it.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.drevani.ombrix"));
     QApplication::setWindowIcon(ProgramIcon::small());
-    KeyRepeat::MakeDetectable();
+    KeyRepeat::makeDetectable();
     RealPlatform::install();
     WindowMakers::install();
     Form1 ruler;

@@ -87,7 +87,7 @@ QList<QLabel *> WindowChrome::pictures() const
 
 void WindowChrome::layOut()
 {
-    const double width = Twips::fromPixels(OuterRect(window).width());
+    const double width = Twips::fromPixels(outerRect(window).width());
     const auto at = [width](int fromRight) {
         return QPoint(Twips::toPixels(width - fromRight), Twips::toPixels(captionTop));
     };
@@ -179,7 +179,7 @@ void WindowChrome::restorePosition(const SettingsReading &presets, const QWidget
     if (!design.placeKeys)
         return;
     const auto [left, top] = *design.placeKeys;
-    WindowPlacing::Restore(window, presets.edge(left), presets.edge(top), clearOf);
+    WindowPlacing::restore(window, presets.edge(left), presets.edge(top), clearOf);
 }
 
 void WindowChrome::storePosition()
@@ -187,7 +187,7 @@ void WindowChrome::storePosition()
     if (!design.placeKeys)
         return;
     const auto [left, top] = *design.placeKeys;
-    const QPointF place = WindowPlacing::Place(window);
+    const QPointF place = WindowPlacing::place(window);
     SettingsWriting().edge(left, float(place.x())).edge(top, float(place.y())).save();
 }
 

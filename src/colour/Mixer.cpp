@@ -105,8 +105,8 @@ QScrollBar *Mixer::addBar(QWidget *group, const char *name, int top, const QColo
     bar->setGeometry(Twips::rect(600, top, 2535, 255));
     bar->setFocusPolicy(Qt::StrongFocus);
     bar->setAccessibleName(colourName);
-    ScrollKeys::Install(bar);
-    FocusMarkStyle::Install(bar);
+    ScrollKeys::install(bar);
+    FocusMarkStyle::install(bar);
     return bar;
 }
 

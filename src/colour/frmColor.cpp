@@ -67,7 +67,7 @@ void frmColor::buildSwatch()
     Picture1->installEventFilter(this);
     Picture1->setAccessibleName(tr("Color"));
     Picture1->setAccessibleDescription(tr("Press Enter to copy"));
-    FocusMarkStyle::Install(Picture1);
+    FocusMarkStyle::install(Picture1);
     paint(Picture1, swatchDesignColor);
 }
 

@@ -101,7 +101,7 @@ QByteArray readAll(int input)
 
 } // namespace
 
-void ClipboardHolder::Start(const QByteArray &utf8)
+void ClipboardHolder::start(const QByteArray &utf8)
 {
     const QByteArray program = QFile::encodeName(QCoreApplication::applicationFilePath());
     char option[sizeof holderOption];
@@ -123,18 +123,18 @@ void ClipboardHolder::Start(const QByteArray &utf8)
     close(channel[1]);
 }
 
-void ClipboardHolder::KeepProgramFile()
+void ClipboardHolder::keepProgramFile()
 {
     if (programFile() < 0)
         programFile() = open("/proc/self/exe", O_RDONLY | O_CLOEXEC);
 }
 
-bool ClipboardHolder::Requested(int argc, char *argv[])
+bool ClipboardHolder::requested(int argc, char *argv[])
 {
     return argc == 2 && strcmp(argv[1], holderOption) == 0;
 }
 
-int ClipboardHolder::Serve()
+int ClipboardHolder::serve()
 {
     HeldSelection::holdUntilTaken(readAll(STDIN_FILENO));
     return 0;

@@ -13,14 +13,14 @@ class ClipboardHolder
 public:
     // Starts the holder with the text, detached from the program; returns
     // once the holder has it, without waiting on the holder itself.
-    static void Start(const QByteArray &utf8);
+    static void start(const QByteArray &utf8);
     // Keeps a handle to the program's own file for Start, taken at start-up.
-    static void KeepProgramFile();
+    static void keepProgramFile();
 
     // Whether the program was started as a holder (an internal option, the
     // only argument).
-    static bool Requested(int argc, char *argv[]);
+    static bool requested(int argc, char *argv[]);
     // The holder: reads the text from its standard input and serves it.
     // Returns the exit status.
-    static int Serve();
+    static int serve();
 };

@@ -31,7 +31,7 @@ void drain(int input)
 
 } // namespace
 
-void Install(std::function<void()> close)
+void install(std::function<void()> close)
 {
     if (signalPipe[0] >= 0 || pipe2(signalPipe, O_CLOEXEC | O_NONBLOCK) != 0)
         return;

@@ -9,6 +9,6 @@
 // started (nohup) stays ignored.
 namespace CloseSignals {
 
-void Install(std::function<void()> close);
+void install(std::function<void()> close);
 
 } // namespace CloseSignals

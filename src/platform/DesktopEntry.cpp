@@ -102,7 +102,7 @@ QString defaultEntry(const QString &mimeType)
 
 } // namespace
 
-QStringList Command(const QString &exec, const QString &path, const QString &name,
+QStringList command(const QString &exec, const QString &path, const QString &name,
                     const QString &icon)
 {
     QStringList arguments;
@@ -114,7 +114,7 @@ QStringList Command(const QString &exec, const QString &path, const QString &nam
     return command;
 }
 
-QStringList DefaultCommand(const QString &mimeType)
+QStringList defaultCommand(const QString &mimeType)
 {
     const QString id = defaultEntry(mimeType);
     if (id.isEmpty())
@@ -139,11 +139,10 @@ QStringList DefaultCommand(const QString &mimeType)
         else if (inMainGroup && line.startsWith(QLatin1String("Terminal=")))
             terminal = line.mid(9) == QLatin1String("true");
     }
-    QStringList command = Command(exec, path, name, icon);
-    if (terminal && !command.isEmpty())
-        command =
-            QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + command;
-    return command;
+    QStringList argv = command(exec, path, name, icon);
+    if (terminal && !argv.isEmpty())
+        argv = QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + argv;
+    return argv;
 }
 
 } // namespace DesktopEntry

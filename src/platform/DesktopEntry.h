@@ -11,12 +11,12 @@ namespace DesktopEntry {
 // for the MIME type (xdg-mime query default), or nothing when none is set,
 // its file cannot be found or it names no command. An entry that runs in a
 // terminal is started in x-terminal-emulator.
-QStringList DefaultCommand(const QString &mimeType);
+QStringList defaultCommand(const QString &mimeType);
 
 // The command of the Exec line of the entry in the file at path, whose Name
 // and Icon are given for its %c and %i codes; nothing when the line is
 // empty or its quoting is broken.
-QStringList Command(const QString &exec, const QString &path, const QString &name,
+QStringList command(const QString &exec, const QString &path, const QString &name,
                     const QString &icon);
 
 } // namespace DesktopEntry

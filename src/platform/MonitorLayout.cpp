@@ -2,7 +2,7 @@
 
 MonitorLayout::MonitorLayout(const QList<Monitor> &monitors) : monitors(monitors) {}
 
-QPoint MonitorLayout::Origin() const
+QPoint MonitorLayout::origin() const
 {
     for (const Monitor &monitor : monitors) {
         if (monitor.primary)
@@ -11,17 +11,17 @@ QPoint MonitorLayout::Origin() const
     return QPoint(0, 0);
 }
 
-QPoint MonitorLayout::FromRoot(QPoint rootPoint) const
+QPoint MonitorLayout::fromRoot(QPoint rootPoint) const
 {
-    return rootPoint - Origin();
+    return rootPoint - origin();
 }
 
-QPoint MonitorLayout::ToRoot(QPoint screenPoint) const
+QPoint MonitorLayout::toRoot(QPoint screenPoint) const
 {
-    return screenPoint + Origin();
+    return screenPoint + origin();
 }
 
-bool MonitorLayout::Covers(QPoint rootPoint) const
+bool MonitorLayout::covers(QPoint rootPoint) const
 {
     if (monitors.isEmpty())
         return true;

@@ -20,13 +20,13 @@ public:
     MonitorLayout() = default;
     explicit MonitorLayout(const QList<Monitor> &monitors);
 
-    QPoint Origin() const;
-    QPoint FromRoot(QPoint rootPoint) const;
-    QPoint ToRoot(QPoint screenPoint) const;
+    QPoint origin() const;
+    QPoint fromRoot(QPoint rootPoint) const;
+    QPoint toRoot(QPoint screenPoint) const;
     // Whether some monitor shows the root window's pixel there. A server
     // that lists no monitor at all (RandR's list emptied by hand) shows the
     // whole root window, as one without RandR 1.5 does.
-    bool Covers(QPoint rootPoint) const;
+    bool covers(QPoint rootPoint) const;
 
 private:
     QList<Monitor> monitors;

@@ -19,7 +19,7 @@ std::function<void()> &programEnd()
 
 } // namespace
 
-void EndProgram()
+void endProgram()
 {
     platform().clipboard->outliveProgram();
     programEnd()();

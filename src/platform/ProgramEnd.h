@@ -6,8 +6,8 @@
 // window performs its closing steps. Everything the saving exits write is
 // already on disk by then; a copy of the program's own stays on the
 // clipboard.
-void EndProgram();
+void endProgram();
 
-// Replaces what EndProgram does once the clipboard is seen to (tests record
+// Replaces what endProgram does once the clipboard is seen to (tests record
 // the call instead of exiting).
 void setProgramEnd(std::function<void()> end);

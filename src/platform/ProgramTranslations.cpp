@@ -40,7 +40,7 @@ bool load(QCoreApplication *application, const QString &prefix, const QString &l
 
 } // namespace
 
-QStringList CatalogueLanguages(const QString &messagesLocale, const QStringList &uiLanguages)
+QStringList catalogueLanguages(const QString &messagesLocale, const QStringList &uiLanguages)
 {
     QStringList languages;
     if (sourceTextsOnly(messagesLocale))
@@ -54,10 +54,10 @@ QStringList CatalogueLanguages(const QString &messagesLocale, const QStringList 
     return languages;
 }
 
-void Install(QCoreApplication *application)
+void install(QCoreApplication *application)
 {
     const QStringList languages =
-        CatalogueLanguages(messagesLocale(), QLocale::system().uiLanguages());
+        catalogueLanguages(messagesLocale(), QLocale::system().uiLanguages());
     for (const QString &language : languages) {
         if (load(application, QStringLiteral("ombrix_"), language, QStringLiteral(":/i18n"))) {
             load(application, QStringLiteral("qtbase_"), language,

@@ -13,10 +13,10 @@ namespace ProgramTranslations {
 // the interface languages (LANGUAGE first). As with gettext, the C and POSIX
 // locales keep the source texts whatever LANGUAGE says; English, the texts'
 // own language, ends the list, since a later language must not replace it.
-QStringList CatalogueLanguages(const QString &messagesLocale, const QStringList &uiLanguages);
+QStringList catalogueLanguages(const QString &messagesLocale, const QStringList &uiLanguages);
 
 // Loads the first of those languages that has a catalogue of the program's,
 // with Qt's catalogue of that language, into the application.
-void Install(QCoreApplication *application);
+void install(QCoreApplication *application);
 
 } // namespace ProgramTranslations

@@ -11,7 +11,7 @@
 // keeps the copy as well as the ends at once do.
 QtClipboard::QtClipboard()
 {
-    ClipboardHolder::KeepProgramFile();
+    ClipboardHolder::keepProgramFile();
     if (qGuiApp)
         QObject::connect(qGuiApp, &QCoreApplication::aboutToQuit, qGuiApp,
                          [this] { outliveProgram(); });
@@ -46,5 +46,5 @@ void QtClipboard::outliveProgram()
     if (ManagerHandOver::handOver(text))
         clipboard->clear();
     else
-        ClipboardHolder::Start(text);
+        ClipboardHolder::start(text);
 }

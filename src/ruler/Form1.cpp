@@ -161,9 +161,9 @@ void Form1::createSliders()
         slider->setPageStep(RulerDesign::sliderPageStep);
         slider->setTickPosition(QSlider::NoTicks);
         slider->installEventFilter(this);
-        ScrollKeys::Install(slider);
-        FocusMarkStyle::Install(slider);
-        PointerTravel::Install(slider);
+        ScrollKeys::install(slider);
+        FocusMarkStyle::install(slider);
+        PointerTravel::install(slider);
     }
     connect(Slider1, &QSlider::valueChanged, this, &Form1::Slider1_Change);
     connect(Slider2, &QSlider::valueChanged, this, &Form1::Slider2_Change);

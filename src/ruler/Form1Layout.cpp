@@ -20,22 +20,22 @@
 
 float Form1::leftTwips() const
 {
-    return float(Twips::fromPixels(OuterPlace(this).x()));
+    return float(Twips::fromPixels(outerPlace(this).x()));
 }
 
 float Form1::topTwips() const
 {
-    return float(Twips::fromPixels(OuterPlace(this).y()));
+    return float(Twips::fromPixels(outerPlace(this).y()));
 }
 
 float Form1::widthTwips() const
 {
-    return float(Twips::fromPixels(OuterRect(this).width()));
+    return float(Twips::fromPixels(outerRect(this).width()));
 }
 
 float Form1::heightTwips() const
 {
-    return float(Twips::fromPixels(OuterRect(this).height()));
+    return float(Twips::fromPixels(outerRect(this).height()));
 }
 
 // ---- Orientation and layout ----

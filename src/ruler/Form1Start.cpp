@@ -35,7 +35,7 @@ void Form1::SavePresets()
 void Form1::saveAndEnd()
 {
     SavePresets();
-    EndProgram();
+    endProgram();
 }
 
 void Form1::mnuClose_Click()
@@ -56,7 +56,7 @@ void Form1::Image9_DblClick()
 }
 void Form1::Form_DblClick()
 {
-    EndProgram();
+    endProgram();
 }
 void Form1::Image2_DblClick()
 {
@@ -72,23 +72,23 @@ void Form1::faceDoubleClick(Orientation orientation)
 {
     if (orientation == Orientation::Horizontal)
         SavePresets();
-    EndProgram();
+    endProgram();
 }
 void Form1::Label1_DblClick()
 {
-    EndProgram();
+    endProgram();
 }
 void Form1::Label3_DblClick()
 {
-    EndProgram();
+    endProgram();
 }
 void Form1::Label4_DblClick()
 {
-    EndProgram();
+    endProgram();
 }
 void Form1::Label2_Click()
 {
-    EndProgram();
+    endProgram();
 }
 
 // The platform closing the ruler saves its presets and unloads every other

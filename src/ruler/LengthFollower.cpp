@@ -180,5 +180,5 @@ void LengthFollower::showPopup(const RulerAxis &axis)
     if (popup->isVisible() && popup->text() == text)
         return;
     QSlider *slider = axis.slider();
-    popup->showAt(slider->mapToGlobal(SliderThumb(slider).bottomRight()), text);
+    popup->showAt(slider->mapToGlobal(sliderThumb(slider).bottomRight()), text);
 }

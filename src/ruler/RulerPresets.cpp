@@ -28,7 +28,7 @@ void RulerPresets::load()
         if (const std::optional<bool> tick = presets.truth(unitTicks[unit]))
             measurement.setTicked(unit, *tick);
     }
-    WindowPlacing::Restore(ruler, presets.edge(Settings::X_L), presets.edge(Settings::X_T));
+    WindowPlacing::restore(ruler, presets.edge(Settings::X_L), presets.edge(Settings::X_T));
 }
 
 void RulerPresets::save() const
@@ -36,6 +36,6 @@ void RulerPresets::save() const
     SettingsWriting presets;
     for (int unit = 0; unit < ScaleUnits::Count; ++unit)
         presets.truth(unitTicks[unit], measurement.isTicked(unit));
-    const QPointF place = WindowPlacing::Place(ruler);
+    const QPointF place = WindowPlacing::place(ruler);
     presets.edge(Settings::X_L, float(place.x())).edge(Settings::X_T, float(place.y())).save();
 }

@@ -37,7 +37,7 @@ QString fromList()
 
 QStringList command()
 {
-    const QStringList usersDefault = DesktopEntry::DefaultCommand(QStringLiteral("text/plain"));
+    const QStringList usersDefault = DesktopEntry::defaultCommand(QStringLiteral("text/plain"));
     if (!usersDefault.isEmpty())
         return usersDefault;
     const QString editor = fromList();

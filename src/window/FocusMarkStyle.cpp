@@ -7,7 +7,7 @@
 
 FocusMarkStyle::FocusMarkStyle() : QProxyStyle(QApplication::style()->name()) {}
 
-void FocusMarkStyle::Install(QWidget *control)
+void FocusMarkStyle::install(QWidget *control)
 {
     auto *style = new FocusMarkStyle();
     style->setParent(control);

@@ -13,7 +13,7 @@ class FocusMarkStyle : public QProxyStyle
 public:
     // The control draws itself through the style from now on; the style
     // lives as long as the control.
-    static void Install(QWidget *control);
+    static void install(QWidget *control);
 
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex *option,
                             QPainter *painter, const QWidget *widget = nullptr) const override;

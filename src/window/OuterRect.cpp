@@ -5,14 +5,14 @@
 
 #include <QWidget>
 
-QRect OuterRect(const QWidget *window)
+QRect outerRect(const QWidget *window)
 {
     return window->windowFlags().testFlag(Qt::FramelessWindowHint) ? window->geometry()
                                                                    : window->frameGeometry();
 }
 
-QPoint OuterPlace(const QWidget *window)
+QPoint outerPlace(const QWidget *window)
 {
-    const QPoint frame = OuterRect(window).topLeft() - window->geometry().topLeft();
+    const QPoint frame = outerRect(window).topLeft() - window->geometry().topLeft();
     return platform().windowPlace->placeOf(window) + frame;
 }

@@ -10,9 +10,9 @@ class QWidget;
 // no border, whatever margin the window manager keeps around it unseen
 // (weston keeps room for a shadow round every X window, which Qt takes for a
 // frame).
-QRect OuterRect(const QWidget *window);
+QRect outerRect(const QWidget *window);
 
 // The top-left corner of that rectangle where the window really stands, read
 // from the windowing system: after a move the window manager refused, Qt's
 // own idea is the place it asked for.
-QPoint OuterPlace(const QWidget *window);
+QPoint outerPlace(const QWidget *window);

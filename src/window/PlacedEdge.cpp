@@ -11,7 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
-void PlacedEdge::Apply(QWidget *window, std::optional<int> left, std::optional<int> top,
+void PlacedEdge::apply(QWidget *window, std::optional<int> left, std::optional<int> top,
                        const QWidget *clearOf)
 {
     if (left || top)
@@ -33,7 +33,7 @@ PlacedEdge::PlacedEdge(QWidget *window, std::optional<int> left, std::optional<i
     window->installEventFilter(this);
 }
 
-std::optional<QPoint> PlacedEdge::Beside(const QRect &window, const QRect &obstacle,
+std::optional<QPoint> PlacedEdge::beside(const QRect &window, const QRect &obstacle,
                                          const QRect &screen)
 {
     if (!window.intersects(obstacle))
@@ -66,10 +66,10 @@ void PlacedEdge::moveClear()
     const QScreen *screen = QGuiApplication::screenAt(obstacle.center());
     if (!screen)
         screen = clearOf->screen();
-    const std::optional<QPoint> beside = Beside(QRect(windowPlace.placeOf(window), window->size()),
-                                                obstacle, screen->availableGeometry());
-    if (beside)
-        windowPlace.moveTo(window, *beside);
+    const std::optional<QPoint> clear = beside(QRect(windowPlace.placeOf(window), window->size()),
+                                               obstacle, screen->availableGeometry());
+    if (clear)
+        windowPlace.moveTo(window, *clear);
 }
 
 // Most window managers' place reaches the window before its first exposure.

@@ -24,11 +24,11 @@ class PlacedEdge : public QObject
 public:
     // Applies whichever of left and top is given; with neither, keeps the
     // window clear of clearOf, when given.
-    static void Apply(QWidget *window, std::optional<int> left, std::optional<int> top,
+    static void apply(QWidget *window, std::optional<int> left, std::optional<int> top,
                       const QWidget *clearOf = nullptr);
     // The place nearest to window's beside obstacle, wholly on screen, when
     // the two overlap and there is one.
-    static std::optional<QPoint> Beside(const QRect &window, const QRect &obstacle,
+    static std::optional<QPoint> beside(const QRect &window, const QRect &obstacle,
                                         const QRect &screen);
 
 protected:

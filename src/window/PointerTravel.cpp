@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 
-void PointerTravel::Install(QAbstractSlider *slider)
+void PointerTravel::install(QAbstractSlider *slider)
 {
     slider->installEventFilter(new PointerTravel(slider));
 }

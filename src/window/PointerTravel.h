@@ -14,7 +14,7 @@ class PointerTravel : public QObject
 {
 public:
     // Lives as long as the slider.
-    static void Install(QAbstractSlider *slider);
+    static void install(QAbstractSlider *slider);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QWheelEvent>
 
-void ScrollKeys::Install(QAbstractSlider *control)
+void ScrollKeys::install(QAbstractSlider *control)
 {
     control->installEventFilter(new ScrollKeys(control));
 }

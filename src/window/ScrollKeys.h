@@ -17,7 +17,7 @@ class ScrollKeys : public QObject
 {
 public:
     // Lives as long as the control.
-    static void Install(QAbstractSlider *control);
+    static void install(QAbstractSlider *control);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -6,7 +6,7 @@
 
 // As the slider fills in its own style option: an upright slider has its
 // minimum at the bottom unless its appearance is inverted.
-QRect SliderThumb(const QSlider *slider)
+QRect sliderThumb(const QSlider *slider)
 {
     QStyleOptionSlider option;
     option.initFrom(slider);

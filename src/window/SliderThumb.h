@@ -5,4 +5,4 @@
 class QSlider;
 
 // Where the slider draws its thumb, in the slider's own coordinates.
-QRect SliderThumb(const QSlider *slider);
+QRect sliderThumb(const QSlider *slider);

@@ -25,15 +25,15 @@ std::optional<int> pixelOf(std::optional<float> twips)
 
 } // namespace
 
-void Restore(QWidget *window, std::optional<float> leftTwips, std::optional<float> topTwips,
+void restore(QWidget *window, std::optional<float> leftTwips, std::optional<float> topTwips,
              const QWidget *clearOf)
 {
-    PlacedEdge::Apply(window, pixelOf(leftTwips), pixelOf(topTwips), clearOf);
+    PlacedEdge::apply(window, pixelOf(leftTwips), pixelOf(topTwips), clearOf);
 }
 
-QPointF Place(const QWidget *window)
+QPointF place(const QWidget *window)
 {
-    const QPoint place = OuterPlace(window);
+    const QPoint place = outerPlace(window);
     return {Twips::fromPixels(place.x()), Twips::fromPixels(place.y())};
 }
 

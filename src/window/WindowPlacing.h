@@ -12,11 +12,11 @@ namespace WindowPlacing {
 // Each edge on its own: an edge not given, or one no window can stand at,
 // leaves that edge where the windowing system put it. With neither edge, a
 // window the windowing system puts over clearOf moves beside it.
-void Restore(QWidget *window, std::optional<float> leftTwips, std::optional<float> topTwips,
+void restore(QWidget *window, std::optional<float> leftTwips, std::optional<float> topTwips,
              const QWidget *clearOf = nullptr);
 
 // The window's outer left and top edge in twips, where it really stands: the
 // place to store.
-QPointF Place(const QWidget *window);
+QPointF place(const QWidget *window);
 
 } // namespace WindowPlacing

@@ -47,9 +47,9 @@ void tst_monitorlayout::coordinatesCountFromThePrimaryMonitor()
     QFETCH(bool, covered);
 
     const MonitorLayout layout(monitors);
-    QCOMPARE(layout.FromRoot(root), screen);
-    QCOMPARE(layout.ToRoot(screen), root);
-    QCOMPARE(layout.Covers(root), covered);
+    QCOMPARE(layout.fromRoot(root), screen);
+    QCOMPARE(layout.toRoot(screen), root);
+    QCOMPARE(layout.covers(root), covered);
 }
 
 QTEST_APPLESS_MAIN(tst_monitorlayout)

@@ -1,6 +1,6 @@
 #include "Form1Checks.h"
-#include "WindowMakers.h"
 #include "WindowTest.h"
+#include "app/WindowMakers.h"
 #include "chrome/OpenWindows.h"
 #include "ruler/Form1.h"
 #include "ruler/ScaleUnit.h"
@@ -11,7 +11,7 @@
 // The ruler window's start from the stored presets, its exits and what they
 // store, and its commands that move it or take it out of the top band.
 
-class TestForm1 : public WindowTest
+class tst_form1 : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -28,7 +28,7 @@ private slots:
     void takingOffTopLeavesBandOnce();
 };
 
-void TestForm1::firstStart()
+void tst_form1::firstStart()
 {
     Form1 ruler;
     ruler.show();
@@ -49,7 +49,7 @@ void TestForm1::firstStart()
     QVERIFY(!ruler.testAttribute(Qt::WA_Moved));
 }
 
-void TestForm1::storedTicks_data()
+void tst_form1::storedTicks_data()
 {
     QTest::addColumn<QStringList>("stored"); // one text per unit key; "-" leaves it absent
     QTest::addColumn<QString>("expected");
@@ -65,7 +65,7 @@ void TestForm1::storedTicks_data()
         << QStringList{"False", "1e40", "-", "-", "-", "-", "-"} << ".x.....";
 }
 
-void TestForm1::storedTicks()
+void tst_form1::storedTicks()
 {
     QFETCH(QStringList, stored);
     for (int unit = 0; unit < ScaleUnits::Count; ++unit) {
@@ -77,7 +77,7 @@ void TestForm1::storedTicks()
     QCOMPARE(ticks(ruler), expected);
 }
 
-void TestForm1::storedPosition_data()
+void tst_form1::storedPosition_data()
 {
     QTest::addColumn<QString>("left");
     QTest::addColumn<QString>("top");
@@ -96,7 +96,7 @@ void TestForm1::storedPosition_data()
                            << "15" << QPoint(-1000, 1);
 }
 
-void TestForm1::storedPosition()
+void tst_form1::storedPosition()
 {
     QFETCH(QString, left);
     QFETCH(QString, top);
@@ -119,7 +119,7 @@ void TestForm1::storedPosition()
     QCOMPARE(ruler.pos(), expected);
 }
 
-void TestForm1::exits_data()
+void tst_form1::exits_data()
 {
     QTest::addColumn<int>("exit");
     QTest::addColumn<bool>("saves");
@@ -131,7 +131,7 @@ void TestForm1::exits_data()
         QTest::newRow(names[exit]) << exit << (exit < 4);
 }
 
-void TestForm1::exits()
+void tst_form1::exits()
 {
     QFETCH(int, exit);
     QFETCH(bool, saves);
@@ -158,9 +158,9 @@ void TestForm1::exits()
 
 // ... and unloads every other open window, each with its own unloading: the
 // Mixer stores its colour.
-void TestForm1::platformCloseSavesWithoutEnding()
+void tst_form1::platformCloseSavesWithoutEnding()
 {
-    installWindowMakers();
+    WindowMakers::install();
     Form1 ruler;
     ruler.show();
     ruler.mnuSpy_Click();
@@ -176,7 +176,7 @@ void TestForm1::platformCloseSavesWithoutEnding()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
-void TestForm1::copyBeforeAnything()
+void tst_form1::copyBeforeAnything()
 {
     Form1 ruler;
     ruler.mnuCopy2_Click();
@@ -184,7 +184,7 @@ void TestForm1::copyBeforeAnything()
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:   \r\nHeight:   "));
 }
 
-void TestForm1::nudgeMovesByTenTwips()
+void tst_form1::nudgeMovesByTenTwips()
 {
     Form1 ruler;
     ruler.move(100, 100);
@@ -209,7 +209,7 @@ void TestForm1::nudgeMovesByTenTwips()
     QCOMPARE(fakes->settings.writes.mid(7), QStringList({"X_L=1515", "X_T=1500"}));
 }
 
-void TestForm1::takingOffTopLeavesBandOnce()
+void tst_form1::takingOffTopLeavesBandOnce()
 {
     Form1 ruler;
     ruler.Top_Y_Click();
@@ -221,5 +221,5 @@ void TestForm1::takingOffTopLeavesBandOnce()
     QVERIFY(ruler.showsOnTop());
 }
 
-QTEST_MAIN(TestForm1)
+QTEST_MAIN(tst_form1)
 #include "tst_form1.moc"

@@ -13,7 +13,7 @@
 // The ruler's units and readouts: the unit commands, the texts the readouts
 // and the menu show, and how the readouts draw them.
 
-class TestForm1Readouts : public WindowTest
+class tst_form1_readouts : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -29,7 +29,7 @@ private slots:
     void clearEmptiesReadouts();
 };
 
-void TestForm1Readouts::unitCommands_data()
+void tst_form1_readouts::unitCommands_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("width");
@@ -46,7 +46,7 @@ void TestForm1Readouts::unitCommands_data()
     // clang-format on
 }
 
-void TestForm1Readouts::unitCommands()
+void tst_form1_readouts::unitCommands()
 {
     QFETCH(int, unit);
     QFETCH(QString, width);
@@ -64,7 +64,7 @@ void TestForm1Readouts::unitCommands()
     QCOMPARE(ticks(ruler), onlyThis);
 }
 
-void TestForm1Readouts::refreshUnitOrder()
+void tst_form1_readouts::refreshUnitOrder()
 {
     fakes->settings.values.insert("Presets/Points", "True");
     fakes->settings.values.insert("Presets/Twips", "True");
@@ -76,7 +76,7 @@ void TestForm1Readouts::refreshUnitOrder()
     QCOMPARE(ticks(ruler), QStringLiteral("x......"));
 }
 
-void TestForm1Readouts::longestReadoutsFitTheirBoxes_data()
+void tst_form1_readouts::longestReadoutsFitTheirBoxes_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("readout");
@@ -93,7 +93,7 @@ void TestForm1Readouts::longestReadoutsFitTheirBoxes_data()
 
 // Every text a readout can show, at every length either slider can set,
 // fits its box whole in the font the program gets, from the box's left edge.
-void TestForm1Readouts::longestReadoutsFitTheirBoxes()
+void tst_form1_readouts::longestReadoutsFitTheirBoxes()
 {
     QFETCH(int, unit);
     QFETCH(QString, readout);
@@ -122,7 +122,7 @@ void TestForm1Readouts::longestReadoutsFitTheirBoxes()
 
 // Idle, a readout looks as a line edit of its size, font and colours shows
 // the same text; the longest text is drawn whole.
-void TestForm1Readouts::readoutDrawsAsATextBox()
+void tst_form1_readouts::readoutDrawsAsATextBox()
 {
     Form1 ruler;
     ruler.show();
@@ -161,7 +161,7 @@ void TestForm1Readouts::readoutDrawsAsATextBox()
 
 // The user may still type into a readout; the copy takes what is shown, and
 // the next length shown replaces it.
-void TestForm1Readouts::readoutTakesTyping()
+void tst_form1_readouts::readoutTakesTyping()
 {
     Form1 ruler;
     ruler.show();
@@ -181,7 +181,7 @@ void TestForm1Readouts::readoutTakesTyping()
     QCOMPARE(ruler.Text1(), QStringLiteral("400"));
 }
 
-void TestForm1Readouts::noUnitTickedShowsTwips()
+void tst_form1_readouts::noUnitTickedShowsTwips()
 {
     for (const QString &key : unitKeys)
         fakes->settings.values.insert("Presets/" + key, "False");
@@ -194,7 +194,7 @@ void TestForm1Readouts::noUnitTickedShowsTwips()
     QCOMPARE(fakes->clipboard.text, QStringLiteral("Width:  6000 \r\nHeight:   "));
 }
 
-void TestForm1Readouts::verticalLengthShownOnceChanged()
+void tst_form1_readouts::verticalLengthShownOnceChanged()
 {
     Form1 ruler;
     QSlider *upright = showTurned(ruler, true);
@@ -213,7 +213,7 @@ void TestForm1Readouts::verticalLengthShownOnceChanged()
     QCOMPARE(ruler.Text2(), QString());
 }
 
-void TestForm1Readouts::clearEmptiesReadouts()
+void tst_form1_readouts::clearEmptiesReadouts()
 {
     Form1 ruler;
     ruler.show();
@@ -225,5 +225,5 @@ void TestForm1Readouts::clearEmptiesReadouts()
     QCOMPARE(ruler.Text1(), QStringLiteral("400"));
 }
 
-QTEST_MAIN(TestForm1Readouts)
+QTEST_MAIN(tst_form1_readouts)
 #include "tst_form1_readouts.moc"

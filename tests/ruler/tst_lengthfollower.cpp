@@ -86,7 +86,7 @@ QWidget *shownToolTip()
 
 } // namespace
 
-class TestLengthFollower : public WindowTest
+class tst_lengthfollower : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -107,7 +107,7 @@ private slots:
     void popupLooksAndStandsAsATooltip();
 };
 
-void TestLengthFollower::sliderTickFollowsInTickedUnit_data()
+void tst_lengthfollower::sliderTickFollowsInTickedUnit_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<int>("position");
@@ -121,7 +121,7 @@ void TestLengthFollower::sliderTickFollowsInTickedUnit_data()
 // Each orientation's handlers run their own slider, timer and caption: the
 // window takes the slider's length, its readout shows the length the window
 // has, the other readout the other stored length.
-void TestLengthFollower::sliderTickFollowsInTickedUnit()
+void tst_lengthfollower::sliderTickFollowsInTickedUnit()
 {
     QFETCH(bool, vertical);
     QFETCH(int, position);
@@ -147,7 +147,7 @@ void TestLengthFollower::sliderTickFollowsInTickedUnit()
     QCOMPARE(otherEntry->text(), otherCaption);
 }
 
-void TestLengthFollower::sliderKeysAndWheel_data()
+void tst_lengthfollower::sliderKeysAndWheel_data()
 {
     QTest::addColumn<QString>("slider");
     QTest::addColumn<int>("key");      // 0: the wheel turned one notch
@@ -175,7 +175,7 @@ void TestLengthFollower::sliderKeysAndWheel_data()
     QTest::newRow("vertical, End") << "Slider2" << int(Qt::Key_End) << QPoint() << 18000 - 6000;
 }
 
-void TestLengthFollower::sliderKeysAndWheel()
+void tst_lengthfollower::sliderKeysAndWheel()
 {
     QFETCH(QString, slider);
     QFETCH(int, key);
@@ -187,7 +187,7 @@ void TestLengthFollower::sliderKeysAndWheel()
     QCOMPARE(control->value(), 6000 + step);
 }
 
-void TestLengthFollower::sliderPressFollowsUntilRelease_data()
+void tst_lengthfollower::sliderPressFollowsUntilRelease_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("second"); // soon after the first: it arrives as a double-click
@@ -197,7 +197,7 @@ void TestLengthFollower::sliderPressFollowsUntilRelease_data()
     QTest::newRow("vertical, second press") << true << true;
 }
 
-void TestLengthFollower::sliderPressFollowsUntilRelease()
+void tst_lengthfollower::sliderPressFollowsUntilRelease()
 {
     QFETCH(bool, vertical);
     QFETCH(bool, second);
@@ -219,7 +219,7 @@ void TestLengthFollower::sliderPressFollowsUntilRelease()
     QCOMPARE(length(), 300);
 }
 
-void TestLengthFollower::handlersRunTheirAxis_data()
+void tst_lengthfollower::handlersRunTheirAxis_data()
 {
     QTest::addColumn<QString>("steps"); // press, release, stop; H or V
     QTest::addColumn<QString>("following");
@@ -236,7 +236,7 @@ void TestLengthFollower::handlersRunTheirAxis_data()
 }
 
 // Never both follow timers on; a caption timer, once started, never stops.
-void TestLengthFollower::handlersRunTheirAxis()
+void tst_lengthfollower::handlersRunTheirAxis()
 {
     QFETCH(QString, steps);
     QFETCH(QString, following);
@@ -256,7 +256,7 @@ void TestLengthFollower::handlersRunTheirAxis()
     QCOMPARE(rig.on(&RulerAxis::captionTimer), captions);
 }
 
-void TestLengthFollower::tickAsksTheSlidersLength_data()
+void tst_lengthfollower::tickAsksTheSlidersLength_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<bool>("shown");
@@ -274,7 +274,7 @@ void TestLengthFollower::tickAsksTheSlidersLength_data()
 // manager, and paints only once the size came or was refused. The readouts
 // show the size the window has, even one given after the slider's release:
 // a refused one leaves the real size.
-void TestLengthFollower::tickAsksTheSlidersLength()
+void tst_lengthfollower::tickAsksTheSlidersLength()
 {
     QFETCH(bool, vertical);
     QFETCH(bool, shown);
@@ -308,7 +308,7 @@ void TestLengthFollower::tickAsksTheSlidersLength()
     QVERIFY(!sliderPopup(rig.window) || !sliderPopup(rig.window)->isVisible());
 }
 
-void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
+void tst_lengthfollower::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QPoint>("drift"); // of the window while the thumb is held
@@ -321,14 +321,14 @@ void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves_data()
 // The pointer stands still while the window moves: the length stays; moved on
 // by as much again, the pointer lengthens the ruler by as much again. The
 // pop-up text follows the thumb.
-void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
+void tst_lengthfollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
 {
     QFETCH(bool, vertical);
     QFETCH(QPoint, drift);
     Form1 ruler;
     ruler.move(300, 200);
     QSlider *slider = showTurned(ruler, vertical);
-    const QPoint thumb = SliderThumb(slider).center();
+    const QPoint thumb = sliderThumb(slider).center();
     const QPoint step = vertical ? QPoint(0, 20) : QPoint(20, 0);
     QPoint pointer = slider->mapToGlobal(thumb);
     const auto follow = [&] { moveOver(slider, slider->mapFromGlobal(pointer), Qt::LeftButton); };
@@ -358,7 +358,7 @@ void TestLengthFollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
     release(slider, Qt::LeftButton, slider->mapFromGlobal(pointer));
 }
 
-void TestLengthFollower::tickWritesOnlyWhatChanged_data()
+void tst_lengthfollower::tickWritesOnlyWhatChanged_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<int>("next"); // the slider's position for the second tick
@@ -374,7 +374,7 @@ void TestLengthFollower::tickWritesOnlyWhatChanged_data()
 // A tick with nothing new to show changes no tick mark, writes no readout and
 // repaints nothing; a new text repaints the pop-up once. (A window that
 // changes its size is repainted whole by Qt.)
-void TestLengthFollower::tickWritesOnlyWhatChanged()
+void tst_lengthfollower::tickWritesOnlyWhatChanged()
 {
     QFETCH(int, unit);
     QFETCH(int, next);
@@ -414,7 +414,7 @@ void TestLengthFollower::tickWritesOnlyWhatChanged()
 
 // The pop-up is drawn as Qt draws a tooltip, and stands where Qt would show
 // one for the same point.
-void TestLengthFollower::popupLooksAndStandsAsATooltip()
+void tst_lengthfollower::popupLooksAndStandsAsATooltip()
 {
     Form1 ruler;
     ruler.show();
@@ -440,5 +440,5 @@ void TestLengthFollower::popupLooksAndStandsAsATooltip()
     }
 }
 
-QTEST_MAIN(TestLengthFollower)
+QTEST_MAIN(tst_lengthfollower)
 #include "tst_lengthfollower.moc"

@@ -9,7 +9,7 @@
 // One orientation of the ruler without a window: the length its slider
 // stores, the size it asks for, the pop-up text and the menu caption.
 
-class TestRulerAxis : public QObject
+class tst_ruleraxis : public QObject
 {
     Q_OBJECT
 private slots:
@@ -17,7 +17,7 @@ private slots:
     void axisRunsItsOwnOrientation();
 };
 
-void TestRulerAxis::axisRunsItsOwnOrientation_data()
+void tst_ruleraxis::axisRunsItsOwnOrientation_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<int>("position");
@@ -37,7 +37,7 @@ void TestRulerAxis::axisRunsItsOwnOrientation_data()
     // clang-format on
 }
 
-void TestRulerAxis::axisRunsItsOwnOrientation()
+void tst_ruleraxis::axisRunsItsOwnOrientation()
 {
     QFETCH(bool, vertical);
     QFETCH(int, position);
@@ -66,5 +66,5 @@ void TestRulerAxis::axisRunsItsOwnOrientation()
     QCOMPARE(entry.text(), (vertical ? "Height:  " : "Width:  ") + popup); // the length shown
 }
 
-QTEST_MAIN(TestRulerAxis)
+QTEST_MAIN(tst_ruleraxis)
 #include "tst_ruleraxis.moc"

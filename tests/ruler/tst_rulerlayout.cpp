@@ -15,7 +15,7 @@
 
 Q_DECLARE_METATYPE(RulerLayout::Moment)
 
-class TestRulerLayout : public WindowTest
+class tst_rulerlayout : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -30,7 +30,7 @@ private slots:
 // buttons from the right edge, at W - 1045, W - 730 and W - 415 twips, 60
 // down, past the left edge of a short ruler. Which controls each
 // orientation shows, in the order of RulerLayout::Control.
-void TestRulerLayout::controlPlaces_data()
+void tst_rulerlayout::controlPlaces_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QSize>("window");
@@ -59,7 +59,7 @@ void TestRulerLayout::controlPlaces_data()
                                        << QRect(77, 0, 7, 32) << QList<int>{14, 35, 56} << upright;
 }
 
-void TestRulerLayout::controlPlaces()
+void tst_rulerlayout::controlPlaces()
 {
     QFETCH(bool, vertical);
     QFETCH(QSize, window);
@@ -87,7 +87,7 @@ void TestRulerLayout::controlPlaces()
     QCOMPARE(layout.rect(RulerLayout::Form), QRect(QPoint(), window));
 }
 
-void TestRulerLayout::windowSizeOfLength()
+void tst_rulerlayout::windowSizeOfLength()
 {
     QCOMPARE(RulerLayout::windowSize(Orientation::Horizontal, 9000), QSize(600, 84));
     QCOMPARE(RulerLayout::windowSize(Orientation::Vertical, 3000), QSize(84, 200));
@@ -96,7 +96,7 @@ void TestRulerLayout::windowSizeOfLength()
 
 // Each orientation keeps its own length over any number of turns; the
 // window takes the layout of each turn, and of each resize after it.
-void TestRulerLayout::turnsKeepEachLength()
+void tst_rulerlayout::turnsKeepEachLength()
 {
     Form1 ruler;
     ruler.show();
@@ -134,5 +134,5 @@ void TestRulerLayout::turnsKeepEachLength()
     QCOMPARE(ruler.size(), QSize(84, 200));
 }
 
-QTEST_MAIN(TestRulerLayout)
+QTEST_MAIN(tst_rulerlayout)
 #include "tst_rulerlayout.moc"

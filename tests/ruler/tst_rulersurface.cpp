@@ -88,7 +88,7 @@ QList<QLabel *> layLabels(QWidget &window)
 
 } // namespace
 
-class TestRulerSurface : public WindowTest
+class tst_rulersurface : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -103,7 +103,7 @@ private slots:
     void waysIntoTheMenu();
 };
 
-void TestRulerSurface::surfacesTakeTheMouse_data()
+void tst_rulersurface::surfacesTakeTheMouse_data()
 {
     QTest::addColumn<bool>("vertical");
     QTest::addColumn<QPoint>("press");
@@ -141,7 +141,7 @@ void TestRulerSurface::surfacesTakeTheMouse_data()
 // The face's areas take the presses, clicks and double-clicks that land on
 // them, the topmost shown one first; the area pressed takes the release
 // wherever it comes.
-void TestRulerSurface::surfacesTakeTheMouse()
+void tst_rulersurface::surfacesTakeTheMouse()
 {
     QFETCH(bool, vertical);
     QFETCH(QPoint, press);
@@ -176,7 +176,7 @@ void TestRulerSurface::surfacesTakeTheMouse()
     QCOMPARE(!fakes->settings.writes.isEmpty(), saves);
 }
 
-void TestRulerSurface::leftDragKeepsPressPointUnderPointer_data()
+void tst_rulersurface::leftDragKeepsPressPointUnderPointer_data()
 {
     QTest::addColumn<RulerSurface::Area>("area");
     QTest::addColumn<QPoint>("travel");
@@ -191,7 +191,7 @@ void TestRulerSurface::leftDragKeepsPressPointUnderPointer_data()
 
 // The move starts once the pointer has travelled a little from the press; it
 // must start from the press, or the window lags behind the pointer.
-void TestRulerSurface::leftDragKeepsPressPointUnderPointer()
+void tst_rulersurface::leftDragKeepsPressPointUnderPointer()
 {
     QFETCH(RulerSurface::Area, area);
     QFETCH(QPoint, travel);
@@ -214,7 +214,7 @@ void TestRulerSurface::leftDragKeepsPressPointUnderPointer()
 // keyboard's at the middle of the slider that has the focus, as the Menu key
 // asks for it. The platform's context event of a right press must not open
 // the menu a second time.
-void TestRulerSurface::waysIntoTheMenu_data()
+void tst_rulersurface::waysIntoTheMenu_data()
 {
     QTest::addColumn<QString>("way");
     QTest::addColumn<bool>("vertical");
@@ -229,7 +229,7 @@ void TestRulerSurface::waysIntoTheMenu_data()
     QTest::newRow("Shift+F10, vertical") << "Shift+F10" << true << QPoint(25, 209);
 }
 
-void TestRulerSurface::waysIntoTheMenu()
+void tst_rulersurface::waysIntoTheMenu()
 {
     QFETCH(QString, way);
     QFETCH(bool, vertical);
@@ -282,7 +282,7 @@ void TestRulerSurface::waysIntoTheMenu()
 
 // The window paints the labels lying on it as each label paints itself,
 // before and after one is hidden and another moved under the raised one.
-void TestRulerSurface::flatLabelsPaintAsLabels()
+void tst_rulersurface::flatLabelsPaintAsLabels()
 {
     QWidget plain;
     const QList<QLabel *> plainLabels = layLabels(plain);
@@ -300,7 +300,7 @@ void TestRulerSurface::flatLabelsPaintAsLabels()
 
 // The face's areas look as labels of their place, picture and text aligned
 // at the top left, and filled bars, would look; a higher area over a lower.
-void TestRulerSurface::areasPaintAsLabels()
+void tst_rulersurface::areasPaintAsLabels()
 {
     QWidget plain;
     QList<QLabel *> labels = layLabels(plain);
@@ -333,7 +333,7 @@ void TestRulerSurface::areasPaintAsLabels()
 
 // The upright face is the horizontal one turned over its diagonal, light
 // above and left, dark below and right, with its own two dark end rows.
-void TestRulerSurface::uprightFaceIsTheFaceTurned()
+void tst_rulersurface::uprightFaceIsTheFaceTurned()
 {
     const QImage across = RulerFace::horizontal().toImage();
     const QImage upright = RulerFace::vertical().toImage();
@@ -349,5 +349,5 @@ void TestRulerSurface::uprightFaceIsTheFaceTurned()
     QVERIFY(qGray(across.pixel(800, 0)) > qGray(across.pixel(800, 69)));
 }
 
-QTEST_MAIN(TestRulerSurface)
+QTEST_MAIN(tst_rulersurface)
 #include "tst_rulersurface.moc"

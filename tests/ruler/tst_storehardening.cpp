@@ -46,7 +46,7 @@ QString designText(const QString &key)
 
 } // namespace
 
-class TestStoreHardening : public WindowTest
+class tst_storehardening : public WindowTest
 {
     Q_OBJECT
 private slots:
@@ -61,14 +61,14 @@ private:
     QString windowsCreatedFrom(const QMap<QString, QString> &store);
 };
 
-void TestStoreHardening::init()
+void tst_storehardening::init()
 {
     WindowTest::init();
     setProgramEnd([] { QFAIL("no exit is taken"); });
 }
 
 // Creates the three windows from the store and describes what they show.
-QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &store)
+QString tst_storehardening::windowsCreatedFrom(const QMap<QString, QString> &store)
 {
     fakes->settings.values.clear();
     for (auto it = store.cbegin(); it != store.cend(); ++it)
@@ -100,7 +100,7 @@ QString TestStoreHardening::windowsCreatedFrom(const QMap<QString, QString> &sto
     return state;
 }
 
-void TestStoreHardening::badKeyFallsBackAlone_data()
+void tst_storehardening::badKeyFallsBackAlone_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("text");
@@ -121,7 +121,7 @@ void TestStoreHardening::badKeyFallsBackAlone_data()
     }
 }
 
-void TestStoreHardening::badKeyFallsBackAlone()
+void tst_storehardening::badKeyFallsBackAlone()
 {
     QFETCH(QString, key);
     QFETCH(QString, text);
@@ -139,7 +139,7 @@ void TestStoreHardening::badKeyFallsBackAlone()
 
 // The good store reaches every window, so the comparisons above compare
 // windows that took their keys.
-void TestStoreHardening::goodStoreIsApplied()
+void tst_storehardening::goodStoreIsApplied()
 {
     QCOMPARE(windowsCreatedFrom(goodStore),
              QStringLiteral(".xxxxxx ruler 100,200 spy 200,300 mixer 400,500 10 20 30 windows 3"));
@@ -147,7 +147,7 @@ void TestStoreHardening::goodStoreIsApplied()
 
 // A window reads its keys in one read while it is created, and again each
 // time it is created anew; each closing path writes in one step.
-void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
+void tst_storehardening::eachWindowReadsItsKeysOnceWhenCreated()
 {
     Form1 ruler;
     ruler.show();
@@ -172,5 +172,5 @@ void TestStoreHardening::eachWindowReadsItsKeysOnceWhenCreated()
     QCOMPARE(fakes->settings.reads.last(), spyKeys);
 }
 
-QTEST_MAIN(TestStoreHardening)
+QTEST_MAIN(tst_storehardening)
 #include "tst_storehardening.moc"

@@ -5,7 +5,7 @@
 
 #include <QTest>
 
-class TestUnitFormats : public QObject
+class tst_unitformats : public QObject
 {
     Q_OBJECT
 private slots:
@@ -22,7 +22,7 @@ private slots:
     void measurement();
 };
 
-void TestUnitFormats::formats_data()
+void tst_unitformats::formats_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("whole");
@@ -41,7 +41,7 @@ void TestUnitFormats::formats_data()
     // clang-format on
 }
 
-void TestUnitFormats::formats()
+void tst_unitformats::formats()
 {
     QFETCH(double, value);
     QFETCH(QString, whole);
@@ -51,7 +51,7 @@ void TestUnitFormats::formats()
     QCOMPARE(UnitFormats::tenthsText(value, c), tenths);
 }
 
-void TestUnitFormats::readouts_data()
+void tst_unitformats::readouts_data()
 {
     QTest::addColumn<double>("twips");
     QTest::addColumn<int>("unit");
@@ -75,7 +75,7 @@ void TestUnitFormats::readouts_data()
     QTest::newRow("0 px") << 0.0 << int(Pixels) << "";
 }
 
-void TestUnitFormats::readouts()
+void tst_unitformats::readouts()
 {
     QFETCH(double, twips);
     QFETCH(int, unit);
@@ -84,7 +84,7 @@ void TestUnitFormats::readouts()
     QCOMPARE(ScaleUnits::unit(unit).readout(twips), expected);
 }
 
-void TestUnitFormats::commaLocale()
+void tst_unitformats::commaLocale()
 {
     const QLocale german(QLocale::German, QLocale::Germany);
     QCOMPARE(UnitFormats::tenthsText(4.1666, german), QStringLiteral("4,2"));
@@ -94,7 +94,7 @@ void TestUnitFormats::commaLocale()
     QCOMPARE(UnitFormats::readoutValue(QStringLiteral("7,5"), german), std::optional<double>(7.5));
 }
 
-void TestUnitFormats::readoutValues_data()
+void tst_unitformats::readoutValues_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("valid");
@@ -107,7 +107,7 @@ void TestUnitFormats::readoutValues_data()
     QTest::newRow("nan") << "nan" << false << 0.0;
 }
 
-void TestUnitFormats::readoutValues()
+void tst_unitformats::readoutValues()
 {
     QFETCH(QString, text);
     QFETCH(bool, valid);
@@ -118,7 +118,7 @@ void TestUnitFormats::readoutValues()
         QCOMPARE(*read, value);
 }
 
-void TestUnitFormats::applyRoutines_data()
+void tst_unitformats::applyRoutines_data()
 {
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("width");
@@ -142,7 +142,7 @@ void TestUnitFormats::applyRoutines_data()
 
 // Each routine converts both readouts, as they stand, from twips; a failing
 // one is skipped and the other still converted.
-void TestUnitFormats::applyRoutines()
+void tst_unitformats::applyRoutines()
 {
     QFETCH(int, unit);
     QFETCH(QString, width);
@@ -160,7 +160,7 @@ void TestUnitFormats::applyRoutines()
     QTEST(measurement.Text2(), "heightAfter");
 }
 
-void TestUnitFormats::measurement_data()
+void tst_unitformats::measurement_data()
 {
     QTest::addColumn<QString>("ticked"); // before the steps, one mark a unit
     QTest::addColumn<bool>("vertical");
@@ -221,7 +221,7 @@ void TestUnitFormats::measurement_data()
 
 // The texts the ruler shows and copies, and the ticks of its unit entries,
 // after its unit commands, slider ticks, Cl&ear and typing.
-void TestUnitFormats::measurement()
+void tst_unitformats::measurement()
 {
     QFETCH(QString, ticked);
     QFETCH(bool, vertical);
@@ -264,5 +264,5 @@ void TestUnitFormats::measurement()
              QStringLiteral("Width:  %1 %3\r\nHeight:  %2 %3").arg(width, height, unit));
 }
 
-QTEST_GUILESS_MAIN(TestUnitFormats)
+QTEST_GUILESS_MAIN(tst_unitformats)
 #include "tst_unitformats.moc"

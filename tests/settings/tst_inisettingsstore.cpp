@@ -9,7 +9,7 @@
 #include <unistd.h>
 
 // The real store on a private configuration directory.
-class TestIniSettingsStore : public QObject
+class tst_inisettingsstore : public QObject
 {
     Q_OBJECT
 private slots:
@@ -42,7 +42,7 @@ private:
     QString app;
 };
 
-void TestIniSettingsStore::init()
+void tst_inisettingsstore::init()
 {
     home = std::make_unique<QTemporaryDir>();
     qputenv("XDG_CONFIG_HOME", home->filePath("config").toLocal8Bit());
@@ -50,27 +50,27 @@ void TestIniSettingsStore::init()
     app = QString::fromLatin1(QTest::currentTestFunction());
 }
 
-void TestIniSettingsStore::cleanup()
+void tst_inisettingsstore::cleanup()
 {
     home.reset();
 }
 
-QString TestIniSettingsStore::storeFile() const
+QString tst_inisettingsstore::storeFile() const
 {
     return home->filePath(QStringLiteral("config/%1/%1.conf").arg(app));
 }
 
-QMap<QString, QString> TestIniSettingsStore::read(const QStringList &keys) const
+QMap<QString, QString> tst_inisettingsstore::read(const QStringList &keys) const
 {
     return IniSettingsStore().getSettings(app, "Presets", keys);
 }
 
-void TestIniSettingsStore::save(const QList<QPair<QString, QString>> &keysAndTexts) const
+void tst_inisettingsstore::save(const QList<QPair<QString, QString>> &keysAndTexts) const
 {
     IniSettingsStore().saveSettings(app, "Presets", keysAndTexts);
 }
 
-void TestIniSettingsStore::writeFile(const QByteArray &text) const
+void tst_inisettingsstore::writeFile(const QByteArray &text) const
 {
     QDir().mkpath(QFileInfo(storeFile()).path());
     QFile file(storeFile());
@@ -78,13 +78,13 @@ void TestIniSettingsStore::writeFile(const QByteArray &text) const
     file.write(text);
 }
 
-QByteArray TestIniSettingsStore::fileText() const
+QByteArray tst_inisettingsstore::fileText() const
 {
     QFile file(storeFile());
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-void TestIniSettingsStore::roundTripReachesTheFile()
+void tst_inisettingsstore::roundTripReachesTheFile()
 {
     save({{"X_L", "-45"}, {"Pix", "True"}});
     QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=-45\n"));
@@ -93,7 +93,7 @@ void TestIniSettingsStore::roundTripReachesTheFile()
              QFile::ReadOwner | QFile::WriteOwner);
 }
 
-void TestIniSettingsStore::twoStoresShareEveryWrite()
+void tst_inisettingsstore::twoStoresShareEveryWrite()
 {
     IniSettingsStore first;
     IniSettingsStore second;
@@ -103,14 +103,14 @@ void TestIniSettingsStore::twoStoresShareEveryWrite()
     QCOMPARE(first.getSettings(app, "Presets", {"Pix"}).value("Pix"), QStringLiteral("False"));
 }
 
-void TestIniSettingsStore::absentKeyGivesDefault()
+void tst_inisettingsstore::absentKeyGivesDefault()
 {
     QVERIFY(read({"H1", "X_T"}).isEmpty());
     save({{"H2", "7"}});
     QCOMPARE(read({"H1", "H2", "X_T"}), (QMap<QString, QString>{{"H2", "7"}}));
 }
 
-void TestIniSettingsStore::garbageFileStillWorks()
+void tst_inisettingsstore::garbageFileStillWorks()
 {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i)
@@ -121,7 +121,7 @@ void TestIniSettingsStore::garbageFileStillWorks()
     QCOMPARE(read({"Pix"}).value("Pix"), QStringLiteral("False"));
 }
 
-void TestIniSettingsStore::handEditedCommaValue()
+void tst_inisettingsstore::handEditedCommaValue()
 {
     writeFile("[Presets]\nX_L=1, 5\nX_T=30\n");
     QCOMPARE(read({"X_L", "X_T"}), (QMap<QString, QString>{{"X_L", "1, 5"}, {"X_T", "30"}}));
@@ -129,7 +129,7 @@ void TestIniSettingsStore::handEditedCommaValue()
 
 // A plain file where the store's directory should be: no user, root
 // included, can write there.
-void TestIniSettingsStore::unwritableDirectoryLosesWritesSilently()
+void tst_inisettingsstore::unwritableDirectoryLosesWritesSilently()
 {
     QDir().mkpath(QFileInfo(QFileInfo(storeFile()).path()).path());
     QFile blocker(QFileInfo(storeFile()).path());
@@ -142,7 +142,7 @@ void TestIniSettingsStore::unwritableDirectoryLosesWritesSilently()
 
 // A relative XDG_CONFIG_HOME is ignored, as the base-directory rules say;
 // without a home that is an absolute path there is no store at all.
-void TestIniSettingsStore::storeLiesWhereXdgSays_data()
+void tst_inisettingsstore::storeLiesWhereXdgSays_data()
 {
     QTest::addColumn<QString>("configHome"); // "-" unsets
     QTest::addColumn<QString>("homeDir");    // "-" unsets; "." is the temporary home
@@ -162,7 +162,7 @@ void TestIniSettingsStore::storeLiesWhereXdgSays_data()
     // clang-format on
 }
 
-void TestIniSettingsStore::storeLiesWhereXdgSays()
+void tst_inisettingsstore::storeLiesWhereXdgSays()
 {
     QFETCH(QString, configHome);
     QFETCH(QString, homeDir);
@@ -200,7 +200,7 @@ void TestIniSettingsStore::storeLiesWhereXdgSays()
 // Anything but a regular file at the store's place is no store: reading it
 // gives nothing at once (a pipe nobody writes to included), and a write
 // leaves it as it is.
-void TestIniSettingsStore::onlyARegularFileIsAStore_data()
+void tst_inisettingsstore::onlyARegularFileIsAStore_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::newRow("pipe") << "pipe";
@@ -210,7 +210,7 @@ void TestIniSettingsStore::onlyARegularFileIsAStore_data()
     QTest::newRow("link into no directory") << "dangling link";
 }
 
-void TestIniSettingsStore::onlyARegularFileIsAStore()
+void tst_inisettingsstore::onlyARegularFileIsAStore()
 {
     QFETCH(QString, kind);
     const QByteArray path = QFile::encodeName(storeFile());
@@ -244,7 +244,7 @@ void TestIniSettingsStore::onlyARegularFileIsAStore()
 
 // A write goes through a symbolic link, to a target made when missing (a
 // dotfiles layout); a store the user made read-only stays so.
-void TestIniSettingsStore::whereAWriteGoes_data()
+void tst_inisettingsstore::whereAWriteGoes_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("written");
@@ -253,7 +253,7 @@ void TestIniSettingsStore::whereAWriteGoes_data()
     QTest::newRow("read-only") << "read-only" << QByteArray("[Presets]\nPix=False\n");
 }
 
-void TestIniSettingsStore::whereAWriteGoes()
+void tst_inisettingsstore::whereAWriteGoes()
 {
     QFETCH(QString, kind);
     QFETCH(QByteArray, written);
@@ -276,7 +276,7 @@ void TestIniSettingsStore::whereAWriteGoes()
 // Keys the program does not know are no business of its own: a write keeps
 // every key of the program's, written by any window or copy, and leaves
 // everything else out.
-void TestIniSettingsStore::writeKeepsTheProgramsKeysOnly()
+void tst_inisettingsstore::writeKeepsTheProgramsKeysOnly()
 {
     writeFile("[General]\nzz=1\n[Presets]\nS_L=1500\nJunk=1\nH3=7\n[Other]\nX_L=9\n"
               "[Presets]\nM_T=45\n");
@@ -287,7 +287,7 @@ void TestIniSettingsStore::writeKeepsTheProgramsKeysOnly()
 // The program's keys behind ~90 MB of junk are still read; beyond 128 MiB the
 // store is not read any further for a window, so none waits long whatever
 // the file holds, but a write keeps every key. Holes cost the disk nothing.
-void TestIniSettingsStore::largeStoreIsReadAsFarAsTheLimit()
+void tst_inisettingsstore::largeStoreIsReadAsFarAsTheLimit()
 {
     writeFile("[Presets]\n");
     QFile file(storeFile());
@@ -305,5 +305,5 @@ void TestIniSettingsStore::largeStoreIsReadAsFarAsTheLimit()
     QCOMPARE(fileText(), QByteArray("[Presets]\nPix=True\nX_L=1500\nX_T=3000\n"));
 }
 
-QTEST_GUILESS_MAIN(TestIniSettingsStore)
+QTEST_GUILESS_MAIN(tst_inisettingsstore)
 #include "tst_inisettingsstore.moc"

@@ -23,7 +23,7 @@ QByteArray writeMap(const QMap<QString, QString> &map)
 
 } // namespace
 
-class TestPresetsFileFormat : public QObject
+class tst_presetsfileformat : public QObject
 {
     Q_OBJECT
 private slots:
@@ -37,7 +37,7 @@ private slots:
     void readsOnlyTheKeysAskedFor();
 };
 
-void TestPresetsFileFormat::valuesRoundTrip_data()
+void tst_presetsfileformat::valuesRoundTrip_data()
 {
     QTest::addColumn<QString>("value");
     QTest::newRow("truth word") << "True";
@@ -54,7 +54,7 @@ void TestPresetsFileFormat::valuesRoundTrip_data()
     QTest::newRow("equals") << "a=b";
 }
 
-void TestPresetsFileFormat::valuesRoundTrip()
+void tst_presetsfileformat::valuesRoundTrip()
 {
     QFETCH(QString, value);
     const QByteArray text = writeMap({{"Key", value}, {"Next", "True"}});
@@ -66,13 +66,13 @@ void TestPresetsFileFormat::valuesRoundTrip()
     }
 }
 
-void TestPresetsFileFormat::writesPlainValuesPlainly()
+void tst_presetsfileformat::writesPlainValuesPlainly()
 {
     QCOMPARE(writeMap({{"Pix", "True"}, {"X_L", "1500"}, {"X_T", "-45"}}),
              QByteArray("[Presets]\nPix=True\nX_L=1500\nX_T=-45\n"));
 }
 
-void TestPresetsFileFormat::damagedLinesCostOnlyTheirKey()
+void tst_presetsfileformat::damagedLinesCostOnlyTheirKey()
 {
     const QMap<QString, QString> map = readText("[Presets]\n"
                                                 "Pix=\"True\n"
@@ -90,7 +90,7 @@ void TestPresetsFileFormat::damagedLinesCostOnlyTheirKey()
     QCOMPARE(map.value("X_L"), QStringLiteral("12\\"));
 }
 
-void TestPresetsFileFormat::readsFilesOfQtsOwnFormat()
+void tst_presetsfileformat::readsFilesOfQtsOwnFormat()
 {
     const QMap<QString, QString> map = readText(
         "[General]\nzz=1\n\n[Presets]\nH1=255\nS_L=\" 1500\"\n; a comment\n", {"zz", "H1", "S_L"});
@@ -98,7 +98,7 @@ void TestPresetsFileFormat::readsFilesOfQtsOwnFormat()
     QCOMPARE(writeMap(map), QByteArray("[Presets]\nH1=255\nS_L=\" 1500\"\n"));
 }
 
-void TestPresetsFileFormat::oddKeysStayOnTheirLine()
+void tst_presetsfileformat::oddKeysStayOnTheirLine()
 {
     const QString oddKey = QStringLiteral("a=b]\n[c");
     const QByteArray text = writeMap({{oddKey, "v"}});
@@ -108,7 +108,7 @@ void TestPresetsFileFormat::oddKeysStayOnTheirLine()
 
 // Whatever else a file holds, and however the text comes in pieces, only
 // the keys asked for in their own section are taken.
-void TestPresetsFileFormat::readsOnlyTheKeysAskedFor_data()
+void tst_presetsfileformat::readsOnlyTheKeysAskedFor_data()
 {
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("found"); // "key=value" of the keys Pix and X_L, blank-separated
@@ -138,7 +138,7 @@ void TestPresetsFileFormat::readsOnlyTheKeysAskedFor_data()
                                 << "Pix=1";
 }
 
-void TestPresetsFileFormat::readsOnlyTheKeysAskedFor()
+void tst_presetsfileformat::readsOnlyTheKeysAskedFor()
 {
     QFETCH(QByteArray, text);
     QFETCH(QString, found);
@@ -152,5 +152,5 @@ void TestPresetsFileFormat::readsOnlyTheKeysAskedFor()
     }
 }
 
-QTEST_GUILESS_MAIN(TestPresetsFileFormat)
+QTEST_GUILESS_MAIN(tst_presetsfileformat)
 #include "tst_presetsfileformat.moc"

@@ -8,7 +8,7 @@
 
 using namespace SettingConversions;
 
-class TestSettings : public QObject
+class tst_settings : public QObject
 {
     Q_OBJECT
 private slots:
@@ -64,7 +64,7 @@ void write(Settings::Key key, double value)
 
 // Every key of the store: its name, what a window reads while it is absent,
 // and the text a value is written as, which reads back as the same value.
-void TestSettings::keys_data()
+void tst_settings::keys_data()
 {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("name");
@@ -86,7 +86,7 @@ void TestSettings::keys_data()
         QTest::newRow(name) << int(key) << name << absent << value << text;
 }
 
-void TestSettings::keys()
+void tst_settings::keys()
 {
     QFETCH(int, key);
     QFETCH(QString, name);
@@ -103,7 +103,7 @@ void TestSettings::keys()
 }
 
 // 0 false, 1 true, -1 not a truth value
-void TestSettings::truthWords_data()
+void tst_settings::truthWords_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("expected");
@@ -128,7 +128,7 @@ void TestSettings::truthWords_data()
     QTest::newRow("300 characters") << QString(300, QLatin1Char('1')) << -1;
 }
 
-void TestSettings::truthWords()
+void tst_settings::truthWords()
 {
     QFETCH(QString, text);
     QFETCH(int, expected);
@@ -136,7 +136,7 @@ void TestSettings::truthWords()
     QCOMPARE(value.has_value() ? int(*value) : -1, expected);
 }
 
-void TestSettings::singles_data()
+void tst_settings::singles_data()
 {
     QTest::addColumn<float>("value");
     QTest::addColumn<QString>("text");
@@ -149,7 +149,7 @@ void TestSettings::singles_data()
     QTest::newRow("single precision") << 1.0f / 3.0f << "0.33333334";
 }
 
-void TestSettings::singles()
+void tst_settings::singles()
 {
     QFETCH(float, value);
     QFETCH(QString, text);
@@ -159,7 +159,7 @@ void TestSettings::singles()
 
 // What the store's text reads as: a single, or a 16-bit integer rounded half
 // to even.
-void TestSettings::numberReading_data()
+void tst_settings::numberReading_data()
 {
     QTest::addColumn<bool>("int16"); // read by int16FromText, else by singleFromText
     QTest::addColumn<QString>("text");
@@ -187,7 +187,7 @@ void TestSettings::numberReading_data()
     QTest::newRow("int16, empty") << true << "" << false << 0.0;
 }
 
-void TestSettings::numberReading()
+void tst_settings::numberReading()
 {
     QFETCH(bool, int16);
     QFETCH(QString, text);
@@ -203,5 +203,5 @@ void TestSettings::numberReading()
         QCOMPARE(*read, value);
 }
 
-QTEST_GUILESS_MAIN(TestSettings)
+QTEST_GUILESS_MAIN(tst_settings)
 #include "tst_settings.moc"

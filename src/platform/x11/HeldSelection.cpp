@@ -17,7 +17,7 @@ const char *const atomNames[] = {
 
 void HeldSelection::holdUntilTaken(const QByteArray &utf8)
 {
-    const std::unique_ptr<X11Connection> x11 = X11Connection::Open();
+    const std::unique_ptr<X11Connection> x11 = X11Connection::open();
     // Larger than one request would need the incremental transfer, which a
     // copy of the program's own never does.
     const bool fits = x11 && !utf8.isEmpty() &&
@@ -34,16 +34,16 @@ HeldSelection::HeldSelection(X11Connection &x11, const QByteArray &utf8)
     : x11(x11), connection(x11.get()), utf8(utf8), latin1(QString::fromUtf8(utf8).toLatin1())
 {
     static_assert(std::size(atomNames) == NameCount);
-    x11.Intern({std::begin(atomNames), std::end(atomNames)});
+    x11.intern({std::begin(atomNames), std::end(atomNames)});
     for (int name = 0; name < NameCount; ++name)
-        atoms[name] = x11.Atom(atomNames[name]);
+        atoms[name] = x11.atom(atomNames[name]);
 }
 
 bool HeldSelection::own()
 {
     window = xcb_generate_id(connection);
     const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, x11.Root(), 0, 0, 1, 1, 0,
+    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, x11.root(), 0, 0, 1, 1, 0,
                       XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
                       &events);
     ownedSince = serverTime();

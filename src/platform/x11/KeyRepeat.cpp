@@ -10,9 +10,9 @@
 
 namespace KeyRepeat {
 
-void MakeDetectable()
+void makeDetectable()
 {
-    X11Connection *x11 = X11Connection::OfQt();
+    X11Connection *x11 = X11Connection::ofQt();
     if (!x11)
         return;
     xcb_connection_t *connection = x11->get();

@@ -8,6 +8,6 @@
 // up. Does nothing off X11 or without XKB.
 namespace KeyRepeat {
 
-void MakeDetectable();
+void makeDetectable();
 
 } // namespace KeyRepeat

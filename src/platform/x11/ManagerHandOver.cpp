@@ -20,7 +20,7 @@ xcb_window_t managerWindow(X11Connection &x11)
 {
     xcb_connection_t *connection = x11.get();
     xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(
-        connection, xcb_get_selection_owner(connection, x11.Atom("CLIPBOARD_MANAGER")), nullptr);
+        connection, xcb_get_selection_owner(connection, x11.atom("CLIPBOARD_MANAGER")), nullptr);
     const xcb_window_t window = owner ? owner->owner : xcb_window_t(XCB_NONE);
     free(owner);
     return window;
@@ -49,10 +49,10 @@ xcb_generic_event_t *nextEvent(xcb_connection_t *connection, const QDeadlineTime
 
 bool ManagerHandOver::handOver(const QByteArray &utf8)
 {
-    const std::unique_ptr<X11Connection> x11 = X11Connection::Open();
+    const std::unique_ptr<X11Connection> x11 = X11Connection::open();
     if (!x11)
         return false;
-    x11->Intern({"CLIPBOARD_MANAGER", "SAVE_TARGETS", "UTF8_STRING"});
+    x11->intern({"CLIPBOARD_MANAGER", "SAVE_TARGETS", "UTF8_STRING"});
     const xcb_window_t manager = managerWindow(*x11);
     if (manager == XCB_NONE)
         return false;
@@ -61,8 +61,8 @@ bool ManagerHandOver::handOver(const QByteArray &utf8)
         return false;
 
     xcb_connection_t *connection = x11->get();
-    const xcb_atom_t managerSelection = x11->Atom("CLIPBOARD_MANAGER");
-    const xcb_atom_t saveTargets = x11->Atom("SAVE_TARGETS");
+    const xcb_atom_t managerSelection = x11->atom("CLIPBOARD_MANAGER");
+    const xcb_atom_t saveTargets = x11->atom("SAVE_TARGETS");
     xcb_convert_selection(connection, selection.window, managerSelection, saveTargets, saveTargets,
                           XCB_CURRENT_TIME);
     xcb_flush(connection);
@@ -82,7 +82,7 @@ bool ManagerHandOver::handOver(const QByteArray &utf8)
         if (type == XCB_SELECTION_REQUEST) {
             selection.answer(*request);
             if (sameClient(connection, request->requestor, manager) &&
-                request->target == x11->Atom("UTF8_STRING")) {
+                request->target == x11->atom("UTF8_STRING")) {
                 fetched = true;
                 quiet = QDeadlineTimer(quietMilliseconds);
             }

@@ -15,7 +15,7 @@ X11Connection::~X11Connection()
         xcb_disconnect(connection);
 }
 
-X11Connection *X11Connection::OfQt()
+X11Connection *X11Connection::ofQt()
 {
     auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     xcb_connection_t *qts = x11 ? x11->connection() : nullptr;
@@ -27,7 +27,7 @@ X11Connection *X11Connection::OfQt()
     return wrapped.get();
 }
 
-std::unique_ptr<X11Connection> X11Connection::Open()
+std::unique_ptr<X11Connection> X11Connection::open()
 {
     int screenNumber = 0;
     xcb_connection_t *connection = xcb_connect(nullptr, &screenNumber);
@@ -38,7 +38,7 @@ std::unique_ptr<X11Connection> X11Connection::Open()
     return std::unique_ptr<X11Connection>(new X11Connection(connection, screenNumber, true));
 }
 
-xcb_screen_t *X11Connection::Screen() const
+xcb_screen_t *X11Connection::screen() const
 {
     auto screens = xcb_setup_roots_iterator(xcb_get_setup(connection));
     for (int i = 0; i < screenNumber && screens.rem; ++i)
@@ -46,23 +46,23 @@ xcb_screen_t *X11Connection::Screen() const
     return screens.rem ? screens.data : nullptr;
 }
 
-xcb_window_t X11Connection::Root() const
+xcb_window_t X11Connection::root() const
 {
-    const xcb_screen_t *screen = Screen();
-    return screen ? screen->root : xcb_window_t(XCB_NONE);
+    const xcb_screen_t *named = screen();
+    return named ? named->root : xcb_window_t(XCB_NONE);
 }
 
-xcb_atom_t X11Connection::Atom(const char *name)
+xcb_atom_t X11Connection::atom(const char *name)
 {
     auto known = atoms.find(name);
     if (known == atoms.end()) {
-        Intern({name});
+        intern({name});
         known = atoms.find(name);
     }
     return known != atoms.end() ? known->second : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-void X11Connection::Intern(const std::vector<const char *> &names)
+void X11Connection::intern(const std::vector<const char *> &names)
 {
     std::vector<std::pair<const char *, xcb_intern_atom_cookie_t>> asked;
     for (const char *name : names) {

@@ -83,14 +83,14 @@ bool X11ScreenSampler::connected()
 // Only where Qt itself talks to an X server, and to the same screen of it.
 bool X11ScreenSampler::open()
 {
-    if (!X11Connection::OfQt())
+    if (!X11Connection::ofQt())
         return false;
-    x11 = X11Connection::Open();
+    x11 = X11Connection::open();
     if (!x11)
         return false;
     connection = x11->get();
     const xcb_setup_t *setup = xcb_get_setup(connection);
-    xcb_screen_t *screen = x11->Screen();
+    xcb_screen_t *screen = x11->screen();
     xcb_visualtype_t *visual = screen ? rootVisual(screen) : nullptr;
     if (!visual || visual->_class != XCB_VISUAL_CLASS_TRUE_COLOR || !visual->red_mask ||
         !visual->green_mask || !visual->blue_mask)
@@ -156,7 +156,7 @@ QPoint X11ScreenSampler::pointerPosition()
 {
     MonitorLayout layout;
     const std::optional<QPoint> rootPoint = connected() ? rootPointer(layout) : std::nullopt;
-    return rootPoint ? layout.FromRoot(*rootPoint) : QCursor::pos();
+    return rootPoint ? layout.fromRoot(*rootPoint) : QCursor::pos();
 }
 
 // The pixel goes out with the monitor list where one is asked for, at the
@@ -167,13 +167,13 @@ qint32 X11ScreenSampler::pixelColor(QPoint screenPoint)
     if (!connected())
         return -1;
     const unsigned int monitorsAsked = askMonitors();
-    const QPoint guessed = lastListed.ToRoot(screenPoint);
+    const QPoint guessed = lastListed.toRoot(screenPoint);
     unsigned int imageAsked = inRoot(guessed) ? askImage(QRect(guessed, QSize(1, 1))) : 0;
     const MonitorLayout layout = monitors(monitorsAsked);
-    const QPoint rootPoint = layout.ToRoot(screenPoint);
+    const QPoint rootPoint = layout.toRoot(screenPoint);
     // Parts of the root window may lie on no monitor; what GetImage returns
     // there is not a pixel anybody sees.
-    const bool visible = inRoot(rootPoint) && layout.Covers(rootPoint);
+    const bool visible = inRoot(rootPoint) && layout.covers(rootPoint);
     if (imageAsked && (rootPoint != guessed || !visible)) {
         xcb_discard_reply(connection, imageAsked);
         imageAsked = 0;
@@ -200,7 +200,7 @@ ScreenSampler::Sample X11ScreenSampler::pointerAndPixel()
     QRect nearby;
     unsigned int nearbyAsked = 0;
     const std::optional<QPoint> rootPoint = rootPointer(layout, &nearby, &nearbyAsked);
-    const bool readable = rootPoint && inRoot(*rootPoint) && layout.Covers(*rootPoint);
+    const bool readable = rootPoint && inRoot(*rootPoint) && layout.covers(*rootPoint);
     const bool found = readable && nearbyAsked && nearby.contains(*rootPoint);
     if (nearbyAsked && !found)
         xcb_discard_reply(connection, nearbyAsked);
@@ -209,12 +209,12 @@ ScreenSampler::Sample X11ScreenSampler::pointerAndPixel()
     lastStep = lastPointer ? *rootPoint - *lastPointer : QPoint();
     lastPointer = rootPoint;
     if (!readable)
-        return {layout.FromRoot(*rootPoint), -1};
+        return {layout.fromRoot(*rootPoint), -1};
     const QRect read = found ? nearby : QRect(*rootPoint, QSize(1, 1));
     xcb_get_image_reply_t *reply = imageReply(found ? nearbyAsked : askImage(read));
     const qint32 colour = colourOf(reply, *rootPoint - read.topLeft(), read.width());
     std::free(reply);
-    return {layout.FromRoot(*rootPoint), colour};
+    return {layout.fromRoot(*rootPoint), colour};
 }
 
 // A server that keeps the screen from its clients, as XWayland does, fails

@@ -17,13 +17,13 @@ constexpr uint32_t fromAnApplication = 1;
 
 bool windowManagerRunsMoves(X11Connection &x11)
 {
-    const xcb_atom_t supported = x11.Atom("_NET_SUPPORTED");
-    const xcb_atom_t moveResize = x11.Atom("_NET_WM_MOVERESIZE");
+    const xcb_atom_t supported = x11.atom("_NET_SUPPORTED");
+    const xcb_atom_t moveResize = x11.atom("_NET_WM_MOVERESIZE");
     if (supported == XCB_ATOM_NONE || moveResize == XCB_ATOM_NONE)
         return false;
     xcb_connection_t *connection = x11.get();
     xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, x11.Root(), supported, XCB_ATOM_ATOM, 0, 4096),
+        connection, xcb_get_property(connection, 0, x11.root(), supported, XCB_ATOM_ATOM, 0, 4096),
         nullptr);
     if (!reply)
         return false;
@@ -45,7 +45,7 @@ void releaseForQt(X11Connection &x11, QWidget *window)
     xcb_button_release_event_t release = {};
     release.response_type = XCB_BUTTON_RELEASE;
     release.detail = XCB_BUTTON_INDEX_1;
-    release.root = x11.Root();
+    release.root = x11.root();
     release.event = xcb_window_t(window->winId());
     release.root_x = int16_t(pointer.x());
     release.root_y = int16_t(pointer.y());
@@ -66,7 +66,7 @@ void askWindowManager(X11Connection &x11, QWidget *window, const QPoint &pressPo
     message.response_type = XCB_CLIENT_MESSAGE;
     message.format = 32;
     message.window = xcb_window_t(window->winId());
-    message.type = x11.Atom("_NET_WM_MOVERESIZE");
+    message.type = x11.atom("_NET_WM_MOVERESIZE");
     message.data.data32[0] = uint32_t(pressPointer.x());
     message.data.data32[1] = uint32_t(pressPointer.y());
     message.data.data32[2] = moveByKeyboardOrPointer;
@@ -75,7 +75,7 @@ void askWindowManager(X11Connection &x11, QWidget *window, const QPoint &pressPo
     // The window manager cannot take the pointer while the press holds it
     // for the program.
     xcb_ungrab_pointer(x11.get(), XCB_CURRENT_TIME);
-    xcb_send_event(x11.get(), 0, x11.Root(),
+    xcb_send_event(x11.get(), 0, x11.root(),
                    XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
                    reinterpret_cast<const char *>(&message));
     releaseForQt(x11, window);
@@ -89,14 +89,14 @@ bool declinedMove(X11Connection &x11)
 {
     xcb_connection_t *connection = x11.get();
     xcb_query_pointer_reply_t *pointer =
-        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, x11.Root()), nullptr);
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, x11.root()), nullptr);
     const bool held = pointer && (pointer->mask & XCB_BUTTON_MASK_1);
     std::free(pointer);
     if (!held)
         return false;
     xcb_grab_pointer_reply_t *grab = xcb_grab_pointer_reply(
         connection,
-        xcb_grab_pointer(connection, 0, x11.Root(), XCB_EVENT_MASK_NO_EVENT, XCB_GRAB_MODE_ASYNC,
+        xcb_grab_pointer(connection, 0, x11.root(), XCB_EVENT_MASK_NO_EVENT, XCB_GRAB_MODE_ASYNC,
                          XCB_GRAB_MODE_ASYNC, XCB_NONE, XCB_NONE, XCB_CURRENT_TIME),
         nullptr);
     const bool free = grab && grab->status == XCB_GRAB_STATUS_SUCCESS;
@@ -127,7 +127,7 @@ void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
     const QPoint place = X11WindowPlace().placeOf(window);
-    X11Connection *x11 = X11Connection::OfQt();
+    X11Connection *x11 = X11Connection::ofQt();
     if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
         askWindowManager(*x11, window, pressPointer);
         PointerFollower::standBy(window, pressPointer, place, [x11] { return declinedMove(*x11); });

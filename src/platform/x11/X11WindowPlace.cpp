@@ -29,7 +29,7 @@ std::string propertyOf(X11Connection &x11, xcb_window_t window, const char *name
 {
     xcb_connection_t *connection = x11.get();
     xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 0, window, x11.Atom(name), type, 0, 4096),
+        connection, xcb_get_property(connection, 0, window, x11.atom(name), type, 0, 4096),
         nullptr);
     if (!reply)
         return {};
@@ -73,12 +73,12 @@ void tellQt(X11Connection &x11, const QWidget *window, const QPoint &place)
 
 QPoint X11WindowPlace::placeOf(const QWidget *window)
 {
-    X11Connection *x11 = X11Connection::OfQt();
+    X11Connection *x11 = X11Connection::ofQt();
     if (!x11 || !window->windowHandle())
         return window->geometry().topLeft();
     xcb_connection_t *connection = x11->get();
     xcb_translate_coordinates_reply_t *reply = xcb_translate_coordinates_reply(
-        connection, xcb_translate_coordinates(connection, nativeWindow(window), x11->Root(), 0, 0),
+        connection, xcb_translate_coordinates(connection, nativeWindow(window), x11->root(), 0, 0),
         nullptr);
     if (!reply)
         return window->geometry().topLeft();
@@ -91,7 +91,7 @@ QPoint X11WindowPlace::placeOf(const QWidget *window)
 
 void X11WindowPlace::moveTo(QWidget *window, const QPoint &place)
 {
-    X11Connection *x11 = X11Connection::OfQt();
+    X11Connection *x11 = X11Connection::ofQt();
     if (!x11) {
         window->move(place);
         return;
@@ -110,7 +110,7 @@ void X11WindowPlace::moveTo(QWidget *window, const QPoint &place)
 // sends.
 void X11WindowPlace::askSize(QWidget *window, const QSize &size)
 {
-    X11Connection *x11 = X11Connection::OfQt();
+    X11Connection *x11 = X11Connection::ofQt();
     if (!x11) {
         window->resize(size);
         return;
@@ -132,14 +132,14 @@ void X11WindowPlace::askSize(QWidget *window, const QSize &size)
         message.response_type = XCB_CLIENT_MESSAGE;
         message.format = 32;
         message.window = id;
-        message.type = x11->Atom("_NET_MOVERESIZE_WINDOW");
+        message.type = x11->atom("_NET_MOVERESIZE_WINDOW");
         message.data.data32[0] =
             staticGravity | xGiven | yGiven | widthGiven | heightGiven | fromApplication;
         message.data.data32[1] = uint32_t(place.x());
         message.data.data32[2] = uint32_t(place.y());
         message.data.data32[3] = uint32_t(size.width());
         message.data.data32[4] = uint32_t(size.height());
-        xcb_send_event(x11->get(), 0, x11->Root(),
+        xcb_send_event(x11->get(), 0, x11->root(),
                        XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT | XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY,
                        reinterpret_cast<const char *>(&message));
     } else {
@@ -156,9 +156,9 @@ bool X11WindowPlace::managerResizesInPlace(X11Connection &x11)
 {
     if (resizesInPlace >= 0)
         return resizesInPlace;
-    x11.Intern({"_NET_SUPPORTED", "_NET_MOVERESIZE_WINDOW"});
-    const std::string supported = propertyOf(x11, x11.Root(), "_NET_SUPPORTED", XCB_ATOM_ATOM);
-    const xcb_atom_t wanted = x11.Atom("_NET_MOVERESIZE_WINDOW");
+    x11.intern({"_NET_SUPPORTED", "_NET_MOVERESIZE_WINDOW"});
+    const std::string supported = propertyOf(x11, x11.root(), "_NET_SUPPORTED", XCB_ATOM_ATOM);
+    const xcb_atom_t wanted = x11.atom("_NET_MOVERESIZE_WINDOW");
     bool listed = false;
     for (size_t at = 0; at + sizeof(xcb_atom_t) <= supported.size(); at += sizeof(xcb_atom_t)) {
         xcb_atom_t atom;

@@ -38,31 +38,28 @@ xd_start_weston() {
 # first free X display number itself (and the next for its own services);
 # it counts as the window manager. Exports DISPLAY and XAUTHORITY.
 xd_start_mutter() {
-    local log=$2
-    xd_spawn "$log" env GSETTINGS_BACKEND=memory mutter --headless --wayland --sm-disable \
-        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
-    XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 20 xd_mutter_ready "$log"; then
-        export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
-        return 0
-    fi
-    echo "xdesktop: mutter did not start XWayland" >&2
-    return 1
+    xd_start_headless_mutter mutter 20 "$@"
 }
 
 # xd_start_gnome_shell SCREEN LOG: GNOME Shell, headless as mutter above,
 # with its panel and overview; it also wants a system bus
 # (DBUS_SYSTEM_BUS_ADDRESS), which may be a private one.
 xd_start_gnome_shell() {
-    local log=$2
-    xd_spawn "$log" env GSETTINGS_BACKEND=memory gnome-shell --headless --wayland --sm-disable \
-        --virtual-monitor "$1" --wayland-display "ombrix-$BASHPID"
+    xd_start_headless_mutter gnome-shell 30 "$@"
+}
+
+# xd_start_headless_mutter PROGRAM TIMEOUT SCREEN LOG: mutter or the shell
+# built on it, waited for until its XWayland answers.
+xd_start_headless_mutter() {
+    local program=$1 timeout=$2 log=$4
+    xd_spawn "$log" env GSETTINGS_BACKEND=memory "$program" --headless --wayland --sm-disable \
+        --virtual-monitor "$3" --wayland-display "ombrix-$BASHPID"
     XD_WM_PID=$XD_LAST_PID
-    if xd_wait_until 30 xd_mutter_ready "$log"; then
+    if xd_wait_until "$timeout" xd_mutter_ready "$log"; then
         export DISPLAY=$XD_XWAYLAND_DISPLAY XAUTHORITY
         return 0
     fi
-    echo "xdesktop: gnome-shell did not start XWayland" >&2
+    echo "xdesktop: $program did not start XWayland" >&2
     return 1
 }
 

@@ -24,4 +24,7 @@ public:
     // it. Qt hears of the size only when the windowing system gives it,
     // as of a size the window manager chose.
     virtual void askSize(QWidget *window, const QSize &size) = 0;
+    // The window is one the program alone places and sizes, with Qt's own
+    // move and resize: Qt need not ask the windowing system where it went.
+    virtual void placedAlone(QWidget *window) = 0;
 };

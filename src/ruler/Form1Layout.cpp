@@ -170,6 +170,12 @@ void Form1::resizeEvent(QResizeEvent *event)
     follower->windowResized();
 }
 
+void Form1::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    follower->windowMoved();
+}
+
 // Restoring from the task bar does not change the size, but lays the window
 // out again all the same.
 void Form1::changeEvent(QEvent *event)

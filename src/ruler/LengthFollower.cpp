@@ -21,13 +21,13 @@ LengthFollower::LengthFollower(Window window, const Measurement &measurement,
 }
 
 // A held thumb's new value asks for the new length at once, before the
-// slider paints it: the slider then reaches the screen with the length.
+// slider paints it: the slider then reaches the screen with the length. A
+// sleeping timer sleeps on: its next tick would find nothing more.
 void LengthFollower::sliderChanged(Orientation orientation)
 {
     RulerAxis &axis = *axes[std::size_t(orientation)];
     axis.storeLength();
-    wakeSleepingTimer();
-    if (axis.followTimer().isActive())
+    if (axis.followTimer().isActive() || sleepingTimer == &axis.followTimer())
         tick(orientation);
 }
 
@@ -68,8 +68,10 @@ void LengthFollower::stop()
 
 // While the thumb is held still every tick finds nothing new. The slider's
 // timer then sleeps, instead of waking a thousand times a second to do
-// nothing, until the slider or the window's size changes: then it ticks as
-// before. Only what a tick shows is compared, so nothing a tick does is lost.
+// nothing. The follower ticks itself when the slider changes and when the
+// size it asked for comes; a size or place the window takes unasked wakes
+// the timer, which ticks as before. Only what a tick shows is compared, so
+// nothing a tick does is lost.
 // A tick while the timer is off (the slider not held) never sleeps: the
 // slider's next change would wake the timer.
 void LengthFollower::timerTick(Orientation orientation)
@@ -162,23 +164,28 @@ void LengthFollower::forgetAskedSize()
 
 void LengthFollower::windowResized()
 {
-    wakeSleepingTimer();
     if (askedSize && window.widget->size() == *askedSize)
         sizeGiven();
     else if (sizeWait.isActive())
         sizeShown();
+    else
+        wakeSleepingTimer();
+}
+
+// A window manager that keeps a window on the screen may put one grown past
+// the edge elsewhere for a moment: the pop-up goes back beside the thumb
+// when the window does.
+void LengthFollower::windowMoved()
+{
+    wakeSleepingTimer();
 }
 
 // The pop-up text stands beside the thumb while the slider is held, and
-// only then: it is no tooltip of the slider's. It stays where it is while
-// its text stays the same.
+// only then: it is no tooltip of the slider's.
 void LengthFollower::showPopup(const RulerAxis &axis)
 {
-    const QString text = axis.popupText();
     if (!popup)
         popup = new SliderPopup(window.widget);
-    if (popup->isVisible() && popup->text() == text)
-        return;
     QSlider *slider = axis.slider();
-    popup->showAt(slider->mapToGlobal(sliderThumb(slider).bottomRight()), text);
+    popup->showAt(slider->mapToGlobal(sliderThumb(slider).bottomRight()), axis.popupText());
 }

@@ -56,6 +56,7 @@ public:
     void forgetAskedSize();
     // The window's size changed, the follower's asking or not.
     void windowResized();
+    void windowMoved();
 
 private:
     void wakeSleepingTimer();

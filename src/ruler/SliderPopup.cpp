@@ -57,35 +57,19 @@ SliderPopup::SliderPopup(QWidget *owner)
     setTextFormat(Qt::PlainText);
     setWindowOpacity(style()->styleHint(QStyle::SH_ToolTipLabel_Opacity, nullptr, this) / 255.0);
     sizedByPattern = digitsAllAsWide(font());
+    if (WindowPlace *windowPlace = platform().windowPlace)
+        windowPlace->placedAlone(this);
 }
 
 void SliderPopup::showAt(const QPoint &globalPoint, const QString &popup)
 {
-    if (isVisible() && popup == text())
-        return;
     if (popup != text()) {
         setText(popup);
         fitText();
     }
-    const QPoint place = placeFor(globalPoint);
-    if (!isVisible()) {
-        move(place);
+    move(placeFor(globalPoint));
+    if (!isVisible())
         show();
-    } else if (place != placedAt) {
-        moveShown(place);
-    }
-    placedAt = place;
-}
-
-// Qt, knowing no frame for a pop-up window, asks the server for its frame
-// at every move: four round trips a step of the thumb. The place is the
-// program's own, so it is only told to the server.
-void SliderPopup::moveShown(const QPoint &place)
-{
-    if (WindowPlace *windowPlace = platform().windowPlace)
-        windowPlace->moveTo(this, place);
-    else
-        move(place);
 }
 
 // Laying the text out to measure it costs more than all else a new length

@@ -14,7 +14,8 @@ public:
     explicit SliderPopup(QWidget *owner);
 
     // Shows text with its corner below and right of the global point, as a
-    // tooltip shown there stands. The same text again changes nothing.
+    // tooltip shown there stands. A new place only moves it, a new text
+    // repaints it, and the same text at the same place changes nothing.
     void showAt(const QPoint &globalPoint, const QString &text);
 
 protected:
@@ -23,11 +24,8 @@ protected:
 private:
     void fitText();
     QPoint placeFor(const QPoint &globalPoint) const;
-    void moveShown(const QPoint &place);
     void drawPanelForSize();
 
-    // Where the pop-up was put last: Qt hears of a move only from the server.
-    QPoint placedAt;
     QPixmap panel;
     // The text, laid out once for each new text.
     QStaticText shaped;

@@ -130,6 +130,7 @@ check_slider_drag() {
     e2e_assert_eq "$steps" "$grew" "the window widened at every step of the drag, button held (${samples[*]})"
     e2e_assert_eq 1600 "$last" "the thumb at the slider's end asks for 24000 twips before the release"
     e2e_assert "the pop-up beside the held thumb shows" slider_popup_picture drag-1600
+    e2e_assert "the pop-up stands below the held thumb" popup_beside_pointer
     xdotool mouseup 1
     e2e_pause
     ruler_read_geometry
@@ -139,17 +140,36 @@ check_slider_drag() {
         "the readouts follow the window's width"
 }
 
-# slider_popup_picture NAME: the pop-up beside the held thumb, as NAME in
-# E2E_TMP; it is a tooltip window of the program's.
-slider_popup_picture() {
+# slider_popup: the id of the pop-up beside the held thumb, a tooltip
+# window of the program's.
+slider_popup() {
     local wid
-    e2e_pause
     for wid in $(e2e_windows "$E2E_OMBRIX_PID"); do
         xprop -id "$wid" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q TOOLTIP || continue
-        import -window "$wid" -depth 8 rgb:- >"$E2E_TMP/$1" 2>/dev/null
+        echo "$wid"
         return 0
     done
     return 1
+}
+
+# slider_popup_picture NAME: the pop-up beside the held thumb, as NAME in
+# E2E_TMP.
+slider_popup_picture() {
+    local wid
+    e2e_pause
+    wid=$(slider_popup) || return 1
+    import -window "$wid" -depth 8 rgb:- >"$E2E_TMP/$1" 2>/dev/null
+}
+
+# popup_beside_pointer: the pop-up stands as a tooltip for the thumb under
+# the pointer would, just below it, even after the window manager has had
+# the grown window elsewhere for a moment.
+popup_beside_pointer() {
+    local wid px py x y
+    wid=$(slider_popup) || return 1
+    read -r px py < <(e2e_pointer)
+    read -r x y _ < <(e2e_geometry "$wid")
+    ((x - px >= -40 && x - px <= 40 && y - py >= 0 && y - py <= 40))
 }
 
 # press_thumb: a press on the slider's thumb at its longest without a move.

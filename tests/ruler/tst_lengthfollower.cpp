@@ -347,9 +347,11 @@ void tst_lengthfollower::thumbFollowsThePointersTravelWhenTheWindowMoves()
         besideThePointer.manhattanLength() < 40,
         qPrintable(QStringLiteral("%1,%2").arg(besideThePointer.x()).arg(besideThePointer.y())));
 
+    const QPoint popupBefore = popup->pos();
     ruler.move(ruler.pos() + drift);
     follow();
     QCOMPARE(slider->value(), first);
+    QTRY_COMPARE(popup->pos(), popupBefore + drift); // beside the thumb again
     pointer += step;
     follow();
     const int onePixel = (first - start) / 20 + 1;

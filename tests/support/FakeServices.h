@@ -117,6 +117,7 @@ class FakeWindowPlace : public WindowPlace
 public:
     QPoint placeOf(const QWidget *window) override;
     void moveTo(QWidget *window, const QPoint &place) override;
+    void placedAlone(QWidget *) override {}
     void askSize(QWidget *window, const QSize &size) override;
 
     // A window manager that answers late gives the last size asked only

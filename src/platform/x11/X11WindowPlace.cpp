@@ -1,5 +1,6 @@
 #include "platform/x11/X11WindowPlace.h"
 
+#include "platform/x11/OwnPlacedWindows.h"
 #include "platform/x11/X11Connection.h"
 
 #include <QWidget>
@@ -150,6 +151,12 @@ void X11WindowPlace::askSize(QWidget *window, const QSize &size)
                                  XCB_CONFIG_WINDOW_HEIGHT,
                              values);
     }
+}
+
+void X11WindowPlace::placedAlone(QWidget *window)
+{
+    if (X11Connection::ofQt())
+        OwnPlacedWindows::add(window);
 }
 
 bool X11WindowPlace::managerResizesInPlace(X11Connection &x11)

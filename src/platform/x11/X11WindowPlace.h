@@ -12,6 +12,7 @@ public:
     QPoint placeOf(const QWidget *window) override;
     void moveTo(QWidget *window, const QPoint &place) override;
     void askSize(QWidget *window, const QSize &size) override;
+    void placedAlone(QWidget *window) override;
 
 private:
     bool managerResizesInPlace(X11Connection &x11);

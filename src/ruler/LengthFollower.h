@@ -54,7 +54,7 @@ public:
     // The window took a size the follower did not ask for; it takes no
     // notice of what it asked before.
     void forgetAskedSize();
-    // The window's size changed, the follower's asking or not.
+    // The window's size or place changed, the follower's asking or not.
     void windowResized();
     void windowMoved();
 

@@ -7,6 +7,7 @@
 
 void OwnPlacedWindows::add(QWidget *window)
 {
+    // Installed once, it lives as long as the program.
     static OwnPlacedWindows *filter = nullptr;
     if (!filter) {
         filter = new OwnPlacedWindows;

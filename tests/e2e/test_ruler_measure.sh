@@ -161,9 +161,8 @@ slider_popup_picture() {
     import -window "$wid" -depth 8 rgb:- >"$E2E_TMP/$1" 2>/dev/null
 }
 
-# popup_beside_pointer: the pop-up stands as a tooltip for the thumb under
-# the pointer would, just below it, even after the window manager has had
-# the grown window elsewhere for a moment.
+# popup_beside_pointer: the pop-up stands where a tooltip of the thumb under
+# the pointer would, just below it.
 popup_beside_pointer() {
     local wid px py x y
     wid=$(slider_popup) || return 1

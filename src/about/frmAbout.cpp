@@ -203,11 +203,12 @@ void frmAbout::buildButtons()
 bool frmAbout::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
-        const Qt::MouseButton button = static_cast<QMouseEvent *>(event)->button();
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        const QPoint pointer = mouse->globalPosition().toPoint();
         if (watched == imgTitleMiddle)
-            imgTitleMiddle_MouseDown(button);
+            imgTitleMiddle_MouseDown(mouse->button(), pointer);
         else if (watched == Label1)
-            Label1_MouseDown(button);
+            Label1_MouseDown(mouse->button(), pointer);
         return false;
     }
     if (event->type() == QEvent::MouseButtonRelease) {
@@ -243,14 +244,14 @@ void frmAbout::showUnavailable()
                                      tr("System Information Is Unavailable At This Time"));
 }
 
-void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button)
+void frmAbout::imgTitleMiddle_MouseDown(Qt::MouseButton button, const QPoint &pointer)
 {
-    chrome->pressOnHandle(button);
+    chrome->pressOnHandle(button, pointer);
 }
 
-void frmAbout::Label1_MouseDown(Qt::MouseButton button)
+void frmAbout::Label1_MouseDown(Qt::MouseButton button, const QPoint &pointer)
 {
-    chrome->pressOnHandle(button);
+    chrome->pressOnHandle(button, pointer);
 }
 
 void frmAbout::Image6_MouseUp()

@@ -46,8 +46,8 @@ private:
     void openPage(const QString &address);
     void showUnavailable();
 
-    void imgTitleMiddle_MouseDown(Qt::MouseButton button);
-    void Label1_MouseDown(Qt::MouseButton button);
+    void imgTitleMiddle_MouseDown(Qt::MouseButton button, const QPoint &pointer);
+    void Label1_MouseDown(Qt::MouseButton button, const QPoint &pointer);
     void Image6_MouseUp();
     void picIcon_Click();
     void Image1_Click();

@@ -147,28 +147,24 @@ void WindowChrome::addDragHandles(const QList<QWidget *> &handles)
     }
 }
 
-void WindowChrome::pressOnHandle(Qt::MouseButton button)
+void WindowChrome::pressOnHandle(Qt::MouseButton button, const QPoint &pressPointer)
 {
     if (button == Qt::LeftButton)
-        startDrag();
-}
-
-void WindowChrome::startDrag()
-{
-    DragIt(window);
+        DragIt(window, pressPointer);
 }
 
 void WindowChrome::dragFrom(const QPoint &pressPointer)
 {
-    DragIt(window, pressPointer);
+    DragItAfterTravel(window, pressPointer);
 }
 
 bool WindowChrome::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::MouseButtonPress &&
-        static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton &&
-        dragHandles.contains(watched)) {
-        startDrag();
+    if (event->type() != QEvent::MouseButtonPress || !dragHandles.contains(watched))
+        return false;
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (mouse->button() == Qt::LeftButton) {
+        DragIt(window, mouse->globalPosition().toPoint());
         return true;
     }
     return false;

@@ -78,7 +78,7 @@ public:
     // A left press on each of these starts a move at once.
     void addDragHandles(const QList<QWidget *> &handles);
     // A press on a drag handle: the left button starts a move at once.
-    void pressOnHandle(Qt::MouseButton button);
+    void pressOnHandle(Qt::MouseButton button, const QPoint &pressPointer);
     // A move of a press at pressPointer that the pointer has since left.
     void dragFrom(const QPoint &pressPointer);
 
@@ -99,7 +99,6 @@ private:
     void connectPictures(const std::function<void()> &topY, const std::function<void()> &topN,
                          const std::function<void()> &minimize, const std::function<void()> &close);
     void buildCaptionPictures();
-    void startDrag();
 
     QWidget *const window;
     const Design design;

@@ -12,11 +12,6 @@ constexpr qint64 windowManagerTakesOverMs = 250;
 
 } // namespace
 
-PointerFollower::PointerFollower(QWidget *window, const QPoint &windowAtPress)
-    : PointerFollower(window, QCursor::pos(), windowAtPress)
-{
-}
-
 PointerFollower::PointerFollower(QWidget *window, const QPoint &pressPointer,
                                  const QPoint &windowAtPress)
     : PointerFollower(window, pressPointer, windowAtPress, false)

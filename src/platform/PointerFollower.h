@@ -17,7 +17,6 @@ public:
     // windowAtPress: the window catches up at once with the pointer's travel
     // since.
     PointerFollower(QWidget *window, const QPoint &pressPointer, const QPoint &windowAtPress);
-    explicit PointerFollower(QWidget *window, const QPoint &windowAtPress);
     // Stands by while the window manager is asked to run the move. Should
     // declined, asked a moment later, find the window manager has not taken
     // the move, the window follows the pointer itself.

@@ -9,7 +9,9 @@ class WindowMover
 {
 public:
     virtual ~WindowMover() = default;
-    virtual void startMove(QWidget *window) = 0;
+    // A press at pressPointer on a drag handle: the window keeps the pressed
+    // point under the pointer, however late the program hears of the press.
+    virtual void startMove(QWidget *window, const QPoint &pressPointer) = 0;
     // A move asked for only once the pointer has travelled from the press at
     // pressPointer: the window keeps the pressed point under the pointer.
     virtual void continueMove(QWidget *window, const QPoint &pressPointer) = 0;

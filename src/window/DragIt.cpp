@@ -3,12 +3,12 @@
 #include "platform/PlatformServices.h"
 #include "platform/WindowMover.h"
 
-void DragIt(QWidget *window)
+void DragIt(QWidget *window, const QPoint &pressPointer)
 {
-    platform().mover->startMove(window);
+    platform().mover->startMove(window, pressPointer);
 }
 
-void DragIt(QWidget *window, const QPoint &pressPointer)
+void DragItAfterTravel(QWidget *window, const QPoint &pressPointer)
 {
     platform().mover->continueMove(window, pressPointer);
 }

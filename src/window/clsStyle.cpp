@@ -207,7 +207,7 @@ bool clsStyle::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::MouseButtonPress && onBackground(event)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         if (mouse->button() == Qt::LeftButton && mAutoDrag)
-            DragIt(mClient);
+            DragIt(mClient, mouse->globalPosition().toPoint());
     } else if (event->type() == QEvent::MouseButtonRelease && onBackground(event)) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         const QPoint pointer = QCursor::pos();

@@ -283,16 +283,22 @@ void tst_windowchrome::drags()
     auto *other = new QLabel(&window);
     window.chrome->addDragHandles({handle});
     window.show();
+    const QPoint pressed = handle->mapToGlobal(QPoint(3, 4));
     if (how.startsWith(QLatin1String("handle")))
-        press(handle, how.endsWith(QLatin1String("left")) ? Qt::LeftButton : Qt::RightButton);
+        press(handle, how.endsWith(QLatin1String("left")) ? Qt::LeftButton : Qt::RightButton,
+              QPoint(3, 4));
     else if (how == QLatin1String("elsewhere"))
         press(other, Qt::LeftButton);
     else if (how.startsWith(QLatin1String("MouseDown")))
-        window.chrome->pressOnHandle(how.endsWith(QLatin1String("left")) ? Qt::LeftButton
-                                                                         : Qt::MiddleButton);
+        window.chrome->pressOnHandle(
+            how.endsWith(QLatin1String("left")) ? Qt::LeftButton : Qt::MiddleButton, pressed);
     else
         window.chrome->dragFrom(QPoint(7, 9));
     QCOMPARE(fakes->mover.moves, moves ? QList<QWidget *>{&window} : QList<QWidget *>());
+    // The move keeps the pressed point under the pointer, not where the
+    // pointer is by the time the program hears of the press.
+    QCOMPARE(fakes->mover.pressedAt,
+             moves && !continued ? QList<QPoint>{pressed} : QList<QPoint>());
     QCOMPARE(fakes->mover.continuedFrom, continued ? QList<QPoint>{QPoint(7, 9)} : QList<QPoint>());
 }
 

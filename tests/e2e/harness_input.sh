@@ -61,18 +61,18 @@ e2e_drag() {
     e2e_pause
 }
 
-# e2e_wm_drag X1 Y1 X2 Y2 [STEPS=10]: e2e_drag for a move the window manager
-# runs. A compositor whose moves follow only its own seat pointer gets the
-# drag from that pointer (seat_drag.py): through mutter's RemoteDesktop
-# service (DESKTOP_SEAT=mutter, GNOME Shell's too) or KWin's fake-input
-# protocol (DESKTOP_SEAT=kwin).
+# e2e_wm_drag X1 Y1 X2 Y2 WID: e2e_drag of the window WID for a move the
+# window manager runs. A compositor whose moves follow only its own seat
+# pointer gets the drag from that pointer (seat_drag.py): through mutter's
+# RemoteDesktop service (DESKTOP_SEAT=mutter, GNOME Shell's too) or KWin's
+# fake-input protocol (DESKTOP_SEAT=kwin).
 e2e_wm_drag() {
     if [[ -z ${DESKTOP_SEAT:-} ]]; then
-        e2e_drag "$@"
+        e2e_drag "$1" "$2" "$3" "$4"
         return
     fi
     WAYLAND_DISPLAY=${XD_WAYLAND_DISPLAY:-} timeout 30 /usr/bin/python3 "$E2E_HERE/seat_drag.py" \
-        "$DESKTOP_SEAT" "$1" "$2" "$3" "$4" "${5:-10}" "$E2E_PAUSE" ||
+        "$DESKTOP_SEAT" "$1" "$2" "$3" "$4" 10 "$E2E_PAUSE" "$5" ||
         e2e_fail "the seat's pointer drags from $1,$2 to $3,$4"
 }
 

@@ -1,9 +1,16 @@
 #!/usr/bin/python3
-"""seat_drag.py mutter|kwin X1 Y1 X2 Y2 STEPS PAUSE: a press of the left
-button at X1,Y1, STEPS moves to X2,Y2 with PAUSE seconds between them, and
-the release there, made by the compositor's own seat pointer. The moves
-GNOME's and KDE's compositors run themselves follow that pointer only, never
-XTEST input.
+"""seat_drag.py mutter|kwin X1 Y1 X2 Y2 STEPS PAUSE WID: a press of the left
+button at X1,Y1 on the X window WID, STEPS moves to X2,Y2 with PAUSE seconds
+between them, and the release there, made by the compositor's own seat
+pointer. The moves GNOME's and KDE's compositors run themselves follow that
+pointer only, never XTEST input.
+
+The compositor starts the move only if its button is still down when the
+program's request for it comes, and the press reaches the window only once
+the compositor shows it: on a loaded machine either may come after a drag
+of fixed pauses is over. So the press waits until XWayland sees the pointer
+at X1,Y1, and the release until WID stands where the drag takes it (for at
+most HOLD seconds; the caller checks where it ended).
 
 mutter (and GNOME Shell): its RemoteDesktop service on the session bus. The
 remote session lasts as long as the bus connection that made it, so this one
@@ -129,21 +136,53 @@ class KWinSeat:
             pass
 
 
-def main(kind, x1, y1, x2, y2, steps, pause):
+HOLD = 10.0
+
+
+def pointer_seen_at(x, y):
+    shell = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
+                           text=True).stdout
+    seen = dict(line.split("=", 1) for line in shell.split())
+    return seen.get("X") == str(x) and seen.get("Y") == str(y)
+
+
+def place_of(wid):
+    info = subprocess.run(["xwininfo", "-id", wid], capture_output=True, text=True).stdout
+    corner = [line.split()[-1] for line in info.splitlines() if "Absolute upper-left" in line]
+    return tuple(map(int, corner)) if len(corner) == 2 else None
+
+
+def wait_until(condition, pause, nudge=lambda: None):
+    deadline = time.monotonic() + HOLD
+    while not condition() and time.monotonic() < deadline:
+        nudge()
+        time.sleep(pause)
+
+
+def main(kind, x1, y1, x2, y2, steps, pause, wid):
     seat = {"mutter": MutterSeat, "kwin": KWinSeat}[kind]()
     seat.move_to(x1, y1)
-    time.sleep(pause)
+    # A window shown after the pointer came is entered at its next move, and a
+    # move started after the pointer's last one follows from the next.
+    def nudge(x, y):
+        return lambda: (seat.move_to(x + 1, y), seat.move_to(x, y))
+
+    wait_until(lambda: pointer_seen_at(x1, y1), pause, nudge(x1, y1))
+    start = place_of(wid)
     seat.button(True)
     time.sleep(pause)
     for i in range(1, steps + 1):
         seat.move_to(x1 + (x2 - x1) * i // steps, y1 + (y2 - y1) * i // steps)
         time.sleep(pause)
+    if start:
+        wait_until(lambda: place_of(wid) == (start[0] + x2 - x1, start[1] + y2 - y1), pause,
+                   nudge(x2, y2))
     seat.button(False)
     time.sleep(pause)
     seat.close()
 
 
 if __name__ == "__main__":
-    if len(sys.argv) != 8:
+    if len(sys.argv) != 9:
         sys.exit(__doc__)
-    main(sys.argv[1], *map(int, sys.argv[2:7]), float(sys.argv[7]))
+    main(sys.argv[1], *map(int, sys.argv[2:7]), float(sys.argv[7]), sys.argv[8])

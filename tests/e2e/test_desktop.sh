@@ -144,7 +144,7 @@ drag_face_to() {
     if e2e_lacks seat-drag; then
         xdotool windowmove "$WID" "$1" "$2"
     else
-        e2e_wm_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y))
+        e2e_wm_drag $(at "$face_x" "$face_y") $(($1 + face_x)) $(($2 + face_y)) "$WID"
     fi
     e2e_wait_geometry "$WID" "$1 $2 $W $H" && ruler_read_geometry
 }
@@ -268,10 +268,11 @@ open_tool() {
         how="$DESKTOP, asked,"
     else
         e2e_wm_drag $((x + TITLE_STRIP[0])) $((y + TITLE_STRIP[1])) \
-            $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1]))
+            $(($4 + TITLE_STRIP[0])) $(($5 + TITLE_STRIP[1])) "$wid"
         how="a drag on its title strip"
     fi
-    e2e_assert "$how takes $name to $4,$5" e2e_wait_geometry "$wid" "$4 $5 $w $h"
+    e2e_assert "$how takes $name to $4,$5" e2e_wait_geometry "$wid" "$4 $5 $w $h" ||
+        echo "  $name is at $(e2e_geometry "$wid")"
 }
 
 # One of the three taken out of the band by its pin, the other two showing

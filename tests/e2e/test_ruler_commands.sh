@@ -86,7 +86,7 @@ check_drag_by_face() {
     e2e_needs seat-drag "the ruler dragged by its face" || return 0
     local face_x face_y
     read -r face_x face_y <<<"$RULER_FACE"
-    e2e_wm_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80))) 10
+    e2e_wm_drag $(at "$face_x" "$face_y") $(at $((face_x + 150)) $((face_y + 80))) "$WID"
     e2e_assert "a left drag on the face moves the ruler by the drag's distance" \
         e2e_wait_geometry "$WID" "$((X + 150)) $((Y + 80)) $W $H"
     e2e_assert_not "the drag opened no menu" popup_count_is 1

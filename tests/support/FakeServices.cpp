@@ -98,9 +98,10 @@ bool FakeTopMostBand::isTopMost(const QWidget *window) const
     return topMost.contains(window);
 }
 
-void FakeWindowMover::startMove(QWidget *window)
+void FakeWindowMover::startMove(QWidget *window, const QPoint &pressPointer)
 {
     moves << window;
+    pressedAt << pressPointer;
 }
 
 void FakeWindowMover::continueMove(QWidget *window, const QPoint &pressPointer)

@@ -88,10 +88,11 @@ public:
 class FakeWindowMover : public WindowMover
 {
 public:
-    void startMove(QWidget *window) override;
+    void startMove(QWidget *window, const QPoint &pressPointer) override;
     void continueMove(QWidget *window, const QPoint &pressPointer) override;
 
     QList<QWidget *> moves;
+    QList<QPoint> pressedAt;     // the press of each move
     QList<QPoint> continuedFrom; // the press of each move asked for after some travel
 };
 

@@ -6,7 +6,6 @@
 
 #include <QCursor>
 #include <QWidget>
-#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 
@@ -108,16 +107,22 @@ bool declinedMove(X11Connection &x11)
 
 } // namespace
 
-void X11WindowMover::startMove(QWidget *window)
+// Qt's own startSystemMove anchors the move where Qt last saw the pointer:
+// on a loaded machine that is already some way into the drag, and the window
+// would trail the pointer by that travel.
+void X11WindowMover::startMove(QWidget *window, const QPoint &pressPointer)
 {
     if (!window)
         return;
     if (QWidget *grabber = QWidget::mouseGrabber())
         grabber->releaseMouse();
-    QWindow *native = window->windowHandle();
-    if (native && native->startSystemMove())
+    const QPoint place = X11WindowPlace().placeOf(window);
+    X11Connection *x11 = X11Connection::ofQt();
+    if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
+        askWindowManager(*x11, window, pressPointer);
         return;
-    new PointerFollower(window, X11WindowPlace().placeOf(window));
+    }
+    new PointerFollower(window, pressPointer, place);
 }
 
 void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)

@@ -9,6 +9,6 @@
 class X11WindowMover : public WindowMover
 {
 public:
-    void startMove(QWidget *window) override;
+    void startMove(QWidget *window, const QPoint &pressPointer) override;
     void continueMove(QWidget *window, const QPoint &pressPointer) override;
 };

@@ -275,6 +275,41 @@ open_tool() {
         echo "  $name is at $(e2e_geometry "$wid")"
 }
 
+# check_late_drag WID NAME: a drag on the title strip while the program is
+# too busy to hear of the press until the pointer has travelled: the window
+# still moves by the whole travel from the press. The seat's compositors
+# anchor a move where the program says it was pressed as well, but no
+# second pointer of theirs can be held in place while the program is stopped.
+check_late_drag() {
+    local wid=$1 name=$2 x y w h pid from_x from_y
+    if [[ -n ${DESKTOP_SEAT:-} ]]; then
+        e2e_skip "$name dragged while busy ($DESKTOP: the drag is its seat's)"
+        return 0
+    fi
+    read -r x y w h < <(e2e_geometry "$wid")
+    pid=$(xdotool getwindowpid "$wid") || e2e_fatal "$name's process is known"
+    from_x=$((x + TITLE_STRIP[0])) from_y=$((y + TITLE_STRIP[1]))
+    e2e_move "$from_x" "$from_y"
+    kill -STOP "$pid"
+    e2e_mouse mousedown 1
+    e2e_move $((from_x + 30)) "$from_y"
+    kill -CONT "$pid"
+    # The window manager follows the pointer's next move after it takes over.
+    local dragged="$((x - 60)) $((y + 40)) $w $h"
+    xd_wait_until 5 pointer_drags_to "$wid" $((from_x - 60)) $((from_y + 40)) "$dragged"
+    e2e_mouse mouseup 1
+    e2e_assert "$name dragged while busy moves by the whole travel from the press" \
+        e2e_wait_geometry "$wid" "$dragged"
+}
+
+# pointer_drags_to WID X Y GEOMETRY: the pointer to X,Y, by way of a pixel
+# beside it; true once the window has followed to GEOMETRY.
+pointer_drags_to() {
+    e2e_move $(($2 + 1)) "$3"
+    e2e_move "$2" "$3"
+    e2e_geometry_is "$1" "$4"
+}
+
 # One of the three taken out of the band by its pin, the other two showing
 # "On Top" stay there.
 check_pins_hand_back() {
@@ -323,6 +358,7 @@ check_minimise "$SPY" "${SPY_CAPTIONS[1]}" "Color Spy"
 open_tool mixer "387 301" "Color Mixer" "${MIXER_AT[@]}"
 MIXER=$COMPANION
 check_minimise "$MIXER" "${MIXER_CAPTIONS[1]}" "Color Mixer"
+check_late_drag "$MIXER" "Color Mixer"
 check_pins_hand_back
 check_slider_length
 check_vertical

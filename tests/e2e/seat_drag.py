@@ -5,12 +5,9 @@ between them, and the release there, made by the compositor's own seat
 pointer. The moves GNOME's and KDE's compositors run themselves follow that
 pointer only, never XTEST input.
 
-The compositor starts the move only if its button is still down when the
-program's request for it comes, and the press reaches the window only once
-the compositor shows it: on a loaded machine either may come after a drag
-of fixed pauses is over. So the press waits until XWayland sees the pointer
-at X1,Y1, and the release until WID stands where the drag takes it (for at
-most HOLD seconds; the caller checks where it ended).
+The compositor takes a move only while its button is down, which a loaded
+machine's program may ask for late: the press waits until XWayland sees the
+pointer at X1,Y1, the release (at most HOLD s) until WID has followed.
 
 mutter (and GNOME Shell): its RemoteDesktop service on the session bus. The
 remote session lasts as long as the bus connection that made it, so this one

@@ -275,17 +275,13 @@ open_tool() {
         echo "  $name is at $(e2e_geometry "$wid")"
 }
 
-# check_late_drag WID NAME: a drag on the title strip while the program is
-# too busy to hear of the press until the pointer has travelled: the window
-# still moves by the whole travel from the press. The seat's compositors
-# anchor a move where the program says it was pressed as well, but no
-# second pointer of theirs can be held in place while the program is stopped.
+# check_late_drag WID NAME: the program hears of a title-strip press only
+# after the pointer has travelled; the window still moves by the whole travel.
 check_late_drag() {
     local wid=$1 name=$2 x y w h pid from_x from_y
-    if [[ -n ${DESKTOP_SEAT:-} ]]; then
-        e2e_skip "$name dragged while busy ($DESKTOP: the drag is its seat's)"
-        return 0
-    fi
+    [[ -z ${DESKTOP_SEAT:-} ]] || {
+        e2e_skip "$name dragged while busy ($DESKTOP: the drag is its seat's)" && return 0
+    }
     read -r x y w h < <(e2e_geometry "$wid")
     pid=$(xdotool getwindowpid "$wid") || e2e_fatal "$name's process is known"
     from_x=$((x + TITLE_STRIP[0])) from_y=$((y + TITLE_STRIP[1]))
@@ -302,8 +298,8 @@ check_late_drag() {
         e2e_wait_geometry "$wid" "$dragged"
 }
 
-# pointer_drags_to WID X Y GEOMETRY: the pointer to X,Y, by way of a pixel
-# beside it; true once the window has followed to GEOMETRY.
+# pointer_drags_to WID X Y GEOMETRY: the pointer to X,Y by way of a pixel
+# beside it; true once the window stands at GEOMETRY.
 pointer_drags_to() {
     e2e_move $(($2 + 1)) "$3"
     e2e_move "$2" "$3"

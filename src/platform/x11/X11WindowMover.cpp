@@ -105,6 +105,21 @@ bool declinedMove(X11Connection &x11)
     return free;
 }
 
+// Hands the move to the window manager where one runs moves, and returns the
+// connection it was asked on; elsewhere the window follows the pointer itself.
+X11Connection *handOver(QWidget *window, const QPoint &pressPointer, const QPoint &place)
+{
+    if (QWidget *grabber = QWidget::mouseGrabber())
+        grabber->releaseMouse();
+    X11Connection *x11 = X11Connection::ofQt();
+    if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
+        askWindowManager(*x11, window, pressPointer);
+        return x11;
+    }
+    new PointerFollower(window, pressPointer, place);
+    return nullptr;
+}
+
 } // namespace
 
 // Qt's own startSystemMove anchors the move where Qt last saw the pointer:
@@ -112,31 +127,15 @@ bool declinedMove(X11Connection &x11)
 // would trail the pointer by that travel.
 void X11WindowMover::startMove(QWidget *window, const QPoint &pressPointer)
 {
-    if (!window)
-        return;
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
-    const QPoint place = X11WindowPlace().placeOf(window);
-    X11Connection *x11 = X11Connection::ofQt();
-    if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
-        askWindowManager(*x11, window, pressPointer);
-        return;
-    }
-    new PointerFollower(window, pressPointer, place);
+    if (window)
+        handOver(window, pressPointer, X11WindowPlace().placeOf(window));
 }
 
 void X11WindowMover::continueMove(QWidget *window, const QPoint &pressPointer)
 {
     if (!window)
         return;
-    if (QWidget *grabber = QWidget::mouseGrabber())
-        grabber->releaseMouse();
     const QPoint place = X11WindowPlace().placeOf(window);
-    X11Connection *x11 = X11Connection::ofQt();
-    if (x11 && window->windowHandle() && windowManagerRunsMoves(*x11)) {
-        askWindowManager(*x11, window, pressPointer);
+    if (X11Connection *x11 = handOver(window, pressPointer, place))
         PointerFollower::standBy(window, pressPointer, place, [x11] { return declinedMove(*x11); });
-        return;
-    }
-    new PointerFollower(window, pressPointer, place);
 }
